@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+
+#include "app/sessionstate.h"
+#include "session/desktopshell.h"
+#include "ui/formhandlers.h"
+
+class TForm1;
+
+// Wires the window to the program's logic and the platform.
+class Somnelle : public FormHandlers {
+public:
+    explicit Somnelle(SessionState &state);
+    ~Somnelle() override;
+
+    TForm1 &form() { return *form_; }
+
+    void loadSettings() override;
+    void readMasterVolume() override;
+    void applyCommandLine() override;
+    void trackBarChanged() override;
+    void mouseWheel(bool up) override;
+    void startCancelClicked() override;
+
+private:
+    SessionState &state_;
+    DesktopShell shell_;
+    std::unique_ptr<TForm1> form_;
+};

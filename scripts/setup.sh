@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Somnelle and its tests need (only those missing),
+# then configures and builds into build/ (or the folder given as $1, with any
+# further arguments passed to CMake). Safe to run again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    g++ cmake make pkgconf
+    qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, D-Bus and the X11 platform
+    libjpeg-dev                               # the sky picture's decoder
+    libasound2-dev                            # the master volume
+    fonts-wine                                # a font with Tahoma's metrics
+    pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound server
+    python3-dbusmock dbus                     # the tests' private logind
+    xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    if ! "${sudo[@]}" apt-get update -q || ! "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+        echo "error: could not install the Debian packages: ${missing[*]}" >&2
+        echo "       install them by hand with apt-get, then run this again." >&2
+        exit 1
+    fi
+fi
+
+build=${1:-build}
+shift || true
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)"

@@ -1,0 +1,377 @@
+// The main window: layout, start-up events and the control rules.
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QtTest>
+
+#include "fakes.h"
+#include "ui/picturebutton.h"
+#include "ui/tform1.h"
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    struct Window {
+        RecordingHandlers handlers;
+        RecordingShell shell;
+        int exits = 0;
+        TForm1 form {handlers, shell, [this] { ++exits; }};
+    };
+
+    static QList<QWidget *> alarmGroup(TForm1 &f)
+    {
+        return {f.Panel1, f.DateTimePicker1, f.CheckBox1, f.Edit2, f.Label10,
+                f.Label11, f.Label12, f.Label13, f.Edit3};
+    }
+    static bool allEnabled(const QList<QWidget *> &widgets, bool enabled)
+    {
+        for (QWidget *w : widgets)
+            if (w->isEnabled() != enabled)
+                return false;
+        return true;
+    }
+
+private slots:
+    void layoutDefaults()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        QCOMPARE(f.size(), QSize(413, 394));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(f.windowTitle().startsWith(QStringLiteral("Somnelle v1.05 ")));
+        QCOMPARE(f.palette().color(QPalette::Window), QColor(0xA6, 0xCA, 0xF0));
+
+        // A sample of positions from each parent, and the hidden picture holders.
+        QCOMPARE(f.SpeedButton1->geometry(), QRect(164, 328, 105, 33));
+        QCOMPARE(f.SpeedButton4->geometry(), QRect(284, 328, 101, 33));
+        QCOMPARE(f.StatusBar1->geometry(), QRect(0, 375, 413, 19));
+        QCOMPARE(f.Panel1->geometry(), QRect(20, 211, 373, 101));
+        QCOMPARE(f.Panel2->geometry(), QRect(20, 43, 373, 145));
+        QCOMPARE(f.TrackBar3->geometry(), QRect(152, 12, 209, 41));
+        QCOMPARE(f.Edit1->geometry(), QRect(268, 71, 25, 21));
+        QCOMPARE(f.DateTimePicker1->geometry(), QRect(156, 25, 105, 24));
+        QCOMPARE(f.SpeedButton5->geometry(), QRect(320, 60, 38, 33));
+        QCOMPARE(f.Image4->geometry(), QRect(0, 0, 417, 377));
+        QCOMPARE(f.Edit1->parentWidget(), f.Panel2);
+        QCOMPARE(f.Edit3->parentWidget(), f.Panel1);
+        QVERIFY(!f.SpeedButton2->isVisibleTo(&f));
+        QVERIFY(!f.SpeedButton3->isVisibleTo(&f));
+
+        // Layout state before any settings.
+        QVERIFY(f.RadioButton3->isChecked());
+        QVERIFY(!f.RadioButton1->isChecked() && !f.RadioButton2->isChecked());
+        QCOMPARE(f.Edit1->text(), QString());
+        QCOMPARE(f.Edit3->text(), QString());
+        QCOMPARE(f.Edit2->text(), QStringLiteral("europe.mid"));
+        QVERIFY(!f.CheckBox1->isChecked());
+        QCOMPARE(f.DateTimePicker1->dateTime(), QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
+        QCOMPARE(f.DateTimePicker1->text().left(8), QStringLiteral("10:21:48"));
+        QCOMPARE(f.TrackBar3->minimum(), 0);
+        QCOMPARE(f.TrackBar3->maximum(), 65535);
+        QCOMPARE(f.TrackBar3->value(), 0);
+        QCOMPARE(f.Label6->text(), QStringLiteral("Volume: "));
+        QCOMPARE(f.statusText(), QString());
+        QVERIFY(!f.StatusBar1->isSizeGripEnabled());
+        QCOMPARE(f.OpenDialog1->windowTitle(), QStringLiteral("Open file to start"));
+        QCOMPARE(f.Label7->toolTip(), TForm1::SupportAddress);
+        QCOMPARE(f.Label7->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(f.SpeedButton1->focusPolicy(), Qt::NoFocus);
+        // Applying the layout runs no handler.
+        QVERIFY(w.handlers.calls.isEmpty());
+    }
+
+    void labelsDoNotOverlapTheirNeighbours()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        const QList<QPair<QWidget *, QWidget *>> neighbours {
+            {f.Label1, f.Label2}, {f.Label2, f.Edit1}, {f.Edit1, f.Label3}, {f.Label12, f.Edit3},
+            {f.Edit3, f.Label13}, {f.Label11, f.Edit2}, {f.Label10, f.DateTimePicker1}};
+        for (const auto &[left, right] : neighbours)
+            QVERIFY2(left->geometry().right() < right->geometry().left(),
+                     qPrintable(left->objectName() + QLatin1String(" overlaps ") + right->objectName()));
+    }
+
+    void startUpOrder()
+    {
+        Window w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QCOMPARE(w.handlers.calls,
+                 QStringList({"loadSettings", "readMasterVolume", "applyCommandLine"}));
+
+        // Hiding, showing and activating again runs neither FormShow nor FormActivate.
+        w.form.hide();
+        w.form.show();
+        w.form.activateWindow();
+        QTest::qWait(50);
+        QCOMPARE(w.handlers.calls.size(), 3);
+    }
+
+    void setupGroupOperations()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        const QList<QWidget *> setup {f.TrackBar3, f.RadioButton1, f.RadioButton2, f.RadioButton3, f.Edit1, f.Label7};
+
+        f.setStatusText(QStringLiteral("Set timer"));
+        f.DisableSetupControls();
+        QVERIFY(allEnabled(setup, false));
+        QVERIFY(allEnabled(alarmGroup(f), false));
+        QCOMPARE(f.statusText(), QString());
+        // Start/Cancel, Exit and the readout work in every state.
+        QVERIFY(f.SpeedButton1->isEnabled() && f.SpeedButton4->isEnabled() && f.Panel2->isEnabled());
+
+        f.EnableSetupControls();
+        QVERIFY(allEnabled(setup, true));
+        QVERIFY(allEnabled(alarmGroup(f), true));
+
+        // After a session in "Shutdown" the alarm group stays disabled.
+        f.RadioButton1->setChecked(true);
+        f.DisableSetupControls();
+        f.EnableSetupControls();
+        QVERIFY(allEnabled(setup, true));
+        QVERIFY(allEnabled(alarmGroup(f), false));
+    }
+
+    void alarmGroupColoursAndStatus()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        TForm1::setFieldColour(f.Edit1, TForm1::Fuchsia);
+        TForm1::setFieldColour(f.Edit3, TForm1::Fuchsia);
+        f.setStatusText(QStringLiteral("Set volume"));
+        f.EnableAlarmControls();
+        QCOMPARE(TForm1::fieldColour(f.Edit1), QColor(Qt::white));
+        QCOMPARE(TForm1::fieldColour(f.Edit3), QColor(Qt::white));
+        QCOMPARE(f.statusText(), QStringLiteral("Set volume"));
+        f.DisableAlarmControls();
+        QCOMPARE(f.statusText(), QString());
+    }
+
+    void choiceRules()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+        // Clicking the choice already checked runs no rule: the status stays.
+        f.setStatusText(QStringLiteral("Set timer"));
+        TForm1::setFieldColour(f.Edit1, TForm1::Fuchsia);
+        QTest::mouseClick(f.RadioButton3, Qt::LeftButton);
+        QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
+        QCOMPARE(TForm1::fieldColour(f.Edit1), TForm1::Fuchsia);
+
+        // "Shutdown" greys the alarm group, blocks browse, clears the status, whitens both fields.
+        QTest::mouseClick(f.RadioButton1, Qt::LeftButton);
+        QVERIFY(f.RadioButton1->isChecked() && !f.RadioButton3->isChecked());
+        QVERIFY(allEnabled(alarmGroup(f), false));
+        QVERIFY(!f.SpeedButton5->isEnabledTo(&f) || !f.Panel1->isEnabled());
+        QCOMPARE(f.statusText(), QString());
+        QCOMPARE(TForm1::fieldColour(f.Edit1), QColor(Qt::white));
+
+        // "Alarm mode" enables the group again and leaves the status alone.
+        f.setStatusText(QStringLiteral("Set timer"));
+        QTest::mouseClick(f.RadioButton3, Qt::LeftButton);
+        QVERIFY(allEnabled(alarmGroup(f), true));
+        QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
+
+        // Code that checks a choice runs its rule too.
+        f.RadioButton2->setChecked(true);
+        QVERIFY(allEnabled(alarmGroup(f), false));
+        QVERIFY(!f.RadioButton3->isChecked());
+    }
+
+    void digitFilters_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::newRow("minutes") << 1;
+        QTest::newRow("wake-up volume") << 3;
+    }
+
+    void digitFilters()
+    {
+        QFETCH(int, field);
+        Window w;
+        TForm1 &f = w.form;
+        QLineEdit *edit = field == 1 ? f.Edit1 : f.Edit3;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        edit->setFocus();
+
+        // A letter is dropped but still clears the fuchsia mark; the status text stays.
+        TForm1::setFieldColour(edit, TForm1::Fuchsia);
+        f.setStatusText(QStringLiteral("Set timer"));
+        QTest::keyClick(edit, Qt::Key_A);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(TForm1::fieldColour(edit), QColor(Qt::white));
+        QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
+
+        QTest::keyClicks(edit, QStringLiteral("4x -5"));
+        QCOMPARE(edit->text(), QStringLiteral("45"));
+        // A third digit is refused by the two-character limit.
+        QTest::keyClick(edit, Qt::Key_7);
+        QCOMPARE(edit->text(), QStringLiteral("45"));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QStringLiteral("4"));
+
+        // The clipboard shortcuts are characters too, and are dropped.
+        QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("4"));
+        // Pasting through the menu is not filtered, but the limit holds.
+        edit->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("ab7"));
+        edit->paste();
+        QVERIFY(edit->text().size() <= 2);
+
+        // Text put there by code is not limited.
+        edit->setText(QStringLiteral("120"));
+        QCOMPARE(edit->text(), QStringLiteral("120"));
+    }
+
+    void startFileTooltipFollowsText()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        QCOMPARE(f.Edit2->toolTip(), QString());
+        f.Edit2->setText(QStringLiteral("/home/me/Music/a rather long name.ogg"));
+        QTest::mouseMove(f.Edit2, QPoint(5, 5));
+        QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), f.Edit2->mapToGlobal(QPointF(6, 6)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.Edit2, &move);
+        QCOMPARE(f.Edit2->toolTip(), QStringLiteral("/home/me/Music/a rather long name.ogg"));
+    }
+
+    void contactLink()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), f.Label7->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(f.Label7, &move);
+        QCOMPARE(f.Label7->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(f.Label7, &leave);
+        QCOMPARE(f.Label7->palette().color(QPalette::WindowText), TForm1::DesktopColour);
+
+        QTest::mouseClick(f.Label7, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(w.shell.opened, QList<QUrl>({QUrl(QStringLiteral("mailto:support@somnelle.org"))}));
+
+        // During a session the link is part of the disabled setup controls.
+        f.DisableSetupControls();
+        QTest::mouseClick(f.Label7, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(w.shell.opened.size(), 1);
+    }
+
+    void browseKeepsTextWhenCancelled()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        QTimer::singleShot(0, f.OpenDialog1, &QDialog::reject);
+        f.SpeedButton5Click();
+        QCOMPARE(f.Edit2->text(), QStringLiteral("europe.mid"));
+
+        QTemporaryFile tune(QDir::tempPath() + QStringLiteral("/tune-XXXXXX.mid"));
+        QVERIFY(tune.open());
+        QTimer::singleShot(0, f.OpenDialog1, [&] {
+            // Type the name into the dialog, as a user would, and press Open.
+            auto *name = f.OpenDialog1->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(tune.fileName());
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        f.SpeedButton5Click();
+        QCOMPARE(f.Edit2->text(), QFileInfo(tune.fileName()).absoluteFilePath());
+    }
+
+    void buttonsForwardAndExit()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        w.handlers.calls.clear();
+        QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+        QCOMPARE(w.handlers.calls, QStringList({"startCancelClicked"}));
+        QCOMPARE(w.exits, 0);
+        QTest::mouseClick(f.SpeedButton4, Qt::LeftButton);
+        QCOMPARE(w.exits, 1);
+    }
+
+    void sliderChangesAndWheel()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.TrackBar3->setValue(1234);
+        f.TrackBar3->setValue(1234); // no change, no call
+        QCOMPARE(w.handlers.calls, QStringList({"trackBarChanged"}));
+
+        // Wheel notches over the window, and over the slider, reach the window's handler.
+        w.handlers.calls.clear();
+        QWheelEvent up(QPointF(5, 5), f.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 240), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&f, &up);
+        QWheelEvent halfDown(QPointF(5, 5), f.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -60), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&f, &halfDown);
+        QApplication::sendEvent(&f, &halfDown);
+        QCOMPARE(w.handlers.calls, QStringList({"wheelUp", "wheelUp", "wheelDown"}));
+        QCOMPARE(f.TrackBar3->value(), 1234);
+    }
+
+    void accessibleNames()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        QCOMPARE(f.SpeedButton1->accessibleName(), QStringLiteral("Start"));
+        QCOMPARE(f.SpeedButton4->accessibleName(), QStringLiteral("Exit"));
+        QCOMPARE(f.SpeedButton5->accessibleName(), QStringLiteral("Browse"));
+        f.showCancelPicture();
+        QCOMPARE(f.SpeedButton1->accessibleName(), QStringLiteral("Cancel"));
+        QCOMPARE(f.SpeedButton1->picture().toImage(), f.SpeedButton2->picture().toImage());
+        f.showStartPicture();
+        QCOMPARE(f.SpeedButton1->accessibleName(), QStringLiteral("Start"));
+        for (QWidget *field : {static_cast<QWidget *>(f.Edit1), static_cast<QWidget *>(f.Edit2),
+                               static_cast<QWidget *>(f.Edit3), static_cast<QWidget *>(f.TrackBar3),
+                               static_cast<QWidget *>(f.DateTimePicker1)})
+            QVERIFY(!field->accessibleName().isEmpty());
+    }
+
+    void tabOrder()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        // The first enabled control takes the focus on activation.
+        QCOMPARE(QApplication::focusWidget(), f.Edit1);
+        QList<QWidget *> visited;
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget();
+        }
+        // Only the checked choice ("Alarm mode") is a tab stop.
+        QCOMPARE(visited, QList<QWidget *>({f.TrackBar3, f.RadioButton3, f.DateTimePicker1, f.Edit2, f.CheckBox1,
+                                            f.Edit3}));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs one test program inside a private environment, with the services it asks for:
+#   with-services.sh [pulse] [xdgopen] -- PROGRAM [ARGS...]
+# Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
+# pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
+# xdgopen: a recording xdg-open first on PATH; its calls go to $SOMNELLE_TEST_XDG_OPEN_LOG.
+# Nothing here touches the machine's own sound server or settings.
+set -euo pipefail
+
+services=()
+while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [xdgopen] -- PROGRAM [ARGS...]" >&2; exit 2; }
+shift
+
+root=$(mktemp -d /tmp/somnelle-test.XXXXXX)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+    rm -rf "$root"
+}
+trap cleanup EXIT
+
+export HOME="$root/home" XDG_CONFIG_HOME="$root/config" XDG_RUNTIME_DIR="$root/run"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=offscreen
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION PULSE_SERVER DBUS_SESSION_BUS_ADDRESS
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
+
+start_pulse() {
+    local socket="$root/pulse/native"
+    mkdir -p "$root/pulse"
+    export PULSE_RUNTIME_PATH="$root/pulse" PULSE_STATE_PATH="$root/pulse" PULSE_SERVER="unix:$socket"
+    pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --use-pid-file=no \
+        --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
+        --load="module-null-sink sink_name=somnelle_test" \
+        --load="module-always-sink" >"$root/pulse/log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+    pactl info >/dev/null 2>&1 || { echo "private PulseAudio did not start:" >&2; cat "$root/pulse/log" >&2; exit 1; }
+    pactl set-default-sink somnelle_test
+    # ALSA's default device and mixer go to the private server only.
+    printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$HOME/.asoundrc"
+}
+
+start_xdgopen() {
+    mkdir -p "$root/bin"
+    export SOMNELLE_TEST_XDG_OPEN_LOG="$root/xdg-open.log"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$SOMNELLE_TEST_XDG_OPEN_LOG" >"$root/bin/xdg-open"
+    chmod +x "$root/bin/xdg-open"
+    export PATH="$root/bin:$PATH"
+}
+
+for service in "${services[@]}"; do
+    case "$service" in
+        pulse) start_pulse ;;
+        xdgopen) start_xdgopen ;;
+        *) echo "unknown service: $service" >&2; exit 2 ;;
+    esac
+done
+
+"$@"

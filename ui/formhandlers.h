@@ -1,0 +1,19 @@
+#pragma once
+
+// What the window hands over to the program's logic. The window calls these
+// from its own events; the application wires them to settings, volume,
+// session and command line.
+class FormHandlers {
+public:
+    virtual ~FormHandlers() = default;
+
+    // FormShow: the stored settings first, then the master volume.
+    virtual void loadSettings() = 0;
+    virtual void readMasterVolume() = 0;
+    // FormActivate, once per run.
+    virtual void applyCommandLine() = 0;
+
+    virtual void trackBarChanged() = 0;
+    virtual void mouseWheel(bool up) = 0;
+    virtual void startCancelClicked() = 0;
+};
