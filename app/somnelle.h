@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "app/sessionstate.h"
+#include "audio/alsamixer.h"
+#include "audio/volumecontrol.h"
 #include "session/desktopshell.h"
 #include "ui/formhandlers.h"
 
@@ -25,6 +27,8 @@ public:
 
 private:
     SessionState &state_;
+    AlsaMixer mixer_;
     DesktopShell shell_;
     std::unique_ptr<TForm1> form_;
+    VolumeControl volume_;
 };

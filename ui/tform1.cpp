@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include <QStatusBar>
 #include <QWheelEvent>
 
+#include "audio/levels.h"
 #include "session/shell.h"
 #include "ui/etchedline.h"
 #include "ui/formhandlers.h"
@@ -391,6 +393,27 @@ void TForm1::showCancelPicture()
 {
     SpeedButton1->setPicture(SpeedButton2->picture());
     SpeedButton1->setAccessibleName(SpeedButton2->accessibleName());
+}
+
+quint16 TForm1::sliderPosition() const
+{
+    return quint16(TrackBar3->value());
+}
+
+void TForm1::setSliderPosition(quint16 level)
+{
+    TrackBar3->setValue(level);
+}
+
+void TForm1::ShowVolumeReadout(quint8 percent)
+{
+    Label6->setText(VolumeReadoutText(percent));
+    Label6->resize(Label6->sizeHint());
+}
+
+void TForm1::showMixerError()
+{
+    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), QStringLiteral("Mixer initialization error"));
 }
 
 void TForm1::FormShow()

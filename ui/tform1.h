@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "audio/volumeview.h"
+
 class QCheckBox;
 class QDateTimeEdit;
 class QFileDialog;
@@ -21,7 +23,7 @@ class Shell;
 // The one window of the program. The controls keep the names of the layout;
 // the window's own rules (enabled groups, digit filters, hints, link, browse,
 // Exit) live here, everything else is forwarded to FormHandlers.
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public VolumeView {
     Q_OBJECT
 public:
     static const QColor SkyBlue;
@@ -46,6 +48,12 @@ public:
     // The Start/Cancel button's picture, with its accessible name.
     void showStartPicture();
     void showCancelPicture();
+
+    // VolumeView
+    quint16 sliderPosition() const override;
+    void setSliderPosition(quint16 level) override;
+    void ShowVolumeReadout(quint8 percent) override;
+    void showMixerError() override;
 
     // Event handlers.
     void FormShow();

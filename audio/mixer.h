@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtGlobal>
+#include <optional>
+
+// The system's master volume and the wave output, in levels 0..65535. Every
+// call opens the mixer, acts and closes it again; no handle is kept between calls.
+class Mixer {
+public:
+    enum class Access {
+        NoMixer,         // the mixer could not be opened
+        NoVolumeControl, // it has no usable master volume control
+        Done,
+    };
+
+    virtual ~Mixer() = default;
+
+    // Empty when the mixer cannot be opened, has no volume control or cannot be read.
+    virtual std::optional<quint16> readMasterLevel() = 0;
+    virtual Access setMasterLevel(quint16 level) = 0;
+
+    // The wave output's volume: left channel in the low 16 bits, right in the high 16.
+    // Empty when it cannot be read.
+    virtual std::optional<quint32> readWaveVolume() = 0;
+    virtual void writeWaveVolume(quint32 volume) = 0;
+};

@@ -1,0 +1,59 @@
+// Times one open-set-close of the master volume and counts what the process
+// holds after 10 and after 1,000 operations. Run through bench/mixer.sh, which
+// gives it a private PulseAudio server.
+
+#include <QDir>
+#include <QFile>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "audio/alsamixer.h"
+
+namespace {
+
+int openFileDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
+}
+
+int threads()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("Threads:"))
+            return line.mid(8).trimmed().toInt();
+    return -1;
+}
+
+} // namespace
+
+int main()
+{
+    AlsaMixer mixer;
+    std::vector<double> times;
+    int descriptorsAfter10 = 0;
+    int threadsAfter10 = 0;
+    QElapsedTimer timer;
+    for (int i = 1; i <= 1000; ++i) {
+        timer.start();
+        if (mixer.setMasterLevel(quint16((i * 97) % 65536)) != Mixer::Access::Done) {
+            std::fprintf(stderr, "the mixer could not be set (operation %d)\n", i);
+            return 1;
+        }
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (i == 10) {
+            descriptorsAfter10 = openFileDescriptors();
+            threadsAfter10 = threads();
+        }
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("open-set-close of the master volume: median %.2f ms, 90th percentile %.2f ms (1000 operations)\n",
+                times[times.size() / 2], times[times.size() * 9 / 10]);
+    std::printf("after 10 operations: %d file descriptors, %d threads\n", descriptorsAfter10, threadsAfter10);
+    std::printf("after 1000 operations: %d file descriptors, %d threads\n", openFileDescriptors(), threads());
+    return 0;
+}

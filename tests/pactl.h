@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
+// Reads and sets the tests' private PulseAudio sink through pactl.
+namespace Pactl {
+
+inline QString run(const QStringList &arguments)
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), arguments);
+    pactl.waitForFinished(10000);
+    return QString::fromUtf8(pactl.readAllStandardOutput());
+}
+
+// The sink's volume in PulseAudio's units (65536 = 100 %), of its first channel.
+inline int sinkVolume()
+{
+    const QString out = run({QStringLiteral("get-sink-volume"), QStringLiteral("@DEFAULT_SINK@")});
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral(":\\s*(\\d+)\\s*/")).match(out);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+inline void setSinkVolume(const QString &volume)
+{
+    run({QStringLiteral("set-sink-volume"), QStringLiteral("@DEFAULT_SINK@"), volume});
+}
+
+inline bool sinkMuted()
+{
+    return run({QStringLiteral("get-sink-mute"), QStringLiteral("@DEFAULT_SINK@")}).contains(QStringLiteral("yes"));
+}
+
+inline void setSinkMuted(bool muted)
+{
+    run({QStringLiteral("set-sink-mute"), QStringLiteral("@DEFAULT_SINK@"), muted ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
+} // namespace Pactl

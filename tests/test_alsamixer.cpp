@@ -1,0 +1,92 @@
+// The ALSA mixer against the tests' private PulseAudio server.
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include "audio/alsamixer.h"
+#include "audio/levels.h"
+#include "pactl.h"
+
+class AlsaMixerTest : public QObject {
+    Q_OBJECT
+
+    QByteArray server_ = qgetenv("PULSE_SERVER");
+
+private slots:
+    void init()
+    {
+        qputenv("PULSE_SERVER", server_);
+        Pactl::setSinkVolume(QStringLiteral("100%"));
+        Pactl::setSinkMuted(false);
+    }
+
+    void readsTheSinkVolume()
+    {
+        Pactl::setSinkVolume(QStringLiteral("37%"));
+        AlsaMixer mixer;
+        const std::optional<quint16> level = mixer.readMasterLevel();
+        QVERIFY(level.has_value());
+        QCOMPARE(LevelToPercent(*level), quint8(37));
+    }
+
+    void setsTheSinkVolume_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::newRow("silent") << 0;
+        QTest::newRow("a step") << 1000;
+        QTest::newRow("half") << 32768;
+        QTest::newRow("full") << 65535;
+    }
+
+    void setsTheSinkVolume()
+    {
+        QFETCH(int, level);
+        AlsaMixer mixer;
+        QCOMPARE(mixer.setMasterLevel(quint16(level)), Mixer::Access::Done);
+        // The sink's range is 0..65536: the level maps on it rounded, and reads back the same.
+        QCOMPARE(Pactl::sinkVolume(), qRound(level * 65536.0 / 65535.0));
+        QCOMPARE(mixer.readMasterLevel(), std::optional<quint16>(quint16(level)));
+    }
+
+    void waveOutputMutesAndUnmutes()
+    {
+        AlsaMixer mixer;
+        QCOMPARE(mixer.readWaveVolume(), std::optional<quint32>(0xFFFFFFFFu));
+        mixer.writeWaveVolume(0);
+        QVERIFY(Pactl::sinkMuted());
+        QCOMPARE(mixer.readWaveVolume(), std::optional<quint32>(0u));
+        mixer.writeWaveVolume(0xFFFFFFFFu);
+        QVERIFY(!Pactl::sinkMuted());
+        // Muting leaves the volume alone.
+        QCOMPARE(Pactl::sinkVolume(), 65536);
+    }
+
+    void failsQuicklyWithoutAServer()
+    {
+        AlsaMixer mixer;
+        QCOMPARE(mixer.setMasterLevel(1000), Mixer::Access::Done);
+        // The server goes away between two operations.
+        qputenv("PULSE_SERVER", "unix:/nonexistent/somnelle/native");
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(mixer.readMasterLevel(), std::nullopt);
+        QCOMPARE(mixer.setMasterLevel(2000), Mixer::Access::NoMixer);
+        QCOMPARE(mixer.readWaveVolume(), std::nullopt);
+        mixer.writeWaveVolume(0);
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        // And comes back.
+        qputenv("PULSE_SERVER", server_);
+        QVERIFY(mixer.readMasterLevel().has_value());
+        QVERIFY(!Pactl::sinkMuted());
+    }
+
+    void unknownDeviceIsNoMixer()
+    {
+        AlsaMixer mixer("no-such-device");
+        QCOMPARE(mixer.setMasterLevel(1000), Mixer::Access::NoMixer);
+        QCOMPARE(mixer.readMasterLevel(), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(AlsaMixerTest)
+#include "test_alsamixer.moc"

@@ -1,0 +1,161 @@
+// Levels, percentages, and the slider, wheel and readout logic.
+
+#include <QtTest>
+#include <cmath>
+
+#include "app/sessionstate.h"
+#include "audio/levels.h"
+#include "audio/volumecontrol.h"
+#include "fakes.h"
+
+class VolumeTest : public QObject {
+    Q_OBJECT
+
+    struct Control {
+        SessionState state;
+        FakeMixer mixer;
+        FakeVolumeView view;
+        VolumeControl volume {state, mixer, view};
+        Control() { view.sliderChanged = [this] { volume.TrackBar3Change(); }; }
+    };
+
+private slots:
+    void conversionsOverTheWholeRange()
+    {
+        for (quint32 level = 0; level <= 65535; ++level) {
+            const quint8 percent = LevelToPercent(quint16(level));
+            QCOMPARE(percent, quint8(100 * level / 65535));
+            QCOMPARE(percent, quint8(std::trunc(double(level) / 65535.0 * 100.0)));
+        }
+        for (quint32 percent = 0; percent <= 100; ++percent) {
+            QCOMPARE(PercentToLevel(quint8(percent)), quint16(65535 * percent / 100));
+            QCOMPARE(PercentToLevel(quint8(percent)), quint16(std::trunc(double(percent) / 100.0 * 65535.0)));
+        }
+        QCOMPARE(LevelToPercent(65535), quint8(100));
+        QCOMPARE(LevelToPercent(655), quint8(0));
+        QCOMPARE(LevelToPercent(656), quint8(1));
+        QCOMPARE(PercentToLevel(40), quint16(26214));
+        QCOMPARE(PercentToLevel(99), quint16(64879));
+        // Above 100 % the level stays in range.
+        QCOMPARE(PercentToLevel(150), quint16(65535));
+        QCOMPARE(PercentToLevel(255), quint16(65535));
+        QCOMPARE(VolumeReadoutText(37), QStringLiteral("Volume: 37 %"));
+    }
+
+    void wheelSteps_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("to");
+        QTest::newRow("up by a step") << 64535 << true << 65535;
+        QTest::newRow("up, clamped") << 64536 << true << 65535;
+        QTest::newRow("up at the top") << 65535 << true << 65535;
+        QTest::newRow("up from silence") << 0 << true << 1000;
+        QTest::newRow("down, clamped") << 999 << false << 0;
+        QTest::newRow("down by a step") << 1000 << false << 0;
+        QTest::newRow("down at the bottom") << 0 << false << 0;
+        QTest::newRow("down from the top") << 65535 << false << 64535;
+    }
+
+    void wheelSteps()
+    {
+        QFETCH(int, from);
+        QFETCH(bool, up);
+        QFETCH(int, to);
+        Control c;
+        c.state.CurrentLevel = quint16(from);
+        c.view.position = quint16(from);
+        c.volume.FormMouseWheel(up);
+        QCOMPARE(int(c.state.CurrentLevel), to);
+        QCOMPARE(int(c.mixer.level), to);
+        QCOMPARE(int(c.view.position), to);
+        QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(quint16(to))));
+        QCOMPARE(c.state.CurrentPercent, LevelToPercent(quint16(to)));
+    }
+
+    void wheelDuringASessionChangesNothing()
+    {
+        Control c;
+        c.state.CurrentLevel = 30000;
+        c.state.SessionIdle = 0;
+        c.volume.FormMouseWheel(true);
+        c.volume.FormMouseWheel(false);
+        QCOMPARE(c.state.CurrentLevel, quint16(30000));
+        QVERIFY(c.mixer.writes.isEmpty());
+        QCOMPARE(c.view.readout, QStringLiteral("Volume: "));
+    }
+
+    void readAtShow()
+    {
+        Control c;
+        c.mixer.level = 24248; // 37 %
+        c.volume.readAtShow();
+        QCOMPARE(c.view.readout, QStringLiteral("Volume: 37 %"));
+        QCOMPARE(c.view.position, quint16(24248));
+        // The slider's change handler takes the level over and writes it back.
+        QCOMPARE(c.state.CurrentLevel, quint16(24248));
+        QCOMPARE(c.mixer.writes, QList<quint16>({24248}));
+        QCOMPARE(c.view.mixerErrors, 0);
+    }
+
+    void readAtShowOfSilenceMovesNothing()
+    {
+        Control c;
+        c.state.CurrentLevel = 0;
+        c.volume.readAtShow();
+        QCOMPARE(c.view.readout, QStringLiteral("Volume: 0 %"));
+        QVERIFY(c.mixer.writes.isEmpty());
+        QCOMPARE(c.state.CurrentLevel, quint16(0));
+    }
+
+    void withoutAMixer_data()
+    {
+        QTest::addColumn<bool>("noControlOnly");
+        QTest::newRow("no mixer") << false;
+        QTest::newRow("no volume control") << true;
+    }
+
+    void withoutAMixer()
+    {
+        QFETCH(bool, noControlOnly);
+        Control c;
+        c.mixer.level = 40000;
+        if (noControlOnly)
+            c.mixer.hasVolumeControl = false;
+        else
+            c.mixer.available = false;
+
+        c.volume.readAtShow();
+        QCOMPARE(c.view.mixerErrors, 1);
+        QCOMPARE(c.view.readout, QStringLiteral("Volume: 0 %"));
+        QCOMPARE(c.view.position, quint16(0));
+
+        // The slider: with no mixer at all CurrentLevel stays; the readout follows it.
+        c.view.position = 20000;
+        c.volume.TrackBar3Change();
+        QCOMPARE(c.state.CurrentLevel, quint16(noControlOnly ? 20000 : 0));
+        QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(c.state.CurrentLevel)));
+
+        // The wheel: the level and readout move, the slider only when the mixer opens.
+        c.state.CurrentLevel = 5000;
+        c.view.position = 5000;
+        c.volume.FormMouseWheel(true);
+        QCOMPARE(c.state.CurrentLevel, quint16(6000));
+        QCOMPARE(c.view.position, quint16(noControlOnly ? 6000 : 5000));
+        QCOMPARE(c.view.readout, QStringLiteral("Volume: 9 %"));
+        QVERIFY(c.mixer.writes.isEmpty());
+    }
+
+    void sliderIsCutOffDuringASession()
+    {
+        Control c;
+        c.state.SliderDrivesMixer = 0;
+        c.view.setSliderPosition(30000);
+        QVERIFY(c.mixer.writes.isEmpty());
+        QCOMPARE(c.state.CurrentLevel, quint16(0));
+        QCOMPARE(c.view.readout, QStringLiteral("Volume: "));
+    }
+};
+
+QTEST_GUILESS_MAIN(VolumeTest)
+#include "test_volume.moc"

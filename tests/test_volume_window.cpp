@@ -1,0 +1,96 @@
+// The window as a master-volume control, on the tests' private PulseAudio server.
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/sessionstate.h"
+#include "app/somnelle.h"
+#include "pactl.h"
+#include "ui/tform1.h"
+
+class VolumeWindowTest : public QObject {
+    Q_OBJECT
+
+    QByteArray server_ = qgetenv("PULSE_SERVER");
+
+    static void wheel(TForm1 &form, int delta)
+    {
+        QWheelEvent event(QPointF(5, 5), form.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&form, &event);
+    }
+
+    // Closes the next message box and hands back its text.
+    static void closeNextMessageBox(QString *text)
+    {
+        QTimer::singleShot(0, [text] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return closeNextMessageBox(text);
+            *text = box->text();
+            box->accept();
+        });
+    }
+
+private slots:
+    void init()
+    {
+        qputenv("PULSE_SERVER", server_);
+    }
+
+    void opensOnTheCurrentVolumeAndSetsIt()
+    {
+        Pactl::setSinkVolume(QStringLiteral("37%"));
+        SessionState state;
+        Somnelle somnelle(state);
+        TForm1 &form = somnelle.form();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 37 %"));
+        QCOMPARE(form.TrackBar3->value(), qRound(0.37 * 65536 * 65535 / 65536.0));
+        QCOMPARE(state.CurrentLevel, quint16(form.TrackBar3->value()));
+
+        form.TrackBar3->setValue(50000);
+        QCOMPARE(Pactl::sinkVolume(), qRound(50000 * 65536.0 / 65535.0));
+        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 76 %"));
+
+        wheel(form, 120);
+        QCOMPARE(state.CurrentLevel, quint16(51000));
+        QCOMPARE(form.TrackBar3->value(), 51000);
+        QCOMPARE(Pactl::sinkVolume(), qRound(51000 * 65536.0 / 65535.0));
+        wheel(form, -240);
+        QCOMPARE(Pactl::sinkVolume(), qRound(49000 * 65536.0 / 65535.0));
+    }
+
+    void noServerAtShowTime()
+    {
+        Pactl::setSinkVolume(QStringLiteral("60%"));
+        const int before = Pactl::sinkVolume();
+        qputenv("PULSE_SERVER", "unix:/nonexistent/somnelle/native");
+        SessionState state;
+        Somnelle somnelle(state);
+        TForm1 &form = somnelle.form();
+        QString message;
+        closeNextMessageBox(&message);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(message, QStringLiteral("Mixer initialization error"));
+        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 0 %"));
+        QCOMPARE(form.TrackBar3->value(), 0);
+
+        // Slider and wheel change nothing on the server and do not crash.
+        form.TrackBar3->setValue(30000);
+        QCOMPARE(state.CurrentLevel, quint16(0));
+        wheel(form, 120);
+        QCOMPARE(state.CurrentLevel, quint16(1000));
+        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 1 %"));
+        qputenv("PULSE_SERVER", server_);
+        QCOMPARE(Pactl::sinkVolume(), before);
+    }
+};
+
+QTEST_MAIN(VolumeWindowTest)
+#include "test_volume_window.moc"
