@@ -1,16 +1,19 @@
-#include <QApplication>
-
+#include "app/application.h"
 #include "app/sessionstate.h"
 #include "app/somnelle.h"
+#include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
 
 int main(int argc, char *argv[])
 {
     SessionState state;
-    QApplication app(argc, argv);
+    IniSettingsStore settings;
+    settings.EnsureSettingsKey();
+
+    Application app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Somnelle"));
 
-    Somnelle somnelle(state);
+    Somnelle somnelle(state, settings);
     somnelle.form().show();
     return app.exec();
 }

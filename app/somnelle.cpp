@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 
+#include "settings/setupsettings.h"
 #include "ui/tform1.h"
 
-Somnelle::Somnelle(SessionState &state)
+Somnelle::Somnelle(SessionState &state, SettingsStore &settings)
     : state_(state)
+    , settings_(settings)
     , form_(std::make_unique<TForm1>(*this, shell_, [] { std::_Exit(0); }))
     , volume_(state, mixer_, *form_)
 {
@@ -13,7 +15,11 @@ Somnelle::Somnelle(SessionState &state)
 
 Somnelle::~Somnelle() = default;
 
-void Somnelle::loadSettings() {}
+void Somnelle::loadSettings()
+{
+    LoadSettings(settings_, *form_);
+}
+
 void Somnelle::readMasterVolume()
 {
     volume_.readAtShow();

@@ -6,6 +6,7 @@
 #include "audio/alsamixer.h"
 #include "audio/volumecontrol.h"
 #include "session/desktopshell.h"
+#include "settings/settingsstore.h"
 #include "ui/formhandlers.h"
 
 class TForm1;
@@ -13,7 +14,7 @@ class TForm1;
 // Wires the window to the program's logic and the platform.
 class Somnelle : public FormHandlers {
 public:
-    explicit Somnelle(SessionState &state);
+    Somnelle(SessionState &state, SettingsStore &settings);
     ~Somnelle() override;
 
     TForm1 &form() { return *form_; }
@@ -27,6 +28,7 @@ public:
 
 private:
     SessionState &state_;
+    SettingsStore &settings_;
     AlsaMixer mixer_;
     DesktopShell shell_;
     std::unique_ptr<TForm1> form_;

@@ -9,6 +9,7 @@
 #include "app/sessionstate.h"
 #include "app/somnelle.h"
 #include "pactl.h"
+#include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
 
 class VolumeWindowTest : public QObject {
@@ -45,7 +46,8 @@ private slots:
     {
         Pactl::setSinkVolume(QStringLiteral("37%"));
         SessionState state;
-        Somnelle somnelle(state);
+        IniSettingsStore settings;
+        Somnelle somnelle(state, settings);
         TForm1 &form = somnelle.form();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -71,7 +73,8 @@ private slots:
         const int before = Pactl::sinkVolume();
         qputenv("PULSE_SERVER", "unix:/nonexistent/somnelle/native");
         SessionState state;
-        Somnelle somnelle(state);
+        IniSettingsStore settings;
+        Somnelle somnelle(state, settings);
         TForm1 &form = somnelle.form();
         QString message;
         closeNextMessageBox(&message);

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Runs one test program inside a private environment, with the services it asks for:
-#   with-services.sh [pulse] [xdgopen] -- PROGRAM [ARGS...]
+#   with-services.sh [pulse] [xdgopen] [unprivileged] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
 # pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
 # xdgopen: a recording xdg-open first on PATH; its calls go to $SOMNELLE_TEST_XDG_OPEN_LOG.
+# unprivileged: run as the user nobody when started as root, so that file permissions count.
 # Nothing here touches the machine's own sound server or settings.
 set -euo pipefail
 
 services=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
-[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [xdgopen] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [xdgopen] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
 root=$(mktemp -d /tmp/somnelle-test.XXXXXX)
@@ -23,6 +24,7 @@ trap cleanup EXIT
 export HOME="$root/home" XDG_CONFIG_HOME="$root/config" XDG_RUNTIME_DIR="$root/run"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
+run_as=()
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION PULSE_SERVER DBUS_SESSION_BUS_ADDRESS
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 
@@ -54,8 +56,13 @@ for service in "${services[@]}"; do
     case "$service" in
         pulse) start_pulse ;;
         xdgopen) start_xdgopen ;;
+        unprivileged)
+            if [ "$(id -u)" -eq 0 ]; then
+                chown -R nobody:nogroup "$root"
+                run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+            fi ;;
         *) echo "unknown service: $service" >&2; exit 2 ;;
     esac
 done
 
-"$@"
+"${run_as[@]}" "$@"

@@ -416,6 +416,87 @@ void TForm1::showMixerError()
     QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), QStringLiteral("Mixer initialization error"));
 }
 
+QString TForm1::minutesText() const
+{
+    return Edit1->text();
+}
+
+void TForm1::setMinutesText(const QString &text)
+{
+    Edit1->setText(text);
+}
+
+QRadioButton *TForm1::choiceButton(Choice choice) const
+{
+    switch (choice) {
+    case Shutdown:
+        return RadioButton1;
+    case SuspendMode:
+        return RadioButton2;
+    case AlarmMode:
+        break;
+    }
+    return RadioButton3;
+}
+
+bool TForm1::isChoiceChecked(Choice choice) const
+{
+    return choiceButton(choice)->isChecked();
+}
+
+void TForm1::setChoiceChecked(Choice choice, bool checked)
+{
+    QRadioButton *button = choiceButton(choice);
+    if (checked) {
+        button->setChecked(true);
+    } else if (button->isChecked()) {
+        // An exclusive choice cannot be unchecked by itself; stored settings may have none checked.
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+bool TForm1::tomorrow() const
+{
+    return CheckBox1->isChecked();
+}
+
+void TForm1::setTomorrow(bool tomorrow)
+{
+    CheckBox1->setChecked(tomorrow);
+}
+
+QString TForm1::wakeUpVolumeText() const
+{
+    return Edit3->text();
+}
+
+void TForm1::setWakeUpVolumeText(const QString &text)
+{
+    Edit3->setText(text);
+}
+
+QString TForm1::startFile() const
+{
+    return Edit2->text();
+}
+
+void TForm1::setStartFile(const QString &file)
+{
+    Edit2->setText(file);
+}
+
+QDateTime TForm1::alarmDateTime() const
+{
+    return DateTimePicker1->dateTime();
+}
+
+void TForm1::setAlarmDateTime(const QDateTime &dateTime)
+{
+    DateTimePicker1->setDateTime(dateTime);
+}
+
 void TForm1::FormShow()
 {
     handlers_.loadSettings();

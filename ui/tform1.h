@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "audio/volumeview.h"
+#include "settings/setupview.h"
 
 class QCheckBox;
 class QDateTimeEdit;
@@ -23,7 +24,7 @@ class Shell;
 // The one window of the program. The controls keep the names of the layout;
 // the window's own rules (enabled groups, digit filters, hints, link, browse,
 // Exit) live here, everything else is forwarded to FormHandlers.
-class TForm1 : public QWidget, public VolumeView {
+class TForm1 : public QWidget, public VolumeView, public SetupView {
     Q_OBJECT
 public:
     static const QColor SkyBlue;
@@ -54,6 +55,20 @@ public:
     void setSliderPosition(quint16 level) override;
     void ShowVolumeReadout(quint8 percent) override;
     void showMixerError() override;
+
+    // SetupView
+    QString minutesText() const override;
+    void setMinutesText(const QString &text) override;
+    bool isChoiceChecked(Choice choice) const override;
+    void setChoiceChecked(Choice choice, bool checked) override;
+    bool tomorrow() const override;
+    void setTomorrow(bool tomorrow) override;
+    QString wakeUpVolumeText() const override;
+    void setWakeUpVolumeText(const QString &text) override;
+    QString startFile() const override;
+    void setStartFile(const QString &file) override;
+    QDateTime alarmDateTime() const override;
+    void setAlarmDateTime(const QDateTime &dateTime) override;
 
     // Event handlers.
     void FormShow();
@@ -118,6 +133,7 @@ private:
     void connectHandlers();
     bool filterDigitKey(QLineEdit *field, QKeyEvent *event);
     QList<QWidget *> alarmGroup() const;
+    QRadioButton *choiceButton(Choice choice) const;
 
     FormHandlers &handlers_;
     Shell &shell_;

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Prints the time of one save and one load, and the result of the crash test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ -x build/bench_settings ] || scripts/setup.sh build
+build/bench_settings

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "settings/settingsstore.h"
+
+// The setup in an INI file written with QSettings, by default
+// $XDG_CONFIG_HOME/Somnelle/Somnelle.conf. Flags are whole numbers 0 or 1,
+// the alarm time eight little-endian bytes. A save replaces the whole file
+// at once, so a crash or a full disk leaves the previous file as it was;
+// only its owner may read or write it.
+class IniSettingsStore : public SettingsStore {
+public:
+    explicit IniSettingsStore(QString path = defaultPath());
+    static QString defaultPath();
+
+    QString path() const { return path_; }
+
+    void EnsureSettingsKey() override;
+    StoredSetup read() override;
+    void write(const StoredSetup &setup) override;
+
+private:
+    QString path_;
+};

@@ -1,0 +1,325 @@
+// The stored setup: the INI file, loading into the window, saving from it.
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include "app/apperror.h"
+#include "fakes.h"
+#include "settings/datetime.h"
+#include "settings/inisettingsstore.h"
+#include "settings/setupsettings.h"
+#include "ui/tform1.h"
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString path_;
+
+    struct Window {
+        RecordingHandlers handlers;
+        RecordingShell shell;
+        TForm1 form {handlers, shell, [] {}};
+    };
+
+    void writeRaw(const QByteArray &content)
+    {
+        QFile file(path_);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+
+    static QByteArray storedBytes(double value)
+    {
+        QByteArray bytes(8, Qt::Uninitialized);
+        qToLittleEndian(value, bytes.data());
+        return bytes;
+    }
+
+    // A complete setup as the window would save it.
+    static StoredSetup fullSetup()
+    {
+        StoredSetup setup;
+        setup.timer = QStringLiteral("30");
+        setup.sd = false;
+        setup.sm = false;
+        setup.am = true;
+        setup.tomorrow = true;
+        setup.wakeUpVolume = QStringLiteral("40");
+        setup.startFile = QStringLiteral("/music/wake up, now.ogg");
+        setup.alarmTime = ToStoredDateTime(QDateTime(QDate(2020, 1, 2), QTime(7, 30)));
+        return setup;
+    }
+
+    static bool ownerOnly(const QString &path)
+    {
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+            | QFile::WriteOther | QFile::ExeOther;
+        const QFile::Permissions permissions = QFile::permissions(path);
+        return (permissions & others) == 0 && (permissions & QFile::ReadOwner) && (permissions & QFile::WriteOwner);
+    }
+
+    static bool alarmGroupEnabled(TForm1 &f)
+    {
+        return f.Panel1->isEnabled() && f.Edit3->isEnabled() && f.DateTimePicker1->isEnabled();
+    }
+
+private slots:
+    void init()
+    {
+        const QString folder = dir_.filePath(QStringLiteral("cfg%1").arg(QRandomGenerator::global()->generate()));
+        QVERIFY(QDir().mkpath(folder));
+        path_ = folder + QStringLiteral("/Somnelle.conf");
+    }
+
+    void defaultPathFollowsXdg()
+    {
+        QCOMPARE(IniSettingsStore::defaultPath(),
+                 QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/Somnelle/Somnelle.conf"));
+    }
+
+    void firstRunCreatesTheFileAndKeepsTheDefaults()
+    {
+        IniSettingsStore store(path_);
+        store.EnsureSettingsKey();
+        QVERIFY(QFile::exists(path_));
+        QVERIFY(ownerOnly(path_));
+
+        Window w;
+        TForm1 &f = w.form;
+        f.setMinutesText(QStringLiteral("xx"));
+        LoadSettings(store, f);
+        // "Timer" reads as empty; "Sd" is missing and the loading stops there.
+        QCOMPARE(f.Edit1->text(), QString());
+        QVERIFY(f.RadioButton3->isChecked());
+        QVERIFY(!f.CheckBox1->isChecked());
+        QCOMPARE(f.Edit2->text(), QStringLiteral("europe.mid"));
+        QCOMPARE(f.DateTimePicker1->time(), QTime(10, 21, 48, 560));
+        QVERIFY(alarmGroupEnabled(f));
+
+        // An existing file is left alone.
+        writeRaw("[General]\nTimer=12\n");
+        store.EnsureSettingsKey();
+        QCOMPARE(store.read().timer, std::optional<QString>(QStringLiteral("12")));
+    }
+
+    void unwritableFolderIsSilentAtStartUp()
+    {
+        IniSettingsStore store(QStringLiteral("/proc/somnelle/Somnelle.conf"));
+        store.EnsureSettingsKey();
+        QVERIFY(!QFile::exists(store.path()));
+        Window w;
+        LoadSettings(store, w.form);
+        QCOMPARE(w.form.Edit2->text(), QStringLiteral("europe.mid"));
+    }
+
+    void saveAndLoadRoundTrip()
+    {
+        IniSettingsStore store(path_);
+        store.EnsureSettingsKey();
+        Window saved;
+        saved.form.setMinutesText(QStringLiteral("45"));
+        saved.form.setChoiceChecked(SetupView::AlarmMode, true);
+        saved.form.setTomorrow(true);
+        saved.form.setWakeUpVolumeText(QStringLiteral("40"));
+        saved.form.setStartFile(QStringLiteral("/music/a \"quoted\", long name.ogg"));
+        saved.form.setAlarmDateTime(QDateTime(QDate(2031, 5, 6), QTime(7, 30, 15, 250)));
+        SaveSettings(store, saved.form);
+        QVERIFY(ownerOnly(path_));
+
+        Window loaded;
+        LoadSettings(store, loaded.form);
+        QCOMPARE(loaded.form.Edit1->text(), QStringLiteral("45"));
+        QVERIFY(loaded.form.RadioButton3->isChecked());
+        QVERIFY(loaded.form.CheckBox1->isChecked());
+        QCOMPARE(loaded.form.Edit3->text(), QStringLiteral("40"));
+        QCOMPARE(loaded.form.Edit2->text(), QStringLiteral("/music/a \"quoted\", long name.ogg"));
+        // Only the time of day is taken: the picker keeps its own date.
+        QCOMPARE(loaded.form.DateTimePicker1->dateTime(), QDateTime(QDate(2006, 6, 13), QTime(7, 30, 15, 250)));
+
+        // The file holds the eight names with their kinds.
+        const QSettings raw(path_, QSettings::IniFormat);
+        QCOMPARE(raw.allKeys().size(), 8);
+        QCOMPARE(raw.value(QStringLiteral("Sd")).toString(), QStringLiteral("0"));
+        QCOMPARE(raw.value(QStringLiteral("Am")).toString(), QStringLiteral("1"));
+        QCOMPARE(raw.value(QStringLiteral("Alarm_time")).toByteArray().size(), 8);
+    }
+
+    void storedShutdownDisablesTheAlarmGroup()
+    {
+        IniSettingsStore store(path_);
+        writeRaw("[General]\nTimer=20\nSd=1\nSm=0\nAm=0\nTomorrow=0\n");
+        Window w;
+        w.form.setStatusText(QStringLiteral("Set volume"));
+        LoadSettings(store, w.form);
+        QVERIFY(w.form.RadioButton1->isChecked());
+        QVERIFY(!w.form.RadioButton2->isChecked() && !w.form.RadioButton3->isChecked());
+        QVERIFY(!alarmGroupEnabled(w.form));
+        // The Shutdown rule ran, clearing the status line.
+        QCOMPARE(w.form.statusText(), QString());
+        // "Wake_up_vol" is missing: an empty text, and the loading goes on.
+        QCOMPARE(w.form.Edit3->text(), QString());
+    }
+
+    void storedChoicesAllOffLeaveNoneChecked()
+    {
+        IniSettingsStore store(path_);
+        writeRaw("[General]\nTimer=20\nSd=0\nSm=0\nAm=0\n");
+        Window w;
+        LoadSettings(store, w.form);
+        QVERIFY(!w.form.RadioButton1->isChecked() && !w.form.RadioButton2->isChecked()
+                && !w.form.RadioButton3->isChecked());
+        // Unchecking runs no rule.
+        QVERIFY(alarmGroupEnabled(w.form));
+    }
+
+    void longTimerLoadsUnchanged()
+    {
+        IniSettingsStore store(path_);
+        writeRaw("[General]\nTimer=120\n");
+        Window w;
+        LoadSettings(store, w.form);
+        QCOMPARE(w.form.Edit1->text(), QStringLiteral("120"));
+    }
+
+    void partialLoads_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("timer");
+        QTest::addColumn<bool>("shutdown");
+        QTest::addColumn<QString>("startFile");
+        QTest::addColumn<QTime>("alarm");
+
+        const QByteArray head = "[General]\nTimer=15\nSd=1\nSm=0\nAm=0\nTomorrow=1\nWake_up_vol=30\nStart_file=x.mid\n";
+        const QTime layoutTime(10, 21, 48, 560);
+        QTest::newRow("flag stored as text") << QByteArray("[General]\nTimer=15\nSd=yes\n") << "15" << false
+                                             << "europe.mid" << layoutTime;
+        QTest::newRow("flag out of range") << QByteArray("[General]\nTimer=15\nSd=4294967296\n") << "15" << false
+                                           << "europe.mid" << layoutTime;
+        QTest::newRow("negative flag") << QByteArray("[General]\nTimer=15\nSd=-1\n") << "15" << false << "europe.mid"
+                                       << layoutTime;
+        QTest::newRow("Sm missing") << QByteArray("[General]\nTimer=15\nSd=1\n") << "15" << true << "europe.mid"
+                                    << layoutTime;
+        QTest::newRow("timer of another kind") << QByteArray("[General]\nTimer=@ByteArray(15)\nSd=1\n") << ""
+                                               << false << "europe.mid" << layoutTime;
+        QTest::newRow("alarm time of 7 bytes") << head + "Alarm_time=@ByteArray(1234567)\n" << "15" << true
+                                               << "x.mid" << layoutTime;
+        QTest::newRow("alarm time of 9 bytes") << head + "Alarm_time=@ByteArray(123456789)\n" << "15" << true
+                                               << "x.mid" << layoutTime;
+        QTest::newRow("alarm time as text") << head + "Alarm_time=0.5\n" << "15" << true << "x.mid" << layoutTime;
+        QTest::newRow("alarm time not a number")
+            << head + "Alarm_time=@ByteArray(\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xff)\n" << "15" << true << "x.mid"
+            << layoutTime;
+        QTest::newRow("complete") << head + "Alarm_time=@ByteArray(\\0\\0\\0\\0\\0\\0\\xe0?)\n" << "15" << true
+                                  << "x.mid" << QTime(12, 0);
+    }
+
+    void partialLoads()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, timer);
+        QFETCH(bool, shutdown);
+        QFETCH(QString, startFile);
+        QFETCH(QTime, alarm);
+        writeRaw(content);
+        IniSettingsStore store(path_);
+        Window w;
+        LoadSettings(store, w.form);
+        QCOMPARE(w.form.Edit1->text(), timer);
+        QCOMPARE(w.form.RadioButton1->isChecked(), shutdown);
+        QCOMPARE(w.form.RadioButton3->isChecked(), !shutdown);
+        QCOMPARE(w.form.Edit2->text(), startFile);
+        QCOMPARE(w.form.DateTimePicker1->time(), alarm);
+    }
+
+    void randomBytesDoNotCrash()
+    {
+        QRandomGenerator random(20261207);
+        for (int round = 0; round < 50; ++round) {
+            QByteArray bytes(int(random.bounded(1, 600)), Qt::Uninitialized);
+            for (char &byte : bytes)
+                byte = char(random.bounded(256));
+            writeRaw(bytes);
+            IniSettingsStore store(path_);
+            Window w;
+            LoadSettings(store, w.form);
+            // Whatever was loaded, a save afterwards gives a file that loads completely.
+            w.form.setMinutesText(QStringLiteral("5"));
+            SaveSettings(store, w.form);
+            const StoredSetup reread = store.read();
+            QCOMPARE(reread.timer, std::optional<QString>(QStringLiteral("5")));
+            QVERIFY(reread.alarmTime.has_value());
+        }
+    }
+
+    void failedSaveRaisesTheMessageAndKeepsTheOldFile()
+    {
+        if (QFileInfo(QStringLiteral("/")).isWritable())
+            QSKIP("runs as a user who may write anywhere; the suite runs it unprivileged");
+        IniSettingsStore store(path_);
+        store.EnsureSettingsKey();
+        store.write(fullSetup());
+        QFile before(path_);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray old = before.readAll();
+        before.close();
+
+        const QString folder = QFileInfo(path_).absolutePath();
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        Window w;
+        w.form.setMinutesText(QStringLiteral("55"));
+        QString message;
+        try {
+            SaveSettings(store, w.form);
+        } catch (const AppError &error) {
+            message = error.message();
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(message, QStringLiteral("Failed to set data for 'Timer'"));
+        QFile after(path_);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), old);
+    }
+
+    void missingFolderRaisesTheMessage()
+    {
+        // A folder that cannot exist: its parent is a file.
+        QFile blocker(dir_.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        IniSettingsStore store(blocker.fileName() + QStringLiteral("/Somnelle.conf"));
+        store.EnsureSettingsKey();
+        QVERIFY_THROWS_EXCEPTION(AppError, store.write(fullSetup()));
+    }
+
+    void storedDateTimes()
+    {
+        // Whole days since 1899-12-30, the time of day as the fraction.
+        QCOMPARE(ToStoredDateTime(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
+        QCOMPARE(ToStoredDateTime(QDateTime(QDate(1899, 12, 31), QTime(12, 0))), 1.5);
+        QCOMPARE(ToStoredDateTime(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
+        QCOMPARE(FromStoredDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
+        QCOMPARE(FromStoredDateTime(38881.43181203704), QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
+        QVERIFY(!FromStoredDateTime(std::numeric_limits<double>::quiet_NaN()).isValid());
+        QVERIFY(!FromStoredDateTime(1e300).isValid());
+        // Exact to the millisecond over a range of days and times, both ways.
+        QRandomGenerator random(7);
+        for (int i = 0; i < 20000; ++i) {
+            const QDateTime original(QDate(1899, 12, 30).addDays(random.bounded(-1000, 80000)),
+                                     QTime::fromMSecsSinceStartOfDay(random.bounded(86400000)));
+            QCOMPARE(FromStoredDateTime(ToStoredDateTime(original)), original);
+        }
+        // A value a hair below midnight rounds into the next day.
+        QCOMPARE(FromStoredDateTime(1.0 - 1e-12), QDateTime(QDate(1899, 12, 31), QTime(0, 0)));
+    }
+};
+
+QTEST_MAIN(SettingsTest)
+#include "test_settings.moc"
