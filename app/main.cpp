@@ -1,6 +1,12 @@
+#include <cstdlib>
+
 #include "app/application.h"
 #include "app/sessionstate.h"
 #include "app/somnelle.h"
+#include "audio/alsamixer.h"
+#include "session/desktopshell.h"
+#include "session/pendingendactions.h"
+#include "session/systemclock.h"
 #include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
 
@@ -13,7 +19,13 @@ int main(int argc, char *argv[])
     Application app(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Somnelle"));
 
-    Somnelle somnelle(state, settings);
+    AlsaMixer mixer;
+    DesktopShell shell;
+    PendingEndActions endActions;
+    SystemClock clock;
+    const Platform platform {settings,  mixer, shell, endActions, clock, [] { std::_Exit(0); },
+                             [] { QCoreApplication::quit(); }};
+    Somnelle somnelle(state, platform);
     somnelle.form().show();
     return app.exec();
 }

@@ -1,15 +1,14 @@
 #include "app/somnelle.h"
 
-#include <cstdlib>
-
 #include "settings/setupsettings.h"
 #include "ui/tform1.h"
 
-Somnelle::Somnelle(SessionState &state, SettingsStore &settings)
-    : state_(state)
-    , settings_(settings)
-    , form_(std::make_unique<TForm1>(*this, shell_, [] { std::_Exit(0); }))
-    , volume_(state, mixer_, *form_)
+Somnelle::Somnelle(SessionState &state, const Platform &platform)
+    : settings_(platform.settings)
+    , form_(std::make_unique<TForm1>(*this, platform.shell, platform.exitProcess))
+    , volume_(state, platform.mixer, *form_)
+    , session_({state, *form_, *form_, volume_, platform.mixer, platform.settings, platform.endActions,
+                platform.clock, platform.quitApplication})
 {
 }
 
@@ -26,6 +25,7 @@ void Somnelle::readMasterVolume()
 }
 
 void Somnelle::applyCommandLine() {}
+
 void Somnelle::trackBarChanged()
 {
     volume_.TrackBar3Change();
@@ -36,4 +36,12 @@ void Somnelle::mouseWheel(bool up)
     volume_.FormMouseWheel(up);
 }
 
-void Somnelle::startCancelClicked() {}
+void Somnelle::startCancelClicked()
+{
+    session_.SpeedButton1Click();
+}
+
+bool Somnelle::closeRequested()
+{
+    return session_.closeRequested();
+}

@@ -1,23 +1,39 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/sessionstate.h"
-#include "audio/alsamixer.h"
 #include "audio/volumecontrol.h"
-#include "session/desktopshell.h"
-#include "settings/settingsstore.h"
+#include "session/sessioncontroller.h"
 #include "ui/formhandlers.h"
 
+class Clock;
+class EndActions;
+class Mixer;
+class SettingsStore;
+class Shell;
 class TForm1;
+
+// The platform as the program sees it; main() gives the real adapters, tests give fakes.
+struct Platform {
+    SettingsStore &settings;
+    Mixer &mixer;
+    Shell &shell;
+    EndActions &endActions;
+    Clock &clock;
+    std::function<void()> exitProcess;     // the Exit button: at once, nothing saved
+    std::function<void()> quitApplication; // the end of the event loop
+};
 
 // Wires the window to the program's logic and the platform.
 class Somnelle : public FormHandlers {
 public:
-    Somnelle(SessionState &state, SettingsStore &settings);
+    Somnelle(SessionState &state, const Platform &platform);
     ~Somnelle() override;
 
     TForm1 &form() { return *form_; }
+    SessionController &session() { return session_; }
 
     void loadSettings() override;
     void readMasterVolume() override;
@@ -25,12 +41,11 @@ public:
     void trackBarChanged() override;
     void mouseWheel(bool up) override;
     void startCancelClicked() override;
+    bool closeRequested() override;
 
 private:
-    SessionState &state_;
     SettingsStore &settings_;
-    AlsaMixer mixer_;
-    DesktopShell shell_;
     std::unique_ptr<TForm1> form_;
     VolumeControl volume_;
+    SessionController session_;
 };

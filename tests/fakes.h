@@ -15,6 +15,11 @@ public:
     void trackBarChanged() override { calls << QStringLiteral("trackBarChanged"); }
     void mouseWheel(bool up) override { calls << (up ? QStringLiteral("wheelUp") : QStringLiteral("wheelDown")); }
     void startCancelClicked() override { calls << QStringLiteral("startCancelClicked"); }
+    bool closeRequested() override
+    {
+        calls << QStringLiteral("closeRequested");
+        return true;
+    }
 };
 
 class RecordingShell : public Shell {

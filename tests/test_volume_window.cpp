@@ -9,6 +9,10 @@
 #include "app/sessionstate.h"
 #include "app/somnelle.h"
 #include "pactl.h"
+#include "audio/alsamixer.h"
+#include "session/pendingendactions.h"
+#include "session/systemclock.h"
+#include "session/desktopshell.h"
 #include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
 
@@ -16,6 +20,15 @@ class VolumeWindowTest : public QObject {
     Q_OBJECT
 
     QByteArray server_ = qgetenv("PULSE_SERVER");
+
+    struct RealPlatform {
+        IniSettingsStore settings;
+        AlsaMixer mixer;
+        DesktopShell shell;
+        PendingEndActions endActions;
+        SystemClock clock;
+        Platform platform {settings, mixer, shell, endActions, clock, [] {}, [] {}};
+    };
 
     static void wheel(TForm1 &form, int delta)
     {
@@ -46,8 +59,8 @@ private slots:
     {
         Pactl::setSinkVolume(QStringLiteral("37%"));
         SessionState state;
-        IniSettingsStore settings;
-        Somnelle somnelle(state, settings);
+        RealPlatform real;
+        Somnelle somnelle(state, real.platform);
         TForm1 &form = somnelle.form();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -73,8 +86,8 @@ private slots:
         const int before = Pactl::sinkVolume();
         qputenv("PULSE_SERVER", "unix:/nonexistent/somnelle/native");
         SessionState state;
-        IniSettingsStore settings;
-        Somnelle somnelle(state, settings);
+        RealPlatform real;
+        Somnelle somnelle(state, real.platform);
         TForm1 &form = somnelle.form();
         QString message;
         closeNextMessageBox(&message);

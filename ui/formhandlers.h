@@ -16,4 +16,6 @@ public:
     virtual void trackBarChanged() = 0;
     virtual void mouseWheel(bool up) = 0;
     virtual void startCancelClicked() = 0;
+    // The window is asked to close; answers whether it may.
+    virtual bool closeRequested() = 0;
 };

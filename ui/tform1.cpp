@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QFileDialog>
@@ -395,6 +396,33 @@ void TForm1::showCancelPicture()
     SpeedButton1->setAccessibleName(SpeedButton2->accessibleName());
 }
 
+bool TForm1::wakeUpVolumeEnabled() const
+{
+    return Edit3->isEnabled();
+}
+
+void TForm1::markMinutesMissing()
+{
+    setFieldColour(Edit1, Fuchsia);
+}
+
+void TForm1::markWakeUpVolumeMissing()
+{
+    setFieldColour(Edit3, Fuchsia);
+}
+
+void TForm1::showRestCaption()
+{
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Somnelle"));
+    setWindowTitle(RestCaption);
+}
+
+void TForm1::setCaptionAndTitle(const QString &text)
+{
+    setWindowTitle(text);
+    QGuiApplication::setApplicationDisplayName(text);
+}
+
 quint16 TForm1::sliderPosition() const
 {
     return quint16(TrackBar3->value());
@@ -636,6 +664,15 @@ void TForm1::changeEvent(QEvent *event)
         activated_ = true;
         FormActivate();
     }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // During a session the window stays, and the program ends with the session.
+    if (handlers_.closeRequested())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TForm1::wheelEvent(QWheelEvent *event)

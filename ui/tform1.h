@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "audio/volumeview.h"
-#include "settings/setupview.h"
+#include "session/sessionview.h"
 
 class QCheckBox;
 class QDateTimeEdit;
@@ -24,7 +24,7 @@ class Shell;
 // The one window of the program. The controls keep the names of the layout;
 // the window's own rules (enabled groups, digit filters, hints, link, browse,
 // Exit) live here, everything else is forwarded to FormHandlers.
-class TForm1 : public QWidget, public VolumeView, public SetupView {
+class TForm1 : public QWidget, public VolumeView, public SessionView {
     Q_OBJECT
 public:
     static const QColor SkyBlue;
@@ -39,16 +39,23 @@ public:
     // Control-group operations.
     void EnableAlarmControls();
     void DisableAlarmControls();
-    void EnableSetupControls();
-    void DisableSetupControls();
+    void EnableSetupControls() override;
+    void DisableSetupControls() override;
 
-    void setStatusText(const QString &text);
+    void setStatusText(const QString &text) override;
     QString statusText() const;
     static void setFieldColour(QLineEdit *field, const QColor &colour);
     static QColor fieldColour(const QLineEdit *field);
     // The Start/Cancel button's picture, with its accessible name.
-    void showStartPicture();
-    void showCancelPicture();
+    void showStartPicture() override;
+    void showCancelPicture() override;
+
+    // SessionView
+    bool wakeUpVolumeEnabled() const override;
+    void markMinutesMissing() override;
+    void markWakeUpVolumeMissing() override;
+    void showRestCaption() override;
+    void setCaptionAndTitle(const QString &text) override;
 
     // VolumeView
     quint16 sliderPosition() const override;
@@ -126,6 +133,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createLayout();

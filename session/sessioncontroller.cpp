@@ -1,0 +1,166 @@
+#include "session/sessioncontroller.h"
+
+#include "audio/mixer.h"
+#include "audio/volumecontrol.h"
+#include "audio/volumeview.h"
+#include "session/clock.h"
+#include "session/endactions.h"
+#include "session/sessionview.h"
+#include "settings/setupsettings.h"
+
+namespace {
+
+// A field's whole number in [1, max]. Empty, "0" and "00" are unset; a text
+// that is not a plain decimal number (possible only from stored settings or
+// a signed command-line value) or is out of range is refused the same way.
+std::optional<quint8> fieldNumber(const QString &text, uint max)
+{
+    if (text.isEmpty() || text.size() > 3)
+        return std::nullopt;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    const uint number = text.toUInt();
+    if (number < 1 || number > max)
+        return std::nullopt;
+    return quint8(number);
+}
+
+} // namespace
+
+SessionController::SessionController(Parts parts)
+    : p_(std::move(parts))
+{
+}
+
+void SessionController::SpeedButton1Click()
+{
+    if (p_.state.SessionIdle != 1) {
+        cancel();
+        return;
+    }
+
+    const std::optional<quint8> minutes = fieldNumber(p_.view.minutesText(), 255);
+    const bool needsWakeUpVolume = p_.view.wakeUpVolumeEnabled();
+    const std::optional<quint8> wakeUpPercent = fieldNumber(p_.view.wakeUpVolumeText(), 100);
+    if (minutes && (!needsWakeUpVolume || wakeUpPercent)) {
+        start(*minutes, wakeUpPercent);
+        return;
+    }
+
+    if (!minutes) {
+        p_.view.markMinutesMissing();
+        p_.view.setStatusText(QStringLiteral("Set timer"));
+    }
+    if (needsWakeUpVolume && !wakeUpPercent) {
+        p_.view.markWakeUpVolumeMissing();
+        p_.view.setStatusText(QStringLiteral("Set volume"));
+    }
+}
+
+void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercent)
+{
+    // A failed save ends here with its error shown, before anything has changed.
+    SaveSettings(p_.settings, p_.view);
+
+    p_.state.SliderDrivesMixer = 0;
+    p_.view.setStatusText(QString());
+    p_.state.SessionIdle = 0;
+    p_.state.StopRequested = 0;
+    p_.view.DisableSetupControls();
+    p_.view.showCancelPicture();
+    p_.endActions.EnableShutdownPrivilege();
+
+    wakeUpPercent_ = wakeUpPercent;
+    seconds_ = quint16(minutes * 60);
+    step_ = quint16(p_.state.CurrentLevel / seconds_ + 1);
+    ticks_ = 0;
+    phase_ = Phase::Fading;
+    p_.clock.startSeconds([this] { tick(); });
+}
+
+void SessionController::tick()
+{
+    SessionState &state = p_.state;
+    state.CurrentLevel = state.CurrentLevel < step_ ? 0 : quint16(state.CurrentLevel - step_);
+    // The slider's own handler ignores this move: the slider does not drive the mixer now.
+    p_.volumeView.setSliderPosition(state.CurrentLevel);
+    p_.volume.showCurrentLevel();
+    p_.view.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent));
+    p_.volume.ApplyMasterLevel();
+
+    if (++ticks_ >= seconds_)
+        endFade();
+}
+
+void SessionController::endFade()
+{
+    p_.clock.stopSeconds();
+    savedWave_ = p_.mixer.readWaveVolume();
+    p_.mixer.writeWaveVolume(0);
+
+    if (p_.view.isChoiceChecked(SetupView::Shutdown)) {
+        p_.endActions.powerOff();
+    } else if (p_.view.isChoiceChecked(SetupView::SuspendMode)) {
+        p_.endActions.suspend();
+        quitWhenDone_ = true;
+    } else if (p_.view.isChoiceChecked(SetupView::AlarmMode) && wakeUpPercent_) {
+        phase_ = Phase::WaitingForWakeUp;
+        p_.endActions.wakeUp(*wakeUpPercent_, savedWave_, p_.view.tomorrow(), [this] { finish(); });
+        return;
+    }
+    finish();
+}
+
+void SessionController::finish()
+{
+    phase_ = Phase::Idle;
+    p_.state.StopRequested = 0;
+    p_.state.SliderDrivesMixer = 1;
+    returnToIdle();
+    if (p_.state.CurrentLevel == 0)
+        p_.state.StopRequested = 0;
+    quitIfAsked();
+}
+
+void SessionController::cancel()
+{
+    returnToIdle();
+    // Cancel ends the session whatever the level, also while waiting for the wake-up.
+    if (phase_ == Phase::Fading) {
+        p_.clock.stopSeconds();
+    } else if (phase_ == Phase::WaitingForWakeUp) {
+        p_.endActions.cancelWakeUp();
+        // Give the wave output back what the fade took from it.
+        p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
+    }
+    phase_ = Phase::Idle;
+    p_.state.StopRequested = 0;
+    p_.state.SliderDrivesMixer = 1;
+    quitIfAsked();
+}
+
+void SessionController::returnToIdle()
+{
+    p_.state.SessionIdle = 1;
+    p_.state.StopRequested = 1;
+    p_.view.EnableSetupControls();
+    p_.view.showStartPicture();
+    p_.view.showRestCaption();
+}
+
+bool SessionController::closeRequested()
+{
+    if (!isRunning())
+        return true;
+    quitWhenDone_ = true;
+    return false;
+}
+
+void SessionController::quitIfAsked()
+{
+    if (quitWhenDone_) {
+        quitWhenDone_ = false;
+        p_.quitApplication();
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "app/sessionstate.h"
+
+class Clock;
+class EndActions;
+class Mixer;
+class SessionView;
+class SettingsStore;
+class VolumeControl;
+class VolumeView;
+
+// The sleep session: Start checks the fields, saves the setup and fades the
+// master volume to 0 over the chosen minutes, one step a second; then it
+// mutes the wave output and hands over to the chosen end action. The same
+// button cancels. It runs on the event loop: between seconds, and while it
+// waits for the wake-up, the program sleeps.
+class SessionController {
+public:
+    struct Parts {
+        SessionState &state;
+        SessionView &view;
+        VolumeView &volumeView;
+        VolumeControl &volume;
+        Mixer &mixer;
+        SettingsStore &settings;
+        EndActions &endActions;
+        Clock &clock;
+        std::function<void()> quitApplication;
+    };
+
+    explicit SessionController(Parts parts);
+
+    // The Start/Cancel button.
+    void SpeedButton1Click();
+    // Closing the window while a session runs ends the program when the session ends.
+    // Answers whether the window may close now.
+    bool closeRequested();
+
+    bool isRunning() const { return phase_ != Phase::Idle; }
+    // The step by which each second lowers the level, fixed at Start.
+    quint16 step() const { return step_; }
+
+private:
+    enum class Phase { Idle, Fading, WaitingForWakeUp };
+
+    void start(quint8 minutes, std::optional<quint8> wakeUpPercent);
+    void tick();
+    void endFade();
+    void cancel();
+    void finish();
+    void returnToIdle();
+    void quitIfAsked();
+
+    Parts p_;
+    Phase phase_ = Phase::Idle;
+    quint16 seconds_ = 0;
+    quint16 step_ = 0;
+    quint32 ticks_ = 0;
+    std::optional<quint8> wakeUpPercent_;
+    std::optional<quint32> savedWave_;
+    bool quitWhenDone_ = false;
+};
