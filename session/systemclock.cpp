@@ -5,6 +5,11 @@ SystemClock::SystemClock()
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+        // A timer may wake a little early; a second never counts before its time.
+        if (started_.elapsed() < (seconds_ + 1) * 1000) {
+            scheduleNext();
+            return;
+        }
         ++seconds_;
         scheduleNext();
         // Last: the callback may stop or restart the seconds.

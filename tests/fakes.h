@@ -91,3 +91,79 @@ public:
     void ShowVolumeReadout(quint8 percent) override { readout = VolumeReadoutText(percent); }
     void showMixerError() override { ++mixerErrors; }
 };
+
+#include "app/apperror.h"
+#include "session/clock.h"
+#include "session/endactions.h"
+#include "settings/settingsstore.h"
+
+// Seconds that pass only when the test says so.
+class FakeClock : public Clock {
+public:
+    QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(22, 0));
+
+    void startSeconds(std::function<void()> onSecond) override { onSecond_ = std::move(onSecond); }
+    void stopSeconds() override { onSecond_ = nullptr; }
+    QDateTime localNow() const override { return now; }
+
+    bool ticking() const { return bool(onSecond_); }
+    // Lets up to n seconds pass; fewer when the seconds stop on the way.
+    int advance(int n)
+    {
+        int passed = 0;
+        for (; passed < n && onSecond_; ++passed) {
+            now = now.addSecs(1);
+            const std::function<void()> onSecond = onSecond_;
+            onSecond();
+        }
+        return passed;
+    }
+
+private:
+    std::function<void()> onSecond_;
+};
+
+// Records the end actions; a wake-up rings when the test says so.
+class FakeEndActions : public EndActions {
+public:
+    QStringList calls;
+    quint8 percent = 0;
+    std::optional<quint32> savedWave;
+    bool tomorrow = false;
+    std::function<void()> rang;
+
+    void EnableShutdownPrivilege() override { calls << QStringLiteral("privilege"); }
+    void powerOff() override { calls << QStringLiteral("powerOff"); }
+    void suspend() override { calls << QStringLiteral("suspend"); }
+    void wakeUp(quint8 wakePercent, std::optional<quint32> wave, bool wakeTomorrow, std::function<void()> done) override
+    {
+        calls << QStringLiteral("wakeUp");
+        percent = wakePercent;
+        savedWave = wave;
+        tomorrow = wakeTomorrow;
+        rang = std::move(done);
+    }
+    void cancelWakeUp() override
+    {
+        calls << QStringLiteral("cancelWakeUp");
+        rang = nullptr;
+    }
+};
+
+// Settings in memory; writing can be made to fail.
+class MemorySettingsStore : public SettingsStore {
+public:
+    StoredSetup stored;
+    bool failWrites = false;
+    int writes = 0;
+
+    void EnsureSettingsKey() override {}
+    StoredSetup read() override { return stored; }
+    void write(const StoredSetup &setup) override
+    {
+        if (failWrites)
+            throw AppError(QStringLiteral("Failed to set data for 'Timer'"));
+        stored = setup;
+        ++writes;
+    }
+};

@@ -1,0 +1,385 @@
+// The sleep session on a driven clock: a 30-minute fade takes milliseconds.
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
+#include <QtTest>
+
+#include "app/somnelle.h"
+#include "fakes.h"
+#include "ui/picturebutton.h"
+#include "ui/tform1.h"
+
+class SessionTest : public QObject {
+    Q_OBJECT
+
+    // The whole program on fakes of the platform.
+    struct Rig {
+        SessionState state;
+        MemorySettingsStore settings;
+        FakeMixer mixer;
+        RecordingShell shell;
+        FakeEndActions end;
+        FakeClock clock;
+        int quits = 0;
+        Platform platform {settings, mixer, shell, end, clock, [] {}, [this] { ++quits; }};
+        Somnelle app {state, platform};
+        TForm1 &f = app.form();
+
+        // The window opening on a master volume at this level.
+        explicit Rig(quint16 level)
+        {
+            mixer.level = level;
+            app.readMasterVolume();
+        }
+        void setUp(const QString &minutes, SetupView::Choice choice, const QString &wakeUpVolume = QString())
+        {
+            f.setChoiceChecked(choice, true);
+            f.setMinutesText(minutes);
+            f.setWakeUpVolumeText(wakeUpVolume);
+        }
+        void click() { app.startCancelClicked(); }
+        bool idleLook() const
+        {
+            return state.SessionIdle == 1 && f.SpeedButton1->accessibleName() == QLatin1String("Start")
+                && f.Edit1->isEnabled() && f.TrackBar3->isEnabled() && f.windowTitle() == TForm1::RestCaption
+                && QGuiApplication::applicationDisplayName() == QLatin1String("Somnelle");
+        }
+    };
+
+private slots:
+    void thirtyMinutesFromFull()
+    {
+        Rig r(65535);
+        QCOMPARE(r.state.CurrentLevel, quint16(65535));
+        r.setUp(QStringLiteral("30"), SetupView::Shutdown);
+        r.click();
+        QCOMPARE(r.app.session().step(), quint16(37));
+        QVERIFY(!r.idleLook());
+
+        QCOMPARE(r.clock.advance(1771), 1771);
+        QCOMPARE(r.state.CurrentLevel, quint16(8));
+        QCOMPARE(r.mixer.level, quint16(8));
+        QCOMPARE(r.f.TrackBar3->value(), 8);
+        r.clock.advance(1);
+        QCOMPARE(r.state.CurrentLevel, quint16(0));
+
+        // 28 more seconds at 0, the end action only after the last.
+        r.mixer.writes.clear();
+        QCOMPARE(r.clock.advance(27), 27);
+        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.clock.advance(100), 1);
+        QCOMPARE(r.mixer.writes, QList<quint16>(28, 0));
+        QCOMPARE(r.end.calls, QStringList({"privilege", "powerOff"}));
+        // The wave output was muted before the end action, and stays so.
+        QCOMPARE(r.mixer.waveWrites, QList<quint32>({0}));
+        QVERIFY(r.idleLook());
+        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+        QCOMPARE(r.state.StopRequested, quint8(0));
+    }
+
+    void oneMinuteFromFull()
+    {
+        Rig r(65535);
+        r.setUp(QStringLiteral("1"), SetupView::SuspendMode);
+        r.click();
+        QCOMPARE(r.app.session().step(), quint16(1093));
+        r.clock.advance(59);
+        QCOMPARE(r.state.CurrentLevel, quint16(65535 - 59 * 1093));
+        QVERIFY(r.state.CurrentLevel > 0);
+        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        r.clock.advance(1);
+        QCOMPARE(r.state.CurrentLevel, quint16(0));
+        // Suspend, then the program ends.
+        QCOMPARE(r.end.calls, QStringList({"privilege", "suspend"}));
+        QCOMPARE(r.quits, 1);
+    }
+
+    void silenceAtTheStart()
+    {
+        Rig r(0);
+        r.setUp(QStringLiteral("2"), SetupView::Shutdown);
+        r.click();
+        QCOMPARE(r.app.session().step(), quint16(1));
+        QCOMPARE(r.clock.advance(1000), 120);
+        QCOMPARE(r.mixer.writes, QList<quint16>(120, 0));
+        QCOMPARE(r.end.calls.last(), QStringLiteral("powerOff"));
+    }
+
+    void captionAndTitleFollowTheFade()
+    {
+        Rig r(65535);
+        r.setUp(QStringLiteral("30"), SetupView::Shutdown);
+        r.click();
+        // 37 % is first reached when the level falls below 24903.
+        while (r.state.CurrentPercent != 37 && r.clock.ticking())
+            r.clock.advance(1);
+        QCOMPARE(r.f.windowTitle(), QStringLiteral("37 % - Somnelle "));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("37 % - Somnelle "));
+        QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: 37 %"));
+        r.clock.advance(1800);
+        QVERIFY(r.idleLook());
+    }
+
+    void minutesField_data()
+    {
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<int>("seconds"); // 0: refused
+        QTest::newRow("01") << "01" << 60;
+        QTest::newRow("99") << "99" << 5940;
+        QTest::newRow("stored 120") << "120" << 7200;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("00") << "00" << 0;
+        QTest::newRow("stored -5") << "-5" << 0;
+        QTest::newRow("stored +5") << "+5" << 0;
+        QTest::newRow("stored 256") << "256" << 0;
+        QTest::newRow("stored text") << "ab" << 0;
+    }
+
+    void minutesField()
+    {
+        QFETCH(QString, minutes);
+        QFETCH(int, seconds);
+        Rig r(30000);
+        r.setUp(minutes, SetupView::Shutdown);
+        r.click();
+        if (seconds == 0) {
+            QCOMPARE(r.f.statusText(), QStringLiteral("Set timer"));
+            QCOMPARE(TForm1::fieldColour(r.f.Edit1), TForm1::Fuchsia);
+            // Nothing was switched or saved.
+            QVERIFY(r.idleLook());
+            QCOMPARE(r.settings.writes, 0);
+            QVERIFY(!r.clock.ticking());
+            QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+            return;
+        }
+        QCOMPARE(r.clock.advance(10000), seconds);
+        QCOMPARE(r.end.calls.last(), QStringLiteral("powerOff"));
+    }
+
+    void wakeUpVolumeField_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("volume");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("shutdown, empty") << int(SetupView::Shutdown) << "" << true;
+        QTest::newRow("suspend, empty") << int(SetupView::SuspendMode) << "" << true;
+        QTest::newRow("alarm, empty") << int(SetupView::AlarmMode) << "" << false;
+        QTest::newRow("alarm, 0") << int(SetupView::AlarmMode) << "0" << false;
+        QTest::newRow("alarm, 40") << int(SetupView::AlarmMode) << "40" << true;
+        QTest::newRow("alarm, stored 100") << int(SetupView::AlarmMode) << "100" << true;
+        QTest::newRow("alarm, stored 150") << int(SetupView::AlarmMode) << "150" << false;
+        QTest::newRow("alarm, stored -5") << int(SetupView::AlarmMode) << "-5" << false;
+    }
+
+    void wakeUpVolumeField()
+    {
+        QFETCH(int, choice);
+        QFETCH(QString, volume);
+        QFETCH(bool, starts);
+        Rig r(30000);
+        r.setUp(QStringLiteral("5"), SetupView::Choice(choice), volume);
+        r.click();
+        QCOMPARE(r.clock.ticking(), starts);
+        QCOMPARE(r.settings.writes, starts ? 1 : 0);
+        if (!starts) {
+            QCOMPARE(r.f.statusText(), QStringLiteral("Set volume"));
+            QCOMPARE(TForm1::fieldColour(r.f.Edit3), TForm1::Fuchsia);
+            QVERIFY(r.idleLook());
+        }
+    }
+
+    void bothFieldsUnsetEndsWithSetVolume()
+    {
+        Rig r(30000);
+        r.setUp(QString(), SetupView::AlarmMode);
+        r.click();
+        QCOMPARE(r.f.statusText(), QStringLiteral("Set volume"));
+        QCOMPARE(TForm1::fieldColour(r.f.Edit1), TForm1::Fuchsia);
+        QCOMPARE(TForm1::fieldColour(r.f.Edit3), TForm1::Fuchsia);
+    }
+
+    void startSavesAndSwitchesInOrder()
+    {
+        Rig r(30000);
+        r.setUp(QStringLiteral("45"), SetupView::AlarmMode, QStringLiteral("40"));
+        r.f.setStatusText(QStringLiteral("Set timer"));
+        r.click();
+        QCOMPARE(r.settings.writes, 1);
+        QCOMPARE(r.settings.stored.timer, std::optional<QString>(QStringLiteral("45")));
+        QCOMPARE(r.settings.stored.am, std::optional<bool>(true));
+        QCOMPARE(r.state.SessionIdle, quint8(0));
+        QCOMPARE(r.state.SliderDrivesMixer, quint8(0));
+        QCOMPARE(r.f.statusText(), QString());
+        QVERIFY(!r.f.Edit1->isEnabled() && !r.f.TrackBar3->isEnabled() && !r.f.Edit3->isEnabled()
+                && !r.f.RadioButton1->isEnabled() && !r.f.Label7->isEnabled());
+        QCOMPARE(r.f.SpeedButton1->accessibleName(), QStringLiteral("Cancel"));
+        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+    }
+
+    void failedSaveLeavesTheWindowIdle()
+    {
+        Rig r(30000);
+        r.setUp(QStringLiteral("10"), SetupView::Shutdown);
+        r.settings.failWrites = true;
+        QVERIFY_THROWS_EXCEPTION(AppError, r.click());
+        QVERIFY(r.idleLook());
+        QVERIFY(!r.clock.ticking());
+        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+        QVERIFY(r.end.calls.isEmpty());
+        // The slider still drives the mixer.
+        r.f.TrackBar3->setValue(20000);
+        QCOMPARE(r.mixer.level, quint16(20000));
+    }
+
+    void cancelMidFade()
+    {
+        Rig r(65535);
+        r.setUp(QStringLiteral("30"), SetupView::Shutdown);
+        r.click();
+        r.clock.advance(100);
+        const quint16 lastTick = quint16(65535 - 100 * 37);
+        QCOMPARE(r.state.CurrentLevel, lastTick);
+        r.click();
+        QVERIFY(r.idleLook());
+        QVERIFY(!r.clock.ticking());
+        QCOMPARE(r.state.CurrentLevel, lastTick);
+        QCOMPARE(r.mixer.level, lastTick);
+        QCOMPARE(r.state.StopRequested, quint8(0));
+        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QVERIFY(r.mixer.waveWrites.isEmpty());
+        // The slider drives the mixer again, and the wheel works.
+        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+        r.f.TrackBar3->setValue(1234);
+        QCOMPARE(r.mixer.level, quint16(1234));
+        r.app.mouseWheel(true);
+        QCOMPARE(r.mixer.level, quint16(2234));
+    }
+
+    void cancelAtSilenceEndsTheSession()
+    {
+        Rig r(65535);
+        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+        r.click();
+        r.clock.advance(60 - 1);
+        r.state.CurrentLevel = 0; // as late in a longer fade
+        r.click();
+        QVERIFY(r.idleLook());
+        QVERIFY(!r.clock.ticking());
+        QCOMPARE(r.clock.advance(10), 0);
+        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+    }
+
+    void wheelDuringASessionChangesNothing()
+    {
+        Rig r(30000);
+        r.setUp(QStringLiteral("5"), SetupView::Shutdown);
+        r.click();
+        r.clock.advance(3);
+        const quint16 level = r.state.CurrentLevel;
+        const int writes = r.mixer.writes.size();
+        QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&r.f, &up);
+        QCOMPARE(r.state.CurrentLevel, level);
+        QCOMPARE(r.mixer.writes.size(), writes);
+    }
+
+    void alarmHandOverAndWakeUp()
+    {
+        Rig r(20000);
+        r.mixer.wave = 0x80004000u;
+        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
+        r.f.setTomorrow(true);
+        r.click();
+        r.clock.advance(60);
+        QCOMPARE(r.end.calls, QStringList({"privilege", "wakeUp"}));
+        QCOMPARE(r.end.percent, quint8(40));
+        QCOMPARE(r.end.savedWave, std::optional<quint32>(0x80004000u));
+        QVERIFY(r.end.tomorrow);
+        QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
+        // Still a session while waiting.
+        QCOMPARE(r.state.SessionIdle, quint8(0));
+        QVERIFY(!r.f.Edit1->isEnabled());
+        r.end.rang();
+        QVERIFY(r.idleLook());
+        QVERIFY(r.f.Edit3->isEnabled());
+        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+    }
+
+    void cancelDuringTheWakeUpWait()
+    {
+        Rig r(20000);
+        r.mixer.wave = 0x80004000u;
+        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
+        r.click();
+        r.clock.advance(60);
+        r.click();
+        QCOMPARE(r.end.calls, QStringList({"privilege", "wakeUp", "cancelWakeUp"}));
+        QCOMPARE(r.mixer.wave, std::optional<quint32>(0x80004000u));
+        QVERIFY(r.idleLook());
+        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+    }
+
+    void noChoiceCheckedRunsNoEndAction()
+    {
+        Rig r(20000);
+        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+        r.f.setChoiceChecked(SetupView::Shutdown, false);
+        r.click();
+        r.clock.advance(60);
+        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
+        QCOMPARE(r.mixer.level, quint16(0));
+        QVERIFY(r.idleLook());
+    }
+
+    void unreachableMixerSkipsOnlyTheWrites()
+    {
+        Rig r(0);
+        r.state.CurrentLevel = 30000; // as set before the mixer went away
+        r.mixer.available = false;
+        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+        r.click();
+        r.clock.advance(30);
+        QVERIFY(r.state.CurrentLevel < 30000);
+        QCOMPARE(r.f.TrackBar3->value(), int(r.state.CurrentLevel));
+        QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: %1 %").arg(r.state.CurrentPercent));
+        QVERIFY(r.f.windowTitle().endsWith(QStringLiteral(" % - Somnelle ")));
+        QVERIFY(r.mixer.writes.isEmpty());
+        r.clock.advance(30);
+        QCOMPARE(r.end.calls.last(), QStringLiteral("powerOff"));
+    }
+
+    void closingDuringASessionWaitsForItsEnd()
+    {
+        Rig r(20000);
+        QVERIFY(r.app.closeRequested()); // idle: closes at once
+        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+        r.click();
+        r.clock.advance(10);
+        QCloseEvent close;
+        QApplication::sendEvent(&r.f, &close);
+        QVERIFY(!close.isAccepted());
+        QCOMPARE(r.quits, 0);
+        QVERIFY(r.clock.ticking());
+        r.clock.advance(50);
+        QCOMPARE(r.quits, 1);
+    }
+
+    void closingThenCancelEndsTheProgram()
+    {
+        Rig r(20000);
+        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+        r.click();
+        QVERIFY(!r.app.closeRequested());
+        r.click();
+        QCOMPARE(r.quits, 1);
+    }
+};
+
+QTEST_MAIN(SessionTest)
+#include "test_session.moc"
