@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     PendingEndActions endActions;
     SystemClock clock;
     const Platform platform {settings,  mixer, shell, endActions, clock, [] { std::_Exit(0); },
-                             [] { QCoreApplication::quit(); }};
+                             [] { QCoreApplication::exit(0); }};
     Somnelle somnelle(state, platform);
     somnelle.form().show();
     return app.exec();

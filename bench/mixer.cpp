@@ -3,30 +3,19 @@
 // gives it a private PulseAudio server.
 
 #include <QDir>
-#include <QFile>
 #include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "audio/alsamixer.h"
+#include "procstatus.h"
 
 namespace {
 
 int openFileDescriptors()
 {
     return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
-}
-
-int threads()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("Threads:"))
-            return line.mid(8).trimmed().toInt();
-    return -1;
 }
 
 } // namespace
@@ -47,13 +36,13 @@ int main()
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (i == 10) {
             descriptorsAfter10 = openFileDescriptors();
-            threadsAfter10 = threads();
+            threadsAfter10 = int(ProcStatusValue("Threads"));
         }
     }
     std::sort(times.begin(), times.end());
     std::printf("open-set-close of the master volume: median %.2f ms, 90th percentile %.2f ms (1000 operations)\n",
                 times[times.size() / 2], times[times.size() * 9 / 10]);
     std::printf("after 10 operations: %d file descriptors, %d threads\n", descriptorsAfter10, threadsAfter10);
-    std::printf("after 1000 operations: %d file descriptors, %d threads\n", openFileDescriptors(), threads());
+    std::printf("after 1000 operations: %d file descriptors, %d threads\n", openFileDescriptors(), int(ProcStatusValue("Threads")));
     return 0;
 }

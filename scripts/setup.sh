@@ -7,12 +7,11 @@ cd "$(dirname "$0")/.."
 
 packages=(
     g++ cmake make pkgconf
-    qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets, D-Bus and the X11 platform
+    qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets and the X11 platform
     libjpeg-dev                               # the sky picture's decoder
     libasound2-dev                            # the master volume
     fonts-wine                                # a font with Tahoma's metrics
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound server
-    python3-dbusmock dbus                     # the tests' private logind
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
 )
 

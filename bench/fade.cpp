@@ -1,0 +1,96 @@
+// Runs a real 2-minute fade with the real clock and mixer (the end action is
+// only recorded) and prints the CPU time it used per minute, the wake-ups per
+// second, the resident memory, and how far the last tick landed from 120 s
+// after Start. Run through bench/fade.sh, which gives it a private PulseAudio
+// server and Qt's offscreen platform.
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+#include "app/application.h"
+#include "app/somnelle.h"
+#include "audio/alsamixer.h"
+#include "session/desktopshell.h"
+#include "session/endactions.h"
+#include "session/systemclock.h"
+#include "settings/inisettingsstore.h"
+#include "ui/tform1.h"
+#include "procstatus.h"
+
+namespace {
+
+// Notes when the fade handed over, and stops the program there.
+class StopAtTheEnd : public EndActions {
+public:
+    QElapsedTimer *sinceStart = nullptr;
+    qint64 endedAtNs = -1;
+
+    void EnableShutdownPrivilege() override {}
+    void powerOff() override
+    {
+        endedAtNs = sinceStart->nsecsElapsed();
+        QCoreApplication::exit(0);
+    }
+    void suspend() override { powerOff(); }
+    void wakeUp(quint8, std::optional<quint32>, bool, std::function<void()> rang) override
+    {
+        powerOff();
+        rang();
+    }
+    void cancelWakeUp() override {}
+};
+
+struct Usage {
+    double cpuSeconds;
+    long contextSwitches;
+};
+
+Usage usage()
+{
+    rusage self {};
+    getrusage(RUSAGE_SELF, &self);
+    return {double(self.ru_utime.tv_sec + self.ru_stime.tv_sec) + (self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6,
+            self.ru_nvcsw + self.ru_nivcsw};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    QTemporaryDir folder;
+    IniSettingsStore settings(folder.filePath(QStringLiteral("Somnelle.conf")));
+    AlsaMixer mixer;
+    DesktopShell shell;
+    StopAtTheEnd end;
+    SystemClock clock;
+    SessionState state;
+    Platform platform {settings, mixer, shell, end, clock, [] {}, [] {}};
+    Somnelle somnelle(state, platform);
+    TForm1 &form = somnelle.form();
+    form.show();
+    form.setChoiceChecked(SetupView::Shutdown, true);
+    // The minutes may be given as the only argument; the default is 2.
+    const QString minutesText = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("2");
+    form.setMinutesText(minutesText);
+
+    QElapsedTimer sinceStart;
+    end.sinceStart = &sinceStart;
+    const Usage before = usage();
+    sinceStart.start();
+    somnelle.startCancelClicked();
+    app.exec();
+    const Usage after = usage();
+
+    const double minutes = minutesText.toDouble();
+    const double seconds = sinceStart.nsecsElapsed() / 1e9;
+    std::printf("fade of %g minutes: last tick %.3f s after Start (off by %+.3f s)\n", minutes, end.endedAtNs / 1e9,
+                end.endedAtNs / 1e9 - minutes * 60);
+    std::printf("CPU time: %.3f s per minute of fade\n", (after.cpuSeconds - before.cpuSeconds) / minutes);
+    std::printf("wake-ups (context switches of the whole process): %.1f per second\n",
+                double(after.contextSwitches - before.contextSwitches) / seconds);
+    std::printf("resident memory at the end: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
+    return 0;
+}

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# A real 2-minute fade against a private PulseAudio server; prints CPU time,
+# wake-ups, memory and the timing of the last tick.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ -x build/bench_fade ] || scripts/setup.sh build
+tests/with-services.sh pulse -- build/bench_fade
