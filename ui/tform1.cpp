@@ -25,6 +25,7 @@
 #include "session/shell.h"
 #include "ui/etchedline.h"
 #include "ui/formhandlers.h"
+#include "ui/picture.h"
 #include "ui/picturebutton.h"
 #include "ui/pictures.h"
 
@@ -69,6 +70,15 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(palette);
 }
 
+// A text colour for the enabled look only; disabled, the text stays greyed.
+void setEnabledTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
 // A label sizes itself to its text, starting from the layout's size.
 QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, int width, int height)
 {
@@ -78,11 +88,10 @@ QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, int w
     return label;
 }
 
-QLabel *makePicture(QWidget *parent, const QPixmap &picture, int left, int top, int width, int height)
+Picture *makePicture(QWidget *parent, const QPixmap &picture, int left, int top, int width, int height)
 {
-    auto *image = new QLabel(parent);
+    auto *image = new Picture(parent);
     image->setGeometry(left, top, width, height);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setPixmap(picture);
     return image;
 }
@@ -187,7 +196,7 @@ void TForm1::createLayout()
     linkFont.setUnderline(true);
     Label7->setFont(linkFont);
     Label7->resize(Label7->sizeHint());
-    setColour(Label7, QPalette::WindowText, DesktopColour);
+    setEnabledTextColour(Label7, DesktopColour);
     Label7->setCursor(Qt::PointingHandCursor);
     Label7->setToolTip(SupportAddress);
     Label7->setMouseTracking(true);
@@ -619,11 +628,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         if (watched == Edit2)
             Edit2->setToolTip(Edit2->text());
         else if (watched == Label7)
-            setColour(Label7, QPalette::WindowText, LinkBlue);
+            setEnabledTextColour(Label7, LinkBlue);
         break;
     case QEvent::Leave:
         if (watched == Label7)
-            setColour(Label7, QPalette::WindowText, DesktopColour);
+            setEnabledTextColour(Label7, DesktopColour);
         break;
     case QEvent::MouseButtonRelease:
         if (watched == Label7 && Label7->isEnabled() && Label7->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))

@@ -18,6 +18,7 @@ class QSlider;
 class QStatusBar;
 class EtchedLine;
 class FormHandlers;
+class Picture;
 class PictureButton;
 class Shell;
 
@@ -101,12 +102,12 @@ public:
     QLabel *Label11;
     QLineEdit *Edit2;
     QCheckBox *CheckBox1;
-    QLabel *Image1;
+    Picture *Image1;
     QFrame *Panel2;
-    QLabel *Image2;
+    Picture *Image2;
     QLabel *Label6;
     QSlider *TrackBar3;
-    QLabel *Image3;
+    Picture *Image3;
     QLabel *Label1;
     QLabel *Label2;
     QLabel *Label3;
