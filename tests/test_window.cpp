@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QStatusBar>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -102,6 +103,18 @@ private slots:
         for (const auto &[left, right] : neighbours)
             QVERIFY2(left->geometry().right() < right->geometry().left(),
                      qPrintable(left->objectName() + QLatin1String(" overlaps ") + right->objectName()));
+
+        // The widest readout ends before the slider's groove begins.
+        f.ShowVolumeReadout(100);
+        QStyleOptionSlider option;
+        option.initFrom(f.TrackBar3);
+        option.orientation = Qt::Horizontal;
+        option.minimum = f.TrackBar3->minimum();
+        option.maximum = f.TrackBar3->maximum();
+        option.tickPosition = f.TrackBar3->tickPosition();
+        const QRect groove = f.TrackBar3->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove,
+                                                                  f.TrackBar3);
+        QVERIFY(f.Label6->geometry().right() < f.TrackBar3->x() + groove.left());
     }
 
     void startUpOrder()

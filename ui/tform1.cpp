@@ -28,6 +28,7 @@
 #include "ui/picture.h"
 #include "ui/picturebutton.h"
 #include "ui/pictures.h"
+#include "ui/trackbarstyle.h"
 
 const QColor TForm1::SkyBlue(0xA6, 0xCA, 0xF0);
 const QColor TForm1::Fuchsia(0xFF, 0x00, 0xFF);
@@ -236,6 +237,9 @@ void TForm1::createLayout()
     TrackBar3->setSingleStep(1);
     TrackBar3->setPageStep(2);
     TrackBar3->setAccessibleName(QStringLiteral("Volume"));
+    auto *trackBarStyle = new TrackBarStyle();
+    trackBarStyle->setParent(TrackBar3);
+    TrackBar3->setStyle(trackBarStyle);
     Image3 = makePicture(Panel2, Pictures::keyed(QStringLiteral(":/pictures/clockface.bmp")), 16, 64, 32, 32);
     Label1 = makeLabel(Panel2, QStringLiteral("Turn down volume up to 0%"), 64, 72, 163, 16);
     Label2 = makeLabel(Panel2, QStringLiteral("for: "), 236, 72, 25, 16);
