@@ -58,7 +58,12 @@ for service in "${services[@]}"; do
         xdgopen) start_xdgopen ;;
         unprivileged)
             if [ "$(id -u)" -eq 0 ]; then
+                # The build folder may not be open to nobody (a clone under /root): run a copy.
+                mkdir -p "$root/program"
+                cp "$1" "$root/program/"
+                set -- "$root/program/$(basename "$1")" "${@:2}"
                 chown -R nobody:nogroup "$root"
+                cd "$root"
                 run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
             fi ;;
         *) echo "unknown service: $service" >&2; exit 2 ;;
