@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Runs one test program inside a private environment, with the services it asks for:
-#   with-services.sh [pulse] [xdgopen] [unprivileged] -- PROGRAM [ARGS...]
+#   with-services.sh [pulse] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
 # pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
 # xdgopen: a recording xdg-open first on PATH; its calls go to $SOMNELLE_TEST_XDG_OPEN_LOG.
 # unprivileged: run as the user nobody when started as root, so that file permissions count.
+# xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services).
 # Nothing here touches the machine's own sound server or settings.
 set -euo pipefail
 
 services=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
-[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [xdgopen] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
 root=$(mktemp -d /tmp/somnelle-test.XXXXXX)
@@ -44,6 +45,20 @@ start_pulse() {
     printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$HOME/.asoundrc"
 }
 
+start_xvfb() {
+    local display
+    for _ in $(seq 20); do
+        display=:$((200 + RANDOM % 300))
+        [ -e "/tmp/.X11-unix/X${display#:}" ] || break
+    done
+    # -noreset: the server must not restart when its last client leaves.
+    Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 &
+    pids+=($!)
+    export DISPLAY=$display QT_QPA_PLATFORM=xcb
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.05; done
+    echo "private virtual display did not start:" >&2; cat "$root/xvfb.log" >&2; exit 1
+}
+
 start_xdgopen() {
     mkdir -p "$root/bin"
     export SOMNELLE_TEST_XDG_OPEN_LOG="$root/xdg-open.log"
@@ -56,6 +71,7 @@ for service in "${services[@]}"; do
     case "$service" in
         pulse) start_pulse ;;
         xdgopen) start_xdgopen ;;
+        xvfb) start_xvfb ;;
         unprivileged)
             if [ "$(id -u)" -eq 0 ]; then
                 # The build folder may not be open to nobody (a clone under /root): run a copy.
