@@ -115,7 +115,6 @@ void SessionController::endFade()
 void SessionController::finish()
 {
     phase_ = Phase::Idle;
-    p_.state.StopRequested = 0;
     p_.state.SliderDrivesMixer = 1;
     returnToIdle();
     if (p_.state.CurrentLevel == 0)

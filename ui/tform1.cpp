@@ -336,6 +336,12 @@ QList<QWidget *> TForm1::alarmGroup() const
     return {Panel1, DateTimePicker1, CheckBox1, Edit2, Label10, Label11, Label12, Label13, Edit3};
 }
 
+// The setup controls outside the alarm group, less the contact link, which is switched last.
+QList<QWidget *> TForm1::timerSetup() const
+{
+    return {TrackBar3, RadioButton1, RadioButton2, RadioButton3, Edit1};
+}
+
 void TForm1::EnableAlarmControls()
 {
     for (QWidget *control : alarmGroup())
@@ -355,9 +361,7 @@ void TForm1::DisableAlarmControls()
 
 void TForm1::EnableSetupControls()
 {
-    for (QWidget *control : {static_cast<QWidget *>(TrackBar3), static_cast<QWidget *>(RadioButton1),
-                             static_cast<QWidget *>(RadioButton2), static_cast<QWidget *>(RadioButton3),
-                             static_cast<QWidget *>(Edit1)})
+    for (QWidget *control : timerSetup())
         control->setEnabled(true);
     if (RadioButton3->isChecked())
         EnableAlarmControls();
@@ -366,9 +370,7 @@ void TForm1::EnableSetupControls()
 
 void TForm1::DisableSetupControls()
 {
-    for (QWidget *control : {static_cast<QWidget *>(TrackBar3), static_cast<QWidget *>(RadioButton1),
-                             static_cast<QWidget *>(RadioButton2), static_cast<QWidget *>(RadioButton3),
-                             static_cast<QWidget *>(Edit1)})
+    for (QWidget *control : timerSetup())
         control->setEnabled(false);
     DisableAlarmControls();
     Label7->setEnabled(false);

@@ -142,6 +142,7 @@ private:
     void connectHandlers();
     bool filterDigitKey(QLineEdit *field, QKeyEvent *event);
     QList<QWidget *> alarmGroup() const;
+    QList<QWidget *> timerSetup() const;
     QRadioButton *choiceButton(Choice choice) const;
 
     FormHandlers &handlers_;
