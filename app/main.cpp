@@ -1,3 +1,4 @@
+#include <QDBusConnection>
 #include <cstdlib>
 
 #include "app/application.h"
@@ -5,7 +6,8 @@
 #include "app/somnelle.h"
 #include "audio/alsamixer.h"
 #include "session/desktopshell.h"
-#include "session/pendingendactions.h"
+#include "session/logindpower.h"
+#include "session/sleepinhibitor.h"
 #include "session/systemclock.h"
 #include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
@@ -21,9 +23,10 @@ int main(int argc, char *argv[])
 
     AlsaMixer mixer;
     DesktopShell shell;
-    PendingEndActions endActions;
+    LogindPower power(QDBusConnection::systemBus());
+    SleepInhibitor awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     SystemClock clock;
-    const Platform platform {settings,  mixer, shell, endActions, clock, [] { std::_Exit(0); },
+    const Platform platform {settings,    mixer, shell, power, awake, clock, [] { std::_Exit(0); },
                              [] { QCoreApplication::exit(0); }};
     Somnelle somnelle(state, platform);
     somnelle.form().show();

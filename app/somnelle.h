@@ -6,11 +6,13 @@
 #include "app/sessionstate.h"
 #include "audio/volumecontrol.h"
 #include "session/sessioncontroller.h"
+#include "session/startfile.h"
 #include "ui/formhandlers.h"
 
+class AwakeLock;
 class Clock;
-class EndActions;
 class Mixer;
+class Power;
 class SettingsStore;
 class Shell;
 class TForm1;
@@ -20,10 +22,12 @@ struct Platform {
     SettingsStore &settings;
     Mixer &mixer;
     Shell &shell;
-    EndActions &endActions;
+    Power &power;
+    AwakeLock &awake;
     Clock &clock;
     std::function<void()> exitProcess;     // the Exit button: at once, nothing saved
     std::function<void()> quitApplication; // the end of the event loop
+    QString dataFolder = ProgramDataFolder();
 };
 
 // Wires the window to the program's logic and the platform.

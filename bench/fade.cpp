@@ -13,7 +13,8 @@
 #include "app/somnelle.h"
 #include "audio/alsamixer.h"
 #include "session/desktopshell.h"
-#include "session/endactions.h"
+#include "session/awakelock.h"
+#include "session/power.h"
 #include "session/systemclock.h"
 #include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
@@ -22,24 +23,29 @@
 namespace {
 
 // Notes when the fade handed over, and stops the program there.
-class StopAtTheEnd : public EndActions {
+class StopAtTheEnd : public Power {
 public:
     QElapsedTimer *sinceStart = nullptr;
     qint64 endedAtNs = -1;
 
-    void EnableShutdownPrivilege() override {}
+    void EnableShutdownPrivilege(Action) override {}
     void powerOff() override
     {
         endedAtNs = sinceStart->nsecsElapsed();
         QCoreApplication::exit(0);
     }
-    void suspend() override { powerOff(); }
-    void wakeUp(quint8, std::optional<quint32>, bool, std::function<void()> rang) override
+    void suspend(std::function<void()>) override { powerOff(); }
+};
+
+// The computer is not kept awake for a benchmark.
+class NoLock : public AwakeLock {
+public:
+    void hold() override {}
+    void release(std::function<void()> released) override
     {
-        powerOff();
-        rang();
+        if (released)
+            released();
     }
-    void cancelWakeUp() override {}
 };
 
 struct Usage {
@@ -65,9 +71,10 @@ int main(int argc, char *argv[])
     AlsaMixer mixer;
     DesktopShell shell;
     StopAtTheEnd end;
+    NoLock awake;
     SystemClock clock;
     SessionState state;
-    Platform platform {settings, mixer, shell, end, clock, [] {}, [] {}};
+    Platform platform {settings, mixer, shell, end, awake, clock, [] {}, [] {}};
     Somnelle somnelle(state, platform);
     TForm1 &form = somnelle.form();
     form.show();

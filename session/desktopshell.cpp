@@ -1,9 +1,33 @@
 #include "session/desktopshell.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 
 void DesktopShell::open(const QUrl &url)
 {
     // The result is not examined: a missing handler is not the user's problem at 3 a.m.
     QDesktopServices::openUrl(url);
+}
+
+void DesktopShell::openFile(const QString &pathOrUrl, std::function<void(bool opened)> done)
+{
+    // xdg-open itself, as a process with one argument, so the name reaches it
+    // exactly as it stands and its exit status tells whether a program took it.
+    auto *process = new QProcess;
+    process->setProgram(QStringLiteral("xdg-open"));
+    process->setArguments({pathOrUrl});
+    process->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process, [process, done](int exitCode, QProcess::ExitStatus status) {
+        process->deleteLater();
+        if (done)
+            done(status == QProcess::NormalExit && exitCode == 0);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, done](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        if (done)
+            done(false);
+    });
+    process->start();
 }

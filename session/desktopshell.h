@@ -6,4 +6,5 @@
 class DesktopShell : public Shell {
 public:
     void open(const QUrl &url) override;
+    void openFile(const QString &pathOrUrl, std::function<void(bool opened)> done = {}) override;
 };

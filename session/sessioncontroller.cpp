@@ -1,11 +1,17 @@
 #include "session/sessioncontroller.h"
 
+#include <QDir>
+
+#include "audio/levels.h"
 #include "audio/mixer.h"
 #include "audio/volumecontrol.h"
 #include "audio/volumeview.h"
+#include "session/awakelock.h"
 #include "session/clock.h"
-#include "session/endactions.h"
+#include "session/power.h"
 #include "session/sessionview.h"
+#include "session/shell.h"
+#include "session/startfile.h"
 #include "settings/setupsettings.h"
 
 namespace {
@@ -30,6 +36,7 @@ std::optional<quint8> fieldNumber(const QString &text, uint max)
 
 SessionController::SessionController(Parts parts)
     : p_(std::move(parts))
+    , alarm_(p_.clock)
 {
 }
 
@@ -69,7 +76,11 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     p_.state.StopRequested = 0;
     p_.view.DisableSetupControls();
     p_.view.showCancelPicture();
-    p_.endActions.EnableShutdownPrivilege();
+    const Power::Action chosen = p_.view.isChoiceChecked(SetupView::Shutdown) ? Power::Action::PowerOff
+        : p_.view.isChoiceChecked(SetupView::SuspendMode)                     ? Power::Action::Suspend
+                                                                                : Power::Action::None;
+    p_.power.EnableShutdownPrivilege(chosen);
+    p_.awake.hold();
 
     wakeUpPercent_ = wakeUpPercent;
     seconds_ = quint16(minutes * 60);
@@ -100,15 +111,48 @@ void SessionController::endFade()
     p_.mixer.writeWaveVolume(0);
 
     if (p_.view.isChoiceChecked(SetupView::Shutdown)) {
-        p_.endActions.powerOff();
+        leaveTheComputer(false);
     } else if (p_.view.isChoiceChecked(SetupView::SuspendMode)) {
-        p_.endActions.suspend();
-        quitWhenDone_ = true;
+        leaveTheComputer(true);
     } else if (p_.view.isChoiceChecked(SetupView::AlarmMode) && wakeUpPercent_) {
+        p_.view.setStatusText(QStringLiteral("Soon to get up..."));
         phase_ = Phase::WaitingForWakeUp;
-        p_.endActions.wakeUp(*wakeUpPercent_, savedWave_, p_.view.tomorrow(), [this] { finish(); });
-        return;
+        alarm_.start(NextAlarmTime(p_.clock.localNow(), p_.view.alarmDateTime().time(), p_.view.tomorrow()),
+                     [this] { WakeUp(); });
+    } else {
+        finish();
     }
+}
+
+void SessionController::leaveTheComputer(bool suspend)
+{
+    phase_ = Phase::LeavingTheComputer;
+    // The lock goes first, or it would hold off our own request.
+    p_.awake.release([this, suspend] {
+        if (phase_ != Phase::LeavingTheComputer)
+            return; // cancelled while the lock was being given back
+        if (suspend) {
+            // The program ends once the computer has resumed, or at once when the suspend is refused.
+            p_.power.suspend([this] { p_.quitApplication(); });
+        } else {
+            p_.power.powerOff();
+        }
+        finish();
+    });
+}
+
+void SessionController::WakeUp()
+{
+    const quint8 percent = *wakeUpPercent_;
+    p_.state.CurrentLevel = PercentToLevel(percent);
+    // The slider's own handler ignores this move: the slider does not drive the mixer yet.
+    p_.volumeView.setSliderPosition(p_.state.CurrentLevel);
+    p_.volumeView.ShowVolumeReadout(percent);
+    p_.volume.ApplyMasterLevel();
+    // A wave volume that could not be read is given back as fully on.
+    p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
+    p_.shell.openFile(ResolveStartFile(p_.view.startFile(), {QDir::currentPath(), p_.dataFolder}));
+    p_.view.setStatusText(QString());
     finish();
 }
 
@@ -116,6 +160,7 @@ void SessionController::finish()
 {
     phase_ = Phase::Idle;
     p_.state.SliderDrivesMixer = 1;
+    p_.awake.release();
     returnToIdle();
     if (p_.state.CurrentLevel == 0)
         p_.state.StopRequested = 0;
@@ -129,13 +174,14 @@ void SessionController::cancel()
     if (phase_ == Phase::Fading) {
         p_.clock.stopSeconds();
     } else if (phase_ == Phase::WaitingForWakeUp) {
-        p_.endActions.cancelWakeUp();
+        alarm_.stop();
         // Give the wave output back what the fade took from it.
         p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
     }
     phase_ = Phase::Idle;
     p_.state.StopRequested = 0;
     p_.state.SliderDrivesMixer = 1;
+    p_.awake.release();
     quitIfAsked();
 }
 

@@ -4,20 +4,24 @@
 #include <optional>
 
 #include "app/sessionstate.h"
+#include "session/alarmwait.h"
 
+class AwakeLock;
 class Clock;
-class EndActions;
 class Mixer;
+class Power;
 class SessionView;
 class SettingsStore;
+class Shell;
 class VolumeControl;
 class VolumeView;
 
 // The sleep session: Start checks the fields, saves the setup and fades the
 // master volume to 0 over the chosen minutes, one step a second; then it
-// mutes the wave output and hands over to the chosen end action. The same
-// button cancels. It runs on the event loop: between seconds, and while it
-// waits for the wake-up, the program sleeps.
+// mutes the wave output and hands over to the chosen end action: power-off,
+// suspend, or the wait for the wake-up. The same button cancels. It runs on
+// the event loop: between seconds, and while it waits for the wake-up, the
+// program sleeps. While it runs, the computer is kept from suspending itself.
 class SessionController {
 public:
     struct Parts {
@@ -27,8 +31,11 @@ public:
         VolumeControl &volume;
         Mixer &mixer;
         SettingsStore &settings;
-        EndActions &endActions;
+        Power &power;
+        AwakeLock &awake;
+        Shell &shell;
         Clock &clock;
+        QString dataFolder; // where a start file with a relative name is looked for after the current folder
         std::function<void()> quitApplication;
     };
 
@@ -41,21 +48,25 @@ public:
     bool closeRequested();
 
     bool isRunning() const { return phase_ != Phase::Idle; }
+    bool isWaitingForWakeUp() const { return phase_ == Phase::WaitingForWakeUp; }
     // The step by which each second lowers the level, fixed at Start.
     quint16 step() const { return step_; }
 
 private:
-    enum class Phase { Idle, Fading, WaitingForWakeUp };
+    enum class Phase { Idle, Fading, LeavingTheComputer, WaitingForWakeUp };
 
     void start(quint8 minutes, std::optional<quint8> wakeUpPercent);
     void tick();
     void endFade();
+    void leaveTheComputer(bool suspend);
+    void WakeUp();
     void cancel();
     void finish();
     void returnToIdle();
     void quitIfAsked();
 
     Parts p_;
+    AlarmWait alarm_;
     Phase phase_ = Phase::Idle;
     quint16 seconds_ = 0;
     quint16 step_ = 0;

@@ -25,7 +25,14 @@ public:
 class RecordingShell : public Shell {
 public:
     QList<QUrl> opened;
+    QStringList files;
     void open(const QUrl &url) override { opened << url; }
+    void openFile(const QString &pathOrUrl, std::function<void(bool)> done) override
+    {
+        files << pathOrUrl;
+        if (done)
+            done(true);
+    }
 };
 
 #include <functional>
@@ -94,7 +101,8 @@ public:
 
 #include "app/apperror.h"
 #include "session/clock.h"
-#include "session/endactions.h"
+#include "session/awakelock.h"
+#include "session/power.h"
 #include "settings/settingsstore.h"
 
 // Seconds that pass only when the test says so.
@@ -119,34 +127,89 @@ public:
         return passed;
     }
 
+    void wakeAfter(qint64 ms, std::function<void()> onWake) override
+    {
+        wakeAt_ = now.addMSecs(ms);
+        onWake_ = std::move(onWake);
+    }
+    void stopWake() override { onWake_ = nullptr; }
+    bool waking() const { return bool(onWake_); }
+    // Lets the wall clock run to t, waking at every deadline on the way; answers how many wakes there were.
+    int runUntil(const QDateTime &t)
+    {
+        int wakes = 0;
+        while (onWake_ && wakeAt_ <= t) {
+            now = wakeAt_;
+            fireWake();
+            ++wakes;
+        }
+        now = t;
+        return wakes;
+    }
+    // The wall clock jumps (it is set, or the computer resumes): a pending wake fires at once.
+    void jumpTo(const QDateTime &t)
+    {
+        now = t;
+        if (onWake_)
+            fireWake();
+    }
+
 private:
+    void fireWake()
+    {
+        const std::function<void()> onWake = std::move(onWake_);
+        onWake_ = nullptr;
+        onWake();
+    }
+
     std::function<void()> onSecond_;
+    std::function<void()> onWake_;
+    QDateTime wakeAt_;
 };
 
-// Records the end actions; a wake-up rings when the test says so.
-class FakeEndActions : public EndActions {
+// Records the power requests; a suspend is answered at once.
+class FakePower : public Power {
 public:
     QStringList calls;
-    quint8 percent = 0;
-    std::optional<quint32> savedWave;
-    bool tomorrow = false;
-    std::function<void()> rang;
+    std::function<void()> onRequest; // runs as power-off or suspend is asked for
 
-    void EnableShutdownPrivilege() override { calls << QStringLiteral("privilege"); }
-    void powerOff() override { calls << QStringLiteral("powerOff"); }
-    void suspend() override { calls << QStringLiteral("suspend"); }
-    void wakeUp(quint8 wakePercent, std::optional<quint32> wave, bool wakeTomorrow, std::function<void()> done) override
+    void EnableShutdownPrivilege(Action chosen) override
     {
-        calls << QStringLiteral("wakeUp");
-        percent = wakePercent;
-        savedWave = wave;
-        tomorrow = wakeTomorrow;
-        rang = std::move(done);
+        calls << (chosen == Action::PowerOff ? QStringLiteral("privilege:powerOff")
+                  : chosen == Action::Suspend ? QStringLiteral("privilege:suspend")
+                                              : QStringLiteral("privilege"));
     }
-    void cancelWakeUp() override
+    void powerOff() override
     {
-        calls << QStringLiteral("cancelWakeUp");
-        rang = nullptr;
+        calls << QStringLiteral("powerOff");
+        if (onRequest)
+            onRequest();
+    }
+    void suspend(std::function<void()> answered) override
+    {
+        calls << QStringLiteral("suspend");
+        if (onRequest)
+            onRequest();
+        answered();
+    }
+};
+
+// A lock that is only counted.
+class FakeAwakeLock : public AwakeLock {
+public:
+    bool held = false;
+    int holds = 0;
+
+    void hold() override
+    {
+        held = true;
+        ++holds;
+    }
+    void release(std::function<void()> released) override
+    {
+        held = false;
+        if (released)
+            released();
     }
 };
 

@@ -25,9 +25,10 @@ private slots:
         MemorySettingsStore settings;
         AlsaMixer mixer;
         RecordingShell shell;
-        FakeEndActions end;
+        FakePower power;
+        FakeAwakeLock awake;
         FakeClock clock;
-        Platform platform {settings, mixer, shell, end, clock, [] {}, [] {}};
+        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
         Somnelle app(state, platform);
         app.readMasterVolume();
         const quint16 start = state.CurrentLevel;
@@ -46,7 +47,7 @@ private slots:
         QCOMPARE(Pactl::sinkVolume(), 0);
         // The end of the fade mutes the wave output, which on a sound server is the sink.
         QVERIFY(Pactl::sinkMuted());
-        QCOMPARE(end.calls.last(), QStringLiteral("powerOff"));
+        QCOMPARE(power.calls.last(), QStringLiteral("powerOff"));
     }
 
     void realSecondsArriveAndStop()

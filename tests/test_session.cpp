@@ -21,10 +21,11 @@ class SessionTest : public QObject {
         MemorySettingsStore settings;
         FakeMixer mixer;
         RecordingShell shell;
-        FakeEndActions end;
+        FakePower power;
+        FakeAwakeLock awake;
         FakeClock clock;
         int quits = 0;
-        Platform platform {settings, mixer, shell, end, clock, [] {}, [this] { ++quits; }};
+        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [this] { ++quits; }};
         Somnelle app {state, platform};
         TForm1 &f = app.form();
 
@@ -69,10 +70,10 @@ private slots:
         // 28 more seconds at 0, the end action only after the last.
         r.mixer.writes.clear();
         QCOMPARE(r.clock.advance(27), 27);
-        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege:powerOff"}));
         QCOMPARE(r.clock.advance(100), 1);
         QCOMPARE(r.mixer.writes, QList<quint16>(28, 0));
-        QCOMPARE(r.end.calls, QStringList({"privilege", "powerOff"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege:powerOff", "powerOff"}));
         // The wave output was muted before the end action, and stays so.
         QCOMPARE(r.mixer.waveWrites, QList<quint32>({0}));
         QVERIFY(r.idleLook());
@@ -89,11 +90,11 @@ private slots:
         r.clock.advance(59);
         QCOMPARE(r.state.CurrentLevel, quint16(65535 - 59 * 1093));
         QVERIFY(r.state.CurrentLevel > 0);
-        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege:suspend"}));
         r.clock.advance(1);
         QCOMPARE(r.state.CurrentLevel, quint16(0));
         // Suspend, then the program ends.
-        QCOMPARE(r.end.calls, QStringList({"privilege", "suspend"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege:suspend", "suspend"}));
         QCOMPARE(r.quits, 1);
     }
 
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(r.app.session().step(), quint16(1));
         QCOMPARE(r.clock.advance(1000), 120);
         QCOMPARE(r.mixer.writes, QList<quint16>(120, 0));
-        QCOMPARE(r.end.calls.last(), QStringLiteral("powerOff"));
+        QCOMPARE(r.power.calls.last(), QStringLiteral("powerOff"));
     }
 
     void captionAndTitleFollowTheFade()
@@ -157,7 +158,7 @@ private slots:
             return;
         }
         QCOMPARE(r.clock.advance(10000), seconds);
-        QCOMPARE(r.end.calls.last(), QStringLiteral("powerOff"));
+        QCOMPARE(r.power.calls.last(), QStringLiteral("powerOff"));
     }
 
     void wakeUpVolumeField_data()
@@ -217,7 +218,7 @@ private slots:
         QVERIFY(!r.f.Edit1->isEnabled() && !r.f.TrackBar3->isEnabled() && !r.f.Edit3->isEnabled()
                 && !r.f.RadioButton1->isEnabled() && !r.f.Label7->isEnabled());
         QCOMPARE(r.f.SpeedButton1->accessibleName(), QStringLiteral("Cancel"));
-        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege"}));
     }
 
     void failedSaveLeavesTheWindowIdle()
@@ -229,7 +230,7 @@ private slots:
         QVERIFY(r.idleLook());
         QVERIFY(!r.clock.ticking());
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
-        QVERIFY(r.end.calls.isEmpty());
+        QVERIFY(r.power.calls.isEmpty());
         // The slider still drives the mixer.
         r.f.TrackBar3->setValue(20000);
         QCOMPARE(r.mixer.level, quint16(20000));
@@ -249,7 +250,7 @@ private slots:
         QCOMPARE(r.state.CurrentLevel, lastTick);
         QCOMPARE(r.mixer.level, lastTick);
         QCOMPARE(r.state.StopRequested, quint8(0));
-        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege:powerOff"}));
         QVERIFY(r.mixer.waveWrites.isEmpty());
         // The slider drives the mixer again, and the wheel works.
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
@@ -270,7 +271,7 @@ private slots:
         QVERIFY(r.idleLook());
         QVERIFY(!r.clock.ticking());
         QCOMPARE(r.clock.advance(10), 0);
-        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege:powerOff"}));
     }
 
     void wheelDuringASessionChangesNothing()
@@ -288,24 +289,41 @@ private slots:
         QCOMPARE(r.mixer.writes.size(), writes);
     }
 
-    void alarmHandOverAndWakeUp()
+    void alarmWaitsThenRings()
     {
         Rig r(20000);
         r.mixer.wave = 0x80004000u;
         r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
+        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(7, 30)));
         r.f.setTomorrow(true);
+        r.f.setStartFile(QStringLiteral("/music/morning.mid"));
         r.click();
+        QVERIFY(r.awake.held);
         r.clock.advance(60);
-        QCOMPARE(r.end.calls, QStringList({"privilege", "wakeUp"}));
-        QCOMPARE(r.end.percent, quint8(40));
-        QCOMPARE(r.end.savedWave, std::optional<quint32>(0x80004000u));
-        QVERIFY(r.end.tomorrow);
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
-        // Still a session while waiting.
+        // Still a session while waiting, asleep until the next look at the clock.
+        QCOMPARE(r.f.statusText(), QStringLiteral("Soon to get up..."));
         QCOMPARE(r.state.SessionIdle, quint8(0));
         QVERIFY(!r.f.Edit1->isEnabled());
-        r.end.rang();
+        QVERIFY(r.clock.waking());
+        QVERIFY(r.awake.held);
+
+        // 22:01 to 07:30 after midnight: a look at least once a minute, no ring before.
+        const QDateTime due(QDate(2026, 12, 8), QTime(7, 30));
+        const qint64 minutes = r.clock.now.secsTo(due) / 60;
+        const int wakes = r.clock.runUntil(due.addMSecs(-1));
+        QVERIFY2(wakes >= minutes - 1 && wakes <= minutes, qPrintable(QString::number(wakes)));
+        QVERIFY(r.shell.files.isEmpty());
+        r.clock.runUntil(due);
+        QCOMPARE(r.shell.files, QStringList({"/music/morning.mid"}));
+        QCOMPARE(r.state.CurrentLevel, quint16(26214));
+        QCOMPARE(r.f.TrackBar3->value(), 26214);
+        QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: 40 %"));
+        QCOMPARE(r.mixer.level, quint16(26214));
+        QCOMPARE(r.mixer.wave, std::optional<quint32>(0x80004000u));
+        QCOMPARE(r.f.statusText(), QString());
         QVERIFY(r.idleLook());
+        QVERIFY(!r.awake.held);
         QVERIFY(r.f.Edit3->isEnabled());
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
     }
@@ -318,10 +336,44 @@ private slots:
         r.click();
         r.clock.advance(60);
         r.click();
-        QCOMPARE(r.end.calls, QStringList({"privilege", "wakeUp", "cancelWakeUp"}));
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0x80004000u));
         QVERIFY(r.idleLook());
+        QVERIFY(!r.clock.waking());
+        QVERIFY(!r.awake.held);
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+        r.clock.runUntil(r.clock.now.addDays(2));
+        QVERIFY(r.shell.files.isEmpty());
+    }
+
+    void closingDuringTheWaitEndsAfterTheRing()
+    {
+        Rig r(20000);
+        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("99"));
+        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
+        r.click();
+        r.clock.advance(60);
+        QVERIFY(!r.app.closeRequested());
+        r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(22, 59)));
+        QCOMPARE(r.quits, 0);
+        r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
+        QCOMPARE(r.state.CurrentLevel, quint16(64879));
+        QCOMPARE(r.quits, 1);
+    }
+
+    void powerActionsComeAfterTheLockIsGone()
+    {
+        for (const SetupView::Choice choice : {SetupView::Shutdown, SetupView::SuspendMode}) {
+            Rig r(20000);
+            r.setUp(QStringLiteral("1"), choice);
+            std::optional<bool> heldAtRequest;
+            r.power.onRequest = [&r, &heldAtRequest] { heldAtRequest = r.awake.held; };
+            r.click();
+            r.clock.advance(59);
+            QVERIFY(r.awake.held);
+            r.clock.advance(1);
+            QCOMPARE(heldAtRequest, std::optional<bool>(false));
+            QVERIFY(r.idleLook());
+        }
     }
 
     void noChoiceCheckedRunsNoEndAction()
@@ -331,7 +383,7 @@ private slots:
         r.f.setChoiceChecked(SetupView::Shutdown, false);
         r.click();
         r.clock.advance(60);
-        QCOMPARE(r.end.calls, QStringList({"privilege"}));
+        QCOMPARE(r.power.calls, QStringList({"privilege"}));
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
         QCOMPARE(r.mixer.level, quint16(0));
         QVERIFY(r.idleLook());
@@ -351,7 +403,7 @@ private slots:
         QVERIFY(r.f.windowTitle().endsWith(QStringLiteral(" % - Somnelle ")));
         QVERIFY(r.mixer.writes.isEmpty());
         r.clock.advance(30);
-        QCOMPARE(r.end.calls.last(), QStringLiteral("powerOff"));
+        QCOMPARE(r.power.calls.last(), QStringLiteral("powerOff"));
     }
 
     void closingDuringASessionWaitsForItsEnd()

@@ -10,7 +10,7 @@
 #include "app/somnelle.h"
 #include "pactl.h"
 #include "audio/alsamixer.h"
-#include "session/pendingendactions.h"
+#include "fakes.h"
 #include "session/systemclock.h"
 #include "session/desktopshell.h"
 #include "settings/inisettingsstore.h"
@@ -25,9 +25,10 @@ class VolumeWindowTest : public QObject {
         IniSettingsStore settings;
         AlsaMixer mixer;
         DesktopShell shell;
-        PendingEndActions endActions;
+        FakePower power;
+        FakeAwakeLock awake;
         SystemClock clock;
-        Platform platform {settings, mixer, shell, endActions, clock, [] {}, [] {}};
+        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
     };
 
     static void wheel(TForm1 &form, int delta)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+// Keeps the computer from suspending itself for inactivity while a session
+// runs, so that the alarm can ring. The screen may still blank.
+class AwakeLock {
+public:
+    virtual ~AwakeLock() = default;
+    // Takes the lock unless it is held already; a failure is reported and the session goes on.
+    virtual void hold() = 0;
+    // Gives the lock back; released runs once it is gone (at once when none was held).
+    virtual void release(std::function<void()> released = {}) = 0;
+};

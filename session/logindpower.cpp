@@ -1,0 +1,80 @@
+#include "session/logindpower.h"
+
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDebug>
+
+namespace {
+
+const QString Service = QStringLiteral("org.freedesktop.login1");
+const QString Path = QStringLiteral("/org/freedesktop/login1");
+const QString Manager = QStringLiteral("org.freedesktop.login1.Manager");
+
+// The questions are quick; the actions may wait on polkit.
+constexpr int QuestionTimeoutMs = 5000;
+constexpr int ActionTimeoutMs = 25000;
+
+void reportFailure(const QString &what, const QDBusMessage &reply)
+{
+    qWarning().noquote() << QStringLiteral("Somnelle: %1: %2 (%3)").arg(what, reply.errorMessage(), reply.errorName());
+}
+
+} // namespace
+
+LogindPower::LogindPower(const QDBusConnection &systemBus, QObject *parent)
+    : QObject(parent)
+    , bus_(systemBus)
+{
+}
+
+void LogindPower::call(const QString &method, const QVariantList &arguments, int timeoutMs,
+                       std::function<void(const QDBusMessage &reply)> done)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Manager, method);
+    message.setArguments(arguments);
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(message, timeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
+        watcher->deleteLater();
+        done(watcher->reply());
+    });
+}
+
+void LogindPower::EnableShutdownPrivilege(Action chosen)
+{
+    // Both are asked whatever the choice; only the chosen one is worth a word.
+    const std::pair<Action, QString> questions[] = {{Action::PowerOff, QStringLiteral("CanPowerOff")},
+                                                    {Action::Suspend, QStringLiteral("CanSuspend")}};
+    for (const auto &[action, method] : questions) {
+        const bool chosenOne = action == chosen;
+        const QString verb = action == Action::PowerOff ? QStringLiteral("power off") : QStringLiteral("suspend");
+        call(method, {}, QuestionTimeoutMs, [chosenOne, verb](const QDBusMessage &reply) {
+            if (!chosenOne)
+                return;
+            if (reply.type() == QDBusMessage::ErrorMessage) {
+                reportFailure(QStringLiteral("cannot ask whether the computer may %1").arg(verb), reply);
+                return;
+            }
+            const QString answer = reply.arguments().value(0).toString();
+            if (answer == QLatin1String("no") || answer == QLatin1String("na"))
+                qWarning().noquote() << QStringLiteral("Somnelle: the system will not let this user %1 (\"%2\")")
+                                            .arg(verb, answer);
+        });
+    }
+}
+
+void LogindPower::powerOff()
+{
+    call(QStringLiteral("PowerOff"), {false}, ActionTimeoutMs, [](const QDBusMessage &reply) {
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            reportFailure(QStringLiteral("power-off refused"), reply);
+    });
+}
+
+void LogindPower::suspend(std::function<void()> answered)
+{
+    call(QStringLiteral("Suspend"), {false}, ActionTimeoutMs, [answered = std::move(answered)](const QDBusMessage &reply) {
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            reportFailure(QStringLiteral("suspend refused"), reply);
+        answered();
+    });
+}

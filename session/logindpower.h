@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+
+#include "session/power.h"
+
+// Power-off and suspend through systemd-logind on the system bus. Every call
+// is asynchronous with a timeout, so a slow or absent logind never freezes
+// the window; refusals are written to standard error.
+class LogindPower : public QObject, public Power {
+    Q_OBJECT
+public:
+    explicit LogindPower(const QDBusConnection &systemBus, QObject *parent = nullptr);
+
+    void EnableShutdownPrivilege(Action chosen) override;
+    void powerOff() override;
+    void suspend(std::function<void()> answered) override;
+
+private:
+    void call(const QString &method, const QVariantList &arguments, int timeoutMs,
+              std::function<void(const QDBusMessage &reply)> done);
+
+    QDBusConnection bus_;
+};

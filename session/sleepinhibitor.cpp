@@ -1,0 +1,143 @@
+#include "session/sleepinhibitor.h"
+
+#include <QDBusPendingCallWatcher>
+#include <QDebug>
+
+const QString SleepInhibitor::ApplicationId = QStringLiteral("org.somnelle.Somnelle");
+
+namespace {
+
+constexpr int TimeoutMs = 2000;
+// The session manager's flag for suspend only; 8 (idle) would also keep the screen on.
+constexpr uint GnomeInhibitSuspend = 4;
+const QString Reason = QStringLiteral("A sleep timer is running and its alarm must ring");
+
+struct Call {
+    QString service;
+    QString path;
+    QString interface;
+};
+
+const Call GnomeSession {QStringLiteral("org.gnome.SessionManager"), QStringLiteral("/org/gnome/SessionManager"),
+                         QStringLiteral("org.gnome.SessionManager")};
+const Call PowerManagement {QStringLiteral("org.freedesktop.PowerManagement"),
+                            QStringLiteral("/org/freedesktop/PowerManagement/Inhibit"),
+                            QStringLiteral("org.freedesktop.PowerManagement.Inhibit")};
+const Call Logind {QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+                   QStringLiteral("org.freedesktop.login1.Manager")};
+
+QDBusMessage message(const Call &call, const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(call.service, call.path, call.interface, method);
+    message.setArguments(arguments);
+    // A service that is not running is not started for us: that one is not the desktop's.
+    message.setAutoStartService(false);
+    return message;
+}
+
+} // namespace
+
+SleepInhibitor::SleepInhibitor(const QDBusConnection &sessionBus, const QDBusConnection &systemBus, QObject *parent)
+    : QObject(parent)
+    , sessionBus_(sessionBus)
+    , systemBus_(systemBus)
+{
+}
+
+SleepInhibitor::~SleepInhibitor()
+{
+    release();
+}
+
+void SleepInhibitor::hold()
+{
+    wanted_ = true;
+    if (held_ == Holder::None && !asking_)
+        tryHolder(Holder::GnomeSession);
+}
+
+void SleepInhibitor::tryHolder(Holder holder)
+{
+    QDBusConnection bus = holder == Holder::Logind ? systemBus_ : sessionBus_;
+    QDBusMessage request;
+    switch (holder) {
+    case Holder::GnomeSession:
+        request = message(GnomeSession, QStringLiteral("Inhibit"),
+                          {ApplicationId, uint(0), Reason, GnomeInhibitSuspend});
+        break;
+    case Holder::PowerManagement:
+        request = message(PowerManagement, QStringLiteral("Inhibit"), {ApplicationId, Reason});
+        break;
+    case Holder::Logind:
+        request = message(Logind, QStringLiteral("Inhibit"),
+                          {QStringLiteral("sleep"), QStringLiteral("Somnelle"), Reason, QStringLiteral("block")});
+        break;
+    case Holder::None:
+        return;
+    }
+    if (!bus.isConnected()) {
+        took(holder, QDBusMessage::createError(QDBusError::Disconnected, QStringLiteral("no bus")));
+        return;
+    }
+    asking_ = true;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(request, TimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, holder] {
+        watcher->deleteLater();
+        asking_ = false;
+        took(holder, watcher->reply());
+    });
+}
+
+void SleepInhibitor::took(Holder holder, const QDBusMessage &reply)
+{
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        if (!wanted_)
+            return;
+        if (holder == Holder::Logind) {
+            qWarning().noquote() << QStringLiteral("Somnelle: cannot keep the computer awake: %1 (%2)")
+                                        .arg(reply.errorMessage(), reply.errorName());
+            return;
+        }
+        // The next way, whether this one is missing or refused.
+        tryHolder(holder == Holder::GnomeSession ? Holder::PowerManagement : Holder::Logind);
+        return;
+    }
+    held_ = holder;
+    if (holder == Holder::Logind)
+        lock_ = reply.arguments().value(0).value<QDBusUnixFileDescriptor>();
+    else
+        cookie_ = reply.arguments().value(0).toUInt();
+    // The session may have ended while we asked.
+    if (!wanted_)
+        release();
+}
+
+void SleepInhibitor::release(std::function<void()> released)
+{
+    wanted_ = false;
+    const Holder held = held_;
+    held_ = Holder::None;
+    switch (held) {
+    case Holder::None:
+        break;
+    case Holder::Logind:
+        lock_ = QDBusUnixFileDescriptor(); // closing our descriptor ends the lock
+        break;
+    case Holder::GnomeSession:
+    case Holder::PowerManagement: {
+        const bool gnome = held == Holder::GnomeSession;
+        const QDBusMessage request = gnome ? message(GnomeSession, QStringLiteral("Uninhibit"), {cookie_})
+                                           : message(PowerManagement, QStringLiteral("UnInhibit"), {cookie_});
+        auto *watcher = new QDBusPendingCallWatcher(sessionBus_.asyncCall(request, TimeoutMs), this);
+        // The lock is gone once the holder has answered (or did not, in time).
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, released] {
+            watcher->deleteLater();
+            if (released)
+                released();
+        });
+        return;
+    }
+    }
+    if (released)
+        released();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The start file as the desktop's handler should get it: a URL or an
+// absolute path as it stands; a relative name is looked for in each of the
+// folders in turn (the current folder, then the program's data folder) and,
+// when found nowhere, left as it stands.
+QString ResolveStartFile(const QString &text, const QStringList &folders);
+
+// Where the program's own data lives: installed beside bin/ in
+// share/somnelle, or in the build folder's share/somnelle.
+QString ProgramDataFolder();
