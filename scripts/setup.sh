@@ -13,6 +13,7 @@ packages=(
     fonts-wine                                # a font with Tahoma's metrics
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound server
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
+    dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <QDBusPendingCallWatcher>
 #include <QDebug>
+#include <utility>
 
 const QString SleepInhibitor::ApplicationId = QStringLiteral("org.somnelle.Somnelle");
 
@@ -91,8 +92,10 @@ void SleepInhibitor::tryHolder(Holder holder)
 void SleepInhibitor::took(Holder holder, const QDBusMessage &reply)
 {
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        if (!wanted_)
+        if (!wanted_) {
+            drop();
             return;
+        }
         if (holder == Holder::Logind) {
             qWarning().noquote() << QStringLiteral("Somnelle: cannot keep the computer awake: %1 (%2)")
                                         .arg(reply.errorMessage(), reply.errorName());
@@ -109,14 +112,27 @@ void SleepInhibitor::took(Holder holder, const QDBusMessage &reply)
         cookie_ = reply.arguments().value(0).toUInt();
     // The session may have ended while we asked.
     if (!wanted_)
-        release();
+        drop();
 }
 
 void SleepInhibitor::release(std::function<void()> released)
 {
     wanted_ = false;
+    if (released)
+        whenReleased_.push_back(std::move(released));
+    // While a request is out, its answer decides what there is to give back.
+    if (!asking_)
+        drop();
+}
+
+void SleepInhibitor::drop()
+{
     const Holder held = held_;
     held_ = Holder::None;
+    const auto done = [callbacks = std::exchange(whenReleased_, {})] {
+        for (const std::function<void()> &released : callbacks)
+            released();
+    };
     switch (held) {
     case Holder::None:
         break;
@@ -125,19 +141,17 @@ void SleepInhibitor::release(std::function<void()> released)
         break;
     case Holder::GnomeSession:
     case Holder::PowerManagement: {
-        const bool gnome = held == Holder::GnomeSession;
-        const QDBusMessage request = gnome ? message(GnomeSession, QStringLiteral("Uninhibit"), {cookie_})
-                                           : message(PowerManagement, QStringLiteral("UnInhibit"), {cookie_});
+        const QDBusMessage request = held == Holder::GnomeSession
+            ? message(GnomeSession, QStringLiteral("Uninhibit"), {cookie_})
+            : message(PowerManagement, QStringLiteral("UnInhibit"), {cookie_});
         auto *watcher = new QDBusPendingCallWatcher(sessionBus_.asyncCall(request, TimeoutMs), this);
         // The lock is gone once the holder has answered (or did not, in time).
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, released] {
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done] {
             watcher->deleteLater();
-            if (released)
-                released();
+            done();
         });
         return;
     }
     }
-    if (released)
-        released();
+    done();
 }

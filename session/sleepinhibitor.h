@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
+#include <vector>
 
 #include "session/awakelock.h"
 
@@ -26,6 +27,8 @@ private:
 
     void tryHolder(Holder holder);
     void took(Holder holder, const QDBusMessage &reply);
+    // Gives back whatever is held, then runs the waiting release callbacks.
+    void drop();
 
     QDBusConnection sessionBus_;
     QDBusConnection systemBus_;
@@ -34,4 +37,5 @@ private:
     Holder held_ = Holder::None;
     uint cookie_ = 0;
     QDBusUnixFileDescriptor lock_;
+    std::vector<std::function<void()>> whenReleased_;
 };

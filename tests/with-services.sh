@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Runs one test program inside a private environment, with the services it asks for:
-#   with-services.sh [pulse] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]
+#   with-services.sh [pulse] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
 # pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
+# dbus:    a private session bus (for inhibitors and media players).
+# logind:  a private system bus with python3-dbusmock's logind on it (and a private session bus);
+#          its log goes to $SOMNELLE_TEST_LOGIND_LOG. The real system bus is never reached.
 # xdgopen: a recording xdg-open first on PATH; its calls go to $SOMNELLE_TEST_XDG_OPEN_LOG.
 # unprivileged: run as the user nobody when started as root, so that file permissions count.
 # xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services).
@@ -11,7 +14,7 @@ set -euo pipefail
 
 services=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
-[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
 root=$(mktemp -d /tmp/somnelle-test.XXXXXX)
@@ -27,6 +30,8 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
 run_as=()
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION PULSE_SERVER DBUS_SESSION_BUS_ADDRESS
+# Nothing in a test may reach the machine's own system bus: without the logind service it points nowhere.
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/no-system-bus"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 
 start_pulse() {
@@ -43,6 +48,38 @@ start_pulse() {
     pactl set-default-sink somnelle_test
     # ALSA's default device and mixer go to the private server only.
     printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$HOME/.asoundrc"
+}
+
+# A bus daemon of our own at unix:path=$1 (session policy: it is ours alone).
+start_bus() {
+    dbus-daemon --session --nofork --nopidfile --address="unix:path=$1" >"$1.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do [ -S "$1" ] && return; sleep 0.05; done
+    echo "private D-Bus bus did not start:" >&2; cat "$1.log" >&2; exit 1
+}
+
+start_dbus() {
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && return
+    start_bus "$root/session-bus"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$root/session-bus"
+}
+
+start_logind() {
+    start_dbus
+    start_bus "$root/system-bus"
+    export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/system-bus" SOMNELLE_TEST_LOGIND_LOG="$root/logind.log"
+    case "$DBUS_SYSTEM_BUS_ADDRESS" in
+        "unix:path=$root/"*) ;;
+        *) echo "refusing to run power tests on a system bus that is not the tests' own" >&2; exit 1 ;;
+    esac
+    /usr/bin/python3 -m dbusmock --system --template logind -l "$SOMNELLE_TEST_LOGIND_LOG" >"$root/logind.out" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 200); do
+        dbus-send --bus="$DBUS_SYSTEM_BUS_ADDRESS" --print-reply --dest=org.freedesktop.login1 \
+            /org/freedesktop/login1 org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && return
+        sleep 0.05
+    done
+    echo "mock logind did not start:" >&2; cat "$root/logind.out" >&2; exit 1
 }
 
 start_xvfb() {
@@ -70,6 +107,8 @@ start_xdgopen() {
 for service in "${services[@]}"; do
     case "$service" in
         pulse) start_pulse ;;
+        dbus) start_dbus ;;
+        logind) start_logind ;;
         xdgopen) start_xdgopen ;;
         xvfb) start_xvfb ;;
         unprivileged)

@@ -1,0 +1,152 @@
+// The end actions against python3-dbusmock's logind on the tests' own system
+// bus, with the real mixer on the private PulseAudio server.
+
+#include <QtTest>
+
+#include "app/somnelle.h"
+#include "audio/alsamixer.h"
+#include "dbusmock.h"
+#include "fakes.h"
+#include "pactl.h"
+#include "session/logindpower.h"
+#include "session/sleepinhibitor.h"
+#include "ui/tform1.h"
+
+class PowerTest : public QObject {
+    Q_OBJECT
+
+    const QString manager_ = QStringLiteral("org.freedesktop.login1.Manager");
+
+    struct Rig {
+        SessionState state;
+        MemorySettingsStore settings;
+        AlsaMixer mixer;
+        RecordingShell shell;
+        LogindPower power {DBusMock::privateBus(QDBusConnection::SystemBus)};
+        SleepInhibitor awake {DBusMock::privateBus(QDBusConnection::SessionBus),
+                              DBusMock::privateBus(QDBusConnection::SystemBus)};
+        FakeClock clock;
+        int quits = 0;
+        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [this] { ++quits; }};
+        Somnelle app {state, platform};
+
+        explicit Rig(SetupView::Choice choice)
+        {
+            Pactl::setSinkVolume(QStringLiteral("60%"));
+            Pactl::setSinkMuted(false);
+            app.readMasterVolume();
+            app.form().setChoiceChecked(choice, true);
+            app.form().setMinutesText(QStringLiteral("1"));
+            app.form().setWakeUpVolumeText(QStringLiteral("40"));
+        }
+        bool idle() { return state.SessionIdle == 1 && !app.session().isRunning(); }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        // While Somnelle holds nothing, logind's lock list is empty.
+        QCOMPARE(DBusMock::inhibitors(), QStringList());
+    }
+
+    void init() { DBusMock::logind().clearCalls(); }
+
+    void endActions_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<int>("quits");
+        QTest::newRow("power off") << int(SetupView::Shutdown) << false << "PowerOff false" << 0;
+        QTest::newRow("power off refused") << int(SetupView::Shutdown) << true << "PowerOff false" << 0;
+        QTest::newRow("suspend") << int(SetupView::SuspendMode) << false << "Suspend false" << 1;
+        QTest::newRow("suspend refused") << int(SetupView::SuspendMode) << true << "Suspend false" << 1;
+    }
+
+    void endActions()
+    {
+        QFETCH(int, choice);
+        QFETCH(bool, refused);
+        QFETCH(QString, request);
+        QFETCH(int, quits);
+        const DBusMock::Mock logind = DBusMock::logind();
+        // The request notes how many locks logind still holds when it arrives.
+        const QString method = request.section(QLatin1Char(' '), 0, 0);
+        logind.addMethod(manager_, method, QStringLiteral("b"), QString(),
+                         QStringLiteral("self.log('locks at %1: %d' % len(globals().get('inhibitors', [])))%2")
+                             .arg(method, refused ? QStringLiteral(
+                                               "; raise dbus.exceptions.DBusException('no', "
+                                               "name='org.freedesktop.login1.NotAllowed')")
+                                                  : QString()));
+
+        Rig r {SetupView::Choice(choice)};
+        r.app.startCancelClicked();
+        QTRY_VERIFY(logind.calls().contains(QStringLiteral("CanSuspend")));
+        QVERIFY(logind.calls().contains(QStringLiteral("CanPowerOff")));
+        QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
+
+        r.clock.advance(60);
+        QTRY_VERIFY(logind.calls().contains(request));
+        QTRY_COMPARE(r.quits, quits);
+        QVERIFY(r.idle());
+        QCOMPARE(DBusMock::inhibitors(), QStringList());
+        QFile log(QString::fromLocal8Bit(qgetenv("SOMNELLE_TEST_LOGIND_LOG")));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(QStringLiteral("locks at %1: 0").arg(method).toUtf8()));
+        // Left silent and muted, whatever logind answered.
+        QCOMPARE(Pactl::sinkVolume(), 0);
+        QVERIFY(Pactl::sinkMuted());
+        logind.addMethod(manager_, method, QStringLiteral("b"), QString(), QString());
+    }
+
+    void lockHeldThroughTheWaitOnly()
+    {
+        for (const bool cancel : {true, false}) {
+            Rig r(SetupView::AlarmMode);
+            r.app.form().setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
+            r.app.startCancelClicked();
+            r.clock.advance(60);
+            QVERIFY(r.app.session().isWaitingForWakeUp());
+            QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
+            if (cancel)
+                r.app.startCancelClicked();
+            else
+                r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
+            QVERIFY(r.idle());
+            QTRY_COMPARE(DBusMock::inhibitors(), QStringList());
+            QCOMPARE(r.shell.files.size(), cancel ? 0 : 1);
+            // The wave output is back either way; only the ring raises the volume.
+            QVERIFY(!Pactl::sinkMuted());
+            QCOMPARE(Pactl::sinkVolume(), cancel ? 0 : qRound(26214 * 65536.0 / 65535.0));
+        }
+        // Nothing but the lock was asked of logind for an alarm.
+        const QStringList calls = DBusMock::logind().calls();
+        QVERIFY(!calls.contains(QStringLiteral("PowerOff false")) && !calls.contains(QStringLiteral("Suspend false")));
+    }
+
+    void gnomeSessionManagerComesFirst()
+    {
+        DBusMock::SessionService gnome(QStringLiteral("org.gnome.SessionManager"),
+                                       QStringLiteral("/org/gnome/SessionManager"),
+                                       QStringLiteral("org.gnome.SessionManager"));
+        const QString interface = QStringLiteral("org.gnome.SessionManager");
+        gnome.mock().addMethod(interface, QStringLiteral("Inhibit"), QStringLiteral("susu"), QStringLiteral("u"),
+                               QStringLiteral("ret = 42"));
+        gnome.mock().addMethod(interface, QStringLiteral("Uninhibit"), QStringLiteral("u"), QString(), QString());
+
+        SleepInhibitor awake(DBusMock::privateBus(QDBusConnection::SessionBus),
+                             DBusMock::privateBus(QDBusConnection::SystemBus));
+        awake.hold();
+        // Flags 4: suspend only; the screen may still blank.
+        QTRY_COMPARE(gnome.mock().calls(),
+                     QStringList({"Inhibit org.somnelle.Somnelle 0 A sleep timer is running and its alarm must ring 4"}));
+        QCOMPARE(DBusMock::inhibitors(), QStringList());
+        bool released = false;
+        awake.release([&released] { released = true; });
+        QTRY_VERIFY(released);
+        QCOMPARE(gnome.mock().calls().last(), QStringLiteral("Uninhibit 42"));
+    }
+};
+
+QTEST_MAIN(PowerTest)
+#include "test_power.moc"
