@@ -1,4 +1,5 @@
 #include <QDBusConnection>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/application.h"
@@ -9,11 +10,19 @@
 #include "session/logindpower.h"
 #include "session/sleepinhibitor.h"
 #include "session/systemclock.h"
+#include "settings/commandline.h"
 #include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
 
 int main(int argc, char *argv[])
 {
+    // Answered before anything else: no display needed, no settings touched.
+    if (argc == 2 && (qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "--version") == 0)) {
+        const QString text = qstrcmp(argv[1], "--help") == 0 ? CommandLineHelp() : CommandLineVersion();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     SessionState state;
     IniSettingsStore settings;
     settings.EnsureSettingsKey();
@@ -28,7 +37,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     const Platform platform {settings,    mixer, shell, power, awake, clock, [] { std::_Exit(0); },
                              [] { QCoreApplication::exit(0); }};
-    Somnelle somnelle(state, platform);
+    Somnelle somnelle(state, platform, QCoreApplication::arguments().mid(1));
     somnelle.form().show();
     return app.exec();
 }

@@ -1,10 +1,12 @@
 #include "app/somnelle.h"
 
+#include "settings/commandline.h"
 #include "settings/setupsettings.h"
 #include "ui/tform1.h"
 
-Somnelle::Somnelle(SessionState &state, const Platform &platform)
+Somnelle::Somnelle(SessionState &state, const Platform &platform, QStringList arguments)
     : settings_(platform.settings)
+    , arguments_(std::move(arguments))
     , form_(std::make_unique<TForm1>(*this, platform.shell, platform.exitProcess))
     , volume_(state, platform.mixer, *form_)
     , session_({state, *form_, *form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
@@ -24,7 +26,23 @@ void Somnelle::readMasterVolume()
     volume_.readAtShow();
 }
 
-void Somnelle::applyCommandLine() {}
+void Somnelle::applyCommandLine()
+{
+    // Once per run, whatever activates the window later.
+    if (commandLineApplied_)
+        return;
+    commandLineApplied_ = true;
+    switch (ApplyCommandLine(arguments_, *form_, QLocale())) {
+    case CommandLineOutcome::Nothing:
+        break;
+    case CommandLineOutcome::InvalidParameters:
+        form_->setStatusText(QStringLiteral("Invalid parameters"));
+        break;
+    case CommandLineOutcome::Start:
+        session_.SpeedButton1Click();
+        break;
+    }
+}
 
 void Somnelle::trackBarChanged()
 {

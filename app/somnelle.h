@@ -33,7 +33,8 @@ struct Platform {
 // Wires the window to the program's logic and the platform.
 class Somnelle : public FormHandlers {
 public:
-    Somnelle(SessionState &state, const Platform &platform);
+    // arguments: the program's, after its name and Qt's own options.
+    Somnelle(SessionState &state, const Platform &platform, QStringList arguments = {});
     ~Somnelle() override;
 
     TForm1 &form() { return *form_; }
@@ -49,6 +50,8 @@ public:
 
 private:
     SettingsStore &settings_;
+    QStringList arguments_;
+    bool commandLineApplied_ = false;
     std::unique_ptr<TForm1> form_;
     VolumeControl volume_;
     SessionController session_;

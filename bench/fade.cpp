@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 #include "app/application.h"
 #include "app/somnelle.h"
@@ -48,19 +47,6 @@ public:
     }
 };
 
-struct Usage {
-    double cpuSeconds;
-    long contextSwitches;
-};
-
-Usage usage()
-{
-    rusage self {};
-    getrusage(RUSAGE_SELF, &self);
-    return {double(self.ru_utime.tv_sec + self.ru_stime.tv_sec) + (self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6,
-            self.ru_nvcsw + self.ru_nivcsw};
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -85,11 +71,11 @@ int main(int argc, char *argv[])
 
     QElapsedTimer sinceStart;
     end.sinceStart = &sinceStart;
-    const Usage before = usage();
+    const Usage before = ProcessUsage();
     sinceStart.start();
     somnelle.startCancelClicked();
     app.exec();
-    const Usage after = usage();
+    const Usage after = ProcessUsage();
 
     const double minutes = minutesText.toDouble();
     const double seconds = sinceStart.nsecsElapsed() / 1e9;

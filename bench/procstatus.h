@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <sys/resource.h>
 
 // A number from /proc/self/status, such as "Threads" or "VmRSS" (in kB); -1 when not there.
 inline long ProcStatusValue(const QByteArray &field)
@@ -14,4 +15,18 @@ inline long ProcStatusValue(const QByteArray &field)
         if (line.startsWith(prefix))
             return line.mid(prefix.size()).trimmed().split(' ').first().toLong();
     return -1;
+}
+
+// CPU time and context switches (the process's wake-ups) of all its threads so far.
+struct Usage {
+    double cpuSeconds;
+    long contextSwitches;
+};
+
+inline Usage ProcessUsage()
+{
+    rusage self {};
+    getrusage(RUSAGE_SELF, &self);
+    return {double(self.ru_utime.tv_sec + self.ru_stime.tv_sec) + (self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6,
+            self.ru_nvcsw + self.ru_nivcsw};
 }

@@ -548,6 +548,9 @@ void TForm1::FormShow()
 
 void TForm1::FormActivate()
 {
+    if (activated_)
+        return;
+    activated_ = true;
     handlers_.applyCommandLine();
 }
 
@@ -670,15 +673,17 @@ void TForm1::showEvent(QShowEvent *event)
     // Without a window manager (a scheduled start on a bare display) nobody
     // else activates the window.
     activateWindow();
+    // A window started by a timer, or kept from the focus by the window
+    // manager, may never be activated: the first activation's work runs
+    // right after the show all the same, once.
+    QMetaObject::invokeMethod(this, &TForm1::FormActivate, Qt::QueuedConnection);
 }
 
 void TForm1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) {
-        activated_ = true;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
-    }
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

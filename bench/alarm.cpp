@@ -1,0 +1,63 @@
+// Runs a 1-minute fade in alarm mode with the real clock, mixer, logind and
+// sleep lock, then measures the wait for the wake-up over the given number of
+// minutes (default 10): CPU time, scaled to an hour, and wake-ups per minute.
+// Run through bench/alarm.sh, which gives it a private sound server and a mock logind.
+
+#include <QDBusConnection>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/application.h"
+#include "app/somnelle.h"
+#include "audio/alsamixer.h"
+#include "session/desktopshell.h"
+#include "session/logindpower.h"
+#include "session/sleepinhibitor.h"
+#include "session/systemclock.h"
+#include "settings/inisettingsstore.h"
+#include "ui/tform1.h"
+#include "procstatus.h"
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    const int minutes = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
+    QTemporaryDir folder;
+    IniSettingsStore settings(folder.filePath(QStringLiteral("Somnelle.conf")));
+    AlsaMixer mixer;
+    DesktopShell shell;
+    LogindPower power(QDBusConnection::systemBus());
+    SleepInhibitor awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
+    SystemClock clock;
+    SessionState state;
+    Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
+    Somnelle somnelle(state, platform);
+    TForm1 &form = somnelle.form();
+    form.show();
+    form.setChoiceChecked(SetupView::AlarmMode, true);
+    form.setMinutesText(QStringLiteral("1"));
+    form.setWakeUpVolumeText(QStringLiteral("40"));
+    // Rings well after the measurement ends.
+    form.setAlarmDateTime(QDateTime::currentDateTime().addSecs((minutes + 5) * 60));
+    somnelle.startCancelClicked();
+
+    Usage waitStart {};
+    QTimer::singleShot(62 * 1000, [&] {
+        if (!somnelle.session().isWaitingForWakeUp()) {
+            std::printf("the session is not waiting for the wake-up\n");
+            QCoreApplication::exit(1);
+        }
+        waitStart = ProcessUsage();
+    });
+    QTimer::singleShot((62 + minutes * 60) * 1000, [&] {
+        const Usage waitEnd = ProcessUsage();
+        std::printf("alarm wait measured over %d minutes:\n", minutes);
+        std::printf("CPU time: %.4f s per hour of waiting\n", (waitEnd.cpuSeconds - waitStart.cpuSeconds) * 60 / minutes);
+        std::printf("wake-ups (context switches of the whole process): %.1f per minute\n",
+                    double(waitEnd.contextSwitches - waitStart.contextSwitches) / minutes);
+        std::printf("resident memory: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
+        QCoreApplication::exit(0);
+    });
+    return app.exec();
+}

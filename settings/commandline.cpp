@@ -1,0 +1,249 @@
+#include "settings/commandline.h"
+
+#include <QRegularExpression>
+#include <functional>
+#include <limits>
+
+#include "settings/setupview.h"
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c.unicode() < 33;
+}
+
+int hexDigit(QChar c)
+{
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return c.unicode() - '0';
+    const QChar lower = c.toLower();
+    if (lower >= QLatin1Char('a') && lower <= QLatin1Char('f'))
+        return lower.unicode() - 'a' + 10;
+    return -1;
+}
+
+// Reads a text from its start, one part after another.
+class Scanner {
+public:
+    explicit Scanner(const QString &text)
+        : text_(text)
+    {
+    }
+
+    bool atEnd() const { return at_ >= text_.size(); }
+    void skipBlanks()
+    {
+        while (!atEnd() && isBlank(text_[at_]))
+            ++at_;
+    }
+    // Takes the word when the text continues with it, in any case.
+    bool take(const QString &word)
+    {
+        if (word.isEmpty() || text_.mid(at_, word.size()).compare(word, Qt::CaseInsensitive) != 0)
+            return false;
+        at_ += word.size();
+        return true;
+    }
+    // Decimal digits, at least one; none of the numbers here has more than a few.
+    std::optional<int> number()
+    {
+        const qsizetype start = at_;
+        qint64 value = 0;
+        while (!atEnd() && text_[at_] >= QLatin1Char('0') && text_[at_] <= QLatin1Char('9') && at_ - start < 9)
+            value = value * 10 + (text_[at_++].unicode() - '0');
+        if (at_ == start || (!atEnd() && text_[at_].isDigit()))
+            return std::nullopt;
+        return int(value);
+    }
+
+private:
+    const QString &text_;
+    qsizetype at_ = 0;
+};
+
+// The locale's time separator, as its short time format writes it after the hours.
+QString timeSeparator(const QLocale &locale)
+{
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    qsizetype at = format.indexOf(QRegularExpression(QStringLiteral("[hH]")));
+    if (at < 0)
+        return QStringLiteral(":");
+    while (at < format.size() && (format[at] == QLatin1Char('h') || format[at] == QLatin1Char('H')))
+        ++at;
+    const qsizetype end = at;
+    while (at < format.size() && !format[at].isLetter() && format[at] != QLatin1Char('\''))
+        ++at;
+    const QString separator = format.mid(end, at - end).trimmed();
+    return separator.isEmpty() ? QStringLiteral(":") : separator;
+}
+
+enum class Marker { None, Am, Pm };
+
+Marker takeMarker(Scanner &scanner, const QLocale &locale)
+{
+    // The locale's own words first: they may be longer than the letters.
+    for (const auto &[word, marker] : {std::pair {locale.amText(), Marker::Am}, {locale.pmText(), Marker::Pm},
+                                       {QStringLiteral("AM"), Marker::Am}, {QStringLiteral("PM"), Marker::Pm}})
+        if (scanner.take(word))
+            return marker;
+    return Marker::None;
+}
+
+// A two-character field from the command line, as the field's decimal text.
+bool putNumber(const QString &argument, const std::function<void(const QString &)> &put)
+{
+    if (argument.size() > 2)
+        return false;
+    const std::optional<qint32> number = WholeNumberFromText(argument);
+    if (!number)
+        return false;
+    put(QString::number(*number));
+    return true;
+}
+
+} // namespace
+
+std::optional<qint32> WholeNumberFromText(const QString &text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && isBlank(text[at]))
+        ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == QLatin1Char('+') || text[at] == QLatin1Char('-')))
+        negative = text[at++] == QLatin1Char('-');
+    int base = 10;
+    if (text.mid(at, 2).compare(QLatin1String("0x"), Qt::CaseInsensitive) == 0) {
+        base = 16;
+        at += 2;
+    } else if (at < text.size()
+               && (text[at] == QLatin1Char('$') || text[at] == QLatin1Char('x') || text[at] == QLatin1Char('X'))) {
+        base = 16;
+        ++at;
+    }
+    if (at >= text.size())
+        return std::nullopt;
+    qint64 magnitude = 0;
+    for (; at < text.size(); ++at) {
+        const int digit = hexDigit(text[at]);
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > qint64(1) << 32)
+            return std::nullopt;
+    }
+    const qint64 value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return qint32(value);
+}
+
+std::optional<QTime> TimeOfDayFromText(const QString &text, const QLocale &locale)
+{
+    Scanner scanner(text);
+    const QString separator = timeSeparator(locale);
+    scanner.skipBlanks();
+    Marker marker = takeMarker(scanner, locale);
+    scanner.skipBlanks();
+
+    int parts[4] = {0, 0, 0, 0}; // hour, minute, second, millisecond
+    const int limits[4] = {23, 59, 59, 999};
+    int count = 0;
+    for (; count < 4; ++count) {
+        if (count > 0) {
+            scanner.skipBlanks();
+            if (!scanner.take(count == 3 ? locale.decimalPoint() : separator))
+                break;
+            scanner.skipBlanks();
+        }
+        const std::optional<int> part = scanner.number();
+        if (!part || *part > limits[count])
+            return std::nullopt;
+        parts[count] = *part;
+    }
+
+    scanner.skipBlanks();
+    if (marker == Marker::None)
+        marker = takeMarker(scanner, locale);
+    scanner.skipBlanks();
+    if (!scanner.atEnd())
+        return std::nullopt;
+
+    if (marker != Marker::None) {
+        if (parts[0] < 1 || parts[0] > 12)
+            return std::nullopt;
+        parts[0] = parts[0] % 12 + (marker == Marker::Pm ? 12 : 0);
+    }
+    return QTime(parts[0], parts[1], parts[2], parts[3]);
+}
+
+CommandLineOutcome ApplyCommandLine(const QStringList &arguments, SetupView &view, const QLocale &locale)
+{
+    if (arguments.isEmpty())
+        return CommandLineOutcome::Nothing;
+    const auto argument = [&arguments](int position) { return arguments.value(position - 1); };
+
+    bool invalid = false;
+    if (argument(1) != QLatin1String("registry")) {
+        invalid |= !putNumber(argument(1), [&view](const QString &text) { view.setMinutesText(text); });
+
+        const QString action = argument(2);
+        if (action == QLatin1String("sd")) {
+            view.setChoiceChecked(SetupView::Shutdown, true);
+        } else if (action == QLatin1String("sm")) {
+            view.setChoiceChecked(SetupView::SuspendMode, true);
+        } else if (action == QLatin1String("am")) {
+            view.setChoiceChecked(SetupView::AlarmMode, true);
+            if (const std::optional<QTime> time = TimeOfDayFromText(argument(3), locale))
+                view.setAlarmDateTime(QDateTime(view.alarmDateTime().date(), *time));
+            else
+                invalid = true;
+
+            if (argument(4) == QLatin1String("tm"))
+                view.setTomorrow(true);
+            else if (argument(4) == QLatin1String("td"))
+                view.setTomorrow(false);
+            else
+                invalid = true;
+
+            invalid |= !putNumber(argument(5), [&view](const QString &text) { view.setWakeUpVolumeText(text); });
+
+            if (argument(6).isEmpty())
+                invalid = true;
+            else
+                view.setStartFile(argument(6));
+        } else {
+            invalid = true;
+        }
+    }
+    return invalid ? CommandLineOutcome::InvalidParameters : CommandLineOutcome::Start;
+}
+
+QString CommandLineHelp()
+{
+    return QStringLiteral(
+        "Usage: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]\n"
+        "\n"
+        "Turns the master volume down to 0 % over MINUTES, then ends as ACTION says.\n"
+        "With arguments, the fields are filled in and the session starts at once.\n"
+        "\n"
+        "  registry   start with the setup stored by the last session\n"
+        "  MINUTES    1 to 99\n"
+        "  ACTION     sd: shut down; sm: suspend; am: alarm, which takes the rest:\n"
+        "  TIME       wake-up time of day, such as 07:30 or 7:30 PM\n"
+        "  DAY        tm: tomorrow (after the next midnight); td: today\n"
+        "  VOLUME     wake-up volume in percent, 1 to 99\n"
+        "  FILE       the file to open at the wake-up, such as europe.mid\n"
+        "\n"
+        "Examples:\n"
+        "  somnelle 30 sd\n"
+        "  somnelle 45 am 07:30 tm 40 europe.mid\n"
+        "\n"
+        "  --help     show this text\n"
+        "  --version  show the version\n");
+}
+
+QString CommandLineVersion()
+{
+    return QStringLiteral("Somnelle 1.05\n");
+}
