@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "app/apperror.h"
+#include "ui/applicationtitle.h"
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -30,7 +31,7 @@ QString ErrorMessageText(const QString &message)
 
 void ShowErrorMessage(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), ErrorMessageText(message),
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ErrorMessageText(message),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

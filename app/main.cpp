@@ -13,6 +13,7 @@
 #include "settings/commandline.h"
 #include "settings/inisettingsstore.h"
 #include "ui/tform1.h"
+#include "ui/applicationtitle.h"
 
 int main(int argc, char *argv[])
 {
@@ -28,7 +29,7 @@ int main(int argc, char *argv[])
     settings.EnsureSettingsKey();
 
     Application app(argc, argv);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Somnelle"));
+    SetApplicationTitle(QStringLiteral("Somnelle"));
 
     AlsaMixer mixer;
     DesktopShell shell;

@@ -23,7 +23,11 @@ struct VolumeElement {
     unsigned channels;
 };
 
-// An open control device, closed when it goes out of scope.
+} // namespace
+
+// An open control device, closed when it goes out of scope. It remembers
+// whether any call on it failed: on a sound server that went away, every
+// call fails until the device is opened again.
 class OpenMixer {
 public:
     explicit OpenMixer(const char *device)
@@ -47,6 +51,7 @@ public:
     OpenMixer &operator=(const OpenMixer &) = delete;
 
     bool isOpen() const { return handle_ != nullptr; }
+    bool hasFailed() const { return failed_; }
 
     // A volume control whose range has room; an empty range maps nothing.
     std::optional<VolumeElement> findVolume(const char *name)
@@ -75,8 +80,10 @@ public:
         snd_ctl_elem_value_t *value;
         snd_ctl_elem_value_alloca(&value);
         snd_ctl_elem_value_set_id(value, id_);
-        if (snd_ctl_elem_read(handle_, value) < 0)
+        if (snd_ctl_elem_read(handle_, value) < 0) {
+            failed_ = true;
             return {};
+        }
         std::vector<long> values(channels_);
         for (unsigned channel = 0; channel < channels_; ++channel)
             values[channel] = snd_ctl_elem_value_get_integer(value, channel);
@@ -84,14 +91,18 @@ public:
     }
 
     // Writes one value per channel (the last one repeated for any further channels).
-    void write(const std::vector<long> &values)
+    bool write(const std::vector<long> &values)
     {
         snd_ctl_elem_value_t *value;
         snd_ctl_elem_value_alloca(&value);
         snd_ctl_elem_value_set_id(value, id_);
         for (unsigned channel = 0; channel < channels_; ++channel)
             snd_ctl_elem_value_set_integer(value, channel, values[qMin<size_t>(channel, values.size() - 1)]);
-        snd_ctl_elem_write(handle_, value);
+        if (snd_ctl_elem_write(handle_, value) < 0) {
+            failed_ = true;
+            return false;
+        }
+        return true;
     }
 
 private:
@@ -101,8 +112,12 @@ private:
         snd_ctl_elem_id_set_interface(id_, SND_CTL_ELEM_IFACE_MIXER);
         snd_ctl_elem_id_set_name(id_, name);
         snd_ctl_elem_info_set_id(info, id_);
-        if (snd_ctl_elem_info(handle_, info) < 0)
+        const int result = snd_ctl_elem_info(handle_, info);
+        if (result < 0) {
+            // A missing element is an answer; anything else is a broken connection.
+            failed_ = failed_ || result != -ENOENT;
             return false;
+        }
         snd_ctl_elem_info_get_id(info, id_);
         channels_ = snd_ctl_elem_info_get_count(info);
         return true;
@@ -111,7 +126,10 @@ private:
     snd_ctl_t *handle_ = nullptr;
     snd_ctl_elem_id_t *id_ = nullptr;
     unsigned channels_ = 0;
+    bool failed_ = false;
 };
+
+namespace {
 
 long toRaw(quint16 level, const VolumeElement &element)
 {
@@ -135,62 +153,87 @@ AlsaMixer::AlsaMixer(QByteArray device)
 {
 }
 
+AlsaMixer::~AlsaMixer() = default;
+
+void AlsaMixer::keepOpen(bool keep)
+{
+    keepOpen_ = keep;
+    if (!keep)
+        kept_.reset();
+}
+
+template <typename Operation>
+auto AlsaMixer::withMixer(Operation operation)
+{
+    if (!keepOpen_) {
+        OpenMixer mixer(device_.constData());
+        return operation(mixer);
+    }
+    if (!kept_)
+        kept_ = std::make_unique<OpenMixer>(device_.constData());
+    const auto result = operation(*kept_);
+    // Never retried within the call: the next one opens a new connection.
+    if (!kept_->isOpen() || kept_->hasFailed())
+        kept_.reset();
+    return result;
+}
+
 std::optional<quint16> AlsaMixer::readMasterLevel()
 {
-    OpenMixer mixer(device_.constData());
-    if (!mixer.isOpen())
-        return std::nullopt;
-    const std::optional<VolumeElement> master = mixer.findVolume(MasterVolume);
-    if (!master)
-        return std::nullopt;
-    const std::vector<long> values = mixer.read();
-    if (values.empty())
-        return std::nullopt;
-    return toLevel(values.front(), *master);
+    return withMixer([](OpenMixer &mixer) -> std::optional<quint16> {
+        if (!mixer.isOpen())
+            return std::nullopt;
+        const std::optional<VolumeElement> master = mixer.findVolume(MasterVolume);
+        if (!master)
+            return std::nullopt;
+        const std::vector<long> values = mixer.read();
+        if (values.empty())
+            return std::nullopt;
+        return toLevel(values.front(), *master);
+    });
 }
 
 Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
 {
-    OpenMixer mixer(device_.constData());
-    if (!mixer.isOpen())
-        return Access::NoMixer;
-    const std::optional<VolumeElement> master = mixer.findVolume(MasterVolume);
-    if (!master)
-        return Access::NoVolumeControl;
-    mixer.write({toRaw(level, *master)});
-    return Access::Done;
+    return withMixer([level](OpenMixer &mixer) {
+        if (!mixer.isOpen())
+            return Access::NoMixer;
+        const std::optional<VolumeElement> master = mixer.findVolume(MasterVolume);
+        if (!master)
+            return mixer.hasFailed() ? Access::NoMixer : Access::NoVolumeControl;
+        return mixer.write({toRaw(level, *master)}) ? Access::Done : Access::NoMixer;
+    });
 }
 
 std::optional<quint32> AlsaMixer::readWaveVolume()
 {
-    OpenMixer mixer(device_.constData());
-    if (!mixer.isOpen())
-        return std::nullopt;
-    if (const std::optional<VolumeElement> pcm = mixer.findVolume(PcmVolume)) {
-        const std::vector<long> values = mixer.read();
-        if (values.empty())
+    return withMixer([](OpenMixer &mixer) -> std::optional<quint32> {
+        if (!mixer.isOpen())
             return std::nullopt;
-        const quint32 left = toLevel(values.front(), *pcm);
-        const quint32 right = toLevel(values.back(), *pcm);
-        return left | (right << 16);
-    }
-    if (!mixer.hasSwitch(MasterSwitch))
-        return std::nullopt;
-    const std::vector<long> on = mixer.read();
-    if (on.empty())
-        return std::nullopt;
-    return on.front() ? 0xFFFFFFFFu : 0u;
+        if (const std::optional<VolumeElement> pcm = mixer.findVolume(PcmVolume)) {
+            const std::vector<long> values = mixer.read();
+            if (values.empty())
+                return std::nullopt;
+            const quint32 left = toLevel(values.front(), *pcm);
+            const quint32 right = toLevel(values.back(), *pcm);
+            return left | (right << 16);
+        }
+        if (!mixer.hasSwitch(MasterSwitch))
+            return std::nullopt;
+        const std::vector<long> on = mixer.read();
+        if (on.empty())
+            return std::nullopt;
+        return on.front() ? 0xFFFFFFFFu : 0u;
+    });
 }
 
 void AlsaMixer::writeWaveVolume(quint32 volume)
 {
-    OpenMixer mixer(device_.constData());
-    if (!mixer.isOpen())
-        return;
-    if (const std::optional<VolumeElement> pcm = mixer.findVolume(PcmVolume)) {
-        mixer.write({toRaw(quint16(volume & 0xFFFF), *pcm), toRaw(quint16(volume >> 16), *pcm)});
-        return;
-    }
-    if (mixer.hasSwitch(MasterSwitch))
-        mixer.write({volume != 0 ? 1L : 0L});
+    withMixer([volume](OpenMixer &mixer) {
+        if (!mixer.isOpen())
+            return false;
+        if (const std::optional<VolumeElement> pcm = mixer.findVolume(PcmVolume))
+            return mixer.write({toRaw(quint16(volume & 0xFFFF), *pcm), toRaw(quint16(volume >> 16), *pcm)});
+        return mixer.hasSwitch(MasterSwitch) && mixer.write({volume != 0 ? 1L : 0L});
+    });
 }

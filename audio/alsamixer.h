@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <memory>
 
 #include "audio/mixer.h"
 
@@ -8,15 +9,26 @@
 // device, "default" unless told otherwise. On a sound server "Master" is its
 // default sink. The wave output is the "PCM" element where there is one;
 // otherwise it is Master's playback switch (all on 0xFFFFFFFF, muted 0).
+class OpenMixer;
+
 class AlsaMixer : public Mixer {
 public:
     explicit AlsaMixer(QByteArray device = "default");
+    ~AlsaMixer() override;
 
     std::optional<quint16> readMasterLevel() override;
     Access setMasterLevel(quint16 level) override;
     std::optional<quint32> readWaveVolume() override;
     void writeWaveVolume(quint32 volume) override;
+    void keepOpen(bool keep) override;
 
 private:
+    // Runs one operation on the kept connection or on one of its own; a
+    // kept connection on which it fails is dropped.
+    template <typename Operation>
+    auto withMixer(Operation operation);
+
     QByteArray device_;
+    bool keepOpen_ = false;
+    std::unique_ptr<OpenMixer> kept_;
 };

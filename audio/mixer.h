@@ -4,7 +4,8 @@
 #include <optional>
 
 // The system's master volume and the wave output, in levels 0..65535. Every
-// call opens the mixer, acts and closes it again; no handle is kept between calls.
+// call opens the mixer, acts and closes it again, except while it is kept
+// open for a fade.
 class Mixer {
 public:
     enum class Access {
@@ -23,4 +24,9 @@ public:
     // Empty when it cannot be read.
     virtual std::optional<quint32> readWaveVolume() = 0;
     virtual void writeWaveVolume(quint32 volume) = 0;
+
+    // While kept open, the calls share one connection, opened by the first of
+    // them; one that fails drops it, and the next call opens a new one (a
+    // sound server that restarted is found again). false closes it.
+    virtual void keepOpen(bool keep) = 0;
 };

@@ -87,6 +87,8 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     step_ = quint16(p_.state.CurrentLevel / seconds_ + 1);
     ticks_ = 0;
     phase_ = Phase::Fading;
+    // One connection to the mixer for the whole fade, not one a second.
+    p_.mixer.keepOpen(true);
     p_.clock.startSeconds([this] { tick(); });
 }
 
@@ -109,6 +111,7 @@ void SessionController::endFade()
     p_.clock.stopSeconds();
     savedWave_ = p_.mixer.readWaveVolume();
     p_.mixer.writeWaveVolume(0);
+    p_.mixer.keepOpen(false);
 
     if (p_.view.isChoiceChecked(SetupView::Shutdown)) {
         leaveTheComputer(false);
@@ -173,6 +176,7 @@ void SessionController::cancel()
     // Cancel ends the session whatever the level, also while waiting for the wake-up.
     if (phase_ == Phase::Fading) {
         p_.clock.stopSeconds();
+        p_.mixer.keepOpen(false);
     } else if (phase_ == Phase::WaitingForWakeUp) {
         alarm_.stop();
         // Give the wave output back what the fade took from it.

@@ -68,6 +68,8 @@ public:
         writes << newLevel;
         return Access::Done;
     }
+    bool keptOpen = false;
+    void keepOpen(bool keep) override { keptOpen = keep; }
     std::optional<quint32> readWaveVolume() override { return available ? wave : std::nullopt; }
     void writeWaveVolume(quint32 volume) override
     {

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/application.h"
+#include "ui/applicationtitle.h"
 #include "app/apperror.h"
 
 class ErrorsTest : public QObject {
@@ -50,7 +51,7 @@ private slots:
 
     void errorInAHandlerIsShownAndTheProgramGoesOn()
     {
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("12 % - Somnelle "));
+        SetApplicationTitle(QStringLiteral("12 % - Somnelle "));
         QPushButton button(QStringLiteral("Start"));
         int clicks = 0;
         connect(&button, &QPushButton::clicked, [&] {
@@ -76,7 +77,7 @@ private slots:
 
     void otherErrorsGetTheFullStop()
     {
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("Somnelle"));
+        SetApplicationTitle(QStringLiteral("Somnelle"));
         QObject target;
         Shown shown;
         watchMessageBoxes(&shown, 50);

@@ -9,6 +9,7 @@
 
 #include "app/somnelle.h"
 #include "fakes.h"
+#include "ui/applicationtitle.h"
 #include "ui/picturebutton.h"
 #include "ui/tform1.h"
 
@@ -46,7 +47,7 @@ class SessionTest : public QObject {
         {
             return state.SessionIdle == 1 && f.SpeedButton1->accessibleName() == QLatin1String("Start")
                 && f.Edit1->isEnabled() && f.TrackBar3->isEnabled() && f.windowTitle() == TForm1::RestCaption
-                && QGuiApplication::applicationDisplayName() == QLatin1String("Somnelle");
+                && ApplicationTitle() == QLatin1String("Somnelle");
         }
     };
 
@@ -118,7 +119,7 @@ private slots:
         while (r.state.CurrentPercent != 37 && r.clock.ticking())
             r.clock.advance(1);
         QCOMPARE(r.f.windowTitle(), QStringLiteral("37 % - Somnelle "));
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("37 % - Somnelle "));
+        QCOMPARE(ApplicationTitle(), QStringLiteral("37 % - Somnelle "));
         QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: 37 %"));
         r.clock.advance(1800);
         QVERIFY(r.idleLook());

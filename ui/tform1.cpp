@@ -29,6 +29,7 @@
 #include "ui/picturebutton.h"
 #include "ui/pictures.h"
 #include "ui/trackbarstyle.h"
+#include "ui/applicationtitle.h"
 
 const QColor TForm1::SkyBlue(0xA6, 0xCA, 0xF0);
 const QColor TForm1::Fuchsia(0xFF, 0x00, 0xFF);
@@ -428,14 +429,14 @@ void TForm1::markWakeUpVolumeMissing()
 
 void TForm1::showRestCaption()
 {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Somnelle"));
+    SetApplicationTitle(QStringLiteral("Somnelle"));
     setWindowTitle(RestCaption);
 }
 
 void TForm1::setCaptionAndTitle(const QString &text)
 {
     setWindowTitle(text);
-    QGuiApplication::setApplicationDisplayName(text);
+    SetApplicationTitle(text);
 }
 
 quint16 TForm1::sliderPosition() const
@@ -456,7 +457,10 @@ void TForm1::ShowVolumeReadout(quint8 percent)
 
 void TForm1::showMixerError()
 {
-    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), QStringLiteral("Mixer initialization error"));
+    // Opened from the event loop, once the window being shown is on the screen to own it.
+    QMetaObject::invokeMethod(
+        this, [this] { QMessageBox::warning(this, ApplicationTitle(), QStringLiteral("Mixer initialization error")); },
+        Qt::QueuedConnection);
 }
 
 QString TForm1::minutesText() const
