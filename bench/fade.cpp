@@ -1,12 +1,17 @@
 // Runs a real 2-minute fade with the real clock and mixer (the end action is
 // only recorded) and prints the CPU time it used per minute, the wake-ups per
 // second, the resident memory, and how far the last tick landed from 120 s
-// after Start. Run through bench/fade.sh, which gives it a private PulseAudio
-// server and Qt's offscreen platform.
+// after Start. Then, for comparison, a shell loop that sets the same sink's
+// volume with pactl once a second for a minute, and the ratio of the two CPU
+// times. Run through bench/fade.sh, which gives it a private sound server and
+// Qt's offscreen platform.
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/application.h"
 #include "app/somnelle.h"
@@ -47,6 +52,24 @@ public:
     }
 };
 
+// CPU time of all the processes of a one-minute shell loop that lowers the volume with pactl every second.
+double PactlLoopCpuSeconds()
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        execlp("bash", "bash", "-c",
+               "for i in $(seq 60); do pactl set-sink-volume @DEFAULT_SINK@ $((100 - i))%; sleep 1; done", nullptr);
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    // The loop's shell and everything it ran; this program has no other children.
+    rusage children {};
+    getrusage(RUSAGE_CHILDREN, &children);
+    return double(children.ru_utime.tv_sec + children.ru_stime.tv_sec)
+        + (children.ru_utime.tv_usec + children.ru_stime.tv_usec) / 1e6;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -85,5 +108,10 @@ int main(int argc, char *argv[])
     std::printf("wake-ups (context switches of the whole process): %.1f per second\n",
                 double(after.contextSwitches - before.contextSwitches) / seconds);
     std::printf("resident memory at the end: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
+
+    const double fadeCpuPerMinute = (after.cpuSeconds - before.cpuSeconds) / minutes;
+    const double loopCpuPerMinute = PactlLoopCpuSeconds();
+    std::printf("shell loop calling pactl once a second: %.3f s CPU per minute\n", loopCpuPerMinute);
+    std::printf("the loop costs %.1f times the fade\n", loopCpuPerMinute / fadeCpuPerMinute);
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A real 2-minute fade against a private PulseAudio server; prints CPU time,
 # wake-ups, memory and the timing of the last tick.
+# The sound server is PulseAudio, or PipeWire with: bench/fade.sh pipewire
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -x build/bench_fade ] || scripts/setup.sh build
-tests/with-services.sh pulse -- build/bench_fade
+tests/with-services.sh "${1:-pulse}" -- build/bench_fade

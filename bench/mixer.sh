@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the cost of one master-volume operation against a private PulseAudio
 # server, and whether file descriptors or threads leak over 1,000 of them.
+# The sound server is PulseAudio, or PipeWire with: bench/mixer.sh pipewire
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -x build/bench_mixer ] || scripts/setup.sh build
-tests/with-services.sh pulse -- build/bench_mixer
+tests/with-services.sh "${1:-pulse}" -- build/bench_mixer

@@ -11,7 +11,8 @@ packages=(
     libjpeg-dev                               # the sky picture's decoder
     libasound2-dev                            # the master volume
     fonts-wine                                # a font with Tahoma's metrics
-    pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound server
+    pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound servers: PulseAudio,
+    pipewire pipewire-pulse wireplumber              # and PipeWire
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
     dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
 )

@@ -1,7 +1,11 @@
 // A short fade on the tests' private PulseAudio server, read back with pactl;
 // and the real clock's seconds.
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QSlider>
 #include <QtTest>
 
 #include "app/somnelle.h"
@@ -16,11 +20,8 @@ class FadeSoundTest : public QObject {
 
     static int sinkUnits(quint16 level) { return qRound(level * 65536.0 / 65535.0); }
 
-private slots:
-    void ticksWriteToTheSink()
-    {
-        Pactl::setSinkVolume(QStringLiteral("50%"));
-        Pactl::setSinkMuted(false);
+    // The program on the real mixer, with the fade's seconds driven by the test.
+    struct Rig {
         SessionState state;
         MemorySettingsStore settings;
         AlsaMixer mixer;
@@ -29,25 +30,126 @@ private slots:
         FakeAwakeLock awake;
         FakeClock clock;
         Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
-        Somnelle app(state, platform);
-        app.readMasterVolume();
-        const quint16 start = state.CurrentLevel;
-        QVERIFY(start > 32000 && start < 33000);
+        Somnelle app {state, platform};
+        TForm1 &f = app.form();
 
-        app.form().setChoiceChecked(SetupView::Shutdown, true);
-        app.form().setMinutesText(QStringLiteral("1"));
-        app.startCancelClicked();
+        explicit Rig(const QString &minutes = QStringLiteral("1"))
+        {
+            Pactl::setSinkVolume(QStringLiteral("50%"));
+            Pactl::setSinkMuted(false);
+            app.readMasterVolume();
+            f.setChoiceChecked(SetupView::Shutdown, true);
+            f.setMinutesText(minutes);
+        }
+        bool windowShowsTheLevel() const
+        {
+            return f.TrackBar3->value() == state.CurrentLevel
+                && f.Label6->text() == VolumeReadoutText(state.CurrentPercent)
+                && f.windowTitle() == QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent);
+        }
+    };
+
+    // Descriptors and threads of this process: a connection left open shows in both.
+    static QPair<int, long> openHandles()
+    {
+        return {int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot).size()),
+                ProcThreads()};
+    }
+
+    static long ProcThreads()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("Threads:"))
+                return line.mid(8).trimmed().toLong();
+        return -1;
+    }
+
+    static void pulse(const char *command)
+    {
+        QCOMPARE(QProcess::execute(QString::fromLocal8Bit(qgetenv("SOMNELLE_TEST_SOUND_CONTROL")),
+                                   {QString::fromLatin1(command)}),
+                 0);
+    }
+
+private slots:
+    void ticksWriteToTheSink()
+    {
+        Rig r;
+        const quint16 start = r.state.CurrentLevel;
+        QVERIFY(start > 32000 && start < 33000);
+        r.app.startCancelClicked();
         const quint16 step = quint16(start / 60 + 1);
-        clock.advance(1);
+        r.clock.advance(1);
         QCOMPARE(Pactl::sinkVolume(), sinkUnits(quint16(start - step)));
-        clock.advance(29);
+        r.clock.advance(29);
         QCOMPARE(Pactl::sinkVolume(), sinkUnits(quint16(start - 30 * step)));
         QVERIFY(!Pactl::sinkMuted());
-        clock.advance(30);
+        r.clock.advance(30);
         QCOMPARE(Pactl::sinkVolume(), 0);
         // The end of the fade mutes the wave output, which on a sound server is the sink.
         QVERIFY(Pactl::sinkMuted());
-        QCOMPARE(power.calls.last(), QStringLiteral("powerOff"));
+        QCOMPARE(r.power.calls.last(), QStringLiteral("powerOff"));
+    }
+
+    void connectionIsReleasedOnCancelAndAtTheEnd()
+    {
+        for (const bool cancel : {true, false}) {
+            Rig r;
+            const QPair<int, long> before = openHandles();
+            r.app.startCancelClicked();
+            r.clock.advance(3);
+            QVERIFY(openHandles() != before); // one connection, held between ticks
+            if (cancel)
+                r.app.startCancelClicked();
+            else
+                r.clock.advance(57);
+            QVERIFY(!r.app.session().isRunning());
+            QTRY_COMPARE(openHandles(), before);
+        }
+    }
+
+    void fadeGoesOnThroughASoundServerRestart()
+    {
+        Rig r;
+        r.app.startCancelClicked();
+        r.clock.advance(5);
+        QCOMPARE(Pactl::sinkVolume(), sinkUnits(r.state.CurrentLevel));
+        pulse("stop");
+        // While the server is away the window goes on.
+        r.clock.advance(3);
+        QVERIFY(r.windowShowsTheLevel());
+        pulse("start");
+        r.clock.advance(2);
+        QCOMPARE(Pactl::sinkVolume(), sinkUnits(r.state.CurrentLevel));
+        QVERIFY(r.windowShowsTheLevel());
+        r.clock.advance(50);
+        QCOMPARE(Pactl::sinkVolume(), 0);
+        QVERIFY(Pactl::sinkMuted());
+    }
+
+    void titleOnTheDisplayIsTheCaption()
+    {
+        Rig r(QStringLiteral("30"));
+        r.f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r.f));
+        const auto shownTitle = [&r] {
+            QProcess xprop;
+            xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(r.f.winId()),
+                                                  QStringLiteral("_NET_WM_NAME"), QStringLiteral("WM_NAME")});
+            xprop.waitForFinished(5000);
+            return QString::fromUtf8(xprop.readAllStandardOutput());
+        };
+        const auto holds = [](const QString &shown, const QString &caption) {
+            return shown.contains(QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"%1\"").arg(caption))
+                && shown.contains(QStringLiteral("WM_NAME(STRING) = \"%1\"").arg(caption));
+        };
+        QTRY_VERIFY2(holds(shownTitle(), TForm1::RestCaption), qPrintable(shownTitle()));
+        r.app.startCancelClicked();
+        r.clock.advance(100);
+        const QString fading = QStringLiteral("%1 % - Somnelle ").arg(r.state.CurrentPercent);
+        QTRY_VERIFY2(holds(shownTitle(), fading), qPrintable(shownTitle()));
     }
 
     void realSecondsArriveAndStop()

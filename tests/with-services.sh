@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs one test program inside a private environment, with the services it asks for:
-#   with-services.sh [pulse] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]
+#   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
 # pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
+# pipewire: the same with PipeWire, WirePlumber and pipewire-pulse (and a private session bus).
 # dbus:    a private session bus (for inhibitors and media players).
 # logind:  a private system bus with python3-dbusmock's logind on it (and a private session bus);
 #          its log goes to $SOMNELLE_TEST_LOGIND_LOG. The real system bus is never reached.
@@ -14,12 +15,13 @@ set -euo pipefail
 
 services=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
-[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
 root=$(mktemp -d /tmp/somnelle-test.XXXXXX)
 pids=()
 cleanup() {
+    [ -x "$root/sound/control" ] && "$root/sound/control" stop
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
     rm -rf "$root"
 }
@@ -34,18 +36,49 @@ unset XDG_CURRENT_DESKTOP DESKTOP_SESSION PULSE_SERVER DBUS_SESSION_BUS_ADDRESS
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/no-system-bus"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 
-start_pulse() {
-    local socket="$root/pulse/native"
-    mkdir -p "$root/pulse"
-    export PULSE_RUNTIME_PATH="$root/pulse" PULSE_STATE_PATH="$root/pulse" PULSE_SERVER="unix:$socket"
-    pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --use-pid-file=no \
-        --load="module-native-protocol-unix socket=$socket auth-anonymous=1" \
-        --load="module-null-sink sink_name=somnelle_test" \
-        --load="module-always-sink" >"$root/pulse/log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
-    pactl info >/dev/null 2>&1 || { echo "private PulseAudio did not start:" >&2; cat "$root/pulse/log" >&2; exit 1; }
-    pactl set-default-sink somnelle_test
+# The tests' private sound server, $1 = pulse (PulseAudio) or pipewire (PipeWire with
+# WirePlumber, reached through pipewire-pulse), with a null sink as the default. The
+# tests can stop and start it again: $SOMNELLE_TEST_SOUND_CONTROL stop|start.
+start_sound() {
+    local kind=$1 socket="$root/sound/native"
+    mkdir -p "$root/sound"
+    export PULSE_RUNTIME_PATH="$root/sound" PULSE_STATE_PATH="$root/sound" PULSE_SERVER="unix:$socket"
+    export SOMNELLE_TEST_SOUND_CONTROL="$root/sound/control"
+    local servers
+    if [ "$kind" = pulse ]; then
+        servers="pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --use-pid-file=no \
+--load='module-native-protocol-unix socket=$socket auth-anonymous=1' --load=module-always-sink"
+    else
+        start_dbus
+        mkdir -p "$root/sound/pipewire"
+        # pipewire-pulse listens on $XDG_RUNTIME_DIR/pulse/native: ours, linked to the path above.
+        servers="pipewire & sleep 0.2; wireplumber & pipewire-pulse"
+    fi
+    cat >"$SOMNELLE_TEST_SOUND_CONTROL" <<EOF
+#!/usr/bin/env bash
+set -u
+export PULSE_RUNTIME_PATH="$root/sound" PULSE_STATE_PATH="$root/sound" PULSE_SERVER="unix:$socket"
+export XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-}"
+case "\$1" in
+    stop)
+        pgid=\$(cat "$root/sound/pgid" 2>/dev/null) || exit 0
+        rm -f "$root/sound/pgid"
+        kill -- -"\$pgid" 2>/dev/null
+        for _ in \$(seq 100); do kill -0 -- -"\$pgid" 2>/dev/null || exit 0; sleep 0.05; done
+        kill -9 -- -"\$pgid" 2>/dev/null ;;
+    start)
+        setsid bash -c "$servers" >>"$root/sound/log" 2>&1 </dev/null &
+        echo \$! >"$root/sound/pgid"
+        for _ in \$(seq 200); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+        pactl info >/dev/null 2>&1 || { echo "private sound server did not start:" >&2; cat "$root/sound/log" >&2; exit 1; }
+        pactl load-module module-null-sink sink_name=somnelle_test >/dev/null
+        for _ in \$(seq 100); do pactl set-default-sink somnelle_test 2>/dev/null && break; sleep 0.05; done
+        pactl set-sink-volume somnelle_test 100% ;;
+esac
+EOF
+    chmod +x "$SOMNELLE_TEST_SOUND_CONTROL"
+    [ "$kind" = pipewire ] && ln -s "$root/sound" "$XDG_RUNTIME_DIR/pulse"
+    "$SOMNELLE_TEST_SOUND_CONTROL" start
     # ALSA's default device and mixer go to the private server only.
     printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$HOME/.asoundrc"
 }
@@ -106,7 +139,7 @@ start_xdgopen() {
 
 for service in "${services[@]}"; do
     case "$service" in
-        pulse) start_pulse ;;
+        pulse|pipewire) start_sound "$service" ;;
         dbus) start_dbus ;;
         logind) start_logind ;;
         xdgopen) start_xdgopen ;;
