@@ -1,6 +1,9 @@
 #include "audio/alsamixer.h"
 
 #include <alsa/asoundlib.h>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -30,14 +33,14 @@ struct VolumeElement {
 // call fails until the device is opened again.
 class OpenMixer {
 public:
-    explicit OpenMixer(const char *device)
+    explicit OpenMixer(const char *device, int mode = 0)
     {
         static const bool quiet = [] {
             snd_lib_error_set_handler(quietAlsaErrors);
             return true;
         }();
         Q_UNUSED(quiet);
-        if (snd_ctl_open(&handle_, device, 0) < 0)
+        if (snd_ctl_open(&handle_, device, mode) < 0)
             handle_ = nullptr;
         snd_ctl_elem_id_malloc(&id_);
     }
@@ -51,6 +54,7 @@ public:
     OpenMixer &operator=(const OpenMixer &) = delete;
 
     bool isOpen() const { return handle_ != nullptr; }
+    snd_ctl_t *handle() const { return handle_; }
     bool hasFailed() const { return failed_; }
 
     // A volume control whose range has room; an empty range maps nothing.
@@ -142,6 +146,22 @@ quint16 toLevel(long raw, const VolumeElement &element)
     return quint16(qBound(0L, level, 65535L));
 }
 
+// The values that give the loudest channel the level and keep the others in
+// proportion to it, as desktop volume controls do; balanced channels stay balanced.
+std::vector<long> keepingBalance(quint16 level, const VolumeElement &element, std::vector<long> current)
+{
+    const long target = toRaw(level, element);
+    if (current.empty())
+        return {target};
+    const long loudest = *std::max_element(current.begin(), current.end());
+    for (long &value : current)
+        value = loudest <= element.min
+            ? target
+            : element.min + std::lround(double(value - element.min) * double(target - element.min)
+                                        / double(loudest - element.min));
+    return current;
+}
+
 const char *const MasterVolume = "Master Playback Volume";
 const char *const MasterSwitch = "Master Playback Switch";
 const char *const PcmVolume = "PCM Playback Volume";
@@ -189,7 +209,7 @@ std::optional<quint16> AlsaMixer::readMasterLevel()
         const std::vector<long> values = mixer.read();
         if (values.empty())
             return std::nullopt;
-        return toLevel(values.front(), *master);
+        return toLevel(*std::max_element(values.begin(), values.end()), *master);
     });
 }
 
@@ -201,7 +221,10 @@ Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
         const std::optional<VolumeElement> master = mixer.findVolume(MasterVolume);
         if (!master)
             return mixer.hasFailed() ? Access::NoMixer : Access::NoVolumeControl;
-        return mixer.write({toRaw(level, *master)}) ? Access::Done : Access::NoMixer;
+        const std::vector<long> current = mixer.read();
+        if (mixer.hasFailed())
+            return Access::NoMixer;
+        return mixer.write(keepingBalance(level, *master, current)) ? Access::Done : Access::NoMixer;
     });
 }
 
@@ -236,4 +259,79 @@ void AlsaMixer::writeWaveVolume(quint32 volume)
             return mixer.write({toRaw(quint16(volume & 0xFFFF), *pcm), toRaw(quint16(volume >> 16), *pcm)});
         return mixer.hasSwitch(MasterSwitch) && mixer.write({volume != 0 ? 1L : 0L});
     });
+}
+
+// The watch is a connection of its own, subscribed to the control's events;
+// its descriptors wake the event loop only when something changed.
+void AlsaMixer::watch(std::function<void()> changed)
+{
+    onChange_ = std::move(changed);
+    openWatch();
+}
+
+bool AlsaMixer::isWatching() const
+{
+    return watch_ != nullptr;
+}
+
+void AlsaMixer::openWatch()
+{
+    closeWatch();
+    auto watch = std::make_unique<OpenMixer>(device_.constData(), SND_CTL_NONBLOCK);
+    if (!watch->isOpen() || snd_ctl_subscribe_events(watch->handle(), 1) < 0) {
+        watchLater();
+        return;
+    }
+    const int count = snd_ctl_poll_descriptors_count(watch->handle());
+    std::vector<pollfd> descriptors(size_t(qMax(count, 0)));
+    if (count <= 0 || snd_ctl_poll_descriptors(watch->handle(), descriptors.data(), unsigned(count)) != count) {
+        watchLater();
+        return;
+    }
+    watch_ = std::move(watch);
+    watchRetryMs_ = 1000;
+    for (const pollfd &descriptor : descriptors) {
+        auto notifier = std::make_unique<QSocketNotifier>(descriptor.fd, QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [this] { readEvents(); });
+        notifiers_.push_back(std::move(notifier));
+    }
+}
+
+void AlsaMixer::closeWatch()
+{
+    notifiers_.clear();
+    watch_.reset();
+}
+
+void AlsaMixer::watchLater()
+{
+    closeWatch();
+    if (!onChange_)
+        return;
+    // The server may come back: look again after a pause that grows up to a minute.
+    QTimer::singleShot(watchRetryMs_, [this, alive = std::weak_ptr<int>(alive_)] {
+        if (!alive.expired() && !watch_)
+            openWatch();
+    });
+    watchRetryMs_ = qMin(watchRetryMs_ * 2, 60000);
+}
+
+void AlsaMixer::readEvents()
+{
+    snd_ctl_event_t *event;
+    snd_ctl_event_alloca(&event);
+    bool masterChanged = false;
+    int result;
+    while ((result = snd_ctl_read(watch_->handle(), event)) > 0) {
+        if (snd_ctl_event_get_type(event) == SND_CTL_EVENT_ELEM
+            && qstrcmp(snd_ctl_event_elem_get_name(event), MasterVolume) == 0)
+            masterChanged = true;
+    }
+    if (result < 0 && result != -EAGAIN) {
+        // The server went away: the watch is broken until it is opened again.
+        watchLater();
+        return;
+    }
+    if (masterChanged && onChange_)
+        onChange_();
 }

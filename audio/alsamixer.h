@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <memory>
+#include <vector>
+
+class QSocketNotifier;
 
 #include "audio/mixer.h"
 
@@ -9,6 +12,8 @@
 // device, "default" unless told otherwise. On a sound server "Master" is its
 // default sink. The wave output is the "PCM" element where there is one;
 // otherwise it is Master's playback switch (all on 0xFFFFFFFF, muted 0).
+// Setting a level keeps the balance between channels; a read gives the
+// loudest. Changes made elsewhere are announced from the event loop.
 class OpenMixer;
 
 class AlsaMixer : public Mixer {
@@ -21,8 +26,15 @@ public:
     std::optional<quint32> readWaveVolume() override;
     void writeWaveVolume(quint32 volume) override;
     void keepOpen(bool keep) override;
+    void watch(std::function<void()> changed) override;
+    bool isWatching() const override;
 
 private:
+    void openWatch();
+    void closeWatch();
+    void watchLater();
+    void readEvents();
+
     // Runs one operation on the kept connection or on one of its own; a
     // kept connection on which it fails is dropped.
     template <typename Operation>
@@ -31,4 +43,10 @@ private:
     QByteArray device_;
     bool keepOpen_ = false;
     std::unique_ptr<OpenMixer> kept_;
+
+    std::function<void()> onChange_;
+    std::unique_ptr<OpenMixer> watch_;
+    std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
+    int watchRetryMs_ = 1000;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(); // a retry after the mixer is gone does nothing
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 // The system's master volume and the wave output, in levels 0..65535. Every
@@ -29,4 +30,10 @@ public:
     // them; one that fails drops it, and the next call opens a new one (a
     // sound server that restarted is found again). false closes it.
     virtual void keepOpen(bool keep) = 0;
+
+    // Calls changed from the event loop whenever the master volume may have
+    // changed, by anyone (our own writes included). The caller reads it again.
+    virtual void watch(std::function<void()> changed) = 0;
+    // False while changes cannot be followed (no mixer, or its server went away).
+    virtual bool isWatching() const = 0;
 };

@@ -14,16 +14,43 @@ void VolumeControl::readAtShow()
     const std::optional<quint16> read = mixer_.readMasterLevel();
     if (!read)
         view_.showMixerError();
-    const quint16 level = read.value_or(0);
-    state_.CurrentPercent = LevelToPercent(level);
-    view_.ShowVolumeReadout(state_.CurrentPercent);
-    // Moving the slider lets its change handler take the level over into CurrentLevel.
+    // Opening the window writes nothing to the mixer.
+    showMixerLevel(read.value_or(0));
+    mixer_.watch([this] { followMixer(); });
+}
+
+void VolumeControl::followMixer()
+{
+    // During a session the fade has control.
+    if (state_.SessionIdle != 1)
+        return;
+    if (const std::optional<quint16> level = mixer_.readMasterLevel())
+        showMixerLevel(*level);
+}
+
+void VolumeControl::refreshIfUnwatched()
+{
+    if (!mixer_.isWatching())
+        followMixer();
+}
+
+void VolumeControl::showMixerLevel(quint16 level)
+{
+    state_.CurrentLevel = level;
+    showCurrentLevel();
+    moveSliderQuietly(level);
+}
+
+void VolumeControl::moveSliderQuietly(quint16 level)
+{
+    movingSlider_ = true;
     view_.setSliderPosition(level);
+    movingSlider_ = false;
 }
 
 void VolumeControl::TrackBar3Change()
 {
-    if (state_.SliderDrivesMixer != 1)
+    if (state_.SliderDrivesMixer != 1 || movingSlider_)
         return;
     const quint16 position = view_.sliderPosition();
     if (mixer_.setMasterLevel(position) != Mixer::Access::NoMixer)
@@ -35,6 +62,8 @@ void VolumeControl::FormMouseWheel(bool up)
 {
     if (state_.SessionIdle != 1)
         return;
+    // Without change events the level may be stale: a notch up must not turn the volume down.
+    refreshIfUnwatched();
     quint16 &level = state_.CurrentLevel;
     if (up)
         level = level > 65535 - WheelStep ? 65535 : level + WheelStep;
@@ -42,7 +71,7 @@ void VolumeControl::FormMouseWheel(bool up)
         level = level < WheelStep ? 0 : level - WheelStep;
 
     if (mixer_.setMasterLevel(level) != Mixer::Access::NoMixer)
-        view_.setSliderPosition(level);
+        moveSliderQuietly(level);
     showCurrentLevel();
 }
 

@@ -83,6 +83,7 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     p_.awake.hold();
 
     wakeUpPercent_ = wakeUpPercent;
+    p_.volume.refreshIfUnwatched();
     seconds_ = quint16(minutes * 60);
     step_ = quint16(p_.state.CurrentLevel / seconds_ + 1);
     ticks_ = 0;

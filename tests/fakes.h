@@ -70,6 +70,17 @@ public:
     }
     bool keptOpen = false;
     void keepOpen(bool keep) override { keptOpen = keep; }
+    std::function<void()> changed;
+    bool watching = true;
+    void watch(std::function<void()> onChange) override { changed = std::move(onChange); }
+    bool isWatching() const override { return watching && bool(changed); }
+    // Another program sets the volume.
+    void setElsewhere(quint16 newLevel)
+    {
+        level = newLevel;
+        if (isWatching())
+            changed();
+    }
     std::optional<quint32> readWaveVolume() override { return available ? wave : std::nullopt; }
     void writeWaveVolume(quint32 volume) override
     {

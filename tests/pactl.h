@@ -23,6 +23,17 @@ inline int sinkVolume()
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// Every channel's volume, in PulseAudio's units.
+inline QList<int> sinkChannels()
+{
+    const QString out = run({QStringLiteral("get-sink-volume"), QStringLiteral("@DEFAULT_SINK@")});
+    QList<int> channels;
+    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral(":\\s*(\\d+)\\s*/")).globalMatch(out);
+    while (it.hasNext())
+        channels << it.next().captured(1).toInt();
+    return channels;
+}
+
 inline void setSinkVolume(const QString &volume)
 {
     run({QStringLiteral("set-sink-volume"), QStringLiteral("@DEFAULT_SINK@"), volume});

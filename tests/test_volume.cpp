@@ -64,6 +64,7 @@ private slots:
         QFETCH(int, to);
         Control c;
         c.state.CurrentLevel = quint16(from);
+        c.mixer.level = quint16(from);
         c.view.position = quint16(from);
         c.volume.FormMouseWheel(up);
         QCOMPARE(int(c.state.CurrentLevel), to);
@@ -92,10 +93,34 @@ private slots:
         c.volume.readAtShow();
         QCOMPARE(c.view.readout, QStringLiteral("Volume: 37 %"));
         QCOMPARE(c.view.position, quint16(24248));
-        // The slider's change handler takes the level over and writes it back.
         QCOMPARE(c.state.CurrentLevel, quint16(24248));
-        QCOMPARE(c.mixer.writes, QList<quint16>({24248}));
+        // Opening the window writes nothing back.
+        QVERIFY(c.mixer.writes.isEmpty());
         QCOMPARE(c.view.mixerErrors, 0);
+    }
+
+    void followsChangesMadeElsewhereWhileIdle()
+    {
+        for (const bool watched : {true, false}) {
+            Control c;
+            c.mixer.level = 32768;
+            c.volume.readAtShow();
+            c.mixer.watching = watched;
+            c.mixer.setElsewhere(52428); // 80 %, from the panel
+            if (watched) {
+                QCOMPARE(c.view.position, quint16(52428));
+                QCOMPARE(c.view.readout, QStringLiteral("Volume: 80 %"));
+            }
+            // A notch up goes up from what the mixer has, watched or not.
+            c.volume.FormMouseWheel(true);
+            QCOMPARE(c.mixer.level, quint16(53428));
+            QCOMPARE(c.mixer.writes, QList<quint16>({53428}));
+
+            // During a session the fade keeps control.
+            c.state.SessionIdle = 0;
+            c.mixer.setElsewhere(1000);
+            QCOMPARE(c.state.CurrentLevel, quint16(53428));
+        }
     }
 
     void readAtShowOfSilenceMovesNothing()

@@ -81,6 +81,38 @@ private slots:
         QCOMPARE(Pactl::sinkVolume(), qRound(49000 * 65536.0 / 65535.0));
     }
 
+    void followsOtherControlsAndKeepsTheBalance()
+    {
+        Pactl::run({QStringLiteral("set-sink-volume"), QStringLiteral("@DEFAULT_SINK@"), QStringLiteral("45876"),
+                    QStringLiteral("19661")}); // 70 % / 30 %
+        const QList<int> unbalanced = Pactl::sinkChannels();
+        QCOMPARE(unbalanced, QList<int>({45876, 19661}));
+        SessionState state;
+        RealPlatform real;
+        Somnelle somnelle(state, real.platform);
+        TForm1 &form = somnelle.form();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 70 %"));
+        // Opening the window wrote nothing.
+        QTest::qWait(200);
+        QCOMPARE(Pactl::sinkChannels(), unbalanced);
+
+        // A notch keeps the balance: the louder channel gets the level, the other its share.
+        wheel(form, -120);
+        const int left = qRound((state.CurrentLevel) * 65536.0 / 65535.0);
+        QCOMPARE(Pactl::sinkChannels(), QList<int>({left, qRound(19661.0 * left / 45876)}));
+
+        // Raised by another program: the window follows, and a notch goes up from there.
+        Pactl::setSinkVolume(QStringLiteral("52429")); // 80 %
+        QTRY_COMPARE(form.Label6->text(), QStringLiteral("Volume: 80 %"));
+        QCOMPARE(form.TrackBar3->value(), int(state.CurrentLevel));
+        wheel(form, 120);
+        const quint16 eighty = quint16(qRound(52429.0 * 65535 / 65536));
+        QCOMPARE(state.CurrentLevel, quint16(eighty + 1000));
+        QCOMPARE(Pactl::sinkVolume(), qRound((eighty + 1000) * 65536.0 / 65535.0));
+    }
+
     void noServerAtShowTime()
     {
         Pactl::setSinkVolume(QStringLiteral("60%"));
