@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 // The mixer is reached through ALSA's control interface, by the names that
@@ -43,9 +44,11 @@ public:
         if (snd_ctl_open(&handle_, device, mode) < 0)
             handle_ = nullptr;
         snd_ctl_elem_id_malloc(&id_);
+        snd_ctl_elem_info_malloc(&lastInfo_);
     }
     ~OpenMixer()
     {
+        snd_ctl_elem_info_free(lastInfo_);
         snd_ctl_elem_id_free(id_);
         if (handle_)
             snd_ctl_close(handle_);
@@ -79,8 +82,11 @@ public:
     }
 
     // The values of the element last found, one per channel; empty when unreadable.
+    // What this connection last read or wrote stands: the caller chose to keep it.
     std::vector<long> read()
     {
+        if (!known_.empty())
+            return known_;
         snd_ctl_elem_value_t *value;
         snd_ctl_elem_value_alloca(&value);
         snd_ctl_elem_value_set_id(value, id_);
@@ -91,6 +97,7 @@ public:
         std::vector<long> values(channels_);
         for (unsigned channel = 0; channel < channels_; ++channel)
             values[channel] = snd_ctl_elem_value_get_integer(value, channel);
+        known_ = values;
         return values;
     }
 
@@ -100,18 +107,31 @@ public:
         snd_ctl_elem_value_t *value;
         snd_ctl_elem_value_alloca(&value);
         snd_ctl_elem_value_set_id(value, id_);
-        for (unsigned channel = 0; channel < channels_; ++channel)
-            snd_ctl_elem_value_set_integer(value, channel, values[qMin<size_t>(channel, values.size() - 1)]);
+        std::vector<long> written(channels_);
+        for (unsigned channel = 0; channel < channels_; ++channel) {
+            written[channel] = values[qMin<size_t>(channel, values.size() - 1)];
+            snd_ctl_elem_value_set_integer(value, channel, written[channel]);
+        }
         if (snd_ctl_elem_write(handle_, value) < 0) {
             failed_ = true;
+            known_.clear();
             return false;
         }
+        known_ = std::move(written);
         return true;
     }
 
 private:
     bool describe(const char *name, snd_ctl_elem_info_t *info)
     {
+        // A connection kept for a fade asks about the same element every
+        // second: through a sound server every question is a round trip.
+        if (described_ == name) {
+            snd_ctl_elem_info_copy(info, lastInfo_);
+            return true;
+        }
+        described_.clear();
+        known_.clear();
         snd_ctl_elem_id_clear(id_);
         snd_ctl_elem_id_set_interface(id_, SND_CTL_ELEM_IFACE_MIXER);
         snd_ctl_elem_id_set_name(id_, name);
@@ -124,11 +144,16 @@ private:
         }
         snd_ctl_elem_info_get_id(info, id_);
         channels_ = snd_ctl_elem_info_get_count(info);
+        snd_ctl_elem_info_copy(lastInfo_, info);
+        described_ = name;
         return true;
     }
 
     snd_ctl_t *handle_ = nullptr;
     snd_ctl_elem_id_t *id_ = nullptr;
+    snd_ctl_elem_info_t *lastInfo_ = nullptr;
+    std::string described_;
+    std::vector<long> known_; // the described element's values, as last read or written here
     unsigned channels_ = 0;
     bool failed_ = false;
 };
@@ -178,8 +203,15 @@ AlsaMixer::~AlsaMixer() = default;
 void AlsaMixer::keepOpen(bool keep)
 {
     keepOpen_ = keep;
-    if (!keep)
+    // The fade has control: changes are not followed meanwhile, and the
+    // watch's own connection would only add wake-ups.
+    if (keep) {
+        closeWatch();
+    } else {
         kept_.reset();
+        if (onChange_ && !watch_)
+            openWatch();
+    }
 }
 
 template <typename Operation>
