@@ -88,7 +88,8 @@ private slots:
         QCOMPARE(f.OpenDialog1->windowTitle(), QStringLiteral("Open file to start"));
         QCOMPARE(f.Label7->toolTip(), TForm1::SupportAddress);
         QCOMPARE(f.Label7->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(f.SpeedButton1->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(f.SpeedButton1->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(f.SpeedButton5->focusPolicy(), Qt::NoFocus);
         // Applying the layout runs no handler.
         QVERIFY(w.handlers.calls.isEmpty());
     }
@@ -312,6 +313,16 @@ private slots:
         });
         f.SpeedButton5Click();
         QCOMPARE(f.Edit2->text(), QFileInfo(tune.fileName()).absoluteFilePath());
+
+        // A name that does not exist yet is taken as it stands.
+        const QString later = QDir::tempPath() + QStringLiteral("/not-there-yet.mid");
+        QTimer::singleShot(0, f.OpenDialog1, [&] {
+            auto *name = f.OpenDialog1->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->setText(later);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        f.SpeedButton5Click();
+        QCOMPARE(f.Edit2->text(), later);
     }
 
     void buttonsForwardAndExit()
@@ -376,13 +387,59 @@ private slots:
         // The first enabled control takes the focus on activation.
         QCOMPARE(QApplication::focusWidget(), f.Edit1);
         QList<QWidget *> visited;
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget();
         }
-        // Only the checked choice ("Alarm mode") is a tab stop.
+        // Only the checked choice ("Alarm mode") is a tab stop; Start and Exit come last.
         QCOMPARE(visited, QList<QWidget *>({f.TrackBar3, f.RadioButton3, f.DateTimePicker1, f.Edit2, f.CheckBox1,
-                                            f.Edit3}));
+                                            f.Edit3, f.SpeedButton1, f.SpeedButton4}));
+        // Focused, Return and Space press them.
+        w.handlers.calls.clear();
+        QTest::keyClick(f.SpeedButton1, Qt::Key_Return);
+        QTest::keyClick(f.SpeedButton1, Qt::Key_Space);
+        QTRY_COMPARE(w.handlers.calls, QStringList({"startCancelClicked", "startCancelClicked"}));
+        QTest::keyClick(f.SpeedButton4, Qt::Key_Enter);
+        QTRY_COMPARE(w.exits, 1);
+    }
+
+    void keyboardAndWheelOnTheControls()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        // The wheel over the time picker is the volume's, and the time stays.
+        const QDateTime alarm = f.DateTimePicker1->dateTime();
+        w.handlers.calls.clear();
+        QWheelEvent up(QPointF(5, 5), f.DateTimePicker1->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.DateTimePicker1, &up);
+        QCOMPARE(w.handlers.calls, QStringList({"wheelUp"}));
+        QCOMPARE(f.DateTimePicker1->dateTime(), alarm);
+
+        // Keys step the slider like the wheel, Page keys by a tenth.
+        f.TrackBar3->setValue(30000);
+        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 31000}, {Qt::Key_Left, 30000},
+                                                 {Qt::Key_PageUp, 36554}, {Qt::Key_End, 65535},
+                                                 {Qt::Key_Right, 65535}, {Qt::Key_Home, 0}};
+        for (const auto &[key, value] : steps) {
+            QTest::keyClick(f.TrackBar3, key);
+            QCOMPARE(f.TrackBar3->value(), value);
+        }
+
+        // The picker wraps round like a clock.
+        f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 59, 0)));
+        f.DateTimePicker1->setCurrentSection(QDateTimeEdit::HourSection);
+        f.DateTimePicker1->stepBy(1);
+        f.DateTimePicker1->setCurrentSection(QDateTimeEdit::MinuteSection);
+        f.DateTimePicker1->stepBy(1);
+        QCOMPARE(f.DateTimePicker1->time(), QTime(0, 0, 0));
+
+        // Only a left click opens the contact link.
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+            QTest::mouseClick(f.Label7, button, {}, QPoint(3, 3));
+        QVERIFY(w.shell.opened.isEmpty());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "ui/picturebutton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
 #include <qdrawutil.h>
@@ -28,6 +29,23 @@ void PictureButton::paintEvent(QPaintEvent *)
 
     if (underMouse() && isEnabled())
         qDrawShadePanel(&painter, rect(), palette(), isDown(), 1);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // Space is the button's own; Return and Enter press it too.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void PictureButton::enterEvent(QEnterEvent *event)

@@ -192,6 +192,7 @@ void TForm1::createLayout()
     Image4->lower();
 
     SpeedButton1 = makePictureButton(this, startPicture, 164, 328, 105, 33, QStringLiteral("Start"));
+    SpeedButton1->setFocusPolicy(Qt::StrongFocus);
 
     Label7 = makeLabel(this, QStringLiteral("Contact author"), 52, 336, 61, 11);
     QFont linkFont = tahoma(9);
@@ -206,6 +207,7 @@ void TForm1::createLayout()
 
     SpeedButton4 = makePictureButton(this, Pictures::keyed(QStringLiteral(":/pictures/exit.bmp")), 284, 328,
                                      101, 33, QStringLiteral("Exit"));
+    SpeedButton4->setFocusPolicy(Qt::StrongFocus);
 
     Label14 = makeLabel(this, QStringLiteral("Somnelle"), 168, 7, 84, 28);
     Label14->setFont(tahoma(23, true));
@@ -223,7 +225,8 @@ void TForm1::createLayout()
     Panel2 = makePanel(this, 20, 43, 373, 145);
 
     OpenDialog1 = new QFileDialog(this, QStringLiteral("Open file to start"));
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    // A typed name is taken as it stands: the file may only appear by morning.
+    OpenDialog1->setFileMode(QFileDialog::AnyFile);
     OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
 
     // The timer panel.
@@ -235,8 +238,9 @@ void TForm1::createLayout()
     TrackBar3->setValue(0);
     TrackBar3->setTickPosition(QSlider::TicksBothSides);
     TrackBar3->setTickInterval(65535);
-    TrackBar3->setSingleStep(1);
-    TrackBar3->setPageStep(2);
+    // Keys step like the wheel; Page keys by a tenth of the range.
+    TrackBar3->setSingleStep(1000);
+    TrackBar3->setPageStep(6554);
     TrackBar3->setAccessibleName(QStringLiteral("Volume"));
     auto *trackBarStyle = new TrackBarStyle();
     trackBarStyle->setParent(TrackBar3);
@@ -270,6 +274,8 @@ void TForm1::createLayout()
     DateTimePicker1->setDisplayFormat(timeFormatWithSeconds());
     DateTimePicker1->setDateTime(QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
     DateTimePicker1->setAccessibleName(QStringLiteral("Wake up at"));
+    // 23 steps on to 0 and 59 to 0, as a clock does.
+    DateTimePicker1->setWrapping(true);
     setColour(DateTimePicker1, QPalette::Base, SkyBlue);
     Edit2 = makeEdit(Panel1, QStringLiteral("europe.mid"), 216, 65, 97, 21, 0, QStringLiteral("Start file"));
     Edit2->setMouseTracking(true);
@@ -299,8 +305,10 @@ void TForm1::createLayout()
 void TForm1::setTabOrderOfFields()
 {
     // The timer panel comes before the alarm panel.
+    // Start/Cancel and Exit come last.
     const QList<QWidget *> order {Edit1,           TrackBar3, RadioButton1, RadioButton2, RadioButton3,
-                                  DateTimePicker1, Edit2,     CheckBox1,    Edit3};
+                                  DateTimePicker1, Edit2,     CheckBox1,    Edit3,        SpeedButton1,
+                                  SpeedButton4};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -648,14 +656,22 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             setEnabledTextColour(Label7, DesktopColour);
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == Label7 && Label7->isEnabled() && Label7->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            Label7Click();
+        if (watched == Label7 && Label7->isEnabled()) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && Label7->rect().contains(mouse->position().toPoint()))
+                Label7Click();
+        }
         break;
     case QEvent::Wheel:
         // The wheel sets the master volume in whole steps wherever it turns
         // over the window; the slider passes it on rather than taking small steps.
         if (watched == TrackBar3) {
             event->ignore();
+            return true;
+        }
+        // The picker would spin the alarm time; the wheel is the volume's everywhere.
+        if (watched == DateTimePicker1) {
+            wheelEvent(static_cast<QWheelEvent *>(event));
             return true;
         }
         break;
@@ -674,6 +690,8 @@ void TForm1::showEvent(QShowEvent *event)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     FormShow();
+    // The minutes take the focus first, also now that the buttons can take it.
+    Edit1->setFocus();
     // Without a window manager (a scheduled start on a bare display) nobody
     // else activates the window.
     activateWindow();
