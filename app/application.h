@@ -2,19 +2,18 @@
 
 #include <QApplication>
 
-// The application object, with the program's error handler: an error that
-// escapes an event handler ends that handler and is shown in a message box;
-// the program goes on.
+// The application object.
 class Application : public QApplication {
     Q_OBJECT
 public:
     Application(int &argc, char **argv);
-    bool notify(QObject *receiver, QEvent *event) override;
 };
 
 // The text of an error message box: a full stop is added when the last
 // character sorts after "." ("Failed to set data for 'Timer'" gets none).
 QString ErrorMessageText(const QString &message);
 
-// A modal box with the error icon, captioned with the application's title.
+// The program's error handler: a modal box with the error icon, captioned
+// with the application's title. The handler that met the error ends there and
+// the program goes on.
 void ShowErrorMessage(const QString &message);

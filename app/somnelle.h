@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/application.h"
 #include "app/sessionstate.h"
 #include "audio/volumecontrol.h"
 #include "session/sessioncontroller.h"
@@ -27,6 +28,7 @@ struct Platform {
     Clock &clock;
     std::function<void()> exitProcess;     // the Exit button: at once, nothing saved
     std::function<void()> quitApplication; // the end of the event loop
+    std::function<void(const QString &)> showError = ShowErrorMessage;
     QString dataFolder = ProgramDataFolder();
 };
 

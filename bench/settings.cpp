@@ -52,8 +52,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--writer") {
         IniSettingsStore store(QString::fromLocal8Bit(argv[2]));
+        QString error;
         for (int round = 0;; ++round)
-            store.write(sample(round));
+            store.write(sample(round), &error);
     }
 
     QTemporaryDir folder;
@@ -63,7 +64,9 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     for (int round = 0; round < 200; ++round) {
         timer.start();
-        store.write(sample(round));
+        QString error;
+        if (!store.write(sample(round), &error))
+            qFatal("%s", qPrintable(error));
         saves.push_back(timer.nsecsElapsed() / 1e6);
         timer.start();
         const StoredSetup loaded = store.read();

@@ -68,7 +68,11 @@ void SessionController::SpeedButton1Click()
 void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercent)
 {
     // A failed save ends here with its error shown, before anything has changed.
-    SaveSettings(p_.settings, p_.view);
+    QString error;
+    if (!SaveSettings(p_.settings, p_.view, &error)) {
+        p_.showError(error);
+        return;
+    }
 
     p_.state.SliderDrivesMixer = 0;
     p_.view.setStatusText(QString());

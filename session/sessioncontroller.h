@@ -37,6 +37,7 @@ public:
         Clock &clock;
         QString dataFolder; // where a start file with a relative name is looked for after the current folder
         std::function<void()> quitApplication;
+        std::function<void(const QString &message)> showError; // the application's error box
     };
 
     explicit SessionController(Parts parts);

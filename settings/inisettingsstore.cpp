@@ -8,7 +8,6 @@
 #include <QTemporaryFile>
 #include <QtEndian>
 
-#include "app/apperror.h"
 
 namespace {
 
@@ -97,7 +96,7 @@ StoredSetup IniSettingsStore::read()
     return setup;
 }
 
-void IniSettingsStore::write(const StoredSetup &setup)
+bool IniSettingsStore::write(const StoredSetup &setup, QString *error)
 {
     // The new file is written beside the old one and renamed over it, so a
     // crash, a full disk or a second instance saving at the same moment leaves
@@ -122,7 +121,10 @@ void IniSettingsStore::write(const StoredSetup &setup)
             && std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(path_).constData())
                 == 0;
     }
-    if (!saved)
-        throw AppError(QStringLiteral("Failed to set data for 'Timer'"));
+    if (!saved) {
+        *error = QStringLiteral("Failed to set data for 'Timer'");
+        return false;
+    }
     staging.setAutoRemove(false); // it has become the settings file
+    return true;
 }

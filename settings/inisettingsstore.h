@@ -16,7 +16,7 @@ public:
 
     void EnsureSettingsKey() override;
     StoredSetup read() override;
-    void write(const StoredSetup &setup) override;
+    bool write(const StoredSetup &setup, QString *error) override;
 
 private:
     QString path_;

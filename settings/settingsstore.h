@@ -24,7 +24,7 @@ public:
     // Creates the store when it is missing; a failure is silent.
     virtual void EnsureSettingsKey() = 0;
     virtual StoredSetup read() = 0;
-    // All eight values at once, or nothing: throws AppError
-    // "Failed to set data for 'Timer'" when they cannot be written.
-    virtual void write(const StoredSetup &setup) = 0;
+    // All eight values at once, or nothing. When they cannot be written it
+    // answers false, with the message for the user in *error.
+    virtual bool write(const StoredSetup &setup, QString *error) = 0;
 };

@@ -4,7 +4,7 @@
 #include "settings/settingsstore.h"
 #include "settings/setupview.h"
 
-void SaveSettings(SettingsStore &store, const SetupView &view)
+bool SaveSettings(SettingsStore &store, const SetupView &view, QString *error)
 {
     StoredSetup setup;
     setup.timer = view.minutesText();
@@ -15,18 +15,12 @@ void SaveSettings(SettingsStore &store, const SetupView &view)
     setup.wakeUpVolume = view.wakeUpVolumeText();
     setup.startFile = view.startFile();
     setup.alarmTime = ToStoredDateTime(view.alarmDateTime());
-    store.write(setup);
+    return store.write(setup, error);
 }
 
 void LoadSettings(SettingsStore &store, SetupView &view)
 {
-    StoredSetup setup;
-    try {
-        setup = store.read();
-    } catch (...) {
-        return; // an unreadable store loads nothing
-    }
-
+    const StoredSetup setup = store.read();
     if (!setup.timer)
         return;
     view.setMinutesText(*setup.timer);

@@ -112,7 +112,6 @@ public:
     void showMixerError() override { ++mixerErrors; }
 };
 
-#include "app/apperror.h"
 #include "session/clock.h"
 #include "session/awakelock.h"
 #include "session/power.h"
@@ -235,11 +234,14 @@ public:
 
     void EnsureSettingsKey() override {}
     StoredSetup read() override { return stored; }
-    void write(const StoredSetup &setup) override
+    bool write(const StoredSetup &setup, QString *error) override
     {
-        if (failWrites)
-            throw AppError(QStringLiteral("Failed to set data for 'Timer'"));
+        if (failWrites) {
+            *error = QStringLiteral("Failed to set data for 'Timer'");
+            return false;
+        }
         stored = setup;
         ++writes;
+        return true;
     }
 };
