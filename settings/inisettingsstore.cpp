@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <QSettings>
+#include <QRegularExpression>
 #include <QTemporaryFile>
+#include <unistd.h>
 #include <QtEndian>
 
 
@@ -69,8 +71,34 @@ QString IniSettingsStore::defaultPath()
     return config + QStringLiteral("/Somnelle/Somnelle.conf");
 }
 
+QString IniSettingsStore::writtenPath() const
+{
+    // Settings kept in a repository of dotfiles are often a link: the file it points to is the one to replace.
+    const QFileInfo info(path_);
+    if (!info.isSymLink())
+        return path_;
+    return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+}
+
+void IniSettingsStore::removeLeftovers() const
+{
+    // A save killed midway leaves its staging file ("Somnelle.conf.AbC123").
+    // One that has not changed for a minute belongs to no save in progress.
+    const QFileInfo written(writtenPath());
+    const QRegularExpression staging(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
+                                         .arg(QRegularExpression::escape(written.fileName())));
+    const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
+    const QFileInfoList candidates = written.dir().entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo &file : candidates) {
+        if (staging.match(file.fileName()).hasMatch() && file.ownerId() == ::getuid()
+            && file.lastModified() < aMinuteAgo)
+            QFile::remove(file.absoluteFilePath());
+    }
+}
+
 void IniSettingsStore::EnsureSettingsKey()
 {
+    removeLeftovers();
     if (QFileInfo::exists(path_))
         return;
     const QString folder = QFileInfo(path_).absolutePath();
@@ -102,7 +130,8 @@ bool IniSettingsStore::write(const StoredSetup &setup, QString *error)
     // crash, a full disk or a second instance saving at the same moment leaves
     // either the old file or the new one, never a part of either. Whatever
     // the old file held, even if it no longer parses, does not stop the save.
-    QTemporaryFile staging(path_ + QStringLiteral(".XXXXXX"));
+    const QString target = writtenPath();
+    QTemporaryFile staging(target + QStringLiteral(".XXXXXX"));
     bool saved = staging.open() && staging.setPermissions(OwnerOnly);
     if (saved) {
         staging.close();
@@ -118,7 +147,7 @@ bool IniSettingsStore::write(const StoredSetup &setup, QString *error)
         // QSettings writes through QSaveFile, which flushes the data to disk.
         settings.sync();
         saved = settings.status() == QSettings::NoError
-            && std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(path_).constData())
+            && std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(target).constData())
                 == 0;
     }
     if (!saved) {

@@ -6,7 +6,9 @@
 // $XDG_CONFIG_HOME/Somnelle/Somnelle.conf. Flags are whole numbers 0 or 1,
 // the alarm time eight little-endian bytes. A save replaces the whole file
 // at once, so a crash or a full disk leaves the previous file as it was;
-// only its owner may read or write it.
+// only its owner may read or write it. A settings file that is a symbolic
+// link stays one: the save replaces the file it points to. Staging files
+// left by a save that was killed are removed at start-up.
 class IniSettingsStore : public SettingsStore {
 public:
     explicit IniSettingsStore(QString path = defaultPath());
@@ -19,5 +21,9 @@ public:
     bool write(const StoredSetup &setup, QString *error) override;
 
 private:
+    // The file a save replaces: the settings file, or the file it links to.
+    QString writtenPath() const;
+    void removeLeftovers() const;
+
     QString path_;
 };

@@ -299,6 +299,40 @@ private slots:
         QCOMPARE(message, QStringLiteral("Failed to set data for 'Timer'"));
     }
 
+    void symlinkedFileStaysALink()
+    {
+        const QString target = dir_.filePath(QStringLiteral("dotfiles/somnelle.conf"));
+        QVERIFY(QDir().mkpath(QFileInfo(target).absolutePath()));
+        QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
+        QVERIFY(QFile::link(target, path_));
+        IniSettingsStore store(path_);
+        QString error;
+        StoredSetup setup = fullSetup();
+        setup.timer = QStringLiteral("42");
+        QVERIFY(store.write(setup, &error));
+        QVERIFY(QFileInfo(path_).isSymLink());
+        QCOMPARE(IniSettingsStore(target).read().timer, std::optional<QString>(QStringLiteral("42")));
+        QCOMPARE(store.read().timer, std::optional<QString>(QStringLiteral("42")));
+    }
+
+    void startUpRemovesOnlyOurOldStagingFiles()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+        const QStringList names {"Somnelle.conf.Ab3dE9", "Somnelle.conf.Xy12Zz", "Somnelle.conf.bak",
+                                 "Somnelle.conf.Ab3dE9x", "notes.txt"};
+        for (const QString &name : names) {
+            QFile file(QFileInfo(path_).absolutePath() + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(name == QLatin1String("Somnelle.conf.Xy12Zz") // a save in progress right now
+                    || file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        IniSettingsStore(path_).EnsureSettingsKey();
+        const QStringList left = QDir(QFileInfo(path_).absolutePath()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(left, QStringList({"Somnelle.conf", "Somnelle.conf.Ab3dE9x", "Somnelle.conf.Xy12Zz",
+                                    "Somnelle.conf.bak", "notes.txt"}));
+    }
+
     void storedDateTimes()
     {
         // Whole days since 1899-12-30, the time of day as the fraction.
