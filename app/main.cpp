@@ -19,6 +19,7 @@ int main(int argc, char *argv[])
 {
     // Answered before anything else: no display needed, no settings touched.
     if (argc == 2 && (qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "--version") == 0)) {
+        const QCoreApplication core(argc, argv); // no display: only to know where the program lives
         const QString text = qstrcmp(argv[1], "--help") == 0 ? CommandLineHelp() : CommandLineVersion();
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
 
     Application app(argc, argv);
     SetApplicationTitle(QStringLiteral("Somnelle"));
+    // The menu entry the task bar and Wayland match the window with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.somnelle.Somnelle"));
 
     AlsaMixer mixer;
     DesktopShell shell;

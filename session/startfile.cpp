@@ -21,9 +21,8 @@ QString ResolveStartFile(const QString &text, const QStringList &folders)
 QString ProgramDataFolder()
 {
     const QDir program(QCoreApplication::applicationDirPath());
-    for (const QString &relative : {QStringLiteral("../share/somnelle"), QStringLiteral("share/somnelle")}) {
-        if (program.exists(relative))
-            return QDir::cleanPath(program.absoluteFilePath(relative));
-    }
-    return QDir::cleanPath(program.absoluteFilePath(QStringLiteral("../share/somnelle")));
+    const QString installed = QStringLiteral(SOMNELLE_INSTALLED_DATA);
+    // The build folder holds its data in share/somnelle beside the program.
+    const QString relative = program.exists(installed) ? installed : QStringLiteral("share/somnelle");
+    return QDir::cleanPath(program.absoluteFilePath(relative));
 }

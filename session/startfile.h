@@ -9,6 +9,6 @@
 // when found nowhere, left as it stands.
 QString ResolveStartFile(const QString &text, const QStringList &folders);
 
-// Where the program's own data lives: installed beside bin/ in
-// share/somnelle, or in the build folder's share/somnelle.
+// Where the program's own data lives: installed, the share/somnelle that
+// goes with the program's bin/; in the build folder, its share/somnelle.
 QString ProgramDataFolder();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <limits>
 
+#include "session/startfile.h"
 #include "settings/setupview.h"
 
 namespace {
@@ -233,14 +234,17 @@ QString CommandLineHelp()
         "  TIME       wake-up time of day, such as 07:30 or 7:30 PM\n"
         "  DAY        tm: tomorrow (after the next midnight); td: today\n"
         "  VOLUME     wake-up volume in percent, 1 to 99\n"
-        "  FILE       the file to open at the wake-up, such as europe.mid\n"
+        "  FILE       the file to open at the wake-up, such as europe.mid; a relative\n"
+        "             name is looked for in the current folder, then in\n"
+        "             %1\n"
         "\n"
         "Examples:\n"
         "  somnelle 30 sd\n"
         "  somnelle 45 am 07:30 tm 40 europe.mid\n"
         "\n"
         "  --help     show this text\n"
-        "  --version  show the version\n");
+        "  --version  show the version\n")
+        .arg(ProgramDataFolder());
 }
 
 QString CommandLineVersion()

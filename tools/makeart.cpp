@@ -1,9 +1,11 @@
 // Draws the window's pictures and writes them into the folder given as the
-// only argument: 24-bit bitmaps whose lower-left pixel is the transparent key,
-// the sky as a baseline JPEG and the 16-colour application icon.
-//   cmake -DSOMNELLE_TOOLS=ON ... && build/makeart ui/pictures
+// first argument: 24-bit bitmaps whose lower-left pixel is the transparent key,
+// the sky as a baseline JPEG and the 16-colour application icon; and, into
+// the second, the desktop theme's icons (hicolor PNGs and an SVG).
+//   cmake -DSOMNELLE_TOOLS=ON ... && build/makeart ui/pictures data/icons
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -189,23 +191,35 @@ QImage skyPicture()
     return image;
 }
 
-QImage iconPicture()
+// The crescent moon and three stars, on a 32-unit square: the same figure
+// for the window icon, the theme's PNGs and its SVG.
+const QColor Night(0x10, 0x20, 0x60);
+const QRectF Moon(5, 5, 20, 20);
+const QRectF MoonBite(11, 2, 20, 20);
+const QPointF Stars[] = {QPointF(24, 6), QPointF(27, 17), QPointF(19, 26)};
+
+void paintMoonAndStars(QPainter &p)
 {
-    QImage image(32, 32, QImage::Format_RGB32);
-    image.fill(QColor(0x10, 0x20, 0x60));
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     QPainterPath moon;
-    moon.addEllipse(QRectF(5, 5, 20, 20));
+    moon.addEllipse(Moon);
     QPainterPath bite;
-    bite.addEllipse(QRectF(11, 2, 20, 20));
+    bite.addEllipse(MoonBite);
     p.setBrush(Qt::white);
     p.drawPath(moon.subtracted(bite));
-    for (const QPointF &star : {QPointF(24, 6), QPointF(27, 17), QPointF(19, 26)}) {
+    for (const QPointF &star : Stars) {
         p.drawRect(QRectF(star.x() - 1, star.y(), 3, 1));
         p.drawRect(QRectF(star.x(), star.y() - 1, 1, 3));
     }
+}
+
+QImage iconPicture()
+{
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(Night);
+    QPainter p(&image);
+    paintMoonAndStars(p);
     p.end();
     // Sixteen colours, like the icons of old.
     QList<QRgb> palette;
@@ -226,13 +240,62 @@ bool write(const QImage &image, const QString &path, const char *format)
     return true;
 }
 
+// The desktop theme's icon: the figure on a rounded night-blue square, any size.
+QImage themeIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.scale(size / 32.0, size / 32.0);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Night);
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    paintMoonAndStars(p);
+    return image;
+}
+
+QByteArray themeIconSvg()
+{
+    QString stars;
+    for (const QPointF &star : Stars)
+        stars += QStringLiteral("M%1 %2h3v1h-3zM%3 %4h1v3h-1z")
+                     .arg(star.x() - 1).arg(star.y()).arg(star.x()).arg(star.y() - 1);
+    const QString svg = QStringLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
+        "  <mask id=\"bite\"><rect width=\"32\" height=\"32\" fill=\"#fff\"/>"
+        "<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#000\"/></mask>\n"
+        "  <rect x=\"1\" y=\"1\" width=\"30\" height=\"30\" rx=\"6\" fill=\"%4\"/>\n"
+        "  <circle cx=\"%5\" cy=\"%6\" r=\"%7\" fill=\"#fff\" mask=\"url(#bite)\"/>\n"
+        "  <path d=\"%8\" fill=\"#fff\"/>\n"
+        "</svg>\n")
+        .arg(MoonBite.center().x()).arg(MoonBite.center().y()).arg(MoonBite.width() / 2)
+        .arg(Night.name())
+        .arg(Moon.center().x()).arg(Moon.center().y()).arg(Moon.width() / 2)
+        .arg(stars);
+    return svg.toUtf8();
+}
+
+// hicolor/<size>x<size>/apps/NAME.png and hicolor/scalable/apps/NAME.svg below root.
+bool writeThemeIcons(const QDir &root, const QString &name)
+{
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        if (!root.mkpath(folder) || !write(themeIcon(size), root.filePath(folder + QLatin1Char('/') + name + ".png"), "png"))
+            return false;
+    }
+    QFile svg(root.filePath(QStringLiteral("hicolor/scalable/apps/") + name + QStringLiteral(".svg")));
+    return root.mkpath(QStringLiteral("hicolor/scalable/apps")) && svg.open(QIODevice::WriteOnly)
+        && svg.write(themeIconSvg()) > 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makeart FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: makeart FOLDER [ICON-THEME-FOLDER]\n");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -245,5 +308,7 @@ int main(int argc, char *argv[])
         && write(clockFacePicture(), folder.filePath(QStringLiteral("clockface.bmp")), "bmp")
         && write(skyPicture(), folder.filePath(QStringLiteral("sky.jpg")), "jpg")
         && write(iconPicture(), folder.filePath(QStringLiteral("somnelle.xpm")), "xpm");
+    if (ok && argc == 3)
+        ok = writeThemeIcons(QDir(QString::fromLocal8Bit(argv[2])), QStringLiteral("org.somnelle.Somnelle"));
     return ok ? 0 : 1;
 }
