@@ -5,9 +5,11 @@
 #include "app/application.h"
 #include "app/sessionstate.h"
 #include "app/somnelle.h"
+#include "audio/alsachime.h"
 #include "audio/alsamixer.h"
 #include "session/desktopshell.h"
 #include "session/logindpower.h"
+#include "session/mprisplayers.h"
 #include "session/sleepinhibitor.h"
 #include "session/systemclock.h"
 #include "settings/commandline.h"
@@ -39,7 +41,9 @@ int main(int argc, char *argv[])
     LogindPower power(QDBusConnection::systemBus());
     SleepInhibitor awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     SystemClock clock;
-    const Platform platform {settings,    mixer, shell, power, awake, clock, [] { std::_Exit(0); },
+    MprisPlayers players(QDBusConnection::sessionBus());
+    AlsaChime chime;
+    const Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] { std::_Exit(0); },
                              [] { QCoreApplication::exit(0); }};
     Somnelle somnelle(state, platform, QCoreApplication::arguments().mid(1));
     somnelle.form().show();

@@ -10,7 +10,7 @@ Somnelle::Somnelle(SessionState &state, const Platform &platform, QStringList ar
     , form_(std::make_unique<TForm1>(*this, platform.shell, platform.exitProcess))
     , volume_(state, platform.mixer, *form_)
     , session_({state, *form_, *form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
-                platform.shell, platform.clock, platform.dataFolder, platform.quitApplication, platform.showError})
+                platform.shell, platform.clock, platform.players, platform.chime, platform.dataFolder, platform.quitApplication, platform.showError})
 {
 }
 
@@ -57,6 +57,11 @@ void Somnelle::mouseWheel(bool up)
 void Somnelle::startCancelClicked()
 {
     session_.SpeedButton1Click();
+}
+
+void Somnelle::windowClicked()
+{
+    session_.silenceChime();
 }
 
 bool Somnelle::closeRequested()

@@ -11,7 +11,9 @@
 #include "ui/formhandlers.h"
 
 class AwakeLock;
+class Chime;
 class Clock;
+class MediaPlayers;
 class Mixer;
 class Power;
 class SettingsStore;
@@ -26,6 +28,8 @@ struct Platform {
     Power &power;
     AwakeLock &awake;
     Clock &clock;
+    MediaPlayers &players;
+    Chime &chime;
     std::function<void()> exitProcess;     // the Exit button: at once, nothing saved
     std::function<void()> quitApplication; // the end of the event loop
     std::function<void(const QString &)> showError = ShowErrorMessage;
@@ -49,6 +53,7 @@ public:
     void mouseWheel(bool up) override;
     void startCancelClicked() override;
     bool closeRequested() override;
+    void windowClicked() override;
 
 private:
     SettingsStore &settings_;

@@ -10,9 +10,11 @@
 
 #include "app/application.h"
 #include "app/somnelle.h"
+#include "audio/alsachime.h"
 #include "audio/alsamixer.h"
 #include "session/desktopshell.h"
 #include "session/logindpower.h"
+#include "session/mprisplayers.h"
 #include "session/sleepinhibitor.h"
 #include "session/systemclock.h"
 #include "settings/inisettingsstore.h"
@@ -30,8 +32,10 @@ int main(int argc, char *argv[])
     LogindPower power(QDBusConnection::systemBus());
     SleepInhibitor awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
     SystemClock clock;
+    MprisPlayers players(QDBusConnection::sessionBus());
+    AlsaChime chime;
     SessionState state;
-    Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
+    Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
     Somnelle somnelle(state, platform);
     TForm1 &form = somnelle.form();
     form.show();

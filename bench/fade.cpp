@@ -6,6 +6,7 @@
 // times. Run through bench/fade.sh, which gives it a private sound server and
 // Qt's offscreen platform.
 
+#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -15,8 +16,10 @@
 
 #include "app/application.h"
 #include "app/somnelle.h"
+#include "audio/alsachime.h"
 #include "audio/alsamixer.h"
 #include "session/desktopshell.h"
+#include "session/mprisplayers.h"
 #include "session/awakelock.h"
 #include "session/power.h"
 #include "session/systemclock.h"
@@ -82,8 +85,10 @@ int main(int argc, char *argv[])
     StopAtTheEnd end;
     NoLock awake;
     SystemClock clock;
+    MprisPlayers players(QDBusConnection::sessionBus());
+    AlsaChime chime;
     SessionState state;
-    Platform platform {settings, mixer, shell, end, awake, clock, [] {}, [] {}};
+    Platform platform {settings, mixer, shell, end, awake, clock, players, chime, [] {}, [] {}};
     Somnelle somnelle(state, platform);
     TForm1 &form = somnelle.form();
     form.show();

@@ -2,12 +2,14 @@
 
 #include <QDir>
 
+#include "audio/chime.h"
 #include "audio/levels.h"
 #include "audio/mixer.h"
 #include "audio/volumecontrol.h"
 #include "audio/volumeview.h"
 #include "session/awakelock.h"
 #include "session/clock.h"
+#include "session/mediaplayers.h"
 #include "session/power.h"
 #include "session/sessionview.h"
 #include "session/shell.h"
@@ -42,6 +44,7 @@ SessionController::SessionController(Parts parts)
 
 void SessionController::SpeedButton1Click()
 {
+    silenceChime();
     if (p_.state.SessionIdle != 1) {
         cancel();
         return;
@@ -117,7 +120,16 @@ void SessionController::endFade()
     savedWave_ = p_.mixer.readWaveVolume();
     p_.mixer.writeWaveVolume(0);
     p_.mixer.keepOpen(false);
+    // Muted is not paused: the night's podcast would play on silently.
+    phase_ = Phase::PausingPlayers;
+    p_.players.pauseAll([this] {
+        if (phase_ == Phase::PausingPlayers)
+            runEndAction();
+    });
+}
 
+void SessionController::runEndAction()
+{
     if (p_.view.isChoiceChecked(SetupView::Shutdown)) {
         leaveTheComputer(false);
     } else if (p_.view.isChoiceChecked(SetupView::SuspendMode)) {
@@ -159,9 +171,32 @@ void SessionController::WakeUp()
     p_.volume.ApplyMasterLevel();
     // A wave volume that could not be read is given back as fully on.
     p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
-    p_.shell.openFile(ResolveStartFile(p_.view.startFile(), {QDir::currentPath(), p_.dataFolder}));
+    const QString name = p_.view.startFile();
+    const QString file = ResolveStartFile(name, {QDir::currentPath(), p_.dataFolder});
     p_.view.setStatusText(QString());
+    // A start file nobody can play must not make a silent alarm.
+    if (StartFileIsMissing(file)) {
+        ringChime(QStringLiteral("Start file not found: %1").arg(name));
+    } else {
+        p_.shell.openFile(file, [this, name](bool opened) {
+            if (!opened)
+                ringChime(QStringLiteral("Could not open %1").arg(name));
+        });
+    }
     finish();
+}
+
+void SessionController::ringChime(const QString &reason)
+{
+    if (p_.chime.start())
+        p_.view.setStatusText(reason);
+    else
+        p_.view.setStatusText(reason + QStringLiteral("; no sound device for the chime either"));
+}
+
+void SessionController::silenceChime()
+{
+    p_.chime.stop();
 }
 
 void SessionController::finish()
@@ -182,9 +217,9 @@ void SessionController::cancel()
     if (phase_ == Phase::Fading) {
         p_.clock.stopSeconds();
         p_.mixer.keepOpen(false);
-    } else if (phase_ == Phase::WaitingForWakeUp) {
+    } else if (phase_ != Phase::Idle) {
+        // After the fade, before the end action: give the wave output back what the fade took.
         alarm_.stop();
-        // Give the wave output back what the fade took from it.
         p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
     }
     phase_ = Phase::Idle;

@@ -7,7 +7,9 @@
 #include "session/alarmwait.h"
 
 class AwakeLock;
+class Chime;
 class Clock;
+class MediaPlayers;
 class Mixer;
 class Power;
 class SessionView;
@@ -35,6 +37,8 @@ public:
         AwakeLock &awake;
         Shell &shell;
         Clock &clock;
+        MediaPlayers &players;
+        Chime &chime;
         QString dataFolder; // where a start file with a relative name is looked for after the current folder
         std::function<void()> quitApplication;
         std::function<void(const QString &message)> showError; // the application's error box
@@ -47,6 +51,8 @@ public:
     // Closing the window while a session runs ends the program when the session ends.
     // Answers whether the window may close now.
     bool closeRequested();
+    // A click anywhere on the window silences the wake-up chime.
+    void silenceChime();
 
     bool isRunning() const { return phase_ != Phase::Idle; }
     bool isWaitingForWakeUp() const { return phase_ == Phase::WaitingForWakeUp; }
@@ -54,11 +60,14 @@ public:
     quint16 step() const { return step_; }
 
 private:
-    enum class Phase { Idle, Fading, LeavingTheComputer, WaitingForWakeUp };
+    enum class Phase { Idle, Fading, PausingPlayers, LeavingTheComputer, WaitingForWakeUp };
 
     void start(quint8 minutes, std::optional<quint8> wakeUpPercent);
     void tick();
     void endFade();
+    void runEndAction();
+    // The chime, for a start file that cannot play, with the reason in the status line.
+    void ringChime(const QString &reason);
     void leaveTheComputer(bool suspend);
     void WakeUp();
     void cancel();

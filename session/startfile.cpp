@@ -5,10 +5,22 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-QString ResolveStartFile(const QString &text, const QStringList &folders)
+namespace {
+bool isUrl(const QString &text)
 {
     static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    if (text.isEmpty() || QDir::isAbsolutePath(text) || url.match(text).hasMatch())
+    return url.match(text).hasMatch();
+}
+} // namespace
+
+bool StartFileIsMissing(const QString &resolved)
+{
+    return !isUrl(resolved) && !QFileInfo::exists(resolved);
+}
+
+QString ResolveStartFile(const QString &text, const QStringList &folders)
+{
+    if (text.isEmpty() || QDir::isAbsolutePath(text) || isUrl(text))
         return text;
     for (const QString &folder : folders) {
         const QFileInfo candidate(QDir(folder), text);

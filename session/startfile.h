@@ -9,6 +9,9 @@
 // when found nowhere, left as it stands.
 QString ResolveStartFile(const QString &text, const QStringList &folders);
 
+// Whether a resolved start file is a local file that is not there (a URL is never missing).
+bool StartFileIsMissing(const QString &resolved);
+
 // Where the program's own data lives: installed, the share/somnelle that
 // goes with the program's bin/; in the build folder, its share/somnelle.
 QString ProgramDataFolder();

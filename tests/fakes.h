@@ -20,18 +20,20 @@ public:
         calls << QStringLiteral("closeRequested");
         return true;
     }
+    void windowClicked() override {}
 };
 
 class RecordingShell : public Shell {
 public:
     QList<QUrl> opened;
     QStringList files;
+    bool handlerWorks = true;
     void open(const QUrl &url) override { opened << url; }
     void openFile(const QString &pathOrUrl, std::function<void(bool)> done) override
     {
         files << pathOrUrl;
         if (done)
-            done(true);
+            done(handlerWorks);
     }
 };
 
@@ -113,7 +115,9 @@ public:
 };
 
 #include "session/clock.h"
+#include "audio/chime.h"
 #include "session/awakelock.h"
+#include "session/mediaplayers.h"
 #include "session/power.h"
 #include "settings/settingsstore.h"
 
@@ -223,6 +227,33 @@ public:
         if (released)
             released();
     }
+};
+
+// Players that pause at once.
+class FakeMediaPlayers : public MediaPlayers {
+public:
+    int pauses = 0;
+    void pauseAll(std::function<void()> done) override
+    {
+        ++pauses;
+        done();
+    }
+};
+
+// A chime that only counts; it can lack a sound device.
+class FakeChime : public Chime {
+public:
+    bool device = true;
+    bool playing = false;
+    int starts = 0;
+    bool start() override
+    {
+        ++starts;
+        playing = device;
+        return device;
+    }
+    void stop() override { playing = false; }
+    bool isPlaying() const override { return playing; }
 };
 
 // Settings in memory; writing can be made to fail.

@@ -22,7 +22,9 @@ class CommandLineTest : public QObject {
         FakePower power;
         FakeAwakeLock awake;
         FakeClock clock;
-        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
+        FakeMediaPlayers players;
+        FakeChime chime;
+        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
         Somnelle app;
         TForm1 &f = app.form();
 

@@ -62,7 +62,9 @@ private slots:
         FakePower power;
         FakeAwakeLock awake;
         FakeClock clock;
-        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
+        FakeMediaPlayers players;
+        FakeChime chime;
+        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
         Somnelle somnelle(state, platform);
         TForm1 &form = somnelle.form();
         form.setChoiceChecked(SetupView::Shutdown, true);

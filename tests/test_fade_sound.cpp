@@ -29,7 +29,9 @@ class FadeSoundTest : public QObject {
         FakePower power;
         FakeAwakeLock awake;
         FakeClock clock;
-        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
+        FakeMediaPlayers players;
+        FakeChime chime;
+        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
         Somnelle app {state, platform};
         TForm1 &f = app.form();
 

@@ -26,8 +26,10 @@ class PowerTest : public QObject {
         SleepInhibitor awake {DBusMock::privateBus(QDBusConnection::SessionBus),
                               DBusMock::privateBus(QDBusConnection::SystemBus)};
         FakeClock clock;
+        FakeMediaPlayers players;
+        FakeChime chime;
         int quits = 0;
-        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [this] { ++quits; }};
+        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [this] { ++quits; }};
         Somnelle app {state, platform};
 
         explicit Rig(SetupView::Choice choice)

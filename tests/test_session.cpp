@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include "app/somnelle.h"
@@ -25,9 +26,11 @@ class SessionTest : public QObject {
         FakePower power;
         FakeAwakeLock awake;
         FakeClock clock;
+        FakeMediaPlayers players;
+        FakeChime chime;
         int quits = 0;
         QStringList errors;
-        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [this] { ++quits; },
+        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [this] { ++quits; },
                            [this](const QString &message) { errors << message; }};
         Somnelle app {state, platform};
         TForm1 &f = app.form();
@@ -300,7 +303,9 @@ private slots:
         r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
         r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(7, 30)));
         r.f.setTomorrow(true);
-        r.f.setStartFile(QStringLiteral("/music/morning.mid"));
+        QTemporaryFile tune;
+        QVERIFY(tune.open());
+        r.f.setStartFile(tune.fileName());
         r.click();
         QVERIFY(r.awake.held);
         r.clock.advance(60);
@@ -319,7 +324,8 @@ private slots:
         QVERIFY2(wakes >= minutes - 1 && wakes <= minutes, qPrintable(QString::number(wakes)));
         QVERIFY(r.shell.files.isEmpty());
         r.clock.runUntil(due);
-        QCOMPARE(r.shell.files, QStringList({"/music/morning.mid"}));
+        QCOMPARE(r.shell.files, QStringList({tune.fileName()}));
+        QCOMPARE(r.chime.starts, 0);
         QCOMPARE(r.state.CurrentLevel, quint16(26214));
         QCOMPARE(r.f.TrackBar3->value(), 26214);
         QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: 40 %"));
@@ -330,6 +336,42 @@ private slots:
         QVERIFY(!r.awake.held);
         QVERIFY(r.f.Edit3->isEnabled());
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
+    }
+
+    void unplayableStartFileRingsTheChime_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("handlerWorks");
+        QTest::addColumn<bool>("device");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("missing") << "gone.mid" << true << true << "Start file not found: gone.mid";
+        QTest::newRow("no program for it") << "europe.mid" << false << true << "Could not open europe.mid";
+        QTest::newRow("no sound device either")
+            << "gone.mid" << true << false << "Start file not found: gone.mid; no sound device for the chime either";
+        QTest::newRow("plays") << "europe.mid" << true << true << "";
+    }
+
+    void unplayableStartFileRingsTheChime()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, handlerWorks);
+        QFETCH(bool, device);
+        QFETCH(QString, status);
+        Rig r(20000);
+        r.shell.handlerWorks = handlerWorks;
+        r.chime.device = device;
+        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
+        r.f.setStartFile(file);
+        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(22, 1)));
+        r.click();
+        r.clock.advance(60); // rings at once: the clock reads 22:01
+        QVERIFY(r.idleLook());
+        QCOMPARE(r.f.statusText(), status);
+        QCOMPARE(r.chime.playing, !status.isEmpty() && device);
+        QCOMPARE(r.state.CurrentLevel, quint16(26214));
+        // A click on Start silences it.
+        r.click();
+        QVERIFY(!r.chime.playing);
     }
 
     void cancelDuringTheWakeUpWait()

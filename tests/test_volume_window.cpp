@@ -28,7 +28,9 @@ class VolumeWindowTest : public QObject {
         FakePower power;
         FakeAwakeLock awake;
         SystemClock clock;
-        Platform platform {settings, mixer, shell, power, awake, clock, [] {}, [] {}};
+        FakeMediaPlayers players;
+        FakeChime chime;
+        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
     };
 
     static void wheel(TForm1 &form, int delta)

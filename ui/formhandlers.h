@@ -18,4 +18,6 @@ public:
     virtual void startCancelClicked() = 0;
     // The window is asked to close; answers whether it may.
     virtual bool closeRequested() = 0;
+    // A mouse button went down anywhere on the window.
+    virtual void windowClicked() = 0;
 };

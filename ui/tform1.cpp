@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QFile>
@@ -172,6 +173,9 @@ TForm1::TForm1(FormHandlers &handlers, Shell &shell, std::function<void()> exitP
     createLayout();
     setTabOrderOfFields();
     connectHandlers();
+    // The window's own rules for some of its controls' events (see
+    // eventFilter), and clicks anywhere on it, whichever control gets them.
+    qApp->installEventFilter(this);
 }
 
 void TForm1::createLayout()
@@ -334,10 +338,6 @@ void TForm1::connectHandlers()
     connect(RadioButton2, &QRadioButton::toggled, this, [this](bool checked) { if (checked) RadioButton2Click(); });
     connect(RadioButton3, &QRadioButton::toggled, this, [this](bool checked) { if (checked) RadioButton3Click(); });
 
-    for (QObject *watched : {static_cast<QObject *>(Edit1), static_cast<QObject *>(Edit3),
-                             static_cast<QObject *>(Edit2), static_cast<QObject *>(Label7),
-                             static_cast<QObject *>(TrackBar3), static_cast<QObject *>(DateTimePicker1)})
-        watched->installEventFilter(this);
 }
 
 QList<QWidget *> TForm1::alarmGroup() const
@@ -635,6 +635,9 @@ bool TForm1::filterDigitKey(QLineEdit *field, QKeyEvent *event)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this)
+        handlers_.windowClicked();
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -1,0 +1,12 @@
+#pragma once
+
+// A wake-up sound of the program's own, for when the start file cannot play.
+class Chime {
+public:
+    virtual ~Chime() = default;
+    // Starts a minute of chiming without blocking the caller; false when no
+    // sound device could be opened.
+    virtual bool start() = 0;
+    virtual void stop() = 0;
+    virtual bool isPlaying() const = 0;
+};
