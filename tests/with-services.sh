@@ -132,7 +132,8 @@ start_xvfb() {
 start_xdgopen() {
     mkdir -p "$root/bin"
     export SOMNELLE_TEST_XDG_OPEN_LOG="$root/xdg-open.log"
-    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$SOMNELLE_TEST_XDG_OPEN_LOG" >"$root/bin/xdg-open"
+    # It exits with $SOMNELLE_TEST_XDG_OPEN_EXIT (0 by default), to play a desktop that has no program for a file.
+    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\nexit ${SOMNELLE_TEST_XDG_OPEN_EXIT:-0}\n' "$SOMNELLE_TEST_XDG_OPEN_LOG" >"$root/bin/xdg-open"
     chmod +x "$root/bin/xdg-open"
     export PATH="$root/bin:$PATH"
 }
