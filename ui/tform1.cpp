@@ -459,7 +459,11 @@ void TForm1::setSliderPosition(quint16 level)
 
 void TForm1::ShowVolumeReadout(quint8 percent)
 {
-    Label6->setText(VolumeReadoutText(percent));
+    // A fade shows the same percent for many seconds: nothing to lay out or paint then.
+    const QString text = VolumeReadoutText(percent);
+    if (Label6->text() == text)
+        return;
+    Label6->setText(text);
     Label6->resize(Label6->sizeHint());
 }
 
