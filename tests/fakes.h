@@ -276,3 +276,22 @@ public:
         return true;
     }
 };
+
+#include "app/somnelle.h"
+
+// Every platform service faked, and the Platform that hands them to the program.
+struct FakePlatform {
+    SessionState state;
+    MemorySettingsStore settings;
+    FakeMixer mixer;
+    RecordingShell shell;
+    FakePower power;
+    FakeAwakeLock awake;
+    FakeClock clock;
+    FakeMediaPlayers players;
+    FakeChime chime;
+    int quits = 0;
+    QStringList errors;
+    Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [this] { ++quits; },
+                       [this](const QString &message) { errors << message; }};
+};

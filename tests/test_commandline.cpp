@@ -14,17 +14,7 @@
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-    struct Rig {
-        SessionState state;
-        MemorySettingsStore settings;
-        FakeMixer mixer;
-        RecordingShell shell;
-        FakePower power;
-        FakeAwakeLock awake;
-        FakeClock clock;
-        FakeMediaPlayers players;
-        FakeChime chime;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
+    struct Rig : FakePlatform {
         Somnelle app;
         TForm1 &f = app.form();
 

@@ -54,18 +54,12 @@ private slots:
 
     void failedSaveIsShownAndTheProgramGoesOn()
     {
-        SessionState state;
-        MemorySettingsStore settings;
-        settings.failWrites = true;
-        FakeMixer mixer;
-        RecordingShell shell;
-        FakePower power;
-        FakeAwakeLock awake;
-        FakeClock clock;
-        FakeMediaPlayers players;
-        FakeChime chime;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
-        Somnelle somnelle(state, platform);
+        FakePlatform fake;
+        fake.settings.failWrites = true;
+        fake.platform.showError = ShowErrorMessage; // the real error box
+        Somnelle somnelle(fake.state, fake.platform);
+        SessionState &state = fake.state;
+        MemorySettingsStore &settings = fake.settings;
         TForm1 &form = somnelle.form();
         form.setChoiceChecked(SetupView::Shutdown, true);
         form.setMinutesText(QStringLiteral("10"));

@@ -18,20 +18,7 @@ class SessionTest : public QObject {
     Q_OBJECT
 
     // The whole program on fakes of the platform.
-    struct Rig {
-        SessionState state;
-        MemorySettingsStore settings;
-        FakeMixer mixer;
-        RecordingShell shell;
-        FakePower power;
-        FakeAwakeLock awake;
-        FakeClock clock;
-        FakeMediaPlayers players;
-        FakeChime chime;
-        int quits = 0;
-        QStringList errors;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [this] { ++quits; },
-                           [this](const QString &message) { errors << message; }};
+    struct Rig : FakePlatform {
         Somnelle app {state, platform};
         TForm1 &f = app.form();
 
