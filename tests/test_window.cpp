@@ -116,6 +116,24 @@ private slots:
         const QRect groove = f.TrackBar3->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove,
                                                                   f.TrackBar3);
         QVERIFY(f.Label6->geometry().right() < f.TrackBar3->x() + groove.left());
+
+        // The tick marks at both ends stand where the handle's middle rests.
+        for (const int value : {0, 65535}) {
+            f.TrackBar3->setValue(value);
+            option.sliderPosition = option.sliderValue = value;
+            const int handle = f.TrackBar3->style()
+                                   ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, f.TrackBar3)
+                                   .center()
+                                   .x();
+            const QImage image = f.TrackBar3->grab().toImage();
+            int tick = -1, darkest = 256;
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = qGray(image.pixel(x, 1));
+                if (grey < darkest && (value == 0 ? x < image.width() / 2 : x >= image.width() / 2))
+                    darkest = grey, tick = x;
+            }
+            QVERIFY2(qAbs(tick - handle) <= 1, qPrintable(QStringLiteral("tick %1, handle %2").arg(tick).arg(handle)));
+        }
     }
 
     void startUpOrder()

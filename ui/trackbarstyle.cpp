@@ -1,5 +1,6 @@
 #include "ui/trackbarstyle.h"
 
+#include <QPainter>
 #include <QStyleOptionSlider>
 
 namespace {
@@ -23,14 +24,23 @@ void TrackBarStyle::drawComplexControl(ComplexControl control, const QStyleOptio
 {
     if (!isSlider(control, option))
         return QProxyStyle::drawComplexControl(control, option, painter, widget);
-    const QStyleOptionSlider slider = inset(option);
+    // The base style places tick marks from x = 0 whatever the rectangle, so
+    // the inset is a move of the painter rather than of the rectangle.
+    QStyleOptionSlider slider = inset(option);
+    const QPoint offset = slider.rect.topLeft();
+    slider.rect.moveTopLeft(QPoint(0, 0));
+    painter->save();
+    painter->translate(offset);
+    drawing_ = true;
     QProxyStyle::drawComplexControl(control, &slider, painter, widget);
+    drawing_ = false;
+    painter->restore();
 }
 
 QRect TrackBarStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
                                     const QWidget *widget) const
 {
-    if (!isSlider(control, option))
+    if (!isSlider(control, option) || drawing_)
         return QProxyStyle::subControlRect(control, option, subControl, widget);
     const QStyleOptionSlider slider = inset(option);
     return QProxyStyle::subControlRect(control, &slider, subControl, widget);

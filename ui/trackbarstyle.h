@@ -17,4 +17,10 @@ public:
                          const QWidget *widget = nullptr) const override;
     SubControl hitTestComplexControl(ComplexControl control, const QStyleOptionComplex *option, const QPoint &point,
                                      const QWidget *widget = nullptr) const override;
+
+private:
+    // While drawing, the option is inset already: the base style's own
+    // questions about the handle and groove must not inset it a second time,
+    // or the handle would stand off the tick marks.
+    mutable bool drawing_ = false;
 };
