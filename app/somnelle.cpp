@@ -28,10 +28,7 @@ void Somnelle::readMasterVolume()
 
 void Somnelle::applyCommandLine()
 {
-    // Once per run, whatever activates the window later.
-    if (commandLineApplied_)
-        return;
-    commandLineApplied_ = true;
+    // The window calls this once per run (FormActivate).
     switch (ApplyCommandLine(arguments_, *form_, QLocale())) {
     case CommandLineOutcome::Nothing:
         break;

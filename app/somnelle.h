@@ -58,7 +58,6 @@ public:
 private:
     SettingsStore &settings_;
     QStringList arguments_;
-    bool commandLineApplied_ = false;
     std::unique_ptr<TForm1> form_;
     VolumeControl volume_;
     SessionController session_;
