@@ -1,4 +1,5 @@
 #include "audio/alsamixer.h"
+#include "audio/levels.h"
 
 #include <alsa/asoundlib.h>
 #include <QSocketNotifier>
@@ -22,8 +23,7 @@ void quietAlsaErrors(const char *, int, const char *, int, const char *, ...) {}
 
 // One control element that holds playback volumes, with its range.
 struct VolumeElement {
-    long min;
-    long max;
+    RawRange range;
     unsigned channels;
 };
 
@@ -57,6 +57,17 @@ public:
     OpenMixer &operator=(const OpenMixer &) = delete;
 
     bool isOpen() const { return handle_ != nullptr; }
+
+    // Whether the device is a sound server's ALSA plug-in rather than a sound card.
+    bool isSoundServer() const
+    {
+        snd_ctl_card_info_t *info;
+        snd_ctl_card_info_alloca(&info);
+        if (snd_ctl_type(handle_) != SND_CTL_TYPE_EXT || snd_ctl_card_info(handle_, info) < 0)
+            return false;
+        const QByteArray id = snd_ctl_card_info_get_id(info);
+        return id == "pulse" || id == "pipewire";
+    }
     snd_ctl_t *handle() const { return handle_; }
     bool hasFailed() const { return failed_; }
 
@@ -67,9 +78,9 @@ public:
         snd_ctl_elem_info_alloca(&info);
         if (!describe(name, info) || snd_ctl_elem_info_get_type(info) != SND_CTL_ELEM_TYPE_INTEGER)
             return std::nullopt;
-        VolumeElement element {snd_ctl_elem_info_get_min(info), snd_ctl_elem_info_get_max(info),
+        VolumeElement element {{snd_ctl_elem_info_get_min(info), snd_ctl_elem_info_get_max(info)},
                                snd_ctl_elem_info_get_count(info)};
-        if (element.max <= element.min || element.channels == 0)
+        if (element.range.max <= element.range.min || element.channels == 0)
             return std::nullopt;
         return element;
     }
@@ -160,33 +171,6 @@ private:
 
 namespace {
 
-long toRaw(quint16 level, const VolumeElement &element)
-{
-    return element.min + std::lround(double(level) * double(element.max - element.min) / 65535.0);
-}
-
-quint16 toLevel(long raw, const VolumeElement &element)
-{
-    const long level = std::lround(double(raw - element.min) * 65535.0 / double(element.max - element.min));
-    return quint16(qBound(0L, level, 65535L));
-}
-
-// The values that give the loudest channel the level and keep the others in
-// proportion to it, as desktop volume controls do; balanced channels stay balanced.
-std::vector<long> keepingBalance(quint16 level, const VolumeElement &element, std::vector<long> current)
-{
-    const long target = toRaw(level, element);
-    if (current.empty())
-        return {target};
-    const long loudest = *std::max_element(current.begin(), current.end());
-    for (long &value : current)
-        value = loudest <= element.min
-            ? target
-            : element.min + std::lround(double(value - element.min) * double(target - element.min)
-                                        / double(loudest - element.min));
-    return current;
-}
-
 const char *const MasterVolume = "Master Playback Volume";
 const char *const MasterSwitch = "Master Playback Switch";
 const char *const PcmVolume = "PCM Playback Volume";
@@ -207,8 +191,12 @@ void AlsaMixer::keepOpen(bool keep)
     // watch's own connection would only add wake-ups.
     if (keep) {
         closeWatch();
+        if (PulseSink *server = serverRoute())
+            server->connect();
     } else {
         kept_.reset();
+        if (server_)
+            server_->close();
         if (onChange_ && !watch_)
             openWatch();
     }
@@ -219,10 +207,14 @@ auto AlsaMixer::withMixer(Operation operation)
 {
     if (!keepOpen_) {
         OpenMixer mixer(device_.constData());
-        return operation(mixer);
+        const auto result = operation(mixer);
+        noteRoute(mixer);
+        return result;
     }
-    if (!kept_)
+    if (!kept_) {
         kept_ = std::make_unique<OpenMixer>(device_.constData());
+        noteRoute(*kept_);
+    }
     const auto result = operation(*kept_);
     // Never retried within the call: the next one opens a new connection.
     if (!kept_->isOpen() || kept_->hasFailed())
@@ -241,13 +233,21 @@ std::optional<quint16> AlsaMixer::readMasterLevel()
         const std::vector<long> values = mixer.read();
         if (values.empty())
             return std::nullopt;
-        return toLevel(*std::max_element(values.begin(), values.end()), *master);
+        return RawToLevel(*std::max_element(values.begin(), values.end()), master->range);
     });
 }
 
 Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
 {
-    return withMixer([level](OpenMixer &mixer) {
+    PulseSink *server = keepOpen_ ? serverRoute() : nullptr;
+    if (server && server->isReady()) {
+        // One way at a time: the plug-in's connection would only add wake-ups.
+        kept_.reset();
+        server->setLevel(level);
+        return Access::Done;
+    }
+    // Meanwhile the plug-in does the work.
+    const Access done = withMixer([level](OpenMixer &mixer) {
         if (!mixer.isOpen())
             return Access::NoMixer;
         const std::optional<VolumeElement> master = mixer.findVolume(MasterVolume);
@@ -256,8 +256,24 @@ Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
         const std::vector<long> current = mixer.read();
         if (mixer.hasFailed())
             return Access::NoMixer;
-        return mixer.write(keepingBalance(level, *master, current)) ? Access::Done : Access::NoMixer;
+        return mixer.write(KeepingBalance(level, master->range, current)) ? Access::Done : Access::NoMixer;
     });
+    if (PulseSink *server = keepOpen_ ? serverRoute() : nullptr)
+        server->connect();
+    return done;
+}
+
+void AlsaMixer::noteRoute(const OpenMixer &mixer)
+{
+    if (mixer.isOpen())
+        soundServer_ = mixer.isSoundServer();
+}
+
+PulseSink *AlsaMixer::serverRoute()
+{
+    if (!server_ && soundServer_ && PulseSink::canRunHere())
+        server_ = std::make_unique<PulseSink>();
+    return soundServer_ ? server_.get() : nullptr;
 }
 
 std::optional<quint32> AlsaMixer::readWaveVolume()
@@ -269,8 +285,8 @@ std::optional<quint32> AlsaMixer::readWaveVolume()
             const std::vector<long> values = mixer.read();
             if (values.empty())
                 return std::nullopt;
-            const quint32 left = toLevel(values.front(), *pcm);
-            const quint32 right = toLevel(values.back(), *pcm);
+            const quint32 left = RawToLevel(values.front(), pcm->range);
+            const quint32 right = RawToLevel(values.back(), pcm->range);
             return left | (right << 16);
         }
         if (!mixer.hasSwitch(MasterSwitch))
@@ -288,7 +304,7 @@ void AlsaMixer::writeWaveVolume(quint32 volume)
         if (!mixer.isOpen())
             return false;
         if (const std::optional<VolumeElement> pcm = mixer.findVolume(PcmVolume))
-            return mixer.write({toRaw(quint16(volume & 0xFFFF), *pcm), toRaw(quint16(volume >> 16), *pcm)});
+            return mixer.write({LevelToRaw(quint16(volume & 0xFFFF), pcm->range), LevelToRaw(quint16(volume >> 16), pcm->range)});
         return mixer.hasSwitch(MasterSwitch) && mixer.write({volume != 0 ? 1L : 0L});
     });
 }

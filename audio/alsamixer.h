@@ -7,6 +7,7 @@
 class QSocketNotifier;
 
 #include "audio/mixer.h"
+#include "audio/pulsesink.h"
 
 // The ALSA mixer: the "Master" playback volume on a control
 // device, "default" unless told otherwise. On a sound server "Master" is its
@@ -39,10 +40,19 @@ private:
     // kept connection on which it fails is dropped.
     template <typename Operation>
     auto withMixer(Operation operation);
+    // Whether "default" is a sound server's plug-in, as last seen on opening it.
+    void noteRoute(const OpenMixer &mixer);
+    // The direct way to the sound server for a fade; none on a sound card.
+    PulseSink *serverRoute();
 
     QByteArray device_;
     bool keepOpen_ = false;
     std::unique_ptr<OpenMixer> kept_;
+    // When the device is a sound server's plug-in, a fade's levels go to the
+    // server directly once connected: through the plug-in each write costs
+    // five round trips and a dozen thread wake-ups.
+    std::unique_ptr<PulseSink> server_;
+    bool soundServer_ = false;
 
     std::function<void()> onChange_;
     std::unique_ptr<OpenMixer> watch_;

@@ -1,5 +1,8 @@
 #include "audio/levels.h"
 
+#include <algorithm>
+#include <cmath>
+
 quint8 LevelToPercent(quint16 level)
 {
     return quint8(100u * level / 65535u);
@@ -13,4 +16,29 @@ quint16 PercentToLevel(quint8 percent)
 QString VolumeReadoutText(quint8 percent)
 {
     return QStringLiteral("Volume: %1 %").arg(percent);
+}
+
+long LevelToRaw(quint16 level, RawRange range)
+{
+    return range.min + std::lround(double(level) * double(range.max - range.min) / 65535.0);
+}
+
+quint16 RawToLevel(long raw, RawRange range)
+{
+    const long level = std::lround(double(raw - range.min) * 65535.0 / double(range.max - range.min));
+    return quint16(qBound(0L, level, 65535L));
+}
+
+std::vector<long> KeepingBalance(quint16 level, RawRange range, std::vector<long> current)
+{
+    const long target = LevelToRaw(level, range);
+    if (current.empty())
+        return {target};
+    const long loudest = *std::max_element(current.begin(), current.end());
+    for (long &value : current)
+        value = loudest <= range.min
+            ? target
+            : range.min + std::lround(double(value - range.min) * double(target - range.min)
+                                      / double(loudest - range.min));
+    return current;
 }

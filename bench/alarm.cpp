@@ -58,8 +58,9 @@ int main(int argc, char *argv[])
         const Usage waitEnd = ProcessUsage();
         std::printf("alarm wait measured over %d minutes:\n", minutes);
         std::printf("CPU time: %.4f s per hour of waiting\n", (waitEnd.cpuSeconds - waitStart.cpuSeconds) * 60 / minutes);
-        std::printf("wake-ups (context switches of the whole process): %.1f per minute\n",
-                    double(waitEnd.contextSwitches - waitStart.contextSwitches) / minutes);
+        std::printf("wake-ups of the whole process: %.1f per minute (and %.1f preemptions)\n",
+                    double(waitEnd.wakeUps - waitStart.wakeUps) / minutes,
+                    double(waitEnd.preemptions - waitStart.preemptions) / minutes);
         std::printf("resident memory: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
         QCoreApplication::exit(0);
     });

@@ -1,13 +1,19 @@
-// Runs a real 2-minute fade with the real clock and mixer (the end action is
-// only recorded) and prints the CPU time it used per minute, the wake-ups per
-// second, the resident memory, and how far the last tick landed from 120 s
-// after Start. Then, for comparison, a shell loop that sets the same sink's
-// volume with pactl once a second for a minute, and the ratio of the two CPU
-// times. Run through bench/fade.sh, which gives it a private sound server and
-// Qt's offscreen platform.
+// Runs real fades with the real clock and mixer (the end action is only
+// recorded) and prints, per minute of fade, the CPU time they used, and their
+// wake-ups per second:
+// - a whole 2-minute fade, where the percent shown changes nearly every
+//   second (the readout, the title and the slider are redrawn each tick), and
+//   how far its last tick landed from 120 s after Start;
+// - the first 2 minutes of a 30-minute fade, as a night's fade runs: the
+//   percent changes about every 18 seconds.
+// Then, for comparison, a shell loop that sets the same sink's volume with
+// pactl once a second for a minute, and how many times each fade's CPU time
+// the loop costs. Run through bench/fade.sh, which gives it a private sound
+// server and Qt's offscreen platform.
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <sys/resource.h>
@@ -73,11 +79,16 @@ double PactlLoopCpuSeconds()
         + (children.ru_utime.tv_usec + children.ru_stime.tv_usec) / 1e6;
 }
 
-} // namespace
+struct FadeFigures {
+    double cpuPerMinute;
+    double wakeUpsPerSecond;
+    double preemptionsPerSecond;
+};
 
-int main(int argc, char *argv[])
+// A fade of the given minutes from full volume, measured for its first
+// `measured` minutes (then cancelled) or to its end.
+FadeFigures RunFade(int minutes, int measured)
 {
-    Application app(argc, argv);
     QTemporaryDir folder;
     IniSettingsStore settings(folder.filePath(QStringLiteral("Somnelle.conf")));
     AlsaMixer mixer;
@@ -91,32 +102,56 @@ int main(int argc, char *argv[])
     Platform platform {settings, mixer, shell, end, awake, clock, players, chime, [] {}, [] {}};
     Somnelle somnelle(state, platform);
     TForm1 &form = somnelle.form();
+    mixer.setMasterLevel(65535);
+    somnelle.readMasterVolume();
     form.show();
     form.setChoiceChecked(SetupView::Shutdown, true);
-    // The minutes may be given as the only argument; the default is 2.
-    const QString minutesText = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("2");
-    form.setMinutesText(minutesText);
+    form.setMinutesText(QString::number(minutes));
 
     QElapsedTimer sinceStart;
     end.sinceStart = &sinceStart;
+    QTimer measuredEnough;
+    measuredEnough.setSingleShot(true);
+    QObject::connect(&measuredEnough, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+    measuredEnough.start(measured * 60 * 1000 + 500);
     const Usage before = ProcessUsage();
     sinceStart.start();
     somnelle.startCancelClicked();
-    app.exec();
+    QCoreApplication::exec();
     const Usage after = ProcessUsage();
-
-    const double minutes = minutesText.toDouble();
     const double seconds = sinceStart.nsecsElapsed() / 1e9;
-    std::printf("fade of %g minutes: last tick %.3f s after Start (off by %+.3f s)\n", minutes, end.endedAtNs / 1e9,
-                end.endedAtNs / 1e9 - minutes * 60);
-    std::printf("CPU time: %.3f s per minute of fade\n", (after.cpuSeconds - before.cpuSeconds) / minutes);
-    std::printf("wake-ups (context switches of the whole process): %.1f per second\n",
-                double(after.contextSwitches - before.contextSwitches) / seconds);
+    if (somnelle.session().isRunning())
+        somnelle.startCancelClicked();
+    else
+        std::printf("  last tick %.3f s after Start (off by %+.3f s)\n", end.endedAtNs / 1e9,
+                    end.endedAtNs / 1e9 - minutes * 60);
+    return {(after.cpuSeconds - before.cpuSeconds) / (seconds / 60), double(after.wakeUps - before.wakeUps) / seconds,
+            double(after.preemptions - before.preemptions) / seconds};
+}
+
+void Print(const FadeFigures &figures)
+{
+    std::printf("  CPU time: %.4f s per minute of fade\n", figures.cpuPerMinute);
+    std::printf("  wake-ups of the whole process: %.2f per second (and %.2f preemptions)\n",
+                figures.wakeUpsPerSecond, figures.preemptionsPerSecond);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    std::printf("a whole fade of 2 minutes:\n");
+    const FadeFigures shortFade = RunFade(2, 2);
+    Print(shortFade);
+    std::printf("the first 2 minutes of a fade of 30 minutes:\n");
+    const FadeFigures nightFade = RunFade(30, 2);
+    Print(nightFade);
     std::printf("resident memory at the end: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
 
-    const double fadeCpuPerMinute = (after.cpuSeconds - before.cpuSeconds) / minutes;
     const double loopCpuPerMinute = PactlLoopCpuSeconds();
     std::printf("shell loop calling pactl once a second: %.3f s CPU per minute\n", loopCpuPerMinute);
-    std::printf("the loop costs %.1f times the fade\n", loopCpuPerMinute / fadeCpuPerMinute);
+    std::printf("the loop costs %.1f times the 2-minute fade, %.1f times the 30-minute one\n",
+                loopCpuPerMinute / shortFade.cpuPerMinute, loopCpuPerMinute / nightFade.cpuPerMinute);
     return 0;
 }

@@ -17,10 +17,14 @@ inline long ProcStatusValue(const QByteArray &field)
     return -1;
 }
 
-// CPU time and context switches (the process's wake-ups) of all its threads so far.
+// CPU time and context switches of all the process's threads so far. A
+// voluntary switch is a wake-up: a thread slept and something woke it. The
+// others are preemptions, counted apart: they come from whatever else the
+// machine runs.
 struct Usage {
     double cpuSeconds;
-    long contextSwitches;
+    long wakeUps;
+    long preemptions;
 };
 
 inline Usage ProcessUsage()
@@ -28,5 +32,5 @@ inline Usage ProcessUsage()
     rusage self {};
     getrusage(RUSAGE_SELF, &self);
     return {double(self.ru_utime.tv_sec + self.ru_stime.tv_sec) + (self.ru_utime.tv_usec + self.ru_stime.tv_usec) / 1e6,
-            self.ru_nvcsw + self.ru_nivcsw};
+            self.ru_nvcsw, self.ru_nivcsw};
 }

@@ -9,7 +9,7 @@ packages=(
     g++ cmake make pkgconf
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets and the X11 platform
     libjpeg-dev                               # the sky picture's decoder
-    libasound2-dev                            # the master volume
+    libasound2-dev libpulse-dev               # the master volume; a fade talks to a sound server directly
     fonts-wine                                # a font with Tahoma's metrics
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound servers: PulseAudio,
     pipewire pipewire-pulse wireplumber              # and PipeWire

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -47,6 +48,20 @@ inline bool sinkMuted()
 inline void setSinkMuted(bool muted)
 {
     run({QStringLiteral("set-sink-mute"), QStringLiteral("@DEFAULT_SINK@"), muted ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
+// The names of this process's clients of the server, sorted.
+inline QStringList ourClients()
+{
+    QStringList names;
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    for (const QString &client : run({QStringLiteral("list"), QStringLiteral("clients")}).split(QStringLiteral("Client #"))) {
+        const QString name = QRegularExpression(QStringLiteral("application\\.name = \"([^\"]*)\"")).match(client).captured(1);
+        if (client.contains(QStringLiteral("application.process.id = \"%1\"").arg(pid)))
+            names << name;
+    }
+    names.sort();
+    return names;
 }
 
 } // namespace Pactl

@@ -96,7 +96,7 @@ private slots:
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains(QStringLiteral("locks at %1: 0").arg(method).toUtf8()));
         // Left silent and muted, whatever logind answered.
-        QCOMPARE(Pactl::sinkVolume(), 0);
+        QTRY_COMPARE(Pactl::sinkVolume(), 0);
         QVERIFY(Pactl::sinkMuted());
         logind.addMethod(manager_, method, QStringLiteral("b"), QString(), QString());
     }

@@ -29,6 +29,8 @@
 #include "ui/picture.h"
 #include "ui/picturebutton.h"
 #include "ui/pictures.h"
+#include "ui/caretrest.h"
+#include "ui/trackbar.h"
 #include "ui/trackbarstyle.h"
 #include "ui/applicationtitle.h"
 
@@ -176,6 +178,7 @@ TForm1::TForm1(FormHandlers &handlers, Shell &shell, std::function<void()> exitP
     // The window's own rules for some of its controls' events (see
     // eventFilter), and clicks anywhere on it, whichever control gets them.
     qApp->installEventFilter(this);
+    new CaretRest(10000, this);
 }
 
 void TForm1::createLayout()
@@ -236,7 +239,7 @@ void TForm1::createLayout()
     // The timer panel.
     Image2 = makePicture(Panel2, Pictures::keyed(QStringLiteral(":/pictures/loudspeaker.bmp")), 16, 17, 32, 32);
     Label6 = makeLabel(Panel2, QStringLiteral("Volume: "), 64, 24, 52, 16);
-    TrackBar3 = new QSlider(Qt::Horizontal, Panel2);
+    TrackBar3 = new TrackBar(Qt::Horizontal, Panel2);
     TrackBar3->setGeometry(152, 12, 209, 41);
     TrackBar3->setRange(0, 65535);
     TrackBar3->setValue(0);
@@ -464,7 +467,11 @@ void TForm1::ShowVolumeReadout(quint8 percent)
     if (Label6->text() == text)
         return;
     Label6->setText(text);
-    Label6->resize(Label6->sizeHint());
+    // Measuring the text is most of the cost of showing it: each percent is measured once.
+    QSize &size = readoutSizes_[qMin<size_t>(percent, readoutSizes_.size() - 1)];
+    if (!size.isValid())
+        size = Label6->sizeHint();
+    Label6->resize(size);
 }
 
 void TForm1::showMixerError()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 #include "audio/volumeview.h"
@@ -151,4 +153,5 @@ private:
     bool shown_ = false;
     bool activated_ = false;
     int wheelRemainder_ = 0;
+    std::array<QSize, 101> readoutSizes_; // the readout's size at each percent, once measured
 };
