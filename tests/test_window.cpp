@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyleHints>
 #include <QSlider>
 #include <QStyleOptionSlider>
 #include <QStatusBar>
@@ -16,8 +18,28 @@
 #include <QtTest>
 
 #include "fakes.h"
+#include "ui/caretrest.h"
 #include "ui/picturebutton.h"
 #include "ui/tform1.h"
+
+// Counts a widget's paint events.
+class PaintCounter : public QObject {
+public:
+    PaintCounter(QWidget *widget, int &paints)
+        : paints_(paints)
+    {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints_;
+        return false;
+    }
+
+private:
+    int &paints_;
+};
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -376,6 +398,55 @@ private slots:
         QApplication::sendEvent(&f, &halfDown);
         QCOMPARE(w.handlers.calls, QStringList({"wheelUp", "wheelUp", "wheelDown"}));
         QCOMPARE(f.TrackBar3->value(), 1234);
+    }
+
+    // The slider repaints only when its handle moves, yet what the screen
+    // shows is always what a full repaint would draw.
+    void sliderOnScreenFollowsItsValue()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        int paints = 0;
+        PaintCounter counter(f.TrackBar3, paints);
+        const QRect area(f.TrackBar3->mapTo(&f, QPoint(0, 0)), f.TrackBar3->size());
+        f.TrackBar3->setValue(40000);
+        const int steps = 300;
+        for (int step = 0; step < steps; ++step) {
+            f.TrackBar3->setValue(40000 - 37 * step);
+            QCoreApplication::processEvents();
+            if (step % 25 == 0 || step == steps - 1)
+                QCOMPARE(f.screen()->grabWindow(f.winId(), area.x(), area.y(), area.width(), area.height()).toImage(),
+                         f.grab(area).toImage().convertToFormat(QImage::Format_RGB32));
+        }
+        // 11,100 units over a travel of about 190 pixels: some 32 moves.
+        QVERIFY2(paints > 10 && paints < steps / 4, qPrintable(QString::number(paints)));
+    }
+
+    void caretRestsWithoutInputAndBlinksAgainOnIt()
+    {
+        const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+        QVERIFY(flashTime > 0);
+        QLineEdit field;
+        CaretRest rest(1500);
+        field.show();
+        field.activateWindow();
+        field.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&field));
+        int paints = 0;
+        PaintCounter counter(&field, paints);
+        QTest::qWait(1100);
+        QVERIFY(paints >= 2); // blinking
+        QTest::qWait(500);
+        paints = 0;
+        QTest::qWait(1200);
+        QCOMPARE(paints, 0);
+        QTest::keyClick(&field, Qt::Key_A);
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), flashTime);
+        paints = 0;
+        QTest::qWait(1100);
+        QVERIFY(paints >= 2);
     }
 
     void accessibleNames()
