@@ -5,7 +5,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <vector>
 

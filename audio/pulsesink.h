@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-#include <optional>
 #include <vector>
 
 struct pa_context;
