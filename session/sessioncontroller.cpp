@@ -106,8 +106,11 @@ void SessionController::tick()
     state.CurrentLevel = state.CurrentLevel < step_ ? 0 : quint16(state.CurrentLevel - step_);
     // The slider's own handler ignores this move: the slider does not drive the mixer now.
     p_.volumeView.setSliderPosition(state.CurrentLevel);
+    const quint8 percentShown = state.CurrentPercent;
     p_.volume.showCurrentLevel();
-    p_.view.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent));
+    // In a long fade the percent stays for many seconds; the title is set when it changes.
+    if (ticks_ == 0 || state.CurrentPercent != percentShown)
+        p_.view.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent));
     p_.volume.ApplyMasterLevel();
 
     if (++ticks_ >= seconds_)

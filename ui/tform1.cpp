@@ -238,7 +238,10 @@ void TForm1::createLayout()
 
     // The timer panel.
     Image2 = makePicture(Panel2, Pictures::keyed(QStringLiteral(":/pictures/loudspeaker.bmp")), 16, 17, 32, 32);
-    Label6 = makeLabel(Panel2, QStringLiteral("Volume: "), 64, 24, 52, 16);
+    // Sized once for the widest readout, and opaque: a new percent repaints the readout alone.
+    Label6 = makeLabel(Panel2, VolumeReadoutText(100), 64, 24, 52, 16);
+    Label6->setText(QStringLiteral("Volume: "));
+    Label6->setAutoFillBackground(true);
     TrackBar3 = new TrackBar(Qt::Horizontal, Panel2);
     TrackBar3->setGeometry(152, 12, 209, 41);
     TrackBar3->setRange(0, 65535);
@@ -249,6 +252,7 @@ void TForm1::createLayout()
     TrackBar3->setSingleStep(1000);
     TrackBar3->setPageStep(6554);
     TrackBar3->setAccessibleName(QStringLiteral("Volume"));
+    TrackBar3->setAutoFillBackground(true);
     auto *trackBarStyle = new TrackBarStyle();
     trackBarStyle->setParent(TrackBar3);
     TrackBar3->setStyle(trackBarStyle);
@@ -462,16 +466,11 @@ void TForm1::setSliderPosition(quint16 level)
 
 void TForm1::ShowVolumeReadout(quint8 percent)
 {
-    // A fade shows the same percent for many seconds: nothing to lay out or paint then.
-    const QString text = VolumeReadoutText(percent);
-    if (Label6->text() == text)
+    // A fade shows the same percent for many seconds: nothing to format, lay out or paint then.
+    if (percent == shownPercent_)
         return;
-    Label6->setText(text);
-    // Measuring the text is most of the cost of showing it: each percent is measured once.
-    QSize &size = readoutSizes_[qMin<size_t>(percent, readoutSizes_.size() - 1)];
-    if (!size.isValid())
-        size = Label6->sizeHint();
-    Label6->resize(size);
+    shownPercent_ = percent;
+    Label6->setText(VolumeReadoutText(percent));
 }
 
 void TForm1::showMixerError()

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QSize>
 #include <QWidget>
-#include <array>
 #include <functional>
 
 #include "audio/volumeview.h"
@@ -153,5 +152,5 @@ private:
     bool shown_ = false;
     bool activated_ = false;
     int wheelRemainder_ = 0;
-    std::array<QSize, 101> readoutSizes_; // the readout's size at each percent, once measured
+    int shownPercent_ = -1; // the readout's percent; -1 before the first
 };
