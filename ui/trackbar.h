@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QPixmap>
 #include <QSlider>
+#include <QStyleOptionSlider>
 
 // The volume slider. Its range is the mixer's 0..65535, far finer than its
 // width in pixels: during a long fade most new values leave the handle where
-// it was, and then nothing is repainted.
+// it was, and then nothing is repainted. When the handle does move, the
+// slider is put together from pictures the style drew once, not drawn anew:
+// at night that repaint comes every few seconds, each time with cold caches.
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
@@ -17,8 +21,28 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    int handleOffset() const;
+    // What the style's drawing depends on, the position aside.
+    struct Look {
+        QSize size;
+        QStyle::State state;
+        QStyle::SubControls activeParts;
+        qint64 palette = 0;
+        qreal pixelRatio = 0;
+        bool operator==(const Look &other) const;
+    };
 
-    mutable int travel_ = -1; // pixels from the handle at the minimum to the handle at the maximum
+    void measure() const;
+    int handleOffset() const;
+    QPixmap drawn(QStyleOptionSlider option, QStyle::SubControls parts, int position) const;
+
+    // The handle's place at the minimum and at the maximum, measured once.
+    mutable QRect handleAtMinimum_;
+    mutable QRect handleAtMaximum_;
+    mutable int travel_ = -1; // pixels between those two places
     int paintedOffset_ = -1;
+
+    Look look_;
+    QPixmap emptyGroove_; // the groove and tick marks as drawn at the minimum
+    QPixmap fullGroove_;  // ... and at the maximum: styles fill the groove up to the handle
+    QPixmap handle_;      // the handle alone, at the minimum
 };
