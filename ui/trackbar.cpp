@@ -22,7 +22,8 @@ void TrackBar::paintEvent(QPaintEvent *)
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const Look look {option.rect.size(), option.state, option.activeSubControls, option.palette.cacheKey(),
+    // The widget's own palette: the option holds a copy, which an inactive window's colour group may change.
+    const Look look {option.rect.size(), option.state, option.activeSubControls, palette().cacheKey(),
                      devicePixelRatioF()};
     if (!(look == look_)) {
         look_ = look;
