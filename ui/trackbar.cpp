@@ -13,8 +13,11 @@ void TrackBar::sliderChange(SliderChange change)
 {
     if (change == SliderValueChange && handleOffset() == paintedOffset_)
         return;
-    if (change != SliderValueChange)
-        travel_ = -1; // the range or orientation changed
+    if (change != SliderValueChange) {
+        // The range or orientation changed: the handle's places and the tick marks with it.
+        travel_ = -1;
+        look_ = {};
+    }
     QSlider::sliderChange(change);
 }
 
