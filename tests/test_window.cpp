@@ -484,6 +484,45 @@ private slots:
         }
     }
 
+    // While a session runs the readout shows pictures drawn at its start, exactly as the label draws each text,
+    // and draws them again when its look changes.
+    void readoutShowsPicturesOfTheLabelsOwnDrawing()
+    {
+        Window w;
+        TForm1 &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        VolumeReadout *readout = f.Label6;
+        const auto labelDrawn = [readout](quint8 percent) {
+            readout->keepPictures(false);
+            readout->showPercent(percent);
+            return readout->grab().toImage();
+        };
+        const auto shown = [readout](quint8 percent) {
+            readout->keepPictures(true);
+            readout->showPercent(percent);
+            return readout->grab().toImage();
+        };
+        for (const quint8 percent : {0, 7, 37, 100})
+            QCOMPARE(shown(percent), labelDrawn(percent));
+
+        // The picture is what shows: a text set past showPercent is not drawn.
+        const QImage of37 = labelDrawn(37);
+        shown(37);
+        static_cast<QLabel *>(readout)->setText(QStringLiteral("Volume: 99 %"));
+        QCOMPARE(readout->grab().toImage(), of37);
+
+        QPalette dark = readout->palette();
+        dark.setColor(QPalette::Window, Qt::darkBlue);
+        dark.setColor(QPalette::WindowText, Qt::yellow);
+        readout->keepPictures(true);
+        readout->setPalette(dark);
+        readout->showPercent(37);
+        const QImage darkShown = readout->grab().toImage();
+        QVERIFY(darkShown != of37);
+        QCOMPARE(darkShown, labelDrawn(37));
+    }
+
     void caretRestsWithoutInputAndBlinksAgainOnIt()
     {
         const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();

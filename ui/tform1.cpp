@@ -239,7 +239,9 @@ void TForm1::createLayout()
     // The timer panel.
     Image2 = makePicture(Panel2, Pictures::keyed(QStringLiteral(":/pictures/loudspeaker.bmp")), 16, 17, 32, 32);
     // Sized once for the widest readout, and opaque: a new percent repaints the readout alone.
-    Label6 = makeLabel(Panel2, VolumeReadoutText(100), 64, 24, 52, 16);
+    Label6 = new VolumeReadout(VolumeReadoutText(100), Panel2);
+    Label6->setGeometry(64, 24, 52, 16);
+    Label6->resize(Label6->sizeHint().expandedTo(QSize(52, 16)));
     Label6->setText(QStringLiteral("Volume: "));
     Label6->setAutoFillBackground(true);
     TrackBar3 = new TrackBar(Qt::Horizontal, Panel2);
@@ -382,6 +384,7 @@ void TForm1::EnableSetupControls()
     if (RadioButton3->isChecked())
         EnableAlarmControls();
     Label7->setEnabled(true);
+    Label6->keepPictures(false);
 }
 
 void TForm1::DisableSetupControls()
@@ -390,6 +393,8 @@ void TForm1::DisableSetupControls()
         control->setEnabled(false);
     DisableAlarmControls();
     Label7->setEnabled(false);
+    // A session is starting: its fade changes the readout every few seconds.
+    Label6->keepPictures(true);
 }
 
 void TForm1::setStatusText(const QString &text)
@@ -470,7 +475,7 @@ void TForm1::ShowVolumeReadout(quint8 percent)
     if (percent == shownPercent_)
         return;
     shownPercent_ = percent;
-    Label6->setText(VolumeReadoutText(percent));
+    Label6->showPercent(percent);
 }
 
 void TForm1::showMixerError()

@@ -7,6 +7,7 @@
 
 #include "audio/volumeview.h"
 #include "session/sessionview.h"
+#include "ui/volumereadout.h"
 
 class QCheckBox;
 class QDateTimeEdit;
@@ -106,7 +107,7 @@ public:
     Picture *Image1;
     QFrame *Panel2;
     Picture *Image2;
-    QLabel *Label6;
+    VolumeReadout *Label6;
     QSlider *TrackBar3;
     Picture *Image3;
     QLabel *Label1;
