@@ -484,8 +484,8 @@ private slots:
         }
     }
 
-    // While a session runs the readout shows pictures drawn at its start, exactly as the label draws each text,
-    // and draws them again when its look changes.
+    // While a session runs the readout shows pictures, drawn ten percents at a time, exactly as the label draws
+    // each text, and draws them again when its look changes.
     void readoutShowsPicturesOfTheLabelsOwnDrawing()
     {
         Window w;
@@ -498,29 +498,29 @@ private slots:
             readout->showPercent(percent);
             return readout->grab().toImage();
         };
-        const auto shown = [readout](quint8 percent) {
-            readout->keepPictures(true);
+        const quint8 fading[] = {100, 99, 91, 90, 37, 36, 28, 27, 1, 0};
+        QMap<quint8, QImage> expected;
+        for (const quint8 percent : fading)
+            expected[percent] = labelDrawn(percent);
+        readout->keepPictures(true);
+        for (const quint8 percent : fading) {
             readout->showPercent(percent);
-            return readout->grab().toImage();
-        };
-        for (const quint8 percent : {0, 7, 37, 100})
-            QCOMPARE(shown(percent), labelDrawn(percent));
+            QCOMPARE(readout->grab().toImage(), expected[percent]);
+        }
 
         // The picture is what shows: a text set past showPercent is not drawn.
-        const QImage of37 = labelDrawn(37);
-        shown(37);
+        readout->showPercent(37);
         static_cast<QLabel *>(readout)->setText(QStringLiteral("Volume: 99 %"));
-        QCOMPARE(readout->grab().toImage(), of37);
+        QCOMPARE(readout->grab().toImage(), expected[37]);
 
         QPalette dark = readout->palette();
         dark.setColor(QPalette::Window, Qt::darkBlue);
         dark.setColor(QPalette::WindowText, Qt::yellow);
-        readout->keepPictures(true);
         readout->setPalette(dark);
-        readout->showPercent(37);
+        readout->showPercent(36);
         const QImage darkShown = readout->grab().toImage();
-        QVERIFY(darkShown != of37);
-        QCOMPARE(darkShown, labelDrawn(37));
+        QVERIFY(darkShown != expected[36]);
+        QCOMPARE(darkShown, labelDrawn(36));
     }
 
     void caretRestsWithoutInputAndBlinksAgainOnIt()

@@ -7,56 +7,61 @@
 
 namespace {
 
-const int MostPercent = 100;
+// Drawn together, the first one with cold caches and the others warm: a fade
+// then lays out text once every ten percents, and ten pictures take some 50 kB.
+const int PicturesAtOnce = 10;
 
 } // namespace
 
 void VolumeReadout::showPercent(quint8 percent)
 {
     percent_ = percent <= MostPercent ? percent : -1;
-    if (keep_ && !picturesFit())
-        drawPictures();
+    if (keep_ && percent_ >= 0 && !fits(pictures_[size_t(percent_)]))
+        drawPictures(percent_);
     setText(VolumeReadoutText(percent));
 }
 
 void VolumeReadout::keepPictures(bool keep)
 {
     keep_ = keep;
-    pictures_.clear();
-    if (keep)
-        drawPictures();
+    dropPictures();
 }
 
-bool VolumeReadout::picturesFit() const
+bool VolumeReadout::fits(const QPixmap &picture) const
 {
-    return !pictures_.empty() && pictures_.front().devicePixelRatio() == devicePixelRatioF()
-        && pictures_.front().deviceIndependentSize().toSize() == size();
+    return !picture.isNull() && picture.devicePixelRatio() == devicePixelRatioF()
+        && picture.deviceIndependentSize().toSize() == size();
 }
 
 // Each picture is the label's own drawing of that text, background included:
 // the same style, font, palette and size as on the screen.
-void VolumeReadout::drawPictures()
+void VolumeReadout::drawPictures(int highest)
 {
+    dropPictures();
     const QString shown = text();
     const qreal ratio = devicePixelRatioF();
-    pictures_.clear();
-    pictures_.reserve(MostPercent + 1);
     drawingPictures_ = true;
-    for (int percent = 0; percent <= MostPercent; ++percent) {
+    for (int percent = highest; percent > highest - PicturesAtOnce && percent >= 0; --percent) {
         QPixmap picture(size() * ratio);
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::transparent);
         QLabel::setText(VolumeReadoutText(quint8(percent)));
         render(&picture);
-        pictures_.push_back(picture);
+        pictures_[size_t(percent)] = picture;
     }
     QLabel::setText(shown);
     drawingPictures_ = false;
 }
 
+void VolumeReadout::dropPictures()
+{
+    for (QPixmap &picture : pictures_)
+        picture = QPixmap();
+}
+
 void VolumeReadout::paintEvent(QPaintEvent *event)
 {
-    if (drawingPictures_ || percent_ < 0 || !picturesFit()) {
+    if (drawingPictures_ || percent_ < 0 || !fits(pictures_[size_t(percent_)])) {
         QLabel::paintEvent(event);
         return;
     }
@@ -66,7 +71,7 @@ void VolumeReadout::paintEvent(QPaintEvent *event)
 
 void VolumeReadout::resizeEvent(QResizeEvent *event)
 {
-    pictures_.clear();
+    dropPictures();
     QLabel::resizeEvent(event);
 }
 
@@ -78,7 +83,7 @@ void VolumeReadout::changeEvent(QEvent *event)
     case QEvent::StyleChange:
     case QEvent::EnabledChange:
     case QEvent::LayoutDirectionChange:
-        pictures_.clear();
+        dropPictures();
         break;
     default:
         break;

@@ -7,8 +7,9 @@
 // The volume readout, "Volume: 37 %". During a session its percent changes
 // every few seconds for hours, each time after a second of sleep, when laying
 // out and drawing text means reaching code and font data that have gone cold.
-// While asked to keep pictures, it draws all of its 101 texts at once, as the
-// label draws them, and a new percent is then shown by copying a picture.
+// While asked to keep pictures, it draws the texts of the percent shown and of
+// the next ones below it (a fade only goes down) at once, as the label draws
+// them, and each of those percents is then shown by copying its picture.
 class VolumeReadout : public QLabel {
     Q_OBJECT
 public:
@@ -16,7 +17,6 @@ public:
 
     // Its text is set here only, so that the picture shown is the text's.
     void showPercent(quint8 percent);
-    // Draws the pictures (now, and again whenever the look changes) or lets them go.
     void keepPictures(bool keep);
 
 protected:
@@ -25,11 +25,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void drawPictures();
-    bool picturesFit() const;
+    static constexpr int MostPercent = 100;
+
+    void drawPictures(int highest);
+    void dropPictures();
+    bool fits(const QPixmap &picture) const;
 
     bool keep_ = false;
     bool drawingPictures_ = false;
     int percent_ = -1; // the picture to show; none for any other text
-    std::vector<QPixmap> pictures_; // by percent, empty when not kept or out of date
+    std::vector<QPixmap> pictures_ = std::vector<QPixmap>(MostPercent + 1); // by percent; most are null
 };
