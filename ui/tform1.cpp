@@ -85,9 +85,10 @@ void setEnabledTextColour(QWidget *widget, const QColor &colour)
 }
 
 // A label sizes itself to its text, starting from the layout's size.
-QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top, int width, int height)
+template <class Label = QLabel>
+Label *makeLabel(QWidget *parent, const QString &text, int left, int top, int width, int height)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new Label(text, parent);
     label->setGeometry(left, top, width, height);
     label->resize(label->sizeHint().expandedTo(QSize(width, height)));
     return label;
@@ -239,9 +240,7 @@ void TForm1::createLayout()
     // The timer panel.
     Image2 = makePicture(Panel2, Pictures::keyed(QStringLiteral(":/pictures/loudspeaker.bmp")), 16, 17, 32, 32);
     // Sized once for the widest readout, and opaque: a new percent repaints the readout alone.
-    Label6 = new VolumeReadout(VolumeReadoutText(100), Panel2);
-    Label6->setGeometry(64, 24, 52, 16);
-    Label6->resize(Label6->sizeHint().expandedTo(QSize(52, 16)));
+    Label6 = makeLabel<VolumeReadout>(Panel2, VolumeReadoutText(100), 64, 24, 52, 16);
     Label6->setText(QStringLiteral("Volume: "));
     Label6->setAutoFillBackground(true);
     TrackBar3 = new TrackBar(Qt::Horizontal, Panel2);
