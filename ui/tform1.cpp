@@ -470,10 +470,6 @@ void TForm1::setSliderPosition(quint16 level)
 
 void TForm1::ShowVolumeReadout(quint8 percent)
 {
-    // A fade shows the same percent for many seconds: nothing to format, lay out or paint then.
-    if (percent == shownPercent_)
-        return;
-    shownPercent_ = percent;
     Label6->showPercent(percent);
 }
 

@@ -153,5 +153,4 @@ private:
     bool shown_ = false;
     bool activated_ = false;
     int wheelRemainder_ = 0;
-    int shownPercent_ = -1; // the readout's percent; -1 before the first
 };

@@ -15,9 +15,12 @@ const int PicturesAtOnce = 10;
 
 void VolumeReadout::showPercent(quint8 percent)
 {
-    percent_ = percent <= MostPercent ? percent : -1;
-    if (keep_ && percent_ >= 0 && !fits(pictures_[size_t(percent_)]))
-        drawPictures(percent_);
+    if (keep_ && percent <= MostPercent && !fits(pictures_[percent]))
+        drawPictures(percent);
+    // A fade shows the same percent for many seconds: nothing to format, lay out or paint then.
+    if (percent == percent_)
+        return;
+    percent_ = percent;
     setText(VolumeReadoutText(percent));
 }
 
@@ -61,7 +64,7 @@ void VolumeReadout::dropPictures()
 
 void VolumeReadout::paintEvent(QPaintEvent *event)
 {
-    if (drawingPictures_ || percent_ < 0 || !fits(pictures_[size_t(percent_)])) {
+    if (drawingPictures_ || percent_ < 0 || percent_ > MostPercent || !fits(pictures_[size_t(percent_)])) {
         QLabel::paintEvent(event);
         return;
     }

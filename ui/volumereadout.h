@@ -33,6 +33,6 @@ private:
 
     bool keep_ = false;
     bool drawingPictures_ = false;
-    int percent_ = -1; // the picture to show; none for any other text
+    int percent_ = -1; // the percent shown; -1 before the first
     std::vector<QPixmap> pictures_ = std::vector<QPixmap>(MostPercent + 1); // by percent; most are null
 };
