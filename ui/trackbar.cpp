@@ -11,9 +11,17 @@ bool TrackBar::Look::operator==(const Look &other) const
 
 void TrackBar::sliderChange(SliderChange change)
 {
-    if (change == SliderValueChange && handleOffset() == paintedOffset_)
-        return;
-    if (change != SliderValueChange) {
+    if (change == SliderValueChange) {
+        const int offset = handleOffset();
+        if (offset == paintedOffset_)
+            return;
+        // Only the stretch between the handle's old and new places changes:
+        // the handle itself and the groove's seam under it.
+        if (paintedOffset_ >= 0 && !handleDrawn_.isEmpty()) {
+            update(handleDrawn_.translated(shiftAt(paintedOffset_)).united(handleDrawn_.translated(shiftAt(offset))));
+            return;
+        }
+    } else {
         // The range or orientation changed: the handle's places and the tick marks with it.
         travel_ = -1;
         look_ = {};
@@ -35,35 +43,50 @@ void TrackBar::paintEvent(QPaintEvent *)
         emptyGroove_ = drawn(option, QStyle::SC_SliderGroove | QStyle::SC_SliderTickmarks, minimum());
         fullGroove_ = drawn(option, QStyle::SC_SliderGroove | QStyle::SC_SliderTickmarks, maximum());
         handle_ = drawn(option, QStyle::SC_SliderHandle, minimum());
+        const QImage handle = handle_.toImage();
+        handleDrawn_ = QRect();
+        for (int y = 0; y < handle.height(); ++y)
+            for (int x = 0; x < handle.width(); ++x)
+                if (qAlpha(handle.pixel(x, y)) != 0)
+                    handleDrawn_ |= QRect(x, y, 1, 1);
+        handleDrawn_ = QRectF(handleDrawn_.topLeft() / handle_.devicePixelRatio(),
+                              handleDrawn_.size() / handle_.devicePixelRatio()).toAlignedRect();
     }
     paintedOffset_ = handleOffset();
 
-    // Where the handle stands now, between its places at both ends.
-    const QPoint along = handleAtMaximum_.topLeft() - handleAtMinimum_.topLeft();
-    const QPoint shift = travel_ > 0 ? along * (qreal(paintedOffset_) / travel_) : QPoint();
-    const QRect handle = handleAtMinimum_.translated(shift);
     // The groove is full on the minimum's side of the handle's middle and
-    // empty on the other; the handle covers the seam.
+    // empty on the other; the handle covers the seam. Both sides are
+    // rectangles, so each picture is copied only where it shows and where the
+    // widget is being repainted.
+    const QPoint shift = shiftAt(paintedOffset_);
+    const QPoint seam = handleAtMinimum_.translated(shift).center();
+    const QPoint along = handleAtMaximum_.topLeft() - handleAtMinimum_.topLeft();
     QRect fullSide = rect();
+    QRect emptySide = rect();
     if (orientation() == Qt::Horizontal) {
-        if (along.x() >= 0)
-            fullSide.setRight(handle.center().x());
-        else
-            fullSide.setLeft(handle.center().x());
+        if (along.x() >= 0) {
+            fullSide.setRight(seam.x());
+            emptySide.setLeft(seam.x() + 1);
+        } else {
+            fullSide.setLeft(seam.x());
+            emptySide.setRight(seam.x() - 1);
+        }
     } else {
-        if (along.y() >= 0)
-            fullSide.setBottom(handle.center().y());
-        else
-            fullSide.setTop(handle.center().y());
+        if (along.y() >= 0) {
+            fullSide.setBottom(seam.y());
+            emptySide.setTop(seam.y() + 1);
+        } else {
+            fullSide.setTop(seam.y());
+            emptySide.setBottom(seam.y() - 1);
+        }
     }
 
     QPainter painter(this);
-    painter.save();
-    painter.setClipRegion(QRegion(rect()).subtracted(fullSide));
+    painter.setClipRect(emptySide);
     painter.drawPixmap(0, 0, emptyGroove_);
     painter.setClipRect(fullSide);
     painter.drawPixmap(0, 0, fullGroove_);
-    painter.restore();
+    painter.setClipping(false);
     painter.drawPixmap(shift, handle_);
 }
 
@@ -92,6 +115,13 @@ void TrackBar::measure() const
     handleAtMaximum_ = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
     const QPoint along = handleAtMaximum_.topLeft() - handleAtMinimum_.topLeft();
     travel_ = orientation() == Qt::Horizontal ? qAbs(along.x()) : qAbs(along.y());
+}
+
+// How far the handle at that offset stands from its place at the minimum.
+QPoint TrackBar::shiftAt(int offset) const
+{
+    const QPoint along = handleAtMaximum_.topLeft() - handleAtMinimum_.topLeft();
+    return travel_ > 0 ? along * (qreal(offset) / travel_) : QPoint();
 }
 
 // The handle's distance from its place at the minimum, in pixels. Asking the

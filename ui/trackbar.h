@@ -33,6 +33,7 @@ private:
 
     void measure() const;
     int handleOffset() const;
+    QPoint shiftAt(int offset) const;
     QPixmap drawn(QStyleOptionSlider option, QStyle::SubControls parts, int position) const;
 
     // The handle's place at the minimum and at the maximum, measured once.
@@ -45,4 +46,5 @@ private:
     QPixmap emptyGroove_; // the groove and tick marks as drawn at the minimum
     QPixmap fullGroove_;  // ... and at the maximum: styles fill the groove up to the handle
     QPixmap handle_;      // the handle alone, at the minimum
+    QRect handleDrawn_;   // where the style drew on that picture
 };
