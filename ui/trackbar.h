@@ -6,9 +6,10 @@
 
 // The volume slider. Its range is the mixer's 0..65535, far finer than its
 // width in pixels: during a long fade most new values leave the handle where
-// it was, and then nothing is repainted. When the handle does move, the
-// slider is put together from pictures the style drew once, not drawn anew:
-// at night that repaint comes every few seconds, each time with cold caches.
+// it was, and then nothing is repainted. When the handle does move, only the
+// stretch it moved over is repainted, put together from pictures the style
+// drew once, not drawn anew: at night that repaint comes every few seconds,
+// each time with cold caches.
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
