@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 #include "audio/levels.h"
 
@@ -36,24 +38,30 @@ bool VolumeReadout::fits(const QPixmap &picture) const
         && picture.deviceIndependentSize().toSize() == size();
 }
 
-// Each picture is the label's own drawing of that text, background included:
-// the same style, font, palette and size as on the screen.
+// Each picture is the label's own drawing of that text, made with the calls
+// QLabel makes for a plain text without frame or indent, as the readout is:
+// the same style, font, palette, place and alignment, one painter per
+// picture. Pictures are clear where there is no text: the label's background
+// is painted beneath them, as beneath any of its drawings.
 void VolumeReadout::drawPictures(int highest)
 {
     dropPictures();
-    const QString shown = text();
     const qreal ratio = devicePixelRatioF();
-    drawingPictures_ = true;
+    QStyleOption option;
+    option.initFrom(this);
+    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const int flags = QStyle::visualAlignment(Qt::LeftToRight, alignment()) | Qt::TextForceLeftToRight;
     for (int percent = highest; percent > highest - PicturesAtOnce && percent >= 0; --percent) {
         QPixmap picture(size() * ratio);
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::transparent);
-        QLabel::setText(VolumeReadoutText(quint8(percent)));
-        render(&picture);
+        QPainter painter(&picture);
+        painter.setFont(font());
+        style()->drawItemText(&painter, area, flags, option.palette, isEnabled(), VolumeReadoutText(quint8(percent)),
+                              foregroundRole());
+        painter.end();
         pictures_[size_t(percent)] = picture;
     }
-    QLabel::setText(shown);
-    drawingPictures_ = false;
 }
 
 void VolumeReadout::dropPictures()
@@ -64,7 +72,7 @@ void VolumeReadout::dropPictures()
 
 void VolumeReadout::paintEvent(QPaintEvent *event)
 {
-    if (drawingPictures_ || percent_ < 0 || percent_ > MostPercent || !fits(pictures_[size_t(percent_)])) {
+    if (percent_ < 0 || percent_ > MostPercent || !fits(pictures_[size_t(percent_)])) {
         QLabel::paintEvent(event);
         return;
     }
