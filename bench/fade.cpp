@@ -1,13 +1,14 @@
 // Runs real fades with the real clock and mixer (the end action is only
-// recorded) and prints, per minute of fade, the CPU time they used, and their
-// wake-ups per second:
-// - a whole 2-minute fade, and how far its last tick landed from 120 s after
-//   Start;
-// - then, in rounds, a shell loop that sets the same sink's volume with pactl
-//   once a second, the start of a 2-minute fade (the percent shown changes
-//   nearly every second: the readout, the title and the slider are redrawn
-//   each tick) and the start of a 30-minute fade, as a night's fade runs (the
-//   percent changes about every 18 seconds).
+// recorded) and prints the CPU time they cost per minute of fade, and their
+// wake-ups per second, in rounds of:
+// - a shell loop that sets the same sink's volume with pactl once a second;
+// - a whole 2-minute fade, from Start to its end action: the percent shown
+//   changes nearly every second, so the readout, the title and the slider are
+//   redrawn each tick;
+// - a 30-minute fade, as a night's fade runs (the percent changes about every
+//   18 seconds): its first 20 seconds, which hold the start's one-off work,
+//   and the 40 after them, from which the rest of the 30 minutes is reckoned;
+//   its end's work is taken from the 2-minute fade's last second.
 // On a shared or virtual machine the cost of a tick depends on what else runs:
 // a tick is small work after a second's sleep, mostly cache refills. The three
 // of a round run back to back so that each ratio compares like with like, and
@@ -96,14 +97,16 @@ double PactlLoopCpuPerMinute(int seconds)
     return (ChildrenCpuSeconds() - before) / (seconds / 60.0);
 }
 
-struct FadeFigures {
-    double cpuPerMinute;
-    double wakeUpsPerSecond;
+// What a fade cost from Start to a checkpoint and from there to its end.
+struct FadeRun {
+    Usage atStart, atCheckpoint, atEnd;
+    double checkpointSeconds = 0, endSeconds = 0;
+    double lastTickSeconds = -1; // when it handed over to the end action; -1 when cancelled before
 };
 
-// A fade of the given minutes from full volume, measured for its first
-// `measuredSeconds` (then cancelled) or to its end.
-FadeFigures RunFade(int minutes, int measuredSeconds)
+// A fade of the given minutes from full volume, run to its end or cancelled
+// after `seconds`.
+FadeRun RunFade(int minutes, int seconds, int checkpointSeconds)
 {
     QTemporaryDir folder;
     IniSettingsStore settings(folder.filePath(QStringLiteral("Somnelle.conf")));
@@ -124,24 +127,31 @@ FadeFigures RunFade(int minutes, int measuredSeconds)
     form.setChoiceChecked(SetupView::Shutdown, true);
     form.setMinutesText(QString::number(minutes));
 
+    FadeRun run;
     QElapsedTimer sinceStart;
     end.sinceStart = &sinceStart;
+    QTimer checkpoint;
+    checkpoint.setSingleShot(true);
+    QObject::connect(&checkpoint, &QTimer::timeout, [&] {
+        run.atCheckpoint = ProcessUsage();
+        run.checkpointSeconds = sinceStart.nsecsElapsed() / 1e9;
+    });
     QTimer measuredEnough;
     measuredEnough.setSingleShot(true);
     QObject::connect(&measuredEnough, &QTimer::timeout, [] { QCoreApplication::exit(0); });
-    measuredEnough.start(measuredSeconds * 1000 + 500);
-    const Usage before = ProcessUsage();
+    checkpoint.start(checkpointSeconds * 1000);
+    measuredEnough.start(seconds * 1000 + 500);
+    run.atStart = ProcessUsage();
     sinceStart.start();
     somnelle.startCancelClicked();
     QCoreApplication::exec();
-    const Usage after = ProcessUsage();
-    const double seconds = sinceStart.nsecsElapsed() / 1e9;
+    run.atEnd = ProcessUsage();
+    run.endSeconds = sinceStart.nsecsElapsed() / 1e9;
     if (somnelle.session().isRunning())
         somnelle.startCancelClicked();
     else
-        std::printf("  last tick %.3f s after Start (off by %+.3f s)\n", end.endedAtNs / 1e9,
-                    end.endedAtNs / 1e9 - minutes * 60);
-    return {(after.cpuSeconds - before.cpuSeconds) / (seconds / 60), double(after.wakeUps - before.wakeUps) / seconds};
+        run.lastTickSeconds = end.endedAtNs / 1e9;
+    return run;
 }
 
 double Median(std::vector<double> values)
@@ -198,38 +208,52 @@ double ColdPageMicroseconds()
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
-    std::printf("a whole fade of 2 minutes:\n");
-    const FadeFigures whole = RunFade(2, 120);
-    std::printf("  CPU time %.4f s per minute of fade; wake-ups of the whole process %.2f per second\n",
-                whole.cpuPerMinute, whole.wakeUpsPerSecond);
-    std::printf("  resident memory after it: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
-
     const int rounds = 3;
-    const int seconds = 40;
-    std::printf("\n%d rounds of %d s each: CPU s per minute, (wake-ups per second), loop / fade\n", rounds, seconds);
-    std::printf("round  pactl loop   2-min fade           30-min fade          cold page, us\n");
-    std::vector<double> loops, shortFades, nightFades, shortRatios, nightRatios, wakeUps;
+    const int loopSeconds = 40;
+    const int nightMinutes = 30;
+    const int nightStartSeconds = 20;
+    const int nightSteadySeconds = 40;
+    std::printf("%d rounds: CPU s per minute of fade, (wake-ups per second), the loop's cost over the fade's\n", rounds);
+    std::printf("round  pactl loop   2-min fade, whole    30-min fade          cold page, us\n");
+    std::vector<double> loops, shortFades, nightFades, shortRatios, nightRatios, wakeUps, lastTicksOff;
     for (int round = 1; round <= rounds; ++round) {
-        const double loop = PactlLoopCpuPerMinute(seconds);
-        const FadeFigures shortFade = RunFade(2, seconds);
-        const FadeFigures nightFade = RunFade(30, seconds);
-        std::printf("%5d  %10.3f   %.4f (%.2f) %5.1f   %.4f (%.2f) %5.1f   %.2f\n", round, loop,
-                    shortFade.cpuPerMinute, shortFade.wakeUpsPerSecond, loop / shortFade.cpuPerMinute,
-                    nightFade.cpuPerMinute, nightFade.wakeUpsPerSecond, loop / nightFade.cpuPerMinute,
-                    ColdPageMicroseconds());
+        const double loop = PactlLoopCpuPerMinute(loopSeconds);
+
+        // Checked just before the last tick: what follows is the end's work, the same for every fade.
+        const FadeRun whole = RunFade(2, 130, 119);
+        const double shortFade = (whole.atEnd.cpuSeconds - whole.atStart.cpuSeconds) / 2;
+        const double endCost = whole.atEnd.cpuSeconds - whole.atCheckpoint.cpuSeconds;
+        const double shortWakeUps = (whole.atEnd.wakeUps - whole.atStart.wakeUps) / whole.endSeconds;
+        lastTicksOff.push_back(whole.lastTickSeconds - 120);
+
+        // The start's and the end's work count once in the 30 minutes, the steady rate for the rest of them.
+        const FadeRun night = RunFade(nightMinutes, nightStartSeconds + nightSteadySeconds, nightStartSeconds);
+        const double startCost = night.atCheckpoint.cpuSeconds - night.atStart.cpuSeconds;
+        const double steadySeconds = night.endSeconds - night.checkpointSeconds;
+        const double steadyRate = (night.atEnd.cpuSeconds - night.atCheckpoint.cpuSeconds) / steadySeconds;
+        const double nightFade
+            = (startCost + steadyRate * (nightMinutes * 60 - night.checkpointSeconds) + endCost) / nightMinutes;
+        const double nightWakeUps = (night.atEnd.wakeUps - night.atCheckpoint.wakeUps) / steadySeconds;
+
+        std::printf("%5d  %10.3f   %.4f (%.2f) %5.1f   %.4f (%.2f) %5.1f   %.2f\n", round, loop, shortFade, shortWakeUps,
+                    loop / shortFade, nightFade, nightWakeUps, loop / nightFade, ColdPageMicroseconds());
         std::fflush(stdout);
         loops.push_back(loop);
-        shortFades.push_back(shortFade.cpuPerMinute);
-        nightFades.push_back(nightFade.cpuPerMinute);
-        shortRatios.push_back(loop / shortFade.cpuPerMinute);
-        nightRatios.push_back(loop / nightFade.cpuPerMinute);
-        wakeUps.push_back(std::max(shortFade.wakeUpsPerSecond, nightFade.wakeUpsPerSecond));
+        shortFades.push_back(shortFade);
+        nightFades.push_back(nightFade);
+        shortRatios.push_back(loop / shortFade);
+        nightRatios.push_back(loop / nightFade);
+        wakeUps.push_back(std::max(shortWakeUps, nightWakeUps));
     }
     std::printf("median %9.3f   %.4f        %5.1f   %.4f        %5.1f\n", Median(loops), Median(shortFades),
                 Median(shortRatios), Median(nightFades), Median(nightRatios));
     std::printf("the loop costs %.1f times the 2-minute fade and %.1f times the 30-minute one (medians of the rounds)\n",
                 Median(shortRatios), Median(nightRatios));
     std::printf("wake-ups: at most %.2f per second in any fade measured\n",
-                std::max(whole.wakeUpsPerSecond, *std::max_element(wakeUps.begin(), wakeUps.end())));
+                *std::max_element(wakeUps.begin(), wakeUps.end()));
+    std::printf("last tick of the 2-minute fades: off by %+.3f to %+.3f s\n",
+                *std::min_element(lastTicksOff.begin(), lastTicksOff.end()),
+                *std::max_element(lastTicksOff.begin(), lastTicksOff.end()));
+    std::printf("resident memory after them: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
     return 0;
 }
