@@ -216,6 +216,7 @@ int main(int argc, char *argv[])
     std::printf("%d rounds: CPU s per minute of fade, (wake-ups per second), the loop's cost over the fade's\n", rounds);
     std::printf("round  pactl loop   2-min fade, whole    30-min fade          cold page, us\n");
     std::vector<double> loops, shortFades, nightFades, shortRatios, nightRatios, wakeUps, lastTicksOff;
+    double residentAfterFirstFade = 0;
     for (int round = 1; round <= rounds; ++round) {
         const double loop = PactlLoopCpuPerMinute(loopSeconds);
 
@@ -225,6 +226,8 @@ int main(int argc, char *argv[])
         const double endCost = whole.atEnd.cpuSeconds - whole.atCheckpoint.cpuSeconds;
         const double shortWakeUps = (whole.atEnd.wakeUps - whole.atStart.wakeUps) / whole.endSeconds;
         lastTicksOff.push_back(whole.lastTickSeconds - 120);
+        if (round == 1)
+            residentAfterFirstFade = ProcStatusValue("VmRSS") / 1024.0;
 
         // The start's and the end's work count once in the 30 minutes, the steady rate for the rest of them.
         const FadeRun night = RunFade(nightMinutes, nightStartSeconds + nightSteadySeconds, nightStartSeconds);
@@ -254,6 +257,7 @@ int main(int argc, char *argv[])
     std::printf("last tick of the 2-minute fades: off by %+.3f to %+.3f s\n",
                 *std::min_element(lastTicksOff.begin(), lastTicksOff.end()),
                 *std::max_element(lastTicksOff.begin(), lastTicksOff.end()));
-    std::printf("resident memory after them: %.1f MB\n", ProcStatusValue("VmRSS") / 1024.0);
+    std::printf("resident memory after the first fade: %.1f MB, after them all: %.1f MB\n", residentAfterFirstFade,
+                ProcStatusValue("VmRSS") / 1024.0);
     return 0;
 }
