@@ -61,25 +61,21 @@ void TrackBar::paintEvent(QPaintEvent *)
     const QPoint shift = shiftAt(paintedOffset_);
     const QPoint seam = handleAtMinimum_.translated(shift).center();
     const QPoint along = handleAtMaximum_.topLeft() - handleAtMinimum_.topLeft();
-    QRect fullSide = rect();
-    QRect emptySide = rect();
-    if (orientation() == Qt::Horizontal) {
-        if (along.x() >= 0) {
-            fullSide.setRight(seam.x());
-            emptySide.setLeft(seam.x() + 1);
-        } else {
-            fullSide.setLeft(seam.x());
-            emptySide.setRight(seam.x() - 1);
-        }
+    const bool horizontal = orientation() == Qt::Horizontal;
+    const bool minimumFirst = (horizontal ? along.x() : along.y()) >= 0;
+    // The seam's own line belongs to the full side.
+    const int cut = (horizontal ? seam.x() : seam.y()) + (minimumFirst ? 1 : 0);
+    QRect before = rect();
+    QRect after = rect();
+    if (horizontal) {
+        before.setRight(cut - 1);
+        after.setLeft(cut);
     } else {
-        if (along.y() >= 0) {
-            fullSide.setBottom(seam.y());
-            emptySide.setTop(seam.y() + 1);
-        } else {
-            fullSide.setTop(seam.y());
-            emptySide.setBottom(seam.y() - 1);
-        }
+        before.setBottom(cut - 1);
+        after.setTop(cut);
     }
+    const QRect fullSide = minimumFirst ? before : after;
+    const QRect emptySide = minimumFirst ? after : before;
 
     QPainter painter(this);
     painter.setClipRect(emptySide);
