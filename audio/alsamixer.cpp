@@ -238,10 +238,7 @@ std::optional<quint16> AlsaMixer::readMasterLevel()
 
 Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
 {
-    PulseSink *server = keepOpen_ ? serverRoute() : nullptr;
-    if (server && server->isReady()) {
-        // One way at a time: the plug-in's connection would only add wake-ups.
-        kept_.reset();
+    if (PulseSink *server = readyServerRoute()) {
         server->setLevel(level);
         return Access::Done;
     }
@@ -275,8 +272,20 @@ PulseSink *AlsaMixer::serverRoute()
     return soundServer_ ? server_.get() : nullptr;
 }
 
+PulseSink *AlsaMixer::readyServerRoute()
+{
+    PulseSink *server = keepOpen_ ? serverRoute() : nullptr;
+    if (!server || !server->isReady())
+        return nullptr;
+    kept_.reset();
+    return server;
+}
+
 std::optional<quint32> AlsaMixer::readWaveVolume()
 {
+    // A sound server's plug-in has no "PCM": the wave output is the sink's mute.
+    if (PulseSink *server = readyServerRoute())
+        return server->isMuted() ? 0u : 0xFFFFFFFFu;
     return withMixer([](OpenMixer &mixer) -> std::optional<quint32> {
         if (!mixer.isOpen())
             return std::nullopt;
@@ -299,6 +308,10 @@ std::optional<quint32> AlsaMixer::readWaveVolume()
 
 void AlsaMixer::writeWaveVolume(quint32 volume)
 {
+    if (PulseSink *server = readyServerRoute()) {
+        server->setMuted(volume == 0);
+        return;
+    }
     withMixer([volume](OpenMixer &mixer) {
         if (!mixer.isOpen())
             return false;

@@ -60,7 +60,19 @@ void PulseSink::setLevel(quint16 level)
     volume.channels = quint8(channels_.size());
     for (size_t channel = 0; channel < channels_.size(); ++channel)
         volume.values[channel] = pa_volume_t(channels_[channel]);
-    pa_operation *operation = pa_context_set_sink_volume_by_name(context_, DefaultSink, &volume, onVolumeSet, this);
+    sent(pa_context_set_sink_volume_by_name(context_, DefaultSink, &volume, onAnswered, this));
+}
+
+void PulseSink::setMuted(bool muted)
+{
+    if (!isReady())
+        return;
+    muted_ = muted;
+    sent(pa_context_set_sink_mute_by_name(context_, DefaultSink, muted, onAnswered, this));
+}
+
+void PulseSink::sent(pa_operation *operation)
+{
     if (!operation) {
         drop();
         return;
@@ -106,11 +118,12 @@ void PulseSink::onSinkInfo(pa_context *, const pa_sink_info *info, int last, voi
     if (!info)
         return;
     sink->channels_.assign(info->volume.values, info->volume.values + info->volume.channels);
+    sink->muted_ = info->mute != 0;
     if (sink->channels_.empty())
         sink->drop();
 }
 
-void PulseSink::onVolumeSet(pa_context *, int success, void *self)
+void PulseSink::onAnswered(pa_context *, int success, void *self)
 {
     auto *sink = static_cast<PulseSink *>(self);
     --sink->unanswered_;

@@ -61,6 +61,27 @@ private slots:
         QCOMPARE(Pactl::sinkVolume(), 65536);
     }
 
+    // A fade's own connection to the server carries the wave output too: the
+    // plug-in's connection would only add wake-ups at the fade's end.
+    void aFadesConnectionCarriesTheWaveOutput()
+    {
+        Pactl::setSinkMuted(true);
+        AlsaMixer mixer;
+        QVERIFY(mixer.readMasterLevel().has_value()); // which also tells that "default" is a sound server
+        mixer.keepOpen(true);
+        const QStringList direct {QStringLiteral("Somnelle")};
+        // The plug-in does the work until the program's own connection is ready.
+        QTRY_VERIFY(mixer.setMasterLevel(1000) == Mixer::Access::Done && Pactl::ourClients() == direct);
+        QCOMPARE(mixer.readWaveVolume(), std::optional<quint32>(0u));
+        mixer.writeWaveVolume(0xFFFFFFFFu);
+        QCOMPARE(mixer.readWaveVolume(), std::optional<quint32>(0xFFFFFFFFu));
+        QTRY_VERIFY(!Pactl::sinkMuted());
+        mixer.writeWaveVolume(0);
+        QTRY_VERIFY(Pactl::sinkMuted());
+        QCOMPARE(Pactl::ourClients(), direct);
+        QCOMPARE(Pactl::sinkVolume(), qRound(1000 * 65536.0 / 65535.0));
+    }
+
     void failsQuicklyWithoutAServer()
     {
         AlsaMixer mixer;
