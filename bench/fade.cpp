@@ -10,16 +10,21 @@
 //   and the 40 after them, from which the rest of the 30 minutes is reckoned;
 //   its end's work is taken from the 2-minute fade's last second.
 // On a shared or virtual machine the cost of a tick depends on what else runs:
-// a tick is small work after a second's sleep, mostly cache refills. The three
-// of a round run back to back so that each ratio compares like with like, and
-// the medians over the rounds are what to quote. Run through bench/fade.sh,
-// which gives it a private sound server and Qt's offscreen platform.
+// a tick is small work after a second's sleep, mostly cache refills. On a
+// busy host each page first used after the sleep can cost microseconds (the
+// cold page column), so the pages a tick uses are printed too: they do not
+// depend on the host. The three of a round run back to back so that each
+// ratio compares like with like, and the medians over the rounds are what to
+// quote. Run through bench/fade.sh, which gives it a private sound server
+// and Qt's offscreen platform.
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <cstdio>
 #include <vector>
 #include <fcntl.h>
@@ -97,16 +102,47 @@ double PactlLoopCpuPerMinute(int seconds)
     return (ChildrenCpuSeconds() - before) / (seconds / 60.0);
 }
 
-// What a fade cost from Start to a checkpoint and from there to its end.
+// Forgets which of this process's pages were used, so that the next look
+// counts those used from now on.
+void ForgetUsedPages()
+{
+    const int file = open("/proc/self/clear_refs", O_WRONLY);
+    if (file >= 0) {
+        [[maybe_unused]] const ssize_t written = write(file, "1", 1);
+        close(file);
+    }
+}
+
+// The pages this process used since ForgetUsedPages; -1 when unknown. Read
+// with plain system calls, so that the look itself adds next to nothing.
+long UsedPages()
+{
+    static char text[4096];
+    const int file = open("/proc/self/smaps_rollup", O_RDONLY);
+    if (file < 0)
+        return -1;
+    const ssize_t size = read(file, text, sizeof text - 1);
+    close(file);
+    if (size <= 0)
+        return -1;
+    text[size] = 0;
+    const char *field = std::strstr(text, "Referenced:");
+    return field ? std::strtol(field + 11, nullptr, 10) / 4 : -1;
+}
+
+// What a fade cost from Start to a checkpoint and from there to its end,
+// and how many pages it used in one second holding one tick.
 struct FadeRun {
     Usage atStart, atCheckpoint, atEnd;
     double checkpointSeconds = 0, endSeconds = 0;
     double lastTickSeconds = -1; // when it handed over to the end action; -1 when cancelled before
+    long pagesInATick = -1;
 };
 
 // A fade of the given minutes from full volume, run to its end or cancelled
-// after `seconds`.
-FadeRun RunFade(int minutes, int seconds, int checkpointSeconds)
+// after `seconds`; the pages are counted from half a second after the tick
+// at `pagesAfterSeconds`.
+FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterSeconds)
 {
     QTemporaryDir folder;
     IniSettingsStore settings(folder.filePath(QStringLiteral("Somnelle.conf")));
@@ -139,6 +175,13 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds)
     QTimer measuredEnough;
     measuredEnough.setSingleShot(true);
     QObject::connect(&measuredEnough, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+    QTimer pagesFrom, pagesTo;
+    pagesFrom.setSingleShot(true);
+    pagesTo.setSingleShot(true);
+    QObject::connect(&pagesFrom, &QTimer::timeout, [] { ForgetUsedPages(); });
+    QObject::connect(&pagesTo, &QTimer::timeout, [&run] { run.pagesInATick = UsedPages(); });
+    pagesFrom.start(pagesAfterSeconds * 1000 + 500);
+    pagesTo.start(pagesAfterSeconds * 1000 + 1500);
     checkpoint.start(checkpointSeconds * 1000);
     measuredEnough.start(seconds * 1000 + 500);
     run.atStart = ProcessUsage();
@@ -214,14 +257,14 @@ int main(int argc, char *argv[])
     const int nightStartSeconds = 20;
     const int nightSteadySeconds = 40;
     std::printf("%d rounds: CPU s per minute of fade, (wake-ups per second), the loop's cost over the fade's\n", rounds);
-    std::printf("round  pactl loop   2-min fade, whole    30-min fade          cold page, us\n");
+    std::printf("round  pactl loop   2-min fade, whole    30-min fade          cold page, us   pages a tick, 2 / 30 min\n");
     std::vector<double> loops, shortFades, nightFades, shortRatios, nightRatios, wakeUps, lastTicksOff;
     double residentAfterFirstFade = 0;
     for (int round = 1; round <= rounds; ++round) {
         const double loop = PactlLoopCpuPerMinute(loopSeconds);
 
         // Checked just before the last tick: what follows is the end's work, the same for every fade.
-        const FadeRun whole = RunFade(2, 130, 119);
+        const FadeRun whole = RunFade(2, 130, 119, 60);
         const double shortFade = (whole.atEnd.cpuSeconds - whole.atStart.cpuSeconds) / 2;
         const double endCost = whole.atEnd.cpuSeconds - whole.atCheckpoint.cpuSeconds;
         const double shortWakeUps = (whole.atEnd.wakeUps - whole.atStart.wakeUps) / whole.endSeconds;
@@ -230,7 +273,8 @@ int main(int argc, char *argv[])
             residentAfterFirstFade = ProcStatusValue("VmRSS") / 1024.0;
 
         // The start's and the end's work count once in the 30 minutes, the steady rate for the rest of them.
-        const FadeRun night = RunFade(nightMinutes, nightStartSeconds + nightSteadySeconds, nightStartSeconds);
+        const FadeRun night = RunFade(nightMinutes, nightStartSeconds + nightSteadySeconds, nightStartSeconds,
+                                      nightStartSeconds + nightSteadySeconds / 2);
         const double startCost = night.atCheckpoint.cpuSeconds - night.atStart.cpuSeconds;
         const double steadySeconds = night.endSeconds - night.checkpointSeconds;
         const double steadyRate = (night.atEnd.cpuSeconds - night.atCheckpoint.cpuSeconds) / steadySeconds;
@@ -238,8 +282,9 @@ int main(int argc, char *argv[])
             = (startCost + steadyRate * (nightMinutes * 60 - night.checkpointSeconds) + endCost) / nightMinutes;
         const double nightWakeUps = (night.atEnd.wakeUps - night.atCheckpoint.wakeUps) / steadySeconds;
 
-        std::printf("%5d  %10.3f   %.4f (%.2f) %5.1f   %.4f (%.2f) %5.1f   %.2f\n", round, loop, shortFade, shortWakeUps,
-                    loop / shortFade, nightFade, nightWakeUps, loop / nightFade, ColdPageMicroseconds());
+        std::printf("%5d  %10.3f   %.4f (%.2f) %5.1f   %.4f (%.2f) %5.1f   %13.2f   %5ld / %ld\n", round, loop, shortFade,
+                    shortWakeUps, loop / shortFade, nightFade, nightWakeUps, loop / nightFade, ColdPageMicroseconds(),
+                    whole.pagesInATick, night.pagesInATick);
         std::fflush(stdout);
         loops.push_back(loop);
         shortFades.push_back(shortFade);
