@@ -7,61 +7,80 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+namespace {
+
+// A timerfd read from the event loop; -1 and no notifier when there is none.
+int newTimer(clockid_t clock, std::unique_ptr<QSocketNotifier> &notifier, std::function<void()> onRead)
+{
+    const int fd = timerfd_create(clock, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (fd >= 0) {
+        notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        notifier->setEnabled(false);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), std::move(onRead));
+    }
+    return fd;
+}
+
+} // namespace
+
 SystemClock::SystemClock()
 {
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
-        // A timer may wake a little early; a second never counts before its time.
-        if (started_.elapsed() < (seconds_ + 1) * 1000) {
-            scheduleNext();
-            return;
-        }
-        ++seconds_;
-        scheduleNext();
-        // Last: the callback may stop or restart the seconds.
-        const std::function<void()> onSecond = onSecond_;
-        onSecond();
+    secondsFd_ = newTimer(CLOCK_MONOTONIC, secondsNotifier_, [this] {
+        std::uint64_t expirations = 0;
+        if (read(secondsFd_, &expirations, sizeof expirations) == sizeof expirations)
+            secondsPassed(expirations);
     });
-
-    wakeFd_ = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (wakeFd_ >= 0) {
-        wakeNotifier_ = std::make_unique<QSocketNotifier>(wakeFd_, QSocketNotifier::Read);
-        wakeNotifier_->setEnabled(false);
-        QObject::connect(wakeNotifier_.get(), &QSocketNotifier::activated, wakeNotifier_.get(), [this] { wakeFired(); });
-    }
+    // Without a timerfd, Qt's timer: it keeps to whole seconds too, but skips those it came over a second late for.
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { secondsPassed(1); });
+    wakeFd_ = newTimer(CLOCK_REALTIME, wakeNotifier_, [this] { wakeFired(); });
 }
 
 SystemClock::~SystemClock()
 {
+    secondsNotifier_.reset();
     wakeNotifier_.reset();
-    if (wakeFd_ >= 0)
-        close(wakeFd_);
+    for (const int fd : {secondsFd_, wakeFd_})
+        if (fd >= 0)
+            close(fd);
 }
 
 void SystemClock::startSeconds(std::function<void()> onSecond)
 {
+    stopSeconds();
     onSecond_ = std::move(onSecond);
-    seconds_ = 0;
-    started_.start();
-    scheduleNext();
+    ++started_;
+    const itimerspec everySecond {{1, 0}, {1, 0}};
+    if (secondsFd_ >= 0 && timerfd_settime(secondsFd_, 0, &everySecond, nullptr) == 0)
+        secondsNotifier_->setEnabled(true);
+    else
+        timer_.start(1000);
 }
 
 void SystemClock::stopSeconds()
 {
-    timer_.stop();
     onSecond_ = nullptr;
+    timer_.stop();
+    if (secondsNotifier_) {
+        secondsNotifier_->setEnabled(false);
+        const itimerspec off {};
+        timerfd_settime(secondsFd_, 0, &off, nullptr);
+    }
+}
+
+void SystemClock::secondsPassed(quint64 count)
+{
+    // Each call may stop the seconds, or start them again from now.
+    const quint64 started = started_;
+    for (; count > 0 && onSecond_ && started == started_; --count) {
+        const std::function<void()> onSecond = onSecond_;
+        onSecond();
+    }
 }
 
 QDateTime SystemClock::localNow() const
 {
     return QDateTime::currentDateTime();
-}
-
-void SystemClock::scheduleNext()
-{
-    const qint64 due = (seconds_ + 1) * 1000 - started_.elapsed();
-    timer_.start(int(qMax<qint64>(0, due)));
 }
 
 void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)

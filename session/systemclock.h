@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <memory>
 
@@ -8,10 +7,11 @@
 
 class QSocketNotifier;
 
-// Seconds on the monotonic clock, each one aimed at its own deadline from the
-// start so that the time a tick's work takes does not add up; between ticks
-// the program sleeps in the event loop. A change of the wall clock does not
-// move them.
+// Seconds on the monotonic clock, each one at its own whole second from the
+// start (a periodic timerfd), so that the time a tick's work takes does not
+// add up; seconds that came late are all counted at once. Between ticks the
+// program sleeps in the event loop. A change of the wall clock does not move
+// them.
 // Wakes are timers on the wall clock (a timerfd on CLOCK_REALTIME): unlike
 // Qt's timers, which count only while the computer runs, they fire as soon as
 // it resumes past their time, and the kernel ends them early when the clock is set.
@@ -27,13 +27,14 @@ public:
     void stopWake() override;
 
 private:
-    void scheduleNext();
+    void secondsPassed(quint64 count);
     void wakeFired();
 
-    QTimer timer_;
-    QElapsedTimer started_;
-    qint64 seconds_ = 0;
+    QTimer timer_; // only without timerfds
+    int secondsFd_ = -1;
+    std::unique_ptr<QSocketNotifier> secondsNotifier_;
     std::function<void()> onSecond_;
+    quint64 started_ = 0; // how many times the seconds were started
 
     int wakeFd_ = -1;
     std::unique_ptr<QSocketNotifier> wakeNotifier_;
