@@ -21,6 +21,16 @@ int newTimer(clockid_t clock, std::unique_ptr<QSocketNotifier> &notifier, std::f
     return fd;
 }
 
+// Stops a timer made by newTimer, and anything it had counted.
+void disarm(int fd, QSocketNotifier *notifier)
+{
+    if (!notifier)
+        return;
+    notifier->setEnabled(false);
+    const itimerspec off {};
+    timerfd_settime(fd, 0, &off, nullptr);
+}
+
 } // namespace
 
 SystemClock::SystemClock()
@@ -61,11 +71,7 @@ void SystemClock::stopSeconds()
 {
     onSecond_ = nullptr;
     timer_.stop();
-    if (secondsNotifier_) {
-        secondsNotifier_->setEnabled(false);
-        const itimerspec off {};
-        timerfd_settime(secondsFd_, 0, &off, nullptr);
-    }
+    disarm(secondsFd_, secondsNotifier_.get());
 }
 
 void SystemClock::secondsPassed(quint64 count)
@@ -108,11 +114,7 @@ void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)
 void SystemClock::stopWake()
 {
     onWake_ = nullptr;
-    if (wakeNotifier_) {
-        wakeNotifier_->setEnabled(false);
-        const itimerspec off {};
-        timerfd_settime(wakeFd_, 0, &off, nullptr);
-    }
+    disarm(wakeFd_, wakeNotifier_.get());
 }
 
 void SystemClock::wakeFired()
