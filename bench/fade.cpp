@@ -126,8 +126,9 @@ long UsedPages()
     if (size <= 0)
         return -1;
     text[size] = 0;
-    const char *field = std::strstr(text, "Referenced:");
-    return field ? std::strtol(field + 11, nullptr, 10) / 4 : -1;
+    static const char referenced[] = "Referenced:";
+    const char *field = std::strstr(text, referenced);
+    return field ? std::strtol(field + sizeof referenced - 1, nullptr, 10) / 4 : -1;
 }
 
 // What a fade cost from Start to a checkpoint and from there to its end,
