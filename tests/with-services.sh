@@ -18,14 +18,28 @@ while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
 [ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
+here=$(cd "$(dirname "$0")" && pwd)
 root=$(mktemp -d /tmp/somnelle-test.XXXXXX)
-pids=()
+# Each process started here leads a process group of its own, listed in
+# $root/groups, so that ending those groups ends everything it started in turn.
+: >"$root/groups"
+spawn() {
+    setsid "$@" &
+    echo $! >>"$root/groups"
+}
 cleanup() {
-    [ -x "$root/sound/control" ] && "$root/sound/control" stop
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+    kill -- -"$(cat "$root/watchdog" 2>/dev/null)" 2>/dev/null || true
+    "$here/end-groups.sh" "$root"
     rm -rf "$root"
 }
 trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+# A SIGKILL (CTest's time-out) runs no trap: a watchdog outside this script's
+# process tree ends the groups once this script is gone.
+setsid -f bash -c 'echo $$ >"$2/watchdog"; while kill -0 "$1" 2>/dev/null; do sleep 0.2; done
+                   "$3" "$2"; rm -rf "$2"' watchdog $$ "$root" "$here/end-groups.sh" </dev/null >/dev/null 2>&1
 
 export HOME="$root/home" XDG_CONFIG_HOME="$root/config" XDG_RUNTIME_DIR="$root/run"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -36,48 +50,26 @@ unset XDG_CURRENT_DESKTOP DESKTOP_SESSION PULSE_SERVER DBUS_SESSION_BUS_ADDRESS
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$root/no-system-bus"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 
-# The tests' private sound server, $1 = pulse (PulseAudio) or pipewire (PipeWire with
-# WirePlumber, reached through pipewire-pulse), with a null sink as the default. The
+# The tests' private sound server, $1 = pulse or pipewire (see sound-server.sh). The
 # tests can stop and start it again: $SOMNELLE_TEST_SOUND_CONTROL stop|start.
 start_sound() {
-    local kind=$1 socket="$root/sound/native"
+    local kind=$1
     mkdir -p "$root/sound"
-    export PULSE_RUNTIME_PATH="$root/sound" PULSE_STATE_PATH="$root/sound" PULSE_SERVER="unix:$socket"
+    export PULSE_RUNTIME_PATH="$root/sound" PULSE_STATE_PATH="$root/sound" PULSE_SERVER="unix:$root/sound/native"
     export SOMNELLE_TEST_SOUND_CONTROL="$root/sound/control"
-    local servers
-    if [ "$kind" = pulse ]; then
-        servers="pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --use-pid-file=no \
---load='module-native-protocol-unix socket=$socket auth-anonymous=1' --load=module-always-sink"
-    else
+    if [ "$kind" = pipewire ]; then
         start_dbus
         mkdir -p "$root/sound/pipewire"
         # pipewire-pulse listens on $XDG_RUNTIME_DIR/pulse/native: ours, linked to the path above.
-        servers="pipewire & sleep 0.2; wireplumber & pipewire-pulse"
+        ln -s "$root/sound" "$XDG_RUNTIME_DIR/pulse"
     fi
     cat >"$SOMNELLE_TEST_SOUND_CONTROL" <<EOF
-#!/usr/bin/env bash
-set -u
-export PULSE_RUNTIME_PATH="$root/sound" PULSE_STATE_PATH="$root/sound" PULSE_SERVER="unix:$socket"
+#!/bin/sh
+export PULSE_RUNTIME_PATH="$PULSE_RUNTIME_PATH" PULSE_STATE_PATH="$PULSE_STATE_PATH" PULSE_SERVER="$PULSE_SERVER"
 export XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" DBUS_SESSION_BUS_ADDRESS="${DBUS_SESSION_BUS_ADDRESS:-}"
-case "\$1" in
-    stop)
-        pgid=\$(cat "$root/sound/pgid" 2>/dev/null) || exit 0
-        rm -f "$root/sound/pgid"
-        kill -- -"\$pgid" 2>/dev/null
-        for _ in \$(seq 100); do kill -0 -- -"\$pgid" 2>/dev/null || exit 0; sleep 0.05; done
-        kill -9 -- -"\$pgid" 2>/dev/null ;;
-    start)
-        setsid bash -c "$servers" >>"$root/sound/log" 2>&1 </dev/null &
-        echo \$! >"$root/sound/pgid"
-        for _ in \$(seq 200); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
-        pactl info >/dev/null 2>&1 || { echo "private sound server did not start:" >&2; cat "$root/sound/log" >&2; exit 1; }
-        pactl load-module module-null-sink sink_name=somnelle_test >/dev/null
-        for _ in \$(seq 100); do pactl set-default-sink somnelle_test 2>/dev/null && break; sleep 0.05; done
-        pactl set-sink-volume somnelle_test 100% ;;
-esac
+exec "$here/sound-server.sh" "$root/sound" $kind "\$1"
 EOF
     chmod +x "$SOMNELLE_TEST_SOUND_CONTROL"
-    [ "$kind" = pipewire ] && ln -s "$root/sound" "$XDG_RUNTIME_DIR/pulse"
     "$SOMNELLE_TEST_SOUND_CONTROL" start
     # ALSA's default device and mixer go to the private server only.
     printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$HOME/.asoundrc"
@@ -85,8 +77,7 @@ EOF
 
 # A bus daemon of our own at unix:path=$1 (session policy: it is ours alone).
 start_bus() {
-    dbus-daemon --session --nofork --nopidfile --address="unix:path=$1" >"$1.log" 2>&1 &
-    pids+=($!)
+    spawn dbus-daemon --session --nofork --nopidfile --address="unix:path=$1" >"$1.log" 2>&1
     for _ in $(seq 100); do [ -S "$1" ] && return; sleep 0.05; done
     echo "private D-Bus bus did not start:" >&2; cat "$1.log" >&2; exit 1
 }
@@ -105,8 +96,7 @@ start_logind() {
         "unix:path=$root/"*) ;;
         *) echo "refusing to run power tests on a system bus that is not the tests' own" >&2; exit 1 ;;
     esac
-    /usr/bin/python3 -m dbusmock --system --template logind -l "$SOMNELLE_TEST_LOGIND_LOG" >"$root/logind.out" 2>&1 &
-    pids+=($!)
+    spawn /usr/bin/python3 -m dbusmock --system --template logind -l "$SOMNELLE_TEST_LOGIND_LOG" >"$root/logind.out" 2>&1
     for _ in $(seq 200); do
         dbus-send --bus="$DBUS_SYSTEM_BUS_ADDRESS" --print-reply --dest=org.freedesktop.login1 \
             /org/freedesktop/login1 org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1 && return
@@ -122,8 +112,7 @@ start_xvfb() {
         [ -e "/tmp/.X11-unix/X${display#:}" ] || break
     done
     # -noreset: the server must not restart when its last client leaves.
-    Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -noreset >"$root/xvfb.log" 2>&1 &
-    pids+=($!)
+    spawn Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -noreset >"$root/xvfb.log" 2>&1
     export DISPLAY=$display QT_QPA_PLATFORM=xcb
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.05; done
     echo "private virtual display did not start:" >&2; cat "$root/xvfb.log" >&2; exit 1
@@ -159,4 +148,7 @@ for service in "${services[@]}"; do
     esac
 done
 
-"${run_as[@]}" "$@"
+spawn "${run_as[@]}" "$@"
+status=0
+wait $! || status=$?
+exit $status

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Ends every process group that with-services.sh started under its folder $1:
+# those listed in $1/groups and the sound server's current one. TERM first,
+# KILL for whatever is still there after two seconds.
+set -u
+groups=$(cat "$1/groups" "$1/sound/pgid" 2>/dev/null)
+[ -n "$groups" ] || exit 0
+alive() { for g in $groups; do kill -0 -- -"$g" 2>/dev/null && return 0; done; return 1; }
+for g in $groups; do kill -TERM -- -"$g" 2>/dev/null; done
+for _ in $(seq 40); do alive || exit 0; sleep 0.05; done
+for g in $groups; do kill -KILL -- -"$g" 2>/dev/null; done
+exit 0
