@@ -1,6 +1,7 @@
 #include "ui/jpegdecoder.h"
 
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
 
 #include <jpeglib.h>
@@ -20,6 +21,47 @@ struct ErrorManager {
 
 void ignoreMessage(j_common_ptr) {}
 
+// The two functions that call setjmp hold only C data: a longjmp that skipped
+// a C++ object's destructor would be undefined. The image, whose size is
+// known only once the header is read, lives in DecodeJpeg between the two.
+
+// Reads the header and starts decoding to RGB; on damaged data, false with
+// nothing left to free.
+bool startDecoding(jpeg_decompress_struct *info, ErrorManager *errors, const unsigned char *data,
+                   unsigned long size)
+{
+    info->err = jpeg_std_error(&errors->base);
+    errors->base.error_exit = escapeOnError;
+    errors->base.output_message = ignoreMessage;
+    if (setjmp(errors->escape)) {
+        jpeg_destroy_decompress(info);
+        return false;
+    }
+    jpeg_create_decompress(info);
+    jpeg_mem_src(info, data, size);
+    jpeg_read_header(info, TRUE);
+    info->out_color_space = JCS_RGB;
+    jpeg_start_decompress(info);
+    return true;
+}
+
+// Decodes every row into pixels, which has room for them, and frees the
+// decoder; false on damaged data.
+bool readRows(jpeg_decompress_struct *info, ErrorManager *errors, unsigned char *pixels, std::size_t stride)
+{
+    if (setjmp(errors->escape)) {
+        jpeg_destroy_decompress(info);
+        return false;
+    }
+    while (info->output_scanline < info->output_height) {
+        JSAMPROW row = pixels + info->output_scanline * stride;
+        jpeg_read_scanlines(info, &row, 1);
+    }
+    jpeg_finish_decompress(info);
+    jpeg_destroy_decompress(info);
+    return true;
+}
+
 } // namespace
 
 QImage DecodeJpeg(const QByteArray &data)
@@ -29,35 +71,17 @@ QImage DecodeJpeg(const QByteArray &data)
 
     jpeg_decompress_struct info {};
     ErrorManager errors {};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = escapeOnError;
-    errors.base.output_message = ignoreMessage;
-
-    // Declared before setjmp so that its value is well defined after a jump.
-    QImage image;
-    if (setjmp(errors.escape)) {
-        jpeg_destroy_decompress(&info);
+    if (!startDecoding(&info, &errors, reinterpret_cast<const unsigned char *>(data.constData()),
+                       static_cast<unsigned long>(data.size())))
         return {};
-    }
 
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.constData()),
-                 static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
+    QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                 QImage::Format_RGB888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
         return {};
     }
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    if (!readRows(&info, &errors, image.bits(), static_cast<std::size_t>(image.bytesPerLine())))
+        return {};
     return image;
 }
