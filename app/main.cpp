@@ -5,9 +5,11 @@
 #include "app/application.h"
 #include "app/sessionstate.h"
 #include "app/somnelle.h"
+#include "app/unixsignals.h"
 #include "audio/alsachime.h"
 #include "audio/alsamixer.h"
 #include "session/desktopshell.h"
+#include "session/filenamebytes.h"
 #include "session/logindpower.h"
 #include "session/mprisplayers.h"
 #include "session/sleepinhibitor.h"
@@ -45,7 +47,10 @@ int main(int argc, char *argv[])
     AlsaChime chime;
     const Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] { std::_Exit(0); },
                              [] { QCoreApplication::exit(0); }};
-    Somnelle somnelle(state, platform, QCoreApplication::arguments().mid(1));
+    // From argv itself, where Qt has taken out its own options: a start file's name keeps its bytes.
+    Somnelle somnelle(state, platform, ProgramArguments(argc, argv));
+    const UnixSignals unixSignals;
+    QObject::connect(&unixSignals, &UnixSignals::received, &app, [&somnelle] { somnelle.endBySignal(); });
     somnelle.form().show();
     return app.exec();
 }

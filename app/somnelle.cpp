@@ -6,8 +6,10 @@
 
 Somnelle::Somnelle(SessionState &state, const Platform &platform, QStringList arguments)
     : settings_(platform.settings)
+    , exitProcess_(platform.exitProcess)
+    , quitApplication_(platform.quitApplication)
     , arguments_(std::move(arguments))
-    , form_(std::make_unique<TForm1>(*this, platform.shell, platform.exitProcess))
+    , form_(std::make_unique<TForm1>(*this, platform.shell, [this] { exitProgram(); }))
     , volume_(state, platform.mixer, *form_)
     , session_({state, *form_, *form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
                 platform.shell, platform.clock, platform.players, platform.chime, platform.dataFolder, platform.quitApplication, platform.showError})
@@ -56,9 +58,24 @@ void Somnelle::startCancelClicked()
     session_.SpeedButton1Click();
 }
 
-void Somnelle::windowClicked()
+bool Somnelle::windowClicked()
 {
-    session_.silenceChime();
+    return session_.silenceChime();
+}
+
+void Somnelle::exitProgram()
+{
+    // Muted for the night, the output would stay muted for good.
+    if (session_.isWaitingForWakeUp())
+        session_.cancel();
+    exitProcess_();
+}
+
+void Somnelle::endBySignal()
+{
+    if (session_.isRunning())
+        session_.cancel();
+    quitApplication_();
 }
 
 bool Somnelle::closeRequested()

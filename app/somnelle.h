@@ -53,10 +53,18 @@ public:
     void mouseWheel(bool up) override;
     void startCancelClicked() override;
     bool closeRequested() override;
-    void windowClicked() override;
+    // A signal to end (a logout, a shutdown, Ctrl+C): the session ends as
+    // Cancel ends it, then the program.
+    void endBySignal();
+    bool windowClicked() override;
 
 private:
+    // The Exit button: at once; while waiting for the wake-up, with the wave output given back first.
+    void exitProgram();
+
     SettingsStore &settings_;
+    std::function<void()> exitProcess_;
+    std::function<void()> quitApplication_;
     QStringList arguments_;
     std::unique_ptr<TForm1> form_;
     VolumeControl volume_;

@@ -1,14 +1,29 @@
 #include "audio/alsachime.h"
 
 #include <alsa/asoundlib.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr unsigned Rate = 44100;
 constexpr double Pi = 3.14159265358979323846;
+
+// How long a caller waits on the worker: for the open's result at a start, for
+// the worker's end at a stop. A server that answers needs a few milliseconds.
+constexpr std::chrono::milliseconds OpenWait {150};
+constexpr std::chrono::milliseconds StopWait {100};
 
 // One pass of the chime: three tones of a major chord, each with a soft
 // attack and a long bell-like decay, then a rest; about three seconds.
@@ -33,12 +48,115 @@ std::vector<short> chimeSamples()
     return samples;
 }
 
+snd_pcm_t *openDevice(const char *device)
+{
+    snd_pcm_t *pcm = nullptr;
+    // Non-blocking, so that the worker waits for room in poll(), where a stop wakes it.
+    if (snd_pcm_open(&pcm, device, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
+        return nullptr;
+    // A short buffer, so that a stop is heard within a tenth of a second.
+    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, Rate, 1, 100000) < 0) {
+        snd_pcm_close(pcm);
+        return nullptr;
+    }
+    return pcm;
+}
+
 } // namespace
+
+// The worker never touches the AlsaChime: everything it needs is its own or here.
+struct AlsaChime::Worker {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool opened = false;     // the open returned; set under the mutex
+    bool openFailed = false; // written before opened is set, never after
+    bool finished = false;   // the device is closed; set under the mutex
+    std::atomic<bool> stopping {false};
+    const int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); // wakes play() for a stop; poll() ignores a -1
+
+    Worker() = default;
+    Worker(const Worker &) = delete;
+    Worker &operator=(const Worker &) = delete;
+    ~Worker()
+    {
+        if (wake >= 0)
+            close(wake);
+    }
+
+    void run(const QByteArray &device, int seconds);
+    void play(snd_pcm_t *pcm, int seconds);
+
+    void set(bool Worker::*flag)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        this->*flag = true;
+        changed.notify_all();
+    }
+    bool waitFor(bool Worker::*flag, std::chrono::milliseconds bound)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return changed.wait_for(lock, bound, [&] { return this->*flag; });
+    }
+};
+
+void AlsaChime::Worker::run(const QByteArray &device, int seconds)
+{
+    snd_pcm_t *pcm = openDevice(device.constData());
+    openFailed = !pcm;
+    set(&Worker::opened);
+    if (pcm) {
+        try {
+            play(pcm, seconds);
+        } catch (const std::exception &) {
+            // No memory for the samples: the chime ends as at a lost device.
+        }
+        if (stopping)
+            snd_pcm_drop(pcm);
+        else if (snd_pcm_nonblock(pcm, 0) == 0) // a non-blocking drain would cut the last tone off
+            snd_pcm_drain(pcm);
+        snd_pcm_close(pcm);
+    }
+    set(&Worker::finished);
+}
+
+void AlsaChime::Worker::play(snd_pcm_t *pcm, int seconds)
+{
+    const std::vector<short> pass = chimeSamples();
+    const int pcmFds = snd_pcm_poll_descriptors_count(pcm);
+    if (pcmFds <= 0)
+        return;
+    std::vector<pollfd> fds(size_t(pcmFds) + 1);
+    if (snd_pcm_poll_descriptors(pcm, fds.data(), unsigned(pcmFds)) != pcmFds)
+        return;
+    fds.back() = {wake, POLLIN, 0};
+    const size_t total = size_t(seconds) * Rate;
+    const size_t chunk = Rate / 20;
+    for (size_t written = 0; written < total && !stopping;) {
+        const size_t at = written % pass.size();
+        const size_t count = std::min({chunk, pass.size() - at, total - written});
+        snd_pcm_sframes_t done = snd_pcm_writei(pcm, pass.data() + at, count);
+        if (done == -EAGAIN) {
+            if (poll(fds.data(), fds.size(), -1) < 0 && errno != EINTR)
+                return;
+            // The plug-in's descriptors must be read through ALSA, or they stay ready.
+            unsigned short revents = 0;
+            snd_pcm_poll_descriptors_revents(pcm, fds.data(), unsigned(pcmFds), &revents);
+            continue;
+        }
+        if (done < 0)
+            done = snd_pcm_recover(pcm, int(done), 1) < 0 ? -1 : 0;
+        if (done < 0)
+            return; // the device went away
+        written += size_t(done);
+    }
+}
 
 AlsaChime::AlsaChime(QByteArray device, int seconds)
     : device_(std::move(device))
     , seconds_(seconds)
 {
+    silentCheck_.setSingleShot(true);
+    QObject::connect(&silentCheck_, &QTimer::timeout, &silentCheck_, [this] { answerWhenSilent(); });
 }
 
 AlsaChime::~AlsaChime()
@@ -48,49 +166,68 @@ AlsaChime::~AlsaChime()
 
 bool AlsaChime::start()
 {
-    stop();
-    snd_pcm_t *pcm = nullptr;
-    if (snd_pcm_open(&pcm, device_.constData(), SND_PCM_STREAM_PLAYBACK, 0) < 0)
-        return false;
-    // A short buffer, so that a stop is heard within a tenth of a second.
-    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, Rate, 1, 100000) < 0) {
-        snd_pcm_close(pcm);
+    // A chime still playing is let go without a wait: the open's wait is all the caller can spare.
+    release(std::chrono::milliseconds::zero());
+    try {
+        auto worker = std::make_shared<Worker>();
+        thread_ = std::thread(&Worker::run, worker, device_, seconds_);
+        worker_ = std::move(worker);
+    } catch (const std::exception &) {
+        return false; // no memory or no thread for the worker
+    }
+    // A server that has not answered yet counts as there: the chime sounds when
+    // it does, and ends by itself should the open fail after all.
+    if (worker_->waitFor(&Worker::opened, OpenWait) && worker_->openFailed) {
+        stop();
         return false;
     }
-    stopping_ = false;
-    playing_ = true;
-    worker_ = std::thread([this, pcm] {
-        const std::vector<short> pass = chimeSamples();
-        const size_t total = size_t(seconds_) * Rate;
-        const size_t chunk = Rate / 20;
-        for (size_t written = 0; written < total && !stopping_;) {
-            const size_t at = written % pass.size();
-            const size_t count = std::min({chunk, pass.size() - at, total - written});
-            snd_pcm_sframes_t done = snd_pcm_writei(pcm, pass.data() + at, count);
-            if (done < 0)
-                done = snd_pcm_recover(pcm, int(done), 1) < 0 ? -1 : 0;
-            if (done < 0)
-                break; // the device went away
-            written += size_t(done);
-        }
-        if (stopping_)
-            snd_pcm_drop(pcm);
-        else
-            snd_pcm_drain(pcm);
-        snd_pcm_close(pcm);
-        playing_ = false;
-    });
     return true;
 }
 
 void AlsaChime::stop()
 {
-    stopping_ = true;
-    if (worker_.joinable())
-        worker_.join();
+    release(StopWait);
+    answerWhenSilent();
+}
+
+void AlsaChime::whenSilent(std::function<void()> done)
+{
+    whenSilent_ = std::move(done);
+    answerWhenSilent();
+}
+
+void AlsaChime::answerWhenSilent()
+{
+    if (!whenSilent_)
+        return;
+    // The worker never calls into this object (it may outlive it), so a chime
+    // that plays out is noticed by a look every quarter of a second.
+    if (isPlaying()) {
+        silentCheck_.start(250);
+        return;
+    }
+    silentCheck_.stop();
+    std::exchange(whenSilent_, nullptr)();
+}
+
+void AlsaChime::release(std::chrono::milliseconds bound)
+{
+    if (!worker_)
+        return;
+    worker_->stopping = true;
+    eventfd_write(worker_->wake, 1);
+    // Joined only when done; a worker held up by the server is let go.
+    if (worker_->waitFor(&Worker::finished, bound))
+        thread_.join();
+    else
+        thread_.detach();
+    worker_.reset();
 }
 
 bool AlsaChime::isPlaying() const
 {
-    return playing_;
+    if (!worker_)
+        return false;
+    const std::lock_guard<std::mutex> lock(worker_->mutex);
+    return !worker_->finished;
 }

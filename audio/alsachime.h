@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <atomic>
+#include <QTimer>
+#include <chrono>
+#include <memory>
 #include <thread>
 
 #include "audio/chime.h"
@@ -9,6 +11,12 @@
 // The chime on an ALSA PCM device ("default": the sound server), played by a
 // worker thread for 60 seconds or until stopped: a few soft bell tones that
 // rise and ring out, again and again. The samples are synthesised here.
+//
+// Through a sound server's plug-in every PCM call, the open included, waits
+// for as long as the server does not answer (a hung or stopped server). So
+// the worker also opens the device, and the caller waits for it only briefly:
+// a worker that is still held up then is let go, and ends by itself once the
+// server answers again.
 class AlsaChime : public Chime {
 public:
     explicit AlsaChime(QByteArray device = "default", int seconds = 60);
@@ -17,11 +25,22 @@ public:
     bool start() override;
     void stop() override;
     bool isPlaying() const override;
+    void whenSilent(std::function<void()> done) override;
 
 private:
+    // What the worker shares with this object; the worker keeps it alive, so
+    // it may outlive both the stop() that let it go and this object.
+    struct Worker;
+
+    // Stops the worker and waits at most bound for it to end.
+    void release(std::chrono::milliseconds bound);
+    // Calls whenSilent_ once nothing plays.
+    void answerWhenSilent();
+
     QByteArray device_;
     int seconds_;
-    std::thread worker_;
-    std::atomic<bool> stopping_ {false};
-    std::atomic<bool> playing_ {false};
+    std::shared_ptr<Worker> worker_;
+    std::thread thread_;
+    std::function<void()> whenSilent_;
+    QTimer silentCheck_;
 };

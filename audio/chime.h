@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // A wake-up sound of the program's own, for when the start file cannot play.
 class Chime {
 public:
@@ -9,4 +11,7 @@ public:
     virtual bool start() = 0;
     virtual void stop() = 0;
     virtual bool isPlaying() const = 0;
+    // Calls done on this thread once the chime has played out or been
+    // stopped; at once when it is silent. A new call replaces the old one.
+    virtual void whenSilent(std::function<void()> done) = 0;
 };

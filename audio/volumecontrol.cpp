@@ -24,7 +24,10 @@ void VolumeControl::followMixer()
     // During a session the fade has control.
     if (state_.SessionIdle != 1)
         return;
-    if (const std::optional<quint16> level = mixer_.readMasterLevel())
+    // Our own writes come back as changes too; a level we already hold is no
+    // news, and showing it again would lose a readout of the exact percent set.
+    const std::optional<quint16> level = mixer_.readMasterLevel();
+    if (level && *level != state_.CurrentLevel)
         showMixerLevel(*level);
 }
 

@@ -57,12 +57,12 @@ public:
     qint64 endedAtNs = -1;
 
     void EnableShutdownPrivilege(Action) override {}
-    void powerOff() override
+    void powerOff(std::function<void(const QString &)>) override
     {
         endedAtNs = sinceStart->nsecsElapsed();
         QCoreApplication::exit(0);
     }
-    void suspend(std::function<void()>) override { powerOff(); }
+    void suspend(std::function<void(const QString &)> answered) override { powerOff(answered); }
 };
 
 // The computer is not kept awake for a benchmark.

@@ -5,31 +5,46 @@
 namespace {
 
 constexpr qint64 LookEveryMs = 60000;
+constexpr qint64 HalfADaySecs = 12 * 3600;
 
-// The alarm's minute on that day, or the first minute after it that the clock shows.
-QDateTime onDay(QDate day, QTime alarm)
+// The moments of that day when the clock reads the alarm's minute, earliest
+// first: one, two in the hour that repeats when the clock is set back, or,
+// when the clock skips that minute, the first minute after the gap.
+QList<QDateTime> onDay(QDate day, QTime alarm)
 {
     for (int later = 0; later < 24 * 60; ++later) {
         const QTime minute = alarm.addSecs(later * 60);
         const QDateTime candidate(day, minute);
-        if (candidate.isValid() && candidate.time() == minute && candidate.date() == day)
-            return candidate;
+        if (!candidate.isValid() || candidate.time() != minute || candidate.date() != day)
+            continue;
+        // Whichever of a repeated minute's two moments Qt picked, the other lies
+        // one offset change away from it.
+        const int setBack = candidate.addSecs(-HalfADaySecs).offsetFromUtc()
+            - candidate.addSecs(HalfADaySecs).offsetFromUtc();
+        QList<QDateTime> moments;
+        for (const qint64 shift : {-qint64(setBack), qint64(0), qint64(setBack)}) {
+            const QDateTime moment = candidate.addSecs(shift);
+            if ((shift == 0 || setBack > 0) && moment.time() == minute && moment.date() == day
+                && !moments.contains(moment))
+                moments << moment;
+        }
+        return moments;
     }
-    return QDateTime(day.addDays(1), QTime(0, 0));
+    return {QDateTime(day.addDays(1), QTime(0, 0))};
 }
 
 } // namespace
 
-QDateTime NextAlarmTime(const QDateTime &now, QTime alarm, bool tomorrow)
+QDateTime NextAlarmTime(const QDateTime &now, QTime alarm, QDate earliestDay)
 {
     alarm = QTime(alarm.hour(), alarm.minute());
-    if (tomorrow)
-        return onDay(now.date().addDays(1), alarm);
     const QTime clock = now.time();
-    if (clock.hour() == alarm.hour() && clock.minute() == alarm.minute())
+    if (now.date() >= earliestDay && clock.hour() == alarm.hour() && clock.minute() == alarm.minute())
         return now;
-    const QDateTime today = onDay(now.date(), alarm);
-    return today > now ? today : onDay(now.date().addDays(1), alarm);
+    for (QDate day = qMax(earliestDay, now.date());; day = day.addDays(1))
+        for (const QDateTime &moment : onDay(day, alarm))
+            if (moment > now)
+                return moment;
 }
 
 AlarmWait::AlarmWait(Clock &clock)

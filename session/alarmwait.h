@@ -5,11 +5,13 @@
 
 class Clock;
 
-// The first moment at or after now when the local clock reads the alarm's
-// hour and minute: now itself when it reads them already. With tomorrow, the
-// first such moment after the next midnight. A time that the clock skips
-// (a daylight-saving gap) becomes the first minute after the gap.
-QDateTime NextAlarmTime(const QDateTime &now, QTime alarm, bool tomorrow);
+// The first moment at or after now, on earliestDay or later, when the local
+// clock reads the alarm's hour and minute: now itself when it reads them
+// already. earliestDay is today, or for "Tomorrow" the day after the session
+// started. A time that the clock skips (a daylight-saving gap) becomes the
+// first minute after the gap; a time that it shows twice (the hour repeated
+// when it is set back) counts at either of its two moments.
+QDateTime NextAlarmTime(const QDateTime &now, QTime alarm, QDate earliestDay);
 
 // Waits for a moment on the wall clock, asleep in the event loop. It looks at
 // the clock at least once a minute and at its deadline, so a suspend or a

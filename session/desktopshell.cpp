@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QProcess>
 
+#include "session/filenamebytes.h"
+
 void DesktopShell::open(const QUrl &url)
 {
     // The result is not examined: a missing handler is not the user's problem at 3 a.m.
@@ -15,7 +17,11 @@ void DesktopShell::openFile(const QString &pathOrUrl, std::function<void(bool op
     // exactly as it stands and its exit status tells whether a program took it.
     auto *process = new QProcess;
     process->setProgram(QStringLiteral("xdg-open"));
-    process->setArguments({pathOrUrl});
+    // A path whose bytes are not UTF-8 would lose them on the way to the
+    // process; as a file URL its bytes travel percent-encoded.
+    const QByteArray bytes = EncodeFileName(pathOrUrl);
+    const bool keepsBytes = bytes == pathOrUrl.toUtf8() || !pathOrUrl.startsWith(QLatin1Char('/'));
+    process->setArguments({keepsBytes ? pathOrUrl : QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/"))});
     process->setStandardInputFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process, [process, done](int exitCode, QProcess::ExitStatus status) {
         process->deleteLater();

@@ -14,9 +14,11 @@ const QString Manager = QStringLiteral("org.freedesktop.login1.Manager");
 constexpr int QuestionTimeoutMs = 5000;
 constexpr int ActionTimeoutMs = 25000;
 
-void reportFailure(const QString &what, const QDBusMessage &reply)
+// The reason for a refusal as logind gives it, and on standard error too.
+QString refusal(const QString &what, const QDBusMessage &reply)
 {
     qWarning().noquote() << QStringLiteral("Somnelle: %1: %2 (%3)").arg(what, reply.errorMessage(), reply.errorName());
+    return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
 }
 
 } // namespace
@@ -51,7 +53,7 @@ void LogindPower::EnableShutdownPrivilege(Action chosen)
             if (!chosenOne)
                 return;
             if (reply.type() == QDBusMessage::ErrorMessage) {
-                reportFailure(QStringLiteral("cannot ask whether the computer may %1").arg(verb), reply);
+                refusal(QStringLiteral("cannot ask whether the computer may %1").arg(verb), reply);
                 return;
             }
             const QString answer = reply.arguments().value(0).toString();
@@ -62,19 +64,18 @@ void LogindPower::EnableShutdownPrivilege(Action chosen)
     }
 }
 
-void LogindPower::powerOff()
+void LogindPower::powerOff(std::function<void(const QString &reason)> refused)
 {
-    call(QStringLiteral("PowerOff"), {false}, ActionTimeoutMs, [](const QDBusMessage &reply) {
+    call(QStringLiteral("PowerOff"), {false}, ActionTimeoutMs, [refused = std::move(refused)](const QDBusMessage &reply) {
         if (reply.type() == QDBusMessage::ErrorMessage)
-            reportFailure(QStringLiteral("power-off refused"), reply);
+            refused(refusal(QStringLiteral("power-off refused"), reply));
     });
 }
 
-void LogindPower::suspend(std::function<void()> answered)
+void LogindPower::suspend(std::function<void(const QString &refusal)> answered)
 {
     call(QStringLiteral("Suspend"), {false}, ActionTimeoutMs, [answered = std::move(answered)](const QDBusMessage &reply) {
-        if (reply.type() == QDBusMessage::ErrorMessage)
-            reportFailure(QStringLiteral("suspend refused"), reply);
-        answered();
+        answered(reply.type() == QDBusMessage::ErrorMessage ? refusal(QStringLiteral("suspend refused"), reply)
+                                                            : QString());
     });
 }

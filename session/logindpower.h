@@ -7,15 +7,15 @@
 
 // Power-off and suspend through systemd-logind on the system bus. Every call
 // is asynchronous with a timeout, so a slow or absent logind never freezes
-// the window; refusals are written to standard error.
+// the window; refusals are written to standard error and handed back.
 class LogindPower : public QObject, public Power {
     Q_OBJECT
 public:
     explicit LogindPower(const QDBusConnection &systemBus, QObject *parent = nullptr);
 
     void EnableShutdownPrivilege(Action chosen) override;
-    void powerOff() override;
-    void suspend(std::function<void()> answered) override;
+    void powerOff(std::function<void(const QString &reason)> refused) override;
+    void suspend(std::function<void(const QString &refusal)> answered) override;
 
 private:
     void call(const QString &method, const QVariantList &arguments, int timeoutMs,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 // Leaving the computer at the end of a session: power-off or suspend.
@@ -11,9 +12,11 @@ public:
     // At the start of every session: asks whether the chosen action will be
     // allowed, so that a refusal is known before the user falls asleep.
     virtual void EnableShutdownPrivilege(Action chosen) = 0;
-    // Returns at once; the system carries it out.
-    virtual void powerOff() = 0;
-    // Returns at once; answered runs when the request has been answered,
-    // refused or timed out (after the computer resumes, in practice).
-    virtual void suspend(std::function<void()> answered) = 0;
+    // Both return at once. A refusal (or no answer in time) comes back with
+    // the system's reason, never empty.
+    // Power-off: refused runs only when it is refused; otherwise the system carries it out.
+    virtual void powerOff(std::function<void(const QString &reason)> refused) = 0;
+    // Suspend: answered runs when the request has been answered (after the
+    // computer resumes, in practice), with an empty refusal when it was carried out.
+    virtual void suspend(std::function<void(const QString &refusal)> answered) = 0;
 };

@@ -44,7 +44,9 @@ SessionController::SessionController(Parts parts)
 
 void SessionController::SpeedButton1Click()
 {
-    silenceChime();
+    // While the chime sounds, Start only silences it, like a click anywhere on the window.
+    if (silenceChime())
+        return;
     if (p_.state.SessionIdle != 1) {
         cancel();
         return;
@@ -90,6 +92,7 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     p_.awake.hold();
 
     wakeUpPercent_ = wakeUpPercent;
+    startDay_ = p_.clock.localNow().date();
     p_.volume.refreshIfUnwatched();
     seconds_ = quint16(minutes * 60);
     step_ = quint16(p_.state.CurrentLevel / seconds_ + 1);
@@ -140,8 +143,10 @@ void SessionController::runEndAction()
     } else if (p_.view.isChoiceChecked(SetupView::AlarmMode) && wakeUpPercent_) {
         p_.view.setStatusText(QStringLiteral("Soon to get up..."));
         phase_ = Phase::WaitingForWakeUp;
-        alarm_.start(NextAlarmTime(p_.clock.localNow(), p_.view.alarmDateTime().time(), p_.view.tomorrow()),
-                     [this] { WakeUp(); });
+        // "Tomorrow" means the morning after the evening the session started, even when the fade ends past midnight.
+        const QDateTime now = p_.clock.localNow();
+        const QDate earliestDay = p_.view.tomorrow() ? startDay_.addDays(1) : now.date();
+        alarm_.start(NextAlarmTime(now, p_.view.alarmDateTime().time(), earliestDay), [this] { WakeUp(); });
     } else {
         finish();
     }
@@ -154,11 +159,19 @@ void SessionController::leaveTheComputer(bool suspend)
     p_.awake.release([this, suspend] {
         if (phase_ != Phase::LeavingTheComputer)
             return; // cancelled while the lock was being given back
+        // A refusal is shown where the user looks on waking up to a computer that is still on.
         if (suspend) {
-            // The program ends once the computer has resumed, or at once when the suspend is refused.
-            p_.power.suspend([this] { p_.quitApplication(); });
+            // The program ends once the computer has resumed; after a refusal it stays, idle.
+            p_.power.suspend([this](const QString &refusal) {
+                if (refusal.isEmpty())
+                    p_.quitApplication();
+                else
+                    p_.view.setStatusText(QStringLiteral("Suspend refused: %1").arg(refusal));
+            });
         } else {
-            p_.power.powerOff();
+            p_.power.powerOff([this](const QString &refusal) {
+                p_.view.setStatusText(QStringLiteral("Power-off refused: %1").arg(refusal));
+            });
         }
         finish();
     });
@@ -172,8 +185,9 @@ void SessionController::WakeUp()
     p_.volumeView.setSliderPosition(p_.state.CurrentLevel);
     p_.volumeView.ShowVolumeReadout(percent);
     p_.volume.ApplyMasterLevel();
-    // A wave volume that could not be read is given back as fully on.
-    p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
+    // The user asked to be woken at a volume: a wave output that was muted, or
+    // could not be read, before the session is turned fully on.
+    p_.mixer.writeWaveVolume(savedWave_.value_or(0) != 0 ? *savedWave_ : 0xFFFFFFFFu);
     const QString name = p_.view.startFile();
     const QString file = ResolveStartFile(name, {QDir::currentPath(), p_.dataFolder});
     p_.view.setStatusText(QString());
@@ -181,9 +195,12 @@ void SessionController::WakeUp()
     if (StartFileIsMissing(file)) {
         ringChime(QStringLiteral("Start file not found: %1").arg(name));
     } else {
+        openingStartFile_ = true;
         p_.shell.openFile(file, [this, name](bool opened) {
+            openingStartFile_ = false;
             if (!opened)
                 ringChime(QStringLiteral("Could not open %1").arg(name));
+            quitIfAsked();
         });
     }
     finish();
@@ -197,9 +214,12 @@ void SessionController::ringChime(const QString &reason)
         p_.view.setStatusText(reason + QStringLiteral("; no sound device for the chime either"));
 }
 
-void SessionController::silenceChime()
+bool SessionController::silenceChime()
 {
+    if (!p_.chime.isPlaying())
+        return false;
     p_.chime.stop();
+    return true;
 }
 
 void SessionController::finish()
@@ -222,6 +242,8 @@ void SessionController::cancel()
         p_.mixer.keepOpen(false);
     } else if (phase_ != Phase::Idle) {
         // After the fade, before the end action: give the wave output back what the fade took.
+        if (phase_ == Phase::WaitingForWakeUp)
+            p_.view.setStatusText(QString()); // nothing is coming any more
         alarm_.stop();
         p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
     }
@@ -243,16 +265,30 @@ void SessionController::returnToIdle()
 
 bool SessionController::closeRequested()
 {
-    if (!isRunning())
+    if (!isRunning() && !wakeUpSounding())
         return true;
     quitWhenDone_ = true;
+    quitIfAsked(); // after the wake-up: once it has been heard
     return false;
+}
+
+bool SessionController::wakeUpSounding() const
+{
+    return openingStartFile_ || p_.chime.isPlaying();
 }
 
 void SessionController::quitIfAsked()
 {
-    if (quitWhenDone_) {
-        quitWhenDone_ = false;
-        p_.quitApplication();
+    if (!quitWhenDone_ || isRunning())
+        return;
+    // The wake-up must be heard: the desktop's answer about the start file
+    // first, then the chime, played out or silenced.
+    if (openingStartFile_)
+        return; // asked again when the answer comes
+    if (p_.chime.isPlaying()) {
+        p_.chime.whenSilent([this] { quitIfAsked(); });
+        return;
     }
+    quitWhenDone_ = false;
+    p_.quitApplication();
 }

@@ -51,8 +51,13 @@ public:
     // Closing the window while a session runs ends the program when the session ends.
     // Answers whether the window may close now.
     bool closeRequested();
-    // A click anywhere on the window silences the wake-up chime.
-    void silenceChime();
+    // A click anywhere on the window silences the wake-up chime; answers
+    // whether it was sounding, so that the click does nothing else.
+    bool silenceChime();
+    // Ends a running session as Cancel does: the level stays, the wave output
+    // muted at the fade's end is given back, the locks are released. For a
+    // program about to end (a signal, or Exit while waiting for the wake-up).
+    void cancel();
 
     bool isRunning() const { return phase_ != Phase::Idle; }
     bool isWaitingForWakeUp() const { return phase_ == Phase::WaitingForWakeUp; }
@@ -70,7 +75,9 @@ private:
     void ringChime(const QString &reason);
     void leaveTheComputer(bool suspend);
     void WakeUp();
-    void cancel();
+    // Between the wake-up and the end of its sound: the start file handed to
+    // the desktop without an answer yet, or the chime.
+    bool wakeUpSounding() const;
     void finish();
     void returnToIdle();
     void quitIfAsked();
@@ -82,6 +89,8 @@ private:
     quint16 step_ = 0;
     quint32 ticks_ = 0;
     std::optional<quint8> wakeUpPercent_;
+    QDate startDay_;
     std::optional<quint32> savedWave_;
     bool quitWhenDone_ = false;
+    bool openingStartFile_ = false;
 };

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
+#include <unistd.h>
+
+#include "session/filenamebytes.h"
 
 namespace {
 bool isUrl(const QString &text)
@@ -11,11 +13,17 @@ bool isUrl(const QString &text)
     static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
     return url.match(text).hasMatch();
 }
+
+// By the name's own bytes, which QFileInfo would not keep.
+bool exists(const QString &path)
+{
+    return access(EncodeFileName(path).constData(), F_OK) == 0;
+}
 } // namespace
 
 bool StartFileIsMissing(const QString &resolved)
 {
-    return !isUrl(resolved) && !QFileInfo::exists(resolved);
+    return !isUrl(resolved) && !exists(resolved);
 }
 
 QString ResolveStartFile(const QString &text, const QStringList &folders)
@@ -23,9 +31,9 @@ QString ResolveStartFile(const QString &text, const QStringList &folders)
     if (text.isEmpty() || QDir::isAbsolutePath(text) || isUrl(text))
         return text;
     for (const QString &folder : folders) {
-        const QFileInfo candidate(QDir(folder), text);
-        if (candidate.exists())
-            return candidate.absoluteFilePath();
+        const QString candidate = QDir::cleanPath(QDir(folder).absoluteFilePath(text));
+        if (exists(candidate))
+            return candidate;
     }
     return text;
 }

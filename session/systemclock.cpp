@@ -43,7 +43,9 @@ SystemClock::SystemClock()
     // Without a timerfd, Qt's timer: it keeps to whole seconds too, but skips those it came over a second late for.
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { secondsPassed(1); });
-    wakeFd_ = newTimer(CLOCK_REALTIME, wakeNotifier_, [this] { wakeFired(); });
+    wakeFd_ = newTimer(CLOCK_REALTIME, wakeNotifier_, [this] { wakeFdReadable(); });
+    wakeTimer_.setSingleShot(true);
+    QObject::connect(&wakeTimer_, &QTimer::timeout, &wakeTimer_, [this] { wakeFired(); });
 }
 
 SystemClock::~SystemClock()
@@ -91,6 +93,7 @@ QDateTime SystemClock::localNow() const
 
 void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)
 {
+    wakeTimer_.stop();
     onWake_ = std::move(onWake);
     timespec now {};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -107,25 +110,32 @@ void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)
         wakeNotifier_->setEnabled(true);
         return;
     }
-    // Without a timerfd, a plain timer: the caller's once-a-minute look still catches a resume.
-    QTimer::singleShot(int(qMin<qint64>(ms, 60000)), &timer_, [this] { wakeFired(); });
+    // Without a timerfd, or one the kernel refused to set, a plain timer: the
+    // caller's once-a-minute look still catches a resume. A wake set earlier
+    // must not fire for this one.
+    disarm(wakeFd_, wakeNotifier_.get());
+    wakeTimer_.start(int(qMin<qint64>(ms, 60000)));
 }
 
 void SystemClock::stopWake()
 {
     onWake_ = nullptr;
+    wakeTimer_.stop();
     disarm(wakeFd_, wakeNotifier_.get());
+}
+
+void SystemClock::wakeFdReadable()
+{
+    // Either the expiry count or ECANCELED (the clock was set); both mean "look again".
+    std::uint64_t expirations = 0;
+    if (read(wakeFd_, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
+        return;
+    wakeNotifier_->setEnabled(false);
+    wakeFired();
 }
 
 void SystemClock::wakeFired()
 {
-    if (wakeNotifier_) {
-        // Either the expiry count or ECANCELED (the clock was set); both mean "look again".
-        std::uint64_t expirations = 0;
-        if (read(wakeFd_, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
-            return;
-        wakeNotifier_->setEnabled(false);
-    }
     if (!onWake_)
         return;
     const std::function<void()> onWake = std::move(onWake_);

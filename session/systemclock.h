@@ -28,6 +28,7 @@ public:
 
 private:
     void secondsPassed(quint64 count);
+    void wakeFdReadable();
     void wakeFired();
 
     QTimer timer_; // only without timerfds
@@ -38,5 +39,6 @@ private:
 
     int wakeFd_ = -1;
     std::unique_ptr<QSocketNotifier> wakeNotifier_;
+    QTimer wakeTimer_; // only when the timerfd cannot be set
     std::function<void()> onWake_;
 };

@@ -20,7 +20,7 @@ public:
         calls << QStringLiteral("closeRequested");
         return true;
     }
-    void windowClicked() override {}
+    bool windowClicked() override { return false; }
 };
 
 class RecordingShell : public Shell {
@@ -38,6 +38,7 @@ public:
 };
 
 #include <functional>
+#include <utility>
 #include <optional>
 
 #include "audio/levels.h"
@@ -183,10 +184,11 @@ private:
     QDateTime wakeAt_;
 };
 
-// Records the power requests; a suspend is answered at once.
+// Records the power requests; they are answered at once, refused when a refusal is set.
 class FakePower : public Power {
 public:
     QStringList calls;
+    QString refusal;
     std::function<void()> onRequest; // runs as power-off or suspend is asked for
 
     void EnableShutdownPrivilege(Action chosen) override
@@ -195,18 +197,20 @@ public:
                   : chosen == Action::Suspend ? QStringLiteral("privilege:suspend")
                                               : QStringLiteral("privilege"));
     }
-    void powerOff() override
+    void powerOff(std::function<void(const QString &)> refused) override
     {
         calls << QStringLiteral("powerOff");
         if (onRequest)
             onRequest();
+        if (!refusal.isEmpty())
+            refused(refusal);
     }
-    void suspend(std::function<void()> answered) override
+    void suspend(std::function<void(const QString &)> answered) override
     {
         calls << QStringLiteral("suspend");
         if (onRequest)
             onRequest();
-        answered();
+        answered(refusal);
     }
 };
 
@@ -252,8 +256,20 @@ public:
         playing = device;
         return device;
     }
-    void stop() override { playing = false; }
+    std::function<void()> silent;
+    void stop() override
+    {
+        playing = false;
+        if (silent)
+            std::exchange(silent, nullptr)();
+    }
     bool isPlaying() const override { return playing; }
+    void whenSilent(std::function<void()> done) override
+    {
+        silent = std::move(done);
+        if (!playing)
+            stop();
+    }
 };
 
 // Settings in memory; writing can be made to fail.

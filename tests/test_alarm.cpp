@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QtTest>
 #include <ctime>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "fakes.h"
 #include "session/alarmwait.h"
@@ -29,29 +31,42 @@ private slots:
     {
         QTest::addColumn<QDateTime>("fadeEnds");
         QTest::addColumn<QTime>("alarm");
-        QTest::addColumn<bool>("tomorrow");
+        QTest::addColumn<int>("earliestDay");
         QTest::addColumn<QDateTime>("rings");
 
-        QTest::newRow("later today") << at(10, 6, 45) << QTime(7, 30) << false << at(10, 7, 30);
-        QTest::newRow("passed today: tomorrow, not an hour later") << at(10, 7, 45) << QTime(7, 30) << false
+        QTest::newRow("later today") << at(10, 6, 45) << QTime(7, 30) << 10 << at(10, 7, 30);
+        QTest::newRow("passed today: tomorrow, not an hour later") << at(10, 7, 45) << QTime(7, 30) << 10
                                                                    << at(11, 7, 30);
-        QTest::newRow("tomorrow") << at(10, 23, 10) << QTime(7, 30) << true << at(11, 7, 30);
-        QTest::newRow("tomorrow, not tonight") << at(10, 23, 10) << QTime(23, 50) << true << at(11, 23, 50);
-        QTest::newRow("the clock reads it now") << at(10, 7, 30, 40) << QTime(7, 30) << false << at(10, 7, 30, 40);
-        QTest::newRow("seconds of the picker do not count") << at(10, 7, 29, 59) << QTime(7, 30, 50) << false
+        QTest::newRow("tomorrow") << at(10, 23, 10) << QTime(7, 30) << 11 << at(11, 7, 30);
+        QTest::newRow("tomorrow, not tonight") << at(10, 23, 10) << QTime(23, 50) << 11 << at(11, 23, 50);
+        QTest::newRow("tomorrow, the fade ended after midnight") << at(11, 0, 15) << QTime(7, 30) << 11
+                                                                 << at(11, 7, 30);
+        QTest::newRow("tomorrow, passed before the fade ended") << at(11, 0, 40) << QTime(0, 10) << 11
+                                                                << at(12, 0, 10);
+        QTest::newRow("the clock reads it now") << at(10, 7, 30, 40) << QTime(7, 30) << 10 << at(10, 7, 30, 40);
+        QTest::newRow("seconds of the picker do not count") << at(10, 7, 29, 59) << QTime(7, 30, 50) << 10
                                                             << at(10, 7, 30);
-        QTest::newRow("midnight, tomorrow") << at(10, 22, 0) << QTime(0, 0) << true << at(11, 0, 0);
-        QTest::newRow("in the daylight-saving gap") << at(28, 23, 0) << QTime(2, 30) << false << at(29, 3, 0);
-        QTest::newRow("the hour after the gap") << at(28, 23, 0) << QTime(3, 15) << false << at(29, 3, 15);
+        QTest::newRow("midnight, tomorrow") << at(10, 22, 0) << QTime(0, 0) << 11 << at(11, 0, 0);
+        QTest::newRow("in the daylight-saving gap") << at(28, 23, 0) << QTime(2, 30) << 28 << at(29, 3, 0);
+        QTest::newRow("the hour after the gap") << at(28, 23, 0) << QTime(3, 15) << 28 << at(29, 3, 15);
+        // On 2026-10-25 the clock goes from 03:00 summer time back to 02:00: 02:00 to 02:59 come twice.
+        const auto october = [](int hourUtc, int minute) {
+            return QDateTime(QDate(2026, 10, 25), QTime(hourUtc, minute), Qt::UTC).toLocalTime();
+        };
+        QTest::newRow("repeated hour, its first time") << october(0, 30).addSecs(-40 * 60) << QTime(2, 30)
+                                                       << 25 << october(0, 30);
+        QTest::newRow("repeated hour, its second time") << october(0, 35) << QTime(2, 30) << 25 << october(1, 30);
+        QTest::newRow("after the repeated hour") << october(1, 35) << QTime(2, 50) << 25 << october(1, 50);
     }
 
     void nextAlarmTime()
     {
         QFETCH(QDateTime, fadeEnds);
         QFETCH(QTime, alarm);
-        QFETCH(bool, tomorrow);
+        QFETCH(int, earliestDay);
         QFETCH(QDateTime, rings);
-        QCOMPARE(NextAlarmTime(fadeEnds, alarm, tomorrow), rings);
+        QCOMPARE(NextAlarmTime(fadeEnds, alarm, QDate(fadeEnds.date().year(), fadeEnds.date().month(), earliestDay)),
+                 rings);
     }
 
     void waitLooksEveryMinuteAndCatchesJumps()
@@ -91,6 +106,25 @@ private slots:
         clock.stopWake();
         QTest::qWait(400);
         QVERIFY(!woke);
+    }
+
+    void realWakeFiresWhenItsTimerfdCannotBeSet()
+    {
+        SystemClock clock;
+        // The wake's timerfd is the clock's second, so the highest-numbered one.
+        int wakeFd = -1;
+        const QDir fds(QStringLiteral("/proc/self/fd"));
+        for (const QString &fd : fds.entryList(QDir::System))
+            if (QFileInfo(fds, fd).symLinkTarget().endsWith(QLatin1String("[timerfd]")))
+                wakeFd = qMax(wakeFd, fd.toInt());
+        // A pipe in its place: setting it fails, and reading it finds nothing.
+        int pipeFds[2];
+        QVERIFY(pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) == 0 && dup2(pipeFds[0], wakeFd) == wakeFd);
+        bool woke = false;
+        clock.wakeAfter(200, [&woke] { woke = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(woke, 5000);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
     }
 };
 

@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "session/desktopshell.h"
+#include "session/filenamebytes.h"
 #include "session/startfile.h"
 
 class DesktopShellTest : public QObject {
@@ -41,6 +44,41 @@ private slots:
         QVERIFY(*opened);
         QCOMPARE(DesktopShellTest::opened().last(), name);
         QVERIFY(!QFile::exists(witness));
+    }
+
+    // Names that are not UTF-8 keep their bytes from the command line through
+    // the lookup on disk to the desktop's handler.
+    void fileNamesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("UTF-8") << QByteArray("tune \xc3\xa9 \xef\xbf\xbd.mid");
+        QTest::newRow("Latin-1") << QByteArray("lat\xe9.mid");
+        QTest::newRow("stray, overlong and cut short") << QByteArray("a\x80\xc0\xaf\xe2\x82");
+    }
+
+    void fileNamesKeepTheirBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QByteArray program("somnelle");
+        char *argv[] = {program.data(), bytes.data()};
+        const QString name = ProgramArguments(2, argv).value(0);
+        QCOMPARE(EncodeFileName(name), bytes);
+        QCOMPARE(name == QString::fromUtf8(bytes), QString::fromUtf8(bytes).toUtf8() == bytes);
+
+        QTemporaryDir folder;
+        const QByteArray path = QFile::encodeName(folder.path()) + '/' + bytes;
+        QVERIFY(::close(::open(path.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
+        const QString resolved = ResolveStartFile(name, {folder.path()});
+        QVERIFY(!StartFileIsMissing(resolved));
+        DesktopShell shell;
+        std::optional<bool> opened;
+        shell.openFile(resolved, [&opened](bool ok) { opened = ok; });
+        QTRY_VERIFY(opened.has_value());
+        QFile log(qEnvironmentVariable("SOMNELLE_TEST_XDG_OPEN_LOG"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = log.readAll().split('\n'); // the last one is empty
+        const QByteArray argument = lines.value(lines.size() - 2);
+        QCOMPARE(argument.startsWith("file://") ? QByteArray::fromPercentEncoding(argument.mid(7)) : argument, path);
     }
 
     void startFileLookup_data()

@@ -2,14 +2,17 @@
 // bus, with the real mixer on the private PulseAudio server.
 
 #include <QtTest>
+#include <csignal>
 
 #include "app/somnelle.h"
+#include "app/unixsignals.h"
 #include "audio/alsamixer.h"
 #include "dbusmock.h"
 #include "fakes.h"
 #include "pactl.h"
 #include "session/logindpower.h"
 #include "session/sleepinhibitor.h"
+#include "ui/picturebutton.h"
 #include "ui/tform1.h"
 
 class PowerTest : public QObject {
@@ -29,7 +32,9 @@ class PowerTest : public QObject {
         FakeMediaPlayers players;
         FakeChime chime;
         int quits = 0;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [this] { ++quits; }};
+        int exits = 0;
+        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [this] { ++exits; },
+                           [this] { ++quits; }};
         Somnelle app {state, platform};
 
         explicit Rig(SetupView::Choice choice)
@@ -59,10 +64,13 @@ private slots:
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("request");
         QTest::addColumn<int>("quits");
-        QTest::newRow("power off") << int(SetupView::Shutdown) << false << "PowerOff false" << 0;
-        QTest::newRow("power off refused") << int(SetupView::Shutdown) << true << "PowerOff false" << 0;
-        QTest::newRow("suspend") << int(SetupView::SuspendMode) << false << "Suspend false" << 1;
-        QTest::newRow("suspend refused") << int(SetupView::SuspendMode) << true << "Suspend false" << 1;
+        QTest::addColumn<QString>("status");
+        QTest::newRow("power off") << int(SetupView::Shutdown) << false << "PowerOff false" << 0 << "";
+        QTest::newRow("power off refused") << int(SetupView::Shutdown) << true << "PowerOff false" << 0
+                                           << "Power-off refused: not for you";
+        QTest::newRow("suspend") << int(SetupView::SuspendMode) << false << "Suspend false" << 1 << "";
+        QTest::newRow("suspend refused") << int(SetupView::SuspendMode) << true << "Suspend false" << 0
+                                         << "Suspend refused: not for you";
     }
 
     void endActions()
@@ -71,13 +79,14 @@ private slots:
         QFETCH(bool, refused);
         QFETCH(QString, request);
         QFETCH(int, quits);
+        QFETCH(QString, status);
         const DBusMock::Mock logind = DBusMock::logind();
         // The request notes how many locks logind still holds when it arrives.
         const QString method = request.section(QLatin1Char(' '), 0, 0);
         logind.addMethod(manager_, method, QStringLiteral("b"), QString(),
                          QStringLiteral("self.log('locks at %1: %d' % len(globals().get('inhibitors', [])))%2")
                              .arg(method, refused ? QStringLiteral(
-                                               "; raise dbus.exceptions.DBusException('no', "
+                                               "; raise dbus.exceptions.DBusException('not for you', "
                                                "name='org.freedesktop.login1.NotAllowed')")
                                                   : QString()));
 
@@ -89,6 +98,7 @@ private slots:
 
         r.clock.advance(60);
         QTRY_VERIFY(logind.calls().contains(request));
+        QTRY_COMPARE(r.app.form().statusText(), status);
         QTRY_COMPARE(r.quits, quits);
         QVERIFY(r.idle());
         QCOMPARE(DBusMock::inhibitors(), QStringList());
@@ -99,6 +109,42 @@ private slots:
         QTRY_COMPARE(Pactl::sinkVolume(), 0);
         QVERIFY(Pactl::sinkMuted());
         logind.addMethod(manager_, method, QStringLiteral("b"), QString(), QString());
+    }
+
+    void signalsAndExitGiveTheSoundBack_data()
+    {
+        QTest::addColumn<int>("signal"); // 0: the Exit button
+        QTest::addColumn<int>("seconds"); // of the 1-minute fade: 60 is the wait for the wake-up
+        QTest::newRow("SIGTERM in the wait") << SIGTERM << 60;
+        QTest::newRow("SIGINT in the wait") << SIGINT << 60;
+        QTest::newRow("SIGHUP in the wait") << SIGHUP << 60;
+        QTest::newRow("Exit in the wait") << 0 << 60;
+        QTest::newRow("SIGTERM in the fade") << SIGTERM << 30;
+    }
+
+    void signalsAndExitGiveTheSoundBack()
+    {
+        QFETCH(int, signal);
+        QFETCH(int, seconds);
+        Rig r(SetupView::AlarmMode);
+        r.app.form().setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
+        const UnixSignals unixSignals;
+        connect(&unixSignals, &UnixSignals::received, this, [&r] { r.app.endBySignal(); });
+        r.app.startCancelClicked();
+        r.clock.advance(seconds);
+        QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
+        QCOMPARE(Pactl::sinkMuted(), seconds == 60);
+        const int level = Pactl::sinkVolume();
+        if (signal)
+            raise(signal);
+        else
+            QTest::mouseClick(r.app.form().SpeedButton4, Qt::LeftButton);
+        QTRY_COMPARE(r.quits + r.exits, 1);
+        // Ended as Cancel ends it: the level stays, the output is on, the lock is gone.
+        QVERIFY(r.idle());
+        QVERIFY(!Pactl::sinkMuted());
+        QCOMPARE(Pactl::sinkVolume(), level);
+        QTRY_COMPARE(DBusMock::inhibitors(), QStringList());
     }
 
     void lockHeldThroughTheWaitOnly()

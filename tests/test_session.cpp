@@ -325,6 +325,46 @@ private slots:
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
     }
 
+    void alarmDayAndWaveOutput_data()
+    {
+        QTest::addColumn<QTime>("started");
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<QTime>("alarm");
+        QTest::addColumn<bool>("tomorrow");
+        QTest::addColumn<quint32>("waveBefore");
+        QTest::addColumn<QDateTime>("rings");
+        const QDate today(2026, 12, 7);
+        QTest::newRow("tomorrow, the fade ends past midnight")
+            << QTime(23, 30) << "45" << QTime(7, 30) << true << 0xFFFFFFFFu << QDateTime(today.addDays(1), QTime(7, 30));
+        QTest::newRow("tomorrow, not tonight")
+            << QTime(23, 10) << "1" << QTime(23, 50) << true << 0x80004000u << QDateTime(today.addDays(1), QTime(23, 50));
+        QTest::newRow("muted before: on at the wake-up")
+            << QTime(22, 0) << "1" << QTime(23, 0) << false << 0u << QDateTime(today, QTime(23, 0));
+    }
+
+    void alarmDayAndWaveOutput()
+    {
+        QFETCH(QTime, started);
+        QFETCH(QString, minutes);
+        QFETCH(QTime, alarm);
+        QFETCH(bool, tomorrow);
+        QFETCH(quint32, waveBefore);
+        QFETCH(QDateTime, rings);
+        Rig r(20000);
+        r.mixer.wave = waveBefore;
+        r.clock.now.setTime(started);
+        r.setUp(minutes, SetupView::AlarmMode, QStringLiteral("40"));
+        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), alarm));
+        r.f.setTomorrow(tomorrow);
+        r.click();
+        r.clock.advance(minutes.toInt() * 60);
+        r.clock.runUntil(rings.addSecs(-1));
+        QVERIFY(r.shell.files.isEmpty());
+        r.clock.runUntil(rings);
+        QCOMPARE(r.shell.files.size(), 1);
+        QCOMPARE(r.mixer.wave, std::optional<quint32>(waveBefore ? waveBefore : 0xFFFFFFFFu));
+    }
+
     void unplayableStartFileRingsTheChime_data()
     {
         QTest::addColumn<QString>("file");
@@ -356,9 +396,16 @@ private slots:
         QCOMPARE(r.f.statusText(), status);
         QCOMPARE(r.chime.playing, !status.isEmpty() && device);
         QCOMPARE(r.state.CurrentLevel, quint16(26214));
-        // A click on Start silences it.
+        // A click on Start only silences the chime, like a click anywhere; without one it starts.
+        const bool chiming = r.chime.playing;
+        QTest::mouseClick(r.f.SpeedButton1, Qt::LeftButton);
+        QVERIFY(!r.chime.playing);
+        QCOMPARE(r.clock.ticking(), !chiming);
+        // By the keyboard the same.
+        r.chime.playing = chiming;
         r.click();
         QVERIFY(!r.chime.playing);
+        QCOMPARE(r.clock.ticking(), false);
     }
 
     void cancelDuringTheWakeUpWait()
@@ -371,6 +418,7 @@ private slots:
         r.click();
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0x80004000u));
         QVERIFY(r.idleLook());
+        QCOMPARE(r.f.statusText(), QString());
         QVERIFY(!r.clock.waking());
         QVERIFY(!r.awake.held);
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
@@ -380,17 +428,24 @@ private slots:
 
     void closingDuringTheWaitEndsAfterTheRing()
     {
-        Rig r(20000);
-        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("99"));
-        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
-        r.click();
-        r.clock.advance(60);
-        QVERIFY(!r.app.closeRequested());
-        r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(22, 59)));
-        QCOMPARE(r.quits, 0);
-        r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
-        QCOMPARE(r.state.CurrentLevel, quint16(64879));
-        QCOMPARE(r.quits, 1);
+        // Playable, then missing: the program ends with the wake-up, or once the chime is silent.
+        for (const QString &file : {QStringLiteral("europe.mid"), QStringLiteral("gone.mid")}) {
+            Rig r(20000);
+            r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("99"));
+            r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
+            r.f.setStartFile(file);
+            r.click();
+            r.clock.advance(60);
+            QVERIFY(!r.app.closeRequested());
+            r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(22, 59)));
+            QCOMPARE(r.quits, 0);
+            r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
+            QCOMPARE(r.state.CurrentLevel, quint16(64879));
+            QCOMPARE(r.chime.playing, file == QLatin1String("gone.mid"));
+            QCOMPARE(r.quits, r.chime.playing ? 0 : 1);
+            r.chime.stop();
+            QCOMPARE(r.quits, 1);
+        }
     }
 
     void powerActionsComeAfterTheLockIsGone()

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QtTest>
 #include <cmath>
+#include <csignal>
 
 #include "app/somnelle.h"
 #include "audio/alsachime.h"
@@ -101,14 +102,21 @@ private slots:
         QVERIFY(elapsed.elapsed() < MprisPlayers::TimeoutMs + 500);
     }
 
+    // Also: the output is on at the wake-up whatever it was before, the readout
+    // shows the wake-up percent itself, and a program whose window was closed
+    // in the night ends only once the chime is silent.
     void chimeSoundsWhenTheStartFileCannotPlay_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("xdgOpenExit");
         QTest::addColumn<bool>("chime");
-        QTest::newRow("missing file") << "gone.mid" << "0" << true;
-        QTest::newRow("handler fails") << "europe.mid" << "3" << true;
-        QTest::newRow("handler works") << "europe.mid" << "0" << false;
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<bool>("mutedBefore");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("missing file") << "gone.mid" << "0" << true << 40 << false << false;
+        QTest::newRow("handler fails, window closed") << "europe.mid" << "3" << true << 99 << true << true;
+        QTest::newRow("missing, muted before") << "gone.mid" << "0" << true << 10 << true << false;
+        QTest::newRow("handler works, window closed") << "europe.mid" << "0" << false << 1 << true << true;
     }
 
     void chimeSoundsWhenTheStartFileCannotPlay()
@@ -116,9 +124,12 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, xdgOpenExit);
         QFETCH(bool, chime);
+        QFETCH(int, percent);
+        QFETCH(bool, mutedBefore);
+        QFETCH(bool, closed);
         qputenv("SOMNELLE_TEST_XDG_OPEN_EXIT", xdgOpenExit.toLatin1());
         Pactl::setSinkVolume(QStringLiteral("50%"));
-        Pactl::setSinkMuted(false);
+        Pactl::setSinkMuted(mutedBefore);
         SessionState state;
         MemorySettingsStore settings;
         AlsaMixer mixer;
@@ -128,34 +139,44 @@ private slots:
         FakeClock clock;
         FakeMediaPlayers players;
         AlsaChime alsaChime;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, alsaChime, [] {}, [] {}};
+        int quits = 0;
+        Platform platform {settings, mixer, shell, power, awake, clock, players, alsaChime, [] {}, [&quits] { ++quits; }};
         Somnelle app(state, platform);
         app.readMasterVolume();
         TForm1 &f = app.form();
         f.setChoiceChecked(SetupView::AlarmMode, true);
         f.setMinutesText(QStringLiteral("1"));
-        f.setWakeUpVolumeText(QStringLiteral("40"));
+        f.setWakeUpVolumeText(QString::number(percent));
         f.setStartFile(file);
         f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), clock.now.time().addSecs(60)));
         app.startCancelClicked();
         clock.advance(60);
+        if (closed)
+            QVERIFY(!app.closeRequested());
         QVERIFY(!app.session().isRunning());
         QTRY_COMPARE(alsaChime.isPlaying(), chime);
+        QVERIFY(!Pactl::sinkMuted());
+        QTest::qWait(300); // the server's word on our own write comes back
+        QCOMPARE(f.Label6->text(), QStringLiteral("Volume: %1 %").arg(percent));
         if (!chime) {
             QTest::qWait(500);
             QVERIFY(!alsaChime.isPlaying());
             QVERIFY(loudness(700) < 50);
+            QCOMPARE(quits, int(closed));
             return;
         }
         const double heard = loudness(1500);
-        QVERIFY2(heard > 100, qPrintable(QString::number(heard))); // silence is 0; the chime at 40 % about 200
+        // A muted output or silence is 0; the chime about 200 at 40 %, 3 at 10 %.
+        QVERIFY2(heard > 1, qPrintable(QString::number(heard)));
+        QCOMPARE(quits, 0);
         QVERIFY(f.statusText().startsWith(file == QLatin1String("gone.mid") ? QStringLiteral("Start file not found: ")
                                                                              : QStringLiteral("Could not open ")));
-        // A click on Start silences it.
+        // A click on Start only silences it; a closed window's program ends then.
         app.startCancelClicked();
         QVERIFY(!alsaChime.isPlaying());
+        QVERIFY(!app.session().isRunning());
+        QCOMPARE(quits, int(closed));
         QVERIFY(loudness(700) < 50);
-        app.startCancelClicked(); // cancel the session that click started
     }
 
     void chimeStopsByItselfAfterItsTime()
@@ -164,6 +185,32 @@ private slots:
         QVERIFY(chime.start());
         QTRY_VERIFY_WITH_TIMEOUT(!chime.isPlaying(), 5000);
         QVERIFY(loudness(500) < 50);
+    }
+
+    // A sound server that stops answering holds nothing up: stop() (a click on the
+    // window, Start and Exit) and start(), here on a chime still playing, answer at once.
+    void aStoppedSoundServerHoldsNothingUp()
+    {
+        AlsaChime clicked, restarted;
+        QVERIFY(clicked.start() && restarted.start());
+        QTest::qWait(200);
+        const QString control = qEnvironmentVariable("SOMNELLE_TEST_SOUND_CONTROL");
+        QFile pgid(QFileInfo(control).dir().filePath(QStringLiteral("pgid")));
+        QVERIFY(pgid.open(QIODevice::ReadOnly));
+        const int group = pgid.readAll().trimmed().toInt();
+        QVERIFY(group > 1 && ::kill(-group, SIGSTOP) == 0);
+        const auto resume = qScopeGuard([group] { ::kill(-group, SIGCONT); });
+        // A stop() that blocks never reaches the guard: resume from outside too, so that it fails in seconds.
+        QProcess::startDetached(QStringLiteral("sh"),
+                                {QStringLiteral("-c"), QStringLiteral("sleep 3; kill -CONT -%1").arg(group)});
+        QElapsedTimer elapsed;
+        elapsed.start();
+        clicked.stop();
+        const qint64 stopMs = elapsed.restart();
+        restarted.start();
+        const qint64 startMs = elapsed.elapsed();
+        qInfo("with the server stopped: stop() %lld ms, start() %lld ms", stopMs, startMs);
+        QVERIFY(stopMs < 200 && startMs < 200);
     }
 
     void noDeviceIsSaid()

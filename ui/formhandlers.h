@@ -18,6 +18,7 @@ public:
     virtual void startCancelClicked() = 0;
     // The window is asked to close; answers whether it may.
     virtual bool closeRequested() = 0;
-    // A mouse button went down anywhere on the window.
-    virtual void windowClicked() = 0;
+    // A mouse button went down anywhere on the window; answers whether the
+    // press was taken (it silenced the chime) and must do nothing else.
+    virtual bool windowClicked() = 0;
 };

@@ -646,8 +646,8 @@ bool TForm1::filterDigitKey(QLineEdit *field, QKeyEvent *event)
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this)
-        handlers_.windowClicked();
+        && static_cast<QWidget *>(watched)->window() == this && handlers_.windowClicked())
+        return true;
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);

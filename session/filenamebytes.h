@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// File names on Linux are bytes, not always UTF-8 (a name from an old
+// Latin-1 folder, say), and Qt's own conversions replace the bytes that do
+// not decode. These keep them: each such byte becomes the lone surrogate
+// U+DC80 + (byte - 0x80), which no decoded text holds, and back again.
+QString DecodeFileName(const QByteArray &bytes);
+QByteArray EncodeFileName(const QString &name);
+
+// The program's arguments after its name, decoded that way. Qt's own options
+// must be gone from argv already (QApplication takes them out).
+QStringList ProgramArguments(int argc, char **argv);
