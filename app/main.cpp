@@ -16,7 +16,7 @@
 #include "session/systemclock.h"
 #include "settings/commandline.h"
 #include "settings/inisettingsstore.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 #include "ui/applicationtitle.h"
 
 int main(int argc, char *argv[])
@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
 
     SessionState state;
     IniSettingsStore settings;
-    settings.EnsureSettingsKey();
+    settings.ensureSettingsFile();
 
     Application app(argc, argv);
     SetApplicationTitle(QStringLiteral("Somnelle"));

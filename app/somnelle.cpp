@@ -2,14 +2,14 @@
 
 #include "settings/commandline.h"
 #include "settings/setupsettings.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 Somnelle::Somnelle(SessionState &state, const Platform &platform, QStringList arguments)
     : settings_(platform.settings)
     , exitProcess_(platform.exitProcess)
     , quitApplication_(platform.quitApplication)
     , arguments_(std::move(arguments))
-    , form_(std::make_unique<TForm1>(*this, platform.shell, [this] { exitProgram(); }))
+    , form_(std::make_unique<MainWindow>(*this, platform.shell, [this] { exitProgram(); }))
     , volume_(state, platform.mixer, *form_)
     , session_({state, *form_, *form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
                 platform.shell, platform.clock, platform.players, platform.chime, platform.dataFolder, platform.quitApplication, platform.showError})
@@ -30,7 +30,7 @@ void Somnelle::readMasterVolume()
 
 void Somnelle::applyCommandLine()
 {
-    // The window calls this once per run (FormActivate).
+    // The window calls this once per run (activateOnce).
     switch (ApplyCommandLine(arguments_, *form_, QLocale())) {
     case CommandLineOutcome::Nothing:
         break;
@@ -38,24 +38,24 @@ void Somnelle::applyCommandLine()
         form_->setStatusText(QStringLiteral("Invalid parameters"));
         break;
     case CommandLineOutcome::Start:
-        session_.SpeedButton1Click();
+        session_.startOrCancel();
         break;
     }
 }
 
 void Somnelle::trackBarChanged()
 {
-    volume_.TrackBar3Change();
+    volume_.volumeSliderChanged();
 }
 
 void Somnelle::mouseWheel(bool up)
 {
-    volume_.FormMouseWheel(up);
+    volume_.stepByWheel(up);
 }
 
 void Somnelle::startCancelClicked()
 {
-    session_.SpeedButton1Click();
+    session_.startOrCancel();
 }
 
 bool Somnelle::windowClicked()

@@ -18,7 +18,7 @@ class Mixer;
 class Power;
 class SettingsStore;
 class Shell;
-class TForm1;
+class MainWindow;
 
 // The platform as the program sees it; main() gives the real adapters, tests give fakes.
 struct Platform {
@@ -43,7 +43,7 @@ public:
     Somnelle(SessionState &state, const Platform &platform, QStringList arguments = {});
     ~Somnelle() override;
 
-    TForm1 &form() { return *form_; }
+    MainWindow &form() { return *form_; }
     SessionController &session() { return session_; }
 
     void loadSettings() override;
@@ -66,7 +66,7 @@ private:
     std::function<void()> exitProcess_;
     std::function<void()> quitApplication_;
     QStringList arguments_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
     VolumeControl volume_;
     SessionController session_;
 };

@@ -51,7 +51,7 @@ void VolumeControl::moveSliderQuietly(quint16 level)
     movingSlider_ = false;
 }
 
-void VolumeControl::TrackBar3Change()
+void VolumeControl::volumeSliderChanged()
 {
     if (state_.SliderDrivesMixer != 1 || movingSlider_)
         return;
@@ -61,7 +61,7 @@ void VolumeControl::TrackBar3Change()
     showCurrentLevel();
 }
 
-void VolumeControl::FormMouseWheel(bool up)
+void VolumeControl::stepByWheel(bool up)
 {
     if (state_.SessionIdle != 1)
         return;
@@ -78,7 +78,7 @@ void VolumeControl::FormMouseWheel(bool up)
     showCurrentLevel();
 }
 
-void VolumeControl::ApplyMasterLevel()
+void VolumeControl::writeCurrentLevel()
 {
     mixer_.setMasterLevel(state_.CurrentLevel);
 }
@@ -86,5 +86,5 @@ void VolumeControl::ApplyMasterLevel()
 void VolumeControl::showCurrentLevel()
 {
     state_.CurrentPercent = LevelToPercent(state_.CurrentLevel);
-    view_.ShowVolumeReadout(state_.CurrentPercent);
+    view_.showVolumeReadout(state_.CurrentPercent);
 }

@@ -12,15 +12,15 @@ public:
 
     VolumeControl(SessionState &state, Mixer &mixer, VolumeView &view);
 
-    // The second half of FormShow: the current master volume into the slider and
+    // The second half of loadAtShow: the current master volume into the slider and
     // readout; from then on, while idle, they follow changes made elsewhere.
     void readAtShow();
     // Reads the level again when changes made elsewhere cannot be followed.
     void refreshIfUnwatched();
-    void TrackBar3Change();
-    void FormMouseWheel(bool up);
+    void volumeSliderChanged();
+    void stepByWheel(bool up);
     // Sets the master volume to CurrentLevel; a missing mixer is skipped silently.
-    void ApplyMasterLevel();
+    void writeCurrentLevel();
     // CurrentPercent from CurrentLevel, then the readout.
     void showCurrentLevel();
 

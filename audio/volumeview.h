@@ -10,7 +10,7 @@ public:
     // Runs the slider's change handler when the position changes.
     virtual void setSliderPosition(quint16 level) = 0;
     // "Volume: 37 %"
-    virtual void ShowVolumeReadout(quint8 percent) = 0;
+    virtual void showVolumeReadout(quint8 percent) = 0;
     // "Mixer initialization error"
     virtual void showMixerError() = 0;
 };

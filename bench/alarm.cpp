@@ -18,7 +18,7 @@
 #include "session/sleepinhibitor.h"
 #include "session/systemclock.h"
 #include "settings/inisettingsstore.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 #include "procstatus.h"
 
 int main(int argc, char *argv[])
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     SessionState state;
     Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
     Somnelle somnelle(state, platform);
-    TForm1 &form = somnelle.form();
+    MainWindow &form = somnelle.form();
     form.show();
     form.setChoiceChecked(SetupView::AlarmMode, true);
     form.setMinutesText(QStringLiteral("1"));

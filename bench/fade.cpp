@@ -45,7 +45,7 @@
 #include "session/power.h"
 #include "session/systemclock.h"
 #include "settings/inisettingsstore.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 #include "procstatus.h"
 
 namespace {
@@ -56,7 +56,7 @@ public:
     QElapsedTimer *sinceStart = nullptr;
     qint64 endedAtNs = -1;
 
-    void EnableShutdownPrivilege(Action) override {}
+    void probePowerActions(Action) override {}
     void powerOff(std::function<void(const QString &)>) override
     {
         endedAtNs = sinceStart->nsecsElapsed();
@@ -157,7 +157,7 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     SessionState state;
     Platform platform {settings, mixer, shell, end, awake, clock, players, chime, [] {}, [] {}};
     Somnelle somnelle(state, platform);
-    TForm1 &form = somnelle.form();
+    MainWindow &form = somnelle.form();
     mixer.setMasterLevel(65535);
     somnelle.readMasterVolume();
     form.show();

@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
 
     QTemporaryDir folder;
     IniSettingsStore store(folder.filePath(QStringLiteral("Somnelle.conf")));
-    store.EnsureSettingsKey();
+    store.ensureSettingsFile();
     std::vector<double> saves, loads;
     QElapsedTimer timer;
     for (int round = 0; round < 200; ++round) {

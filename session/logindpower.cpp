@@ -41,7 +41,7 @@ void LogindPower::call(const QString &method, const QVariantList &arguments, int
     });
 }
 
-void LogindPower::EnableShutdownPrivilege(Action chosen)
+void LogindPower::probePowerActions(Action chosen)
 {
     // Both are asked whatever the choice; only the chosen one is worth a word.
     const std::pair<Action, QString> questions[] = {{Action::PowerOff, QStringLiteral("CanPowerOff")},

@@ -13,7 +13,7 @@ class LogindPower : public QObject, public Power {
 public:
     explicit LogindPower(const QDBusConnection &systemBus, QObject *parent = nullptr);
 
-    void EnableShutdownPrivilege(Action chosen) override;
+    void probePowerActions(Action chosen) override;
     void powerOff(std::function<void(const QString &reason)> refused) override;
     void suspend(std::function<void(const QString &refusal)> answered) override;
 

@@ -11,7 +11,7 @@ public:
     virtual ~Power() = default;
     // At the start of every session: asks whether the chosen action will be
     // allowed, so that a refusal is known before the user falls asleep.
-    virtual void EnableShutdownPrivilege(Action chosen) = 0;
+    virtual void probePowerActions(Action chosen) = 0;
     // Both return at once. A refusal (or no answer in time) comes back with
     // the system's reason, never empty.
     // Power-off: refused runs only when it is refused; otherwise the system carries it out.

@@ -42,7 +42,7 @@ SessionController::SessionController(Parts parts)
 {
 }
 
-void SessionController::SpeedButton1Click()
+void SessionController::startOrCancel()
 {
     // While the chime sounds, Start only silences it, like a click anywhere on the window.
     if (silenceChime())
@@ -83,12 +83,12 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     p_.view.setStatusText(QString());
     p_.state.SessionIdle = 0;
     p_.state.StopRequested = 0;
-    p_.view.DisableSetupControls();
+    p_.view.disableSetupControls();
     p_.view.showCancelPicture();
     const Power::Action chosen = p_.view.isChoiceChecked(SetupView::Shutdown) ? Power::Action::PowerOff
         : p_.view.isChoiceChecked(SetupView::SuspendMode)                     ? Power::Action::Suspend
                                                                                 : Power::Action::None;
-    p_.power.EnableShutdownPrivilege(chosen);
+    p_.power.probePowerActions(chosen);
     p_.awake.hold();
 
     wakeUpPercent_ = wakeUpPercent;
@@ -114,7 +114,7 @@ void SessionController::tick()
     // In a long fade the percent stays for many seconds; the title is set when it changes.
     if (ticks_ == 0 || state.CurrentPercent != percentShown)
         p_.view.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent));
-    p_.volume.ApplyMasterLevel();
+    p_.volume.writeCurrentLevel();
 
     if (++ticks_ >= seconds_)
         endFade();
@@ -146,7 +146,7 @@ void SessionController::runEndAction()
         // "Tomorrow" means the morning after the evening the session started, even when the fade ends past midnight.
         const QDateTime now = p_.clock.localNow();
         const QDate earliestDay = p_.view.tomorrow() ? startDay_.addDays(1) : now.date();
-        alarm_.start(NextAlarmTime(now, p_.view.alarmDateTime().time(), earliestDay), [this] { WakeUp(); });
+        alarm_.start(NextAlarmTime(now, p_.view.alarmDateTime().time(), earliestDay), [this] { wakeUp(); });
     } else {
         finish();
     }
@@ -177,14 +177,14 @@ void SessionController::leaveTheComputer(bool suspend)
     });
 }
 
-void SessionController::WakeUp()
+void SessionController::wakeUp()
 {
     const quint8 percent = *wakeUpPercent_;
     p_.state.CurrentLevel = PercentToLevel(percent);
     // The slider's own handler ignores this move: the slider does not drive the mixer yet.
     p_.volumeView.setSliderPosition(p_.state.CurrentLevel);
-    p_.volumeView.ShowVolumeReadout(percent);
-    p_.volume.ApplyMasterLevel();
+    p_.volumeView.showVolumeReadout(percent);
+    p_.volume.writeCurrentLevel();
     // The user asked to be woken at a volume: a wave output that was muted, or
     // could not be read, before the session is turned fully on.
     p_.mixer.writeWaveVolume(savedWave_.value_or(0) != 0 ? *savedWave_ : 0xFFFFFFFFu);
@@ -258,7 +258,7 @@ void SessionController::returnToIdle()
 {
     p_.state.SessionIdle = 1;
     p_.state.StopRequested = 1;
-    p_.view.EnableSetupControls();
+    p_.view.enableSetupControls();
     p_.view.showStartPicture();
     p_.view.showRestCaption();
 }

@@ -47,7 +47,7 @@ public:
     explicit SessionController(Parts parts);
 
     // The Start/Cancel button.
-    void SpeedButton1Click();
+    void startOrCancel();
     // Closing the window while a session runs ends the program when the session ends.
     // Answers whether the window may close now.
     bool closeRequested();
@@ -74,7 +74,7 @@ private:
     // The chime, for a start file that cannot play, with the reason in the status line.
     void ringChime(const QString &reason);
     void leaveTheComputer(bool suspend);
-    void WakeUp();
+    void wakeUp();
     // Between the wake-up and the end of its sound: the start file handed to
     // the desktop without an answer yet, or the chime.
     bool wakeUpSounding() const;

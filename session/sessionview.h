@@ -13,8 +13,8 @@ public:
     virtual void markMinutesMissing() = 0;
     virtual void markWakeUpVolumeMissing() = 0;
     virtual void setStatusText(const QString &text) = 0;
-    virtual void EnableSetupControls() = 0;
-    virtual void DisableSetupControls() = 0;
+    virtual void enableSetupControls() = 0;
+    virtual void disableSetupControls() = 0;
     virtual void showStartPicture() = 0;
     virtual void showCancelPicture() = 0;
     // The rest caption and title "Somnelle".

@@ -96,7 +96,7 @@ void IniSettingsStore::removeLeftovers() const
     }
 }
 
-void IniSettingsStore::EnsureSettingsKey()
+void IniSettingsStore::ensureSettingsFile()
 {
     removeLeftovers();
     if (QFileInfo::exists(path_))

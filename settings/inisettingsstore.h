@@ -16,7 +16,7 @@ public:
 
     QString path() const { return path_; }
 
-    void EnsureSettingsKey() override;
+    void ensureSettingsFile() override;
     StoredSetup read() override;
     bool write(const StoredSetup &setup, QString *error) override;
 

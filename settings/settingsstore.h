@@ -22,7 +22,7 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // Creates the store when it is missing; a failure is silent.
-    virtual void EnsureSettingsKey() = 0;
+    virtual void ensureSettingsFile() = 0;
     virtual StoredSetup read() = 0;
     // All eight values at once, or nothing. When they cannot be written it
     // answers false, with the message for the user in *error.

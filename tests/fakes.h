@@ -111,7 +111,7 @@ public:
         if (sliderChanged)
             sliderChanged();
     }
-    void ShowVolumeReadout(quint8 percent) override { readout = VolumeReadoutText(percent); }
+    void showVolumeReadout(quint8 percent) override { readout = VolumeReadoutText(percent); }
     void showMixerError() override { ++mixerErrors; }
 };
 
@@ -191,7 +191,7 @@ public:
     QString refusal;
     std::function<void()> onRequest; // runs as power-off or suspend is asked for
 
-    void EnableShutdownPrivilege(Action chosen) override
+    void probePowerActions(Action chosen) override
     {
         calls << (chosen == Action::PowerOff ? QStringLiteral("privilege:powerOff")
                   : chosen == Action::Suspend ? QStringLiteral("privilege:suspend")
@@ -279,7 +279,7 @@ public:
     bool failWrites = false;
     int writes = 0;
 
-    void EnsureSettingsKey() override {}
+    void ensureSettingsFile() override {}
     StoredSetup read() override { return stored; }
     bool write(const StoredSetup &setup, QString *error) override
     {

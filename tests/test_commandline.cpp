@@ -9,14 +9,14 @@
 #include "app/somnelle.h"
 #include "fakes.h"
 #include "settings/commandline.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class CommandLineTest : public QObject {
     Q_OBJECT
 
     struct Rig : FakePlatform {
         Somnelle app;
-        TForm1 &f = app.form();
+        MainWindow &f = app.form();
 
         explicit Rig(const QStringList &arguments, const StoredSetup &stored = {})
             : app(state, platform, arguments)
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(r.app.session().step(), quint16(30000 / 1200 + 1));
         // A later activation, after Cancel, starts nothing again.
         r.app.startCancelClicked();
-        r.f.FormActivate();
+        r.f.activateOnce();
         QEvent activation(QEvent::ActivationChange);
         QCoreApplication::sendEvent(&r.f, &activation);
         QVERIFY(!r.started());

@@ -10,7 +10,7 @@
 #include "fakes.h"
 #include "ui/applicationtitle.h"
 #include "ui/picturebutton.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class ErrorsTest : public QObject {
     Q_OBJECT
@@ -60,7 +60,7 @@ private slots:
         Somnelle somnelle(fake.state, fake.platform);
         SessionState &state = fake.state;
         MemorySettingsStore &settings = fake.settings;
-        TForm1 &form = somnelle.form();
+        MainWindow &form = somnelle.form();
         form.setChoiceChecked(SetupView::Shutdown, true);
         form.setMinutesText(QStringLiteral("10"));
         form.show();
@@ -69,7 +69,7 @@ private slots:
 
         Shown shown;
         watchMessageBoxes(&shown, 50);
-        QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
         QTRY_COMPARE(shown.count, 1);
         QCOMPARE(shown.caption, QStringLiteral("Somnelle"));
         QCOMPARE(shown.text, QStringLiteral("Failed to set data for 'Timer'"));
@@ -77,10 +77,10 @@ private slots:
         QCOMPARE(state.SessionIdle, quint8(1));
 
         // The next click runs the handler again, and once the store works the session starts.
-        QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
         QTRY_COMPARE(shown.count, 2);
         settings.failWrites = false;
-        QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
         QCOMPARE(state.SessionIdle, quint8(0));
     }
 };

@@ -13,7 +13,7 @@
 #include "fakes.h"
 #include "pactl.h"
 #include "session/systemclock.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class FadeSoundTest : public QObject {
     Q_OBJECT
@@ -33,7 +33,7 @@ class FadeSoundTest : public QObject {
         FakeChime chime;
         Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
         Somnelle app {state, platform};
-        TForm1 &f = app.form();
+        MainWindow &f = app.form();
 
         explicit Rig(const QString &minutes = QStringLiteral("1"))
         {
@@ -53,8 +53,8 @@ class FadeSoundTest : public QObject {
         }
         bool windowShowsTheLevel() const
         {
-            return f.TrackBar3->value() == state.CurrentLevel
-                && f.Label6->text() == VolumeReadoutText(state.CurrentPercent)
+            return f.volumeSlider->value() == state.CurrentLevel
+                && f.volumeReadout->text() == VolumeReadoutText(state.CurrentPercent)
                 && f.windowTitle() == QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent);
         }
     };
@@ -166,7 +166,7 @@ private slots:
             return shown.contains(QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"%1\"").arg(caption))
                 && shown.contains(QStringLiteral("WM_NAME(STRING) = \"%1\"").arg(caption));
         };
-        QTRY_VERIFY2(holds(shownTitle(), TForm1::RestCaption), qPrintable(shownTitle()));
+        QTRY_VERIFY2(holds(shownTitle(), MainWindow::RestCaption), qPrintable(shownTitle()));
         r.app.startCancelClicked();
         r.clock.advance(100);
         const QString fading = QStringLiteral("%1 % - Somnelle ").arg(r.state.CurrentPercent);

@@ -13,7 +13,7 @@
 #include "session/logindpower.h"
 #include "session/sleepinhibitor.h"
 #include "ui/picturebutton.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class PowerTest : public QObject {
     Q_OBJECT
@@ -138,7 +138,7 @@ private slots:
         if (signal)
             raise(signal);
         else
-            QTest::mouseClick(r.app.form().SpeedButton4, Qt::LeftButton);
+            QTest::mouseClick(r.app.form().exitButton, Qt::LeftButton);
         QTRY_COMPARE(r.quits + r.exits, 1);
         // Ended as Cancel ends it: the level stays, the output is on, the lock is gone.
         QVERIFY(r.idle());

@@ -12,7 +12,7 @@
 #include "fakes.h"
 #include "ui/applicationtitle.h"
 #include "ui/picturebutton.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class SessionTest : public QObject {
     Q_OBJECT
@@ -20,7 +20,7 @@ class SessionTest : public QObject {
     // The whole program on fakes of the platform.
     struct Rig : FakePlatform {
         Somnelle app {state, platform};
-        TForm1 &f = app.form();
+        MainWindow &f = app.form();
 
         // The window opening on a master volume at this level.
         explicit Rig(quint16 level)
@@ -37,8 +37,8 @@ class SessionTest : public QObject {
         void click() { app.startCancelClicked(); }
         bool idleLook() const
         {
-            return state.SessionIdle == 1 && f.SpeedButton1->accessibleName() == QLatin1String("Start")
-                && f.Edit1->isEnabled() && f.TrackBar3->isEnabled() && f.windowTitle() == TForm1::RestCaption
+            return state.SessionIdle == 1 && f.startCancelButton->accessibleName() == QLatin1String("Start")
+                && f.minutesEdit->isEnabled() && f.volumeSlider->isEnabled() && f.windowTitle() == MainWindow::RestCaption
                 && ApplicationTitle() == QLatin1String("Somnelle");
         }
     };
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(r.clock.advance(1771), 1771);
         QCOMPARE(r.state.CurrentLevel, quint16(8));
         QCOMPARE(r.mixer.level, quint16(8));
-        QCOMPARE(r.f.TrackBar3->value(), 8);
+        QCOMPARE(r.f.volumeSlider->value(), 8);
         r.clock.advance(1);
         QCOMPARE(r.state.CurrentLevel, quint16(0));
 
@@ -112,7 +112,7 @@ private slots:
             r.clock.advance(1);
         QCOMPARE(r.f.windowTitle(), QStringLiteral("37 % - Somnelle "));
         QCOMPARE(ApplicationTitle(), QStringLiteral("37 % - Somnelle "));
-        QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: 37 %"));
+        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: 37 %"));
         r.clock.advance(1800);
         QVERIFY(r.idleLook());
     }
@@ -142,7 +142,7 @@ private slots:
         r.click();
         if (seconds == 0) {
             QCOMPARE(r.f.statusText(), QStringLiteral("Set timer"));
-            QCOMPARE(TForm1::fieldColour(r.f.Edit1), TForm1::Fuchsia);
+            QCOMPARE(MainWindow::fieldColour(r.f.minutesEdit), MainWindow::Fuchsia);
             // Nothing was switched or saved.
             QVERIFY(r.idleLook());
             QCOMPARE(r.settings.writes, 0);
@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(r.settings.writes, starts ? 1 : 0);
         if (!starts) {
             QCOMPARE(r.f.statusText(), QStringLiteral("Set volume"));
-            QCOMPARE(TForm1::fieldColour(r.f.Edit3), TForm1::Fuchsia);
+            QCOMPARE(MainWindow::fieldColour(r.f.wakeVolumeEdit), MainWindow::Fuchsia);
             QVERIFY(r.idleLook());
         }
     }
@@ -192,8 +192,8 @@ private slots:
         r.setUp(QString(), SetupView::AlarmMode);
         r.click();
         QCOMPARE(r.f.statusText(), QStringLiteral("Set volume"));
-        QCOMPARE(TForm1::fieldColour(r.f.Edit1), TForm1::Fuchsia);
-        QCOMPARE(TForm1::fieldColour(r.f.Edit3), TForm1::Fuchsia);
+        QCOMPARE(MainWindow::fieldColour(r.f.minutesEdit), MainWindow::Fuchsia);
+        QCOMPARE(MainWindow::fieldColour(r.f.wakeVolumeEdit), MainWindow::Fuchsia);
     }
 
     void startSavesAndSwitchesInOrder()
@@ -208,9 +208,9 @@ private slots:
         QCOMPARE(r.state.SessionIdle, quint8(0));
         QCOMPARE(r.state.SliderDrivesMixer, quint8(0));
         QCOMPARE(r.f.statusText(), QString());
-        QVERIFY(!r.f.Edit1->isEnabled() && !r.f.TrackBar3->isEnabled() && !r.f.Edit3->isEnabled()
-                && !r.f.RadioButton1->isEnabled() && !r.f.Label7->isEnabled());
-        QCOMPARE(r.f.SpeedButton1->accessibleName(), QStringLiteral("Cancel"));
+        QVERIFY(!r.f.minutesEdit->isEnabled() && !r.f.volumeSlider->isEnabled() && !r.f.wakeVolumeEdit->isEnabled()
+                && !r.f.shutdownChoice->isEnabled() && !r.f.contactLink->isEnabled());
+        QCOMPARE(r.f.startCancelButton->accessibleName(), QStringLiteral("Cancel"));
         QCOMPARE(r.power.calls, QStringList({"privilege"}));
     }
 
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
         QVERIFY(r.power.calls.isEmpty());
         // The slider still drives the mixer.
-        r.f.TrackBar3->setValue(20000);
+        r.f.volumeSlider->setValue(20000);
         QCOMPARE(r.mixer.level, quint16(20000));
     }
 
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(r.mixer.waveWrites.isEmpty());
         // The slider drives the mixer again, and the wheel works.
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
-        r.f.TrackBar3->setValue(1234);
+        r.f.volumeSlider->setValue(1234);
         QCOMPARE(r.mixer.level, quint16(1234));
         r.app.mouseWheel(true);
         QCOMPARE(r.mixer.level, quint16(2234));
@@ -300,7 +300,7 @@ private slots:
         // Still a session while waiting, asleep until the next look at the clock.
         QCOMPARE(r.f.statusText(), QStringLiteral("Soon to get up..."));
         QCOMPARE(r.state.SessionIdle, quint8(0));
-        QVERIFY(!r.f.Edit1->isEnabled());
+        QVERIFY(!r.f.minutesEdit->isEnabled());
         QVERIFY(r.clock.waking());
         QVERIFY(r.awake.held);
 
@@ -314,14 +314,14 @@ private slots:
         QCOMPARE(r.shell.files, QStringList({tune.fileName()}));
         QCOMPARE(r.chime.starts, 0);
         QCOMPARE(r.state.CurrentLevel, quint16(26214));
-        QCOMPARE(r.f.TrackBar3->value(), 26214);
-        QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: 40 %"));
+        QCOMPARE(r.f.volumeSlider->value(), 26214);
+        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: 40 %"));
         QCOMPARE(r.mixer.level, quint16(26214));
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0x80004000u));
         QCOMPARE(r.f.statusText(), QString());
         QVERIFY(r.idleLook());
         QVERIFY(!r.awake.held);
-        QVERIFY(r.f.Edit3->isEnabled());
+        QVERIFY(r.f.wakeVolumeEdit->isEnabled());
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
     }
 
@@ -398,7 +398,7 @@ private slots:
         QCOMPARE(r.state.CurrentLevel, quint16(26214));
         // A click on Start only silences the chime, like a click anywhere; without one it starts.
         const bool chiming = r.chime.playing;
-        QTest::mouseClick(r.f.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(r.f.startCancelButton, Qt::LeftButton);
         QVERIFY(!r.chime.playing);
         QCOMPARE(r.clock.ticking(), !chiming);
         // By the keyboard the same.
@@ -486,8 +486,8 @@ private slots:
         r.click();
         r.clock.advance(30);
         QVERIFY(r.state.CurrentLevel < 30000);
-        QCOMPARE(r.f.TrackBar3->value(), int(r.state.CurrentLevel));
-        QCOMPARE(r.f.Label6->text(), QStringLiteral("Volume: %1 %").arg(r.state.CurrentPercent));
+        QCOMPARE(r.f.volumeSlider->value(), int(r.state.CurrentLevel));
+        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: %1 %").arg(r.state.CurrentPercent));
         QVERIFY(r.f.windowTitle().endsWith(QStringLiteral(" % - Somnelle ")));
         QVERIFY(r.mixer.writes.isEmpty());
         r.clock.advance(30);

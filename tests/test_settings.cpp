@@ -15,7 +15,7 @@
 #include "settings/datetime.h"
 #include "settings/inisettingsstore.h"
 #include "settings/setupsettings.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class SettingsTest : public QObject {
     Q_OBJECT
@@ -26,7 +26,7 @@ class SettingsTest : public QObject {
     struct Window {
         RecordingHandlers handlers;
         RecordingShell shell;
-        TForm1 form {handlers, shell, [] {}};
+        MainWindow form {handlers, shell, [] {}};
     };
 
     void writeRaw(const QByteArray &content)
@@ -66,9 +66,9 @@ class SettingsTest : public QObject {
         return (permissions & others) == 0 && (permissions & QFile::ReadOwner) && (permissions & QFile::WriteOwner);
     }
 
-    static bool alarmGroupEnabled(TForm1 &f)
+    static bool alarmGroupEnabled(MainWindow &f)
     {
-        return f.Panel1->isEnabled() && f.Edit3->isEnabled() && f.DateTimePicker1->isEnabled();
+        return f.alarmPanel->isEnabled() && f.wakeVolumeEdit->isEnabled() && f.alarmTimeEdit->isEnabled();
     }
 
 private slots:
@@ -88,42 +88,42 @@ private slots:
     void firstRunCreatesTheFileAndKeepsTheDefaults()
     {
         IniSettingsStore store(path_);
-        store.EnsureSettingsKey();
+        store.ensureSettingsFile();
         QVERIFY(QFile::exists(path_));
         QVERIFY(ownerOnly(path_));
 
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.setMinutesText(QStringLiteral("xx"));
         LoadSettings(store, f);
         // "Timer" reads as empty; "Sd" is missing and the loading stops there.
-        QCOMPARE(f.Edit1->text(), QString());
-        QVERIFY(f.RadioButton3->isChecked());
-        QVERIFY(!f.CheckBox1->isChecked());
-        QCOMPARE(f.Edit2->text(), QStringLiteral("europe.mid"));
-        QCOMPARE(f.DateTimePicker1->time(), QTime(10, 21, 48, 560));
+        QCOMPARE(f.minutesEdit->text(), QString());
+        QVERIFY(f.alarmChoice->isChecked());
+        QVERIFY(!f.tomorrowCheck->isChecked());
+        QCOMPARE(f.startFileEdit->text(), QStringLiteral("europe.mid"));
+        QCOMPARE(f.alarmTimeEdit->time(), QTime(10, 21, 48, 560));
         QVERIFY(alarmGroupEnabled(f));
 
         // An existing file is left alone.
         writeRaw("[General]\nTimer=12\n");
-        store.EnsureSettingsKey();
+        store.ensureSettingsFile();
         QCOMPARE(store.read().timer, std::optional<QString>(QStringLiteral("12")));
     }
 
     void unwritableFolderIsSilentAtStartUp()
     {
         IniSettingsStore store(QStringLiteral("/proc/somnelle/Somnelle.conf"));
-        store.EnsureSettingsKey();
+        store.ensureSettingsFile();
         QVERIFY(!QFile::exists(store.path()));
         Window w;
         LoadSettings(store, w.form);
-        QCOMPARE(w.form.Edit2->text(), QStringLiteral("europe.mid"));
+        QCOMPARE(w.form.startFileEdit->text(), QStringLiteral("europe.mid"));
     }
 
     void saveAndLoadRoundTrip()
     {
         IniSettingsStore store(path_);
-        store.EnsureSettingsKey();
+        store.ensureSettingsFile();
         Window saved;
         saved.form.setMinutesText(QStringLiteral("45"));
         saved.form.setChoiceChecked(SetupView::AlarmMode, true);
@@ -137,13 +137,13 @@ private slots:
 
         Window loaded;
         LoadSettings(store, loaded.form);
-        QCOMPARE(loaded.form.Edit1->text(), QStringLiteral("45"));
-        QVERIFY(loaded.form.RadioButton3->isChecked());
-        QVERIFY(loaded.form.CheckBox1->isChecked());
-        QCOMPARE(loaded.form.Edit3->text(), QStringLiteral("40"));
-        QCOMPARE(loaded.form.Edit2->text(), QStringLiteral("/music/a \"quoted\", long name.ogg"));
+        QCOMPARE(loaded.form.minutesEdit->text(), QStringLiteral("45"));
+        QVERIFY(loaded.form.alarmChoice->isChecked());
+        QVERIFY(loaded.form.tomorrowCheck->isChecked());
+        QCOMPARE(loaded.form.wakeVolumeEdit->text(), QStringLiteral("40"));
+        QCOMPARE(loaded.form.startFileEdit->text(), QStringLiteral("/music/a \"quoted\", long name.ogg"));
         // Only the time of day is taken: the picker keeps its own date.
-        QCOMPARE(loaded.form.DateTimePicker1->dateTime(), QDateTime(QDate(2006, 6, 13), QTime(7, 30, 15, 250)));
+        QCOMPARE(loaded.form.alarmTimeEdit->dateTime(), QDateTime(QDate(2006, 6, 13), QTime(7, 30, 15, 250)));
 
         // The file holds the eight names with their kinds.
         const QSettings raw(path_, QSettings::IniFormat);
@@ -160,13 +160,13 @@ private slots:
         Window w;
         w.form.setStatusText(QStringLiteral("Set volume"));
         LoadSettings(store, w.form);
-        QVERIFY(w.form.RadioButton1->isChecked());
-        QVERIFY(!w.form.RadioButton2->isChecked() && !w.form.RadioButton3->isChecked());
+        QVERIFY(w.form.shutdownChoice->isChecked());
+        QVERIFY(!w.form.suspendChoice->isChecked() && !w.form.alarmChoice->isChecked());
         QVERIFY(!alarmGroupEnabled(w.form));
         // The Shutdown rule ran, clearing the status line.
         QCOMPARE(w.form.statusText(), QString());
         // "Wake_up_vol" is missing: an empty text, and the loading goes on.
-        QCOMPARE(w.form.Edit3->text(), QString());
+        QCOMPARE(w.form.wakeVolumeEdit->text(), QString());
     }
 
     void storedChoicesAllOffLeaveNoneChecked()
@@ -175,8 +175,8 @@ private slots:
         writeRaw("[General]\nTimer=20\nSd=0\nSm=0\nAm=0\n");
         Window w;
         LoadSettings(store, w.form);
-        QVERIFY(!w.form.RadioButton1->isChecked() && !w.form.RadioButton2->isChecked()
-                && !w.form.RadioButton3->isChecked());
+        QVERIFY(!w.form.shutdownChoice->isChecked() && !w.form.suspendChoice->isChecked()
+                && !w.form.alarmChoice->isChecked());
         // Unchecking runs no rule.
         QVERIFY(alarmGroupEnabled(w.form));
     }
@@ -187,7 +187,7 @@ private slots:
         writeRaw("[General]\nTimer=120\n");
         Window w;
         LoadSettings(store, w.form);
-        QCOMPARE(w.form.Edit1->text(), QStringLiteral("120"));
+        QCOMPARE(w.form.minutesEdit->text(), QStringLiteral("120"));
     }
 
     void partialLoads_data()
@@ -233,11 +233,11 @@ private slots:
         IniSettingsStore store(path_);
         Window w;
         LoadSettings(store, w.form);
-        QCOMPARE(w.form.Edit1->text(), timer);
-        QCOMPARE(w.form.RadioButton1->isChecked(), shutdown);
-        QCOMPARE(w.form.RadioButton3->isChecked(), !shutdown);
-        QCOMPARE(w.form.Edit2->text(), startFile);
-        QCOMPARE(w.form.DateTimePicker1->time(), alarm);
+        QCOMPARE(w.form.minutesEdit->text(), timer);
+        QCOMPARE(w.form.shutdownChoice->isChecked(), shutdown);
+        QCOMPARE(w.form.alarmChoice->isChecked(), !shutdown);
+        QCOMPARE(w.form.startFileEdit->text(), startFile);
+        QCOMPARE(w.form.alarmTimeEdit->time(), alarm);
     }
 
     void randomBytesDoNotCrash()
@@ -266,7 +266,7 @@ private slots:
         if (QFileInfo(QStringLiteral("/")).isWritable())
             QSKIP("runs as a user who may write anywhere; the suite runs it unprivileged");
         IniSettingsStore store(path_);
-        store.EnsureSettingsKey();
+        store.ensureSettingsFile();
         QString error;
         QVERIFY(store.write(fullSetup(), &error));
         QFile before(path_);
@@ -293,7 +293,7 @@ private slots:
         QFile blocker(dir_.filePath(QStringLiteral("not-a-folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         IniSettingsStore store(blocker.fileName() + QStringLiteral("/Somnelle.conf"));
-        store.EnsureSettingsKey();
+        store.ensureSettingsFile();
         QString message;
         QVERIFY(!store.write(fullSetup(), &message));
         QCOMPARE(message, QStringLiteral("Failed to set data for 'Timer'"));
@@ -327,7 +327,7 @@ private slots:
             QVERIFY(name == QLatin1String("Somnelle.conf.Xy12Zz") // a save in progress right now
                     || file.setFileTime(old, QFileDevice::FileModificationTime));
         }
-        IniSettingsStore(path_).EnsureSettingsKey();
+        IniSettingsStore(path_).ensureSettingsFile();
         const QStringList left = QDir(QFileInfo(path_).absolutePath()).entryList(QDir::Files, QDir::Name);
         QCOMPARE(left, QStringList({"Somnelle.conf", "Somnelle.conf.Ab3dE9x", "Somnelle.conf.Xy12Zz",
                                     "Somnelle.conf.bak", "notes.txt"}));

@@ -16,7 +16,7 @@ class VolumeTest : public QObject {
         FakeMixer mixer;
         FakeVolumeView view;
         VolumeControl volume {state, mixer, view};
-        Control() { view.sliderChanged = [this] { volume.TrackBar3Change(); }; }
+        Control() { view.sliderChanged = [this] { volume.volumeSliderChanged(); }; }
     };
 
 private slots:
@@ -66,7 +66,7 @@ private slots:
         c.state.CurrentLevel = quint16(from);
         c.mixer.level = quint16(from);
         c.view.position = quint16(from);
-        c.volume.FormMouseWheel(up);
+        c.volume.stepByWheel(up);
         QCOMPARE(int(c.state.CurrentLevel), to);
         QCOMPARE(int(c.mixer.level), to);
         QCOMPARE(int(c.view.position), to);
@@ -79,8 +79,8 @@ private slots:
         Control c;
         c.state.CurrentLevel = 30000;
         c.state.SessionIdle = 0;
-        c.volume.FormMouseWheel(true);
-        c.volume.FormMouseWheel(false);
+        c.volume.stepByWheel(true);
+        c.volume.stepByWheel(false);
         QCOMPARE(c.state.CurrentLevel, quint16(30000));
         QVERIFY(c.mixer.writes.isEmpty());
         QCOMPARE(c.view.readout, QStringLiteral("Volume: "));
@@ -112,7 +112,7 @@ private slots:
                 QCOMPARE(c.view.readout, QStringLiteral("Volume: 80 %"));
             }
             // A notch up goes up from what the mixer has, watched or not.
-            c.volume.FormMouseWheel(true);
+            c.volume.stepByWheel(true);
             QCOMPARE(c.mixer.level, quint16(53428));
             QCOMPARE(c.mixer.writes, QList<quint16>({53428}));
 
@@ -157,14 +157,14 @@ private slots:
 
         // The slider: with no mixer at all CurrentLevel stays; the readout follows it.
         c.view.position = 20000;
-        c.volume.TrackBar3Change();
+        c.volume.volumeSliderChanged();
         QCOMPARE(c.state.CurrentLevel, quint16(noControlOnly ? 20000 : 0));
         QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(c.state.CurrentLevel)));
 
         // The wheel: the level and readout move, the slider only when the mixer opens.
         c.state.CurrentLevel = 5000;
         c.view.position = 5000;
-        c.volume.FormMouseWheel(true);
+        c.volume.stepByWheel(true);
         QCOMPARE(c.state.CurrentLevel, quint16(6000));
         QCOMPARE(c.view.position, quint16(noControlOnly ? 6000 : 5000));
         QCOMPARE(c.view.readout, QStringLiteral("Volume: 9 %"));

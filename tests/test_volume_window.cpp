@@ -14,7 +14,7 @@
 #include "session/systemclock.h"
 #include "session/desktopshell.h"
 #include "settings/inisettingsstore.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class VolumeWindowTest : public QObject {
     Q_OBJECT
@@ -33,7 +33,7 @@ class VolumeWindowTest : public QObject {
         Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
     };
 
-    static void wheel(TForm1 &form, int delta)
+    static void wheel(MainWindow &form, int delta)
     {
         QWheelEvent event(QPointF(5, 5), form.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -64,20 +64,20 @@ private slots:
         SessionState state;
         RealPlatform real;
         Somnelle somnelle(state, real.platform);
-        TForm1 &form = somnelle.form();
+        MainWindow &form = somnelle.form();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 37 %"));
-        QCOMPARE(form.TrackBar3->value(), qRound(0.37 * 65536 * 65535 / 65536.0));
-        QCOMPARE(state.CurrentLevel, quint16(form.TrackBar3->value()));
+        QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 37 %"));
+        QCOMPARE(form.volumeSlider->value(), qRound(0.37 * 65536 * 65535 / 65536.0));
+        QCOMPARE(state.CurrentLevel, quint16(form.volumeSlider->value()));
 
-        form.TrackBar3->setValue(50000);
+        form.volumeSlider->setValue(50000);
         QCOMPARE(Pactl::sinkVolume(), qRound(50000 * 65536.0 / 65535.0));
-        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 76 %"));
+        QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 76 %"));
 
         wheel(form, 120);
         QCOMPARE(state.CurrentLevel, quint16(51000));
-        QCOMPARE(form.TrackBar3->value(), 51000);
+        QCOMPARE(form.volumeSlider->value(), 51000);
         QCOMPARE(Pactl::sinkVolume(), qRound(51000 * 65536.0 / 65535.0));
         wheel(form, -240);
         QCOMPARE(Pactl::sinkVolume(), qRound(49000 * 65536.0 / 65535.0));
@@ -92,10 +92,10 @@ private slots:
         SessionState state;
         RealPlatform real;
         Somnelle somnelle(state, real.platform);
-        TForm1 &form = somnelle.form();
+        MainWindow &form = somnelle.form();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 70 %"));
+        QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 70 %"));
         // Opening the window wrote nothing.
         QTest::qWait(200);
         QCOMPARE(Pactl::sinkChannels(), unbalanced);
@@ -107,8 +107,8 @@ private slots:
 
         // Raised by another program: the window follows, and a notch goes up from there.
         Pactl::setSinkVolume(QStringLiteral("52429")); // 80 %
-        QTRY_COMPARE(form.Label6->text(), QStringLiteral("Volume: 80 %"));
-        QCOMPARE(form.TrackBar3->value(), int(state.CurrentLevel));
+        QTRY_COMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 80 %"));
+        QCOMPARE(form.volumeSlider->value(), int(state.CurrentLevel));
         wheel(form, 120);
         const quint16 eighty = quint16(qRound(52429.0 * 65535 / 65536));
         QCOMPARE(state.CurrentLevel, quint16(eighty + 1000));
@@ -123,21 +123,21 @@ private slots:
         SessionState state;
         RealPlatform real;
         Somnelle somnelle(state, real.platform);
-        TForm1 &form = somnelle.form();
+        MainWindow &form = somnelle.form();
         QString message;
         closeNextMessageBox(&message);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(message, QStringLiteral("Mixer initialization error"));
-        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 0 %"));
-        QCOMPARE(form.TrackBar3->value(), 0);
+        QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 0 %"));
+        QCOMPARE(form.volumeSlider->value(), 0);
 
         // Slider and wheel change nothing on the server and do not crash.
-        form.TrackBar3->setValue(30000);
+        form.volumeSlider->setValue(30000);
         QCOMPARE(state.CurrentLevel, quint16(0));
         wheel(form, 120);
         QCOMPARE(state.CurrentLevel, quint16(1000));
-        QCOMPARE(form.Label6->text(), QStringLiteral("Volume: 1 %"));
+        QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 1 %"));
         qputenv("PULSE_SERVER", server_);
         QCOMPARE(Pactl::sinkVolume(), before);
     }

@@ -16,7 +16,7 @@
 #include "pactl.h"
 #include "session/desktopshell.h"
 #include "session/mprisplayers.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 class WakeUpSoundTest : public QObject {
     Q_OBJECT
@@ -143,7 +143,7 @@ private slots:
         Platform platform {settings, mixer, shell, power, awake, clock, players, alsaChime, [] {}, [&quits] { ++quits; }};
         Somnelle app(state, platform);
         app.readMasterVolume();
-        TForm1 &f = app.form();
+        MainWindow &f = app.form();
         f.setChoiceChecked(SetupView::AlarmMode, true);
         f.setMinutesText(QStringLiteral("1"));
         f.setWakeUpVolumeText(QString::number(percent));
@@ -157,7 +157,7 @@ private slots:
         QTRY_COMPARE(alsaChime.isPlaying(), chime);
         QVERIFY(!Pactl::sinkMuted());
         QTest::qWait(300); // the server's word on our own write comes back
-        QCOMPARE(f.Label6->text(), QStringLiteral("Volume: %1 %").arg(percent));
+        QCOMPARE(f.volumeReadout->text(), QStringLiteral("Volume: %1 %").arg(percent));
         if (!chime) {
             QTest::qWait(500);
             QVERIFY(!alsaChime.isPlaying());

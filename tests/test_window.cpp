@@ -21,7 +21,7 @@
 #include "fakes.h"
 #include "ui/caretrest.h"
 #include "ui/picturebutton.h"
-#include "ui/tform1.h"
+#include "ui/mainwindow.h"
 
 // Counts a widget's paint events.
 class PaintCounter : public QObject {
@@ -49,13 +49,13 @@ class WindowTest : public QObject {
         RecordingHandlers handlers;
         RecordingShell shell;
         int exits = 0;
-        TForm1 form {handlers, shell, [this] { ++exits; }};
+        MainWindow form {handlers, shell, [this] { ++exits; }};
     };
 
-    static QList<QWidget *> alarmGroup(TForm1 &f)
+    static QList<QWidget *> alarmGroup(MainWindow &f)
     {
-        return {f.Panel1, f.DateTimePicker1, f.CheckBox1, f.Edit2, f.Label10,
-                f.Label11, f.Label12, f.Label13, f.Edit3};
+        return {f.alarmPanel, f.alarmTimeEdit, f.tomorrowCheck, f.startFileEdit, f.wakeUpAtLabel,
+                f.startFileLabel, f.setVolumeLabel, f.percentLabel, f.wakeVolumeEdit};
     }
     static bool allEnabled(const QList<QWidget *> &widgets, bool enabled)
     {
@@ -69,7 +69,7 @@ private slots:
     void layoutDefaults()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         QCOMPARE(f.size(), QSize(413, 394));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -78,41 +78,41 @@ private slots:
         QCOMPARE(f.palette().color(QPalette::Window), QColor(0xA6, 0xCA, 0xF0));
 
         // A sample of positions from each parent, and the hidden picture holders.
-        QCOMPARE(f.SpeedButton1->geometry(), QRect(164, 328, 105, 33));
-        QCOMPARE(f.SpeedButton4->geometry(), QRect(284, 328, 101, 33));
-        QCOMPARE(f.StatusBar1->geometry(), QRect(0, 375, 413, 19));
-        QCOMPARE(f.Panel1->geometry(), QRect(20, 211, 373, 101));
-        QCOMPARE(f.Panel2->geometry(), QRect(20, 43, 373, 145));
-        QCOMPARE(f.TrackBar3->geometry(), QRect(152, 12, 209, 41));
-        QCOMPARE(f.Edit1->geometry(), QRect(268, 71, 25, 21));
-        QCOMPARE(f.DateTimePicker1->geometry(), QRect(156, 25, 105, 24));
-        QCOMPARE(f.SpeedButton5->geometry(), QRect(320, 60, 38, 33));
-        QCOMPARE(f.Image4->geometry(), QRect(0, 0, 417, 377));
-        QCOMPARE(f.Edit1->parentWidget(), f.Panel2);
-        QCOMPARE(f.Edit3->parentWidget(), f.Panel1);
-        QVERIFY(!f.SpeedButton2->isVisibleTo(&f));
-        QVERIFY(!f.SpeedButton3->isVisibleTo(&f));
+        QCOMPARE(f.startCancelButton->geometry(), QRect(164, 328, 105, 33));
+        QCOMPARE(f.exitButton->geometry(), QRect(284, 328, 101, 33));
+        QCOMPARE(f.statusBar->geometry(), QRect(0, 375, 413, 19));
+        QCOMPARE(f.alarmPanel->geometry(), QRect(20, 211, 373, 101));
+        QCOMPARE(f.timerPanel->geometry(), QRect(20, 43, 373, 145));
+        QCOMPARE(f.volumeSlider->geometry(), QRect(152, 12, 209, 41));
+        QCOMPARE(f.minutesEdit->geometry(), QRect(268, 71, 25, 21));
+        QCOMPARE(f.alarmTimeEdit->geometry(), QRect(156, 25, 105, 24));
+        QCOMPARE(f.browseButton->geometry(), QRect(320, 60, 38, 33));
+        QCOMPARE(f.skyPicture->geometry(), QRect(0, 0, 417, 377));
+        QCOMPARE(f.minutesEdit->parentWidget(), f.timerPanel);
+        QCOMPARE(f.wakeVolumeEdit->parentWidget(), f.alarmPanel);
+        QVERIFY(!f.cancelPictureButton->isVisibleTo(&f));
+        QVERIFY(!f.startPictureButton->isVisibleTo(&f));
 
         // Layout state before any settings.
-        QVERIFY(f.RadioButton3->isChecked());
-        QVERIFY(!f.RadioButton1->isChecked() && !f.RadioButton2->isChecked());
-        QCOMPARE(f.Edit1->text(), QString());
-        QCOMPARE(f.Edit3->text(), QString());
-        QCOMPARE(f.Edit2->text(), QStringLiteral("europe.mid"));
-        QVERIFY(!f.CheckBox1->isChecked());
-        QCOMPARE(f.DateTimePicker1->dateTime(), QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
-        QCOMPARE(f.DateTimePicker1->text().left(8), QStringLiteral("10:21:48"));
-        QCOMPARE(f.TrackBar3->minimum(), 0);
-        QCOMPARE(f.TrackBar3->maximum(), 65535);
-        QCOMPARE(f.TrackBar3->value(), 0);
-        QCOMPARE(f.Label6->text(), QStringLiteral("Volume: "));
+        QVERIFY(f.alarmChoice->isChecked());
+        QVERIFY(!f.shutdownChoice->isChecked() && !f.suspendChoice->isChecked());
+        QCOMPARE(f.minutesEdit->text(), QString());
+        QCOMPARE(f.wakeVolumeEdit->text(), QString());
+        QCOMPARE(f.startFileEdit->text(), QStringLiteral("europe.mid"));
+        QVERIFY(!f.tomorrowCheck->isChecked());
+        QCOMPARE(f.alarmTimeEdit->dateTime(), QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
+        QCOMPARE(f.alarmTimeEdit->text().left(8), QStringLiteral("10:21:48"));
+        QCOMPARE(f.volumeSlider->minimum(), 0);
+        QCOMPARE(f.volumeSlider->maximum(), 65535);
+        QCOMPARE(f.volumeSlider->value(), 0);
+        QCOMPARE(f.volumeReadout->text(), QStringLiteral("Volume: "));
         QCOMPARE(f.statusText(), QString());
-        QVERIFY(!f.StatusBar1->isSizeGripEnabled());
-        QCOMPARE(f.OpenDialog1->windowTitle(), QStringLiteral("Open file to start"));
-        QCOMPARE(f.Label7->toolTip(), TForm1::SupportAddress);
-        QCOMPARE(f.Label7->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(f.SpeedButton1->focusPolicy(), Qt::StrongFocus);
-        QCOMPARE(f.SpeedButton5->focusPolicy(), Qt::NoFocus);
+        QVERIFY(!f.statusBar->isSizeGripEnabled());
+        QCOMPARE(f.openDialog->windowTitle(), QStringLiteral("Open file to start"));
+        QCOMPARE(f.contactLink->toolTip(), MainWindow::SupportAddress);
+        QCOMPARE(f.contactLink->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(f.startCancelButton->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(f.browseButton->focusPolicy(), Qt::NoFocus);
         // Applying the layout runs no handler.
         QVERIFY(w.handlers.calls.isEmpty());
     }
@@ -120,35 +120,35 @@ private slots:
     void labelsDoNotOverlapTheirNeighbours()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         const QList<QPair<QWidget *, QWidget *>> neighbours {
-            {f.Label1, f.Label2}, {f.Label2, f.Edit1}, {f.Edit1, f.Label3}, {f.Label12, f.Edit3},
-            {f.Edit3, f.Label13}, {f.Label11, f.Edit2}, {f.Label10, f.DateTimePicker1}};
+            {f.turnDownLabel, f.forLabel}, {f.forLabel, f.minutesEdit}, {f.minutesEdit, f.minLabel}, {f.setVolumeLabel, f.wakeVolumeEdit},
+            {f.wakeVolumeEdit, f.percentLabel}, {f.startFileLabel, f.startFileEdit}, {f.wakeUpAtLabel, f.alarmTimeEdit}};
         for (const auto &[left, right] : neighbours)
             QVERIFY2(left->geometry().right() < right->geometry().left(),
                      qPrintable(left->objectName() + QLatin1String(" overlaps ") + right->objectName()));
 
         // The widest readout ends before the slider's groove begins.
-        f.ShowVolumeReadout(100);
+        f.showVolumeReadout(100);
         QStyleOptionSlider option;
-        option.initFrom(f.TrackBar3);
+        option.initFrom(f.volumeSlider);
         option.orientation = Qt::Horizontal;
-        option.minimum = f.TrackBar3->minimum();
-        option.maximum = f.TrackBar3->maximum();
-        option.tickPosition = f.TrackBar3->tickPosition();
-        const QRect groove = f.TrackBar3->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove,
-                                                                  f.TrackBar3);
-        QVERIFY(f.Label6->geometry().right() < f.TrackBar3->x() + groove.left());
+        option.minimum = f.volumeSlider->minimum();
+        option.maximum = f.volumeSlider->maximum();
+        option.tickPosition = f.volumeSlider->tickPosition();
+        const QRect groove = f.volumeSlider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove,
+                                                                  f.volumeSlider);
+        QVERIFY(f.volumeReadout->geometry().right() < f.volumeSlider->x() + groove.left());
 
         // The tick marks at both ends stand where the handle's middle rests.
         for (const int value : {0, 65535}) {
-            f.TrackBar3->setValue(value);
+            f.volumeSlider->setValue(value);
             option.sliderPosition = option.sliderValue = value;
-            const int handle = f.TrackBar3->style()
-                                   ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, f.TrackBar3)
+            const int handle = f.volumeSlider->style()
+                                   ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, f.volumeSlider)
                                    .center()
                                    .x();
-            const QImage image = f.TrackBar3->grab().toImage();
+            const QImage image = f.volumeSlider->grab().toImage();
             int tick = -1, darkest = 256;
             for (int x = 0; x < image.width(); ++x) {
                 const int grey = qGray(image.pixel(x, 1));
@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(w.handlers.calls,
                  QStringList({"loadSettings", "readMasterVolume", "applyCommandLine"}));
 
-        // Hiding, showing and activating again runs neither FormShow nor FormActivate.
+        // Hiding, showing and activating again runs neither loadAtShow nor activateOnce.
         w.form.hide();
         w.form.show();
         w.form.activateWindow();
@@ -178,25 +178,25 @@ private slots:
     void setupGroupOperations()
     {
         Window w;
-        TForm1 &f = w.form;
-        const QList<QWidget *> setup {f.TrackBar3, f.RadioButton1, f.RadioButton2, f.RadioButton3, f.Edit1, f.Label7};
+        MainWindow &f = w.form;
+        const QList<QWidget *> setup {f.volumeSlider, f.shutdownChoice, f.suspendChoice, f.alarmChoice, f.minutesEdit, f.contactLink};
 
         f.setStatusText(QStringLiteral("Set timer"));
-        f.DisableSetupControls();
+        f.disableSetupControls();
         QVERIFY(allEnabled(setup, false));
         QVERIFY(allEnabled(alarmGroup(f), false));
         QCOMPARE(f.statusText(), QString());
         // Start/Cancel, Exit and the readout work in every state.
-        QVERIFY(f.SpeedButton1->isEnabled() && f.SpeedButton4->isEnabled() && f.Panel2->isEnabled());
+        QVERIFY(f.startCancelButton->isEnabled() && f.exitButton->isEnabled() && f.timerPanel->isEnabled());
 
-        f.EnableSetupControls();
+        f.enableSetupControls();
         QVERIFY(allEnabled(setup, true));
         QVERIFY(allEnabled(alarmGroup(f), true));
 
         // After a session in "Shutdown" the alarm group stays disabled.
-        f.RadioButton1->setChecked(true);
-        f.DisableSetupControls();
-        f.EnableSetupControls();
+        f.shutdownChoice->setChecked(true);
+        f.disableSetupControls();
+        f.enableSetupControls();
         QVERIFY(allEnabled(setup, true));
         QVERIFY(allEnabled(alarmGroup(f), false));
     }
@@ -204,50 +204,50 @@ private slots:
     void alarmGroupColoursAndStatus()
     {
         Window w;
-        TForm1 &f = w.form;
-        TForm1::setFieldColour(f.Edit1, TForm1::Fuchsia);
-        TForm1::setFieldColour(f.Edit3, TForm1::Fuchsia);
+        MainWindow &f = w.form;
+        MainWindow::setFieldColour(f.minutesEdit, MainWindow::Fuchsia);
+        MainWindow::setFieldColour(f.wakeVolumeEdit, MainWindow::Fuchsia);
         f.setStatusText(QStringLiteral("Set volume"));
-        f.EnableAlarmControls();
-        QCOMPARE(TForm1::fieldColour(f.Edit1), QColor(Qt::white));
-        QCOMPARE(TForm1::fieldColour(f.Edit3), QColor(Qt::white));
+        f.enableAlarmControls();
+        QCOMPARE(MainWindow::fieldColour(f.minutesEdit), QColor(Qt::white));
+        QCOMPARE(MainWindow::fieldColour(f.wakeVolumeEdit), QColor(Qt::white));
         QCOMPARE(f.statusText(), QStringLiteral("Set volume"));
-        f.DisableAlarmControls();
+        f.disableAlarmControls();
         QCOMPARE(f.statusText(), QString());
     }
 
     void choiceRules()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
 
         // Clicking the choice already checked runs no rule: the status stays.
         f.setStatusText(QStringLiteral("Set timer"));
-        TForm1::setFieldColour(f.Edit1, TForm1::Fuchsia);
-        QTest::mouseClick(f.RadioButton3, Qt::LeftButton);
+        MainWindow::setFieldColour(f.minutesEdit, MainWindow::Fuchsia);
+        QTest::mouseClick(f.alarmChoice, Qt::LeftButton);
         QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
-        QCOMPARE(TForm1::fieldColour(f.Edit1), TForm1::Fuchsia);
+        QCOMPARE(MainWindow::fieldColour(f.minutesEdit), MainWindow::Fuchsia);
 
         // "Shutdown" greys the alarm group, blocks browse, clears the status, whitens both fields.
-        QTest::mouseClick(f.RadioButton1, Qt::LeftButton);
-        QVERIFY(f.RadioButton1->isChecked() && !f.RadioButton3->isChecked());
+        QTest::mouseClick(f.shutdownChoice, Qt::LeftButton);
+        QVERIFY(f.shutdownChoice->isChecked() && !f.alarmChoice->isChecked());
         QVERIFY(allEnabled(alarmGroup(f), false));
-        QVERIFY(!f.SpeedButton5->isEnabledTo(&f) || !f.Panel1->isEnabled());
+        QVERIFY(!f.browseButton->isEnabledTo(&f) || !f.alarmPanel->isEnabled());
         QCOMPARE(f.statusText(), QString());
-        QCOMPARE(TForm1::fieldColour(f.Edit1), QColor(Qt::white));
+        QCOMPARE(MainWindow::fieldColour(f.minutesEdit), QColor(Qt::white));
 
         // "Alarm mode" enables the group again and leaves the status alone.
         f.setStatusText(QStringLiteral("Set timer"));
-        QTest::mouseClick(f.RadioButton3, Qt::LeftButton);
+        QTest::mouseClick(f.alarmChoice, Qt::LeftButton);
         QVERIFY(allEnabled(alarmGroup(f), true));
         QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
 
         // Code that checks a choice runs its rule too.
-        f.RadioButton2->setChecked(true);
+        f.suspendChoice->setChecked(true);
         QVERIFY(allEnabled(alarmGroup(f), false));
-        QVERIFY(!f.RadioButton3->isChecked());
+        QVERIFY(!f.alarmChoice->isChecked());
     }
 
     void digitFilters_data()
@@ -261,18 +261,18 @@ private slots:
     {
         QFETCH(int, field);
         Window w;
-        TForm1 &f = w.form;
-        QLineEdit *edit = field == 1 ? f.Edit1 : f.Edit3;
+        MainWindow &f = w.form;
+        QLineEdit *edit = field == 1 ? f.minutesEdit : f.wakeVolumeEdit;
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         edit->setFocus();
 
         // A letter is dropped but still clears the fuchsia mark; the status text stays.
-        TForm1::setFieldColour(edit, TForm1::Fuchsia);
+        MainWindow::setFieldColour(edit, MainWindow::Fuchsia);
         f.setStatusText(QStringLiteral("Set timer"));
         QTest::keyClick(edit, Qt::Key_A);
         QCOMPARE(edit->text(), QString());
-        QCOMPARE(TForm1::fieldColour(edit), QColor(Qt::white));
+        QCOMPARE(MainWindow::fieldColour(edit), QColor(Qt::white));
         QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
 
         QTest::keyClicks(edit, QStringLiteral("4x -5"));
@@ -301,91 +301,91 @@ private slots:
     void startFileTooltipFollowsText()
     {
         Window w;
-        TForm1 &f = w.form;
-        QCOMPARE(f.Edit2->toolTip(), QString());
-        f.Edit2->setText(QStringLiteral("/home/me/Music/a rather long name.ogg"));
-        QTest::mouseMove(f.Edit2, QPoint(5, 5));
-        QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), f.Edit2->mapToGlobal(QPointF(6, 6)), Qt::NoButton,
+        MainWindow &f = w.form;
+        QCOMPARE(f.startFileEdit->toolTip(), QString());
+        f.startFileEdit->setText(QStringLiteral("/home/me/Music/a rather long name.ogg"));
+        QTest::mouseMove(f.startFileEdit, QPoint(5, 5));
+        QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), f.startFileEdit->mapToGlobal(QPointF(6, 6)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(f.Edit2, &move);
-        QCOMPARE(f.Edit2->toolTip(), QStringLiteral("/home/me/Music/a rather long name.ogg"));
+        QApplication::sendEvent(f.startFileEdit, &move);
+        QCOMPARE(f.startFileEdit->toolTip(), QStringLiteral("/home/me/Music/a rather long name.ogg"));
     }
 
     void contactLink()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
 
-        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), f.Label7->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), f.contactLink->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(f.Label7, &move);
-        QCOMPARE(f.Label7->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+        QApplication::sendEvent(f.contactLink, &move);
+        QCOMPARE(f.contactLink->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(f.Label7, &leave);
-        QCOMPARE(f.Label7->palette().color(QPalette::WindowText), TForm1::DesktopColour);
+        QApplication::sendEvent(f.contactLink, &leave);
+        QCOMPARE(f.contactLink->palette().color(QPalette::WindowText), MainWindow::DesktopColour);
 
-        QTest::mouseClick(f.Label7, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseClick(f.contactLink, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(w.shell.opened, QList<QUrl>({QUrl(QStringLiteral("mailto:support@somnelle.org"))}));
 
         // During a session the link is part of the disabled setup controls.
-        f.DisableSetupControls();
-        QTest::mouseClick(f.Label7, Qt::LeftButton, {}, QPoint(3, 3));
+        f.disableSetupControls();
+        QTest::mouseClick(f.contactLink, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(w.shell.opened.size(), 1);
     }
 
     void browseKeepsTextWhenCancelled()
     {
         Window w;
-        TForm1 &f = w.form;
-        QTimer::singleShot(0, f.OpenDialog1, &QDialog::reject);
-        f.SpeedButton5Click();
-        QCOMPARE(f.Edit2->text(), QStringLiteral("europe.mid"));
+        MainWindow &f = w.form;
+        QTimer::singleShot(0, f.openDialog, &QDialog::reject);
+        f.browseForStartFile();
+        QCOMPARE(f.startFileEdit->text(), QStringLiteral("europe.mid"));
 
         QTemporaryFile tune(QDir::tempPath() + QStringLiteral("/tune-XXXXXX.mid"));
         QVERIFY(tune.open());
-        QTimer::singleShot(0, f.OpenDialog1, [&] {
+        QTimer::singleShot(0, f.openDialog, [&] {
             // Type the name into the dialog, as a user would, and press Open.
-            auto *name = f.OpenDialog1->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            auto *name = f.openDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             QVERIFY(name);
             name->setText(tune.fileName());
             QTest::keyClick(name, Qt::Key_Return);
         });
-        f.SpeedButton5Click();
-        QCOMPARE(f.Edit2->text(), QFileInfo(tune.fileName()).absoluteFilePath());
+        f.browseForStartFile();
+        QCOMPARE(f.startFileEdit->text(), QFileInfo(tune.fileName()).absoluteFilePath());
 
         // A name that does not exist yet is taken as it stands.
         const QString later = QDir::tempPath() + QStringLiteral("/not-there-yet.mid");
-        QTimer::singleShot(0, f.OpenDialog1, [&] {
-            auto *name = f.OpenDialog1->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QTimer::singleShot(0, f.openDialog, [&] {
+            auto *name = f.openDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             name->setText(later);
             QTest::keyClick(name, Qt::Key_Return);
         });
-        f.SpeedButton5Click();
-        QCOMPARE(f.Edit2->text(), later);
+        f.browseForStartFile();
+        QCOMPARE(f.startFileEdit->text(), later);
     }
 
     void buttonsForwardAndExit()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         w.handlers.calls.clear();
-        QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(f.startCancelButton, Qt::LeftButton);
         QCOMPARE(w.handlers.calls, QStringList({"startCancelClicked"}));
         QCOMPARE(w.exits, 0);
-        QTest::mouseClick(f.SpeedButton4, Qt::LeftButton);
+        QTest::mouseClick(f.exitButton, Qt::LeftButton);
         QCOMPARE(w.exits, 1);
     }
 
     void sliderChangesAndWheel()
     {
         Window w;
-        TForm1 &f = w.form;
-        f.TrackBar3->setValue(1234);
-        f.TrackBar3->setValue(1234); // no change, no call
+        MainWindow &f = w.form;
+        f.volumeSlider->setValue(1234);
+        f.volumeSlider->setValue(1234); // no change, no call
         QCOMPARE(w.handlers.calls, QStringList({"trackBarChanged"}));
 
         // Wheel notches over the window, and over the slider, reach the window's handler.
@@ -398,7 +398,7 @@ private slots:
         QApplication::sendEvent(&f, &halfDown);
         QApplication::sendEvent(&f, &halfDown);
         QCOMPARE(w.handlers.calls, QStringList({"wheelUp", "wheelUp", "wheelDown"}));
-        QCOMPARE(f.TrackBar3->value(), 1234);
+        QCOMPARE(f.volumeSlider->value(), 1234);
     }
 
     // The slider repaints only when its handle moves, and then only where it
@@ -406,21 +406,21 @@ private slots:
     void sliderOnScreenFollowsItsValue()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         int paints = 0;
-        PaintCounter counter(f.TrackBar3, paints);
-        const QRect area(f.TrackBar3->mapTo(&f, QPoint(0, 0)), f.TrackBar3->size());
+        PaintCounter counter(f.volumeSlider, paints);
+        const QRect area(f.volumeSlider->mapTo(&f, QPoint(0, 0)), f.volumeSlider->size());
         const auto compareScreenWithFullDrawing = [&] {
             QCoreApplication::processEvents();
             QCOMPARE(f.screen()->grabWindow(f.winId(), area.x(), area.y(), area.width(), area.height()).toImage(),
                      f.grab(area).toImage().convertToFormat(QImage::Format_RGB32));
         };
-        f.TrackBar3->setValue(40000);
+        f.volumeSlider->setValue(40000);
         const int steps = 300;
         for (int step = 0; step < steps; ++step) {
-            f.TrackBar3->setValue(40000 - 37 * step);
+            f.volumeSlider->setValue(40000 - 37 * step);
             QCoreApplication::processEvents();
             if (step % 25 == 0 || step == steps - 1)
                 compareScreenWithFullDrawing();
@@ -429,7 +429,7 @@ private slots:
         QVERIFY2(paints > 10 && paints < steps / 4, qPrintable(QString::number(paints)));
         // Jumps farther than the handle is wide, as the wheel and the keys make.
         for (const int value : {65535, 0, 30000, 31000}) {
-            f.TrackBar3->setValue(value);
+            f.volumeSlider->setValue(value);
             compareScreenWithFullDrawing();
         }
     }
@@ -438,10 +438,10 @@ private slots:
     void sliderLooksAsTheStyleDrawsIt()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QSlider *slider = f.TrackBar3;
+        QSlider *slider = f.volumeSlider;
         const auto styleDrawn = [slider] {
             QStyleOptionSlider option;
             option.initFrom(slider);
@@ -498,10 +498,10 @@ private slots:
     void readoutShowsPicturesOfTheLabelsOwnDrawing()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        VolumeReadout *readout = f.Label6;
+        VolumeReadout *readout = f.volumeReadout;
         const auto labelDrawn = [readout](quint8 percent) {
             readout->keepPictures(false);
             readout->showPercent(percent);
@@ -560,82 +560,82 @@ private slots:
     void accessibleNames()
     {
         Window w;
-        TForm1 &f = w.form;
-        QCOMPARE(f.SpeedButton1->accessibleName(), QStringLiteral("Start"));
-        QCOMPARE(f.SpeedButton4->accessibleName(), QStringLiteral("Exit"));
-        QCOMPARE(f.SpeedButton5->accessibleName(), QStringLiteral("Browse"));
+        MainWindow &f = w.form;
+        QCOMPARE(f.startCancelButton->accessibleName(), QStringLiteral("Start"));
+        QCOMPARE(f.exitButton->accessibleName(), QStringLiteral("Exit"));
+        QCOMPARE(f.browseButton->accessibleName(), QStringLiteral("Browse"));
         f.showCancelPicture();
-        QCOMPARE(f.SpeedButton1->accessibleName(), QStringLiteral("Cancel"));
-        QCOMPARE(f.SpeedButton1->picture().toImage(), f.SpeedButton2->picture().toImage());
+        QCOMPARE(f.startCancelButton->accessibleName(), QStringLiteral("Cancel"));
+        QCOMPARE(f.startCancelButton->picture().toImage(), f.cancelPictureButton->picture().toImage());
         f.showStartPicture();
-        QCOMPARE(f.SpeedButton1->accessibleName(), QStringLiteral("Start"));
-        for (QWidget *field : {static_cast<QWidget *>(f.Edit1), static_cast<QWidget *>(f.Edit2),
-                               static_cast<QWidget *>(f.Edit3), static_cast<QWidget *>(f.TrackBar3),
-                               static_cast<QWidget *>(f.DateTimePicker1)})
+        QCOMPARE(f.startCancelButton->accessibleName(), QStringLiteral("Start"));
+        for (QWidget *field : {static_cast<QWidget *>(f.minutesEdit), static_cast<QWidget *>(f.startFileEdit),
+                               static_cast<QWidget *>(f.wakeVolumeEdit), static_cast<QWidget *>(f.volumeSlider),
+                               static_cast<QWidget *>(f.alarmTimeEdit)})
             QVERIFY(!field->accessibleName().isEmpty());
     }
 
     void tabOrder()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         // The first enabled control takes the focus on activation.
-        QCOMPARE(QApplication::focusWidget(), f.Edit1);
+        QCOMPARE(QApplication::focusWidget(), f.minutesEdit);
         QList<QWidget *> visited;
         for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget();
         }
         // Only the checked choice ("Alarm mode") is a tab stop; Start and Exit come last.
-        QCOMPARE(visited, QList<QWidget *>({f.TrackBar3, f.RadioButton3, f.DateTimePicker1, f.Edit2, f.CheckBox1,
-                                            f.Edit3, f.SpeedButton1, f.SpeedButton4}));
+        QCOMPARE(visited, QList<QWidget *>({f.volumeSlider, f.alarmChoice, f.alarmTimeEdit, f.startFileEdit, f.tomorrowCheck,
+                                            f.wakeVolumeEdit, f.startCancelButton, f.exitButton}));
         // Focused, Return and Space press them.
         w.handlers.calls.clear();
-        QTest::keyClick(f.SpeedButton1, Qt::Key_Return);
-        QTest::keyClick(f.SpeedButton1, Qt::Key_Space);
+        QTest::keyClick(f.startCancelButton, Qt::Key_Return);
+        QTest::keyClick(f.startCancelButton, Qt::Key_Space);
         QTRY_COMPARE(w.handlers.calls, QStringList({"startCancelClicked", "startCancelClicked"}));
-        QTest::keyClick(f.SpeedButton4, Qt::Key_Enter);
+        QTest::keyClick(f.exitButton, Qt::Key_Enter);
         QTRY_COMPARE(w.exits, 1);
     }
 
     void keyboardAndWheelOnTheControls()
     {
         Window w;
-        TForm1 &f = w.form;
+        MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         // The wheel over the time picker is the volume's, and the time stays.
-        const QDateTime alarm = f.DateTimePicker1->dateTime();
+        const QDateTime alarm = f.alarmTimeEdit->dateTime();
         w.handlers.calls.clear();
-        QWheelEvent up(QPointF(5, 5), f.DateTimePicker1->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+        QWheelEvent up(QPointF(5, 5), f.alarmTimeEdit->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(f.DateTimePicker1, &up);
+        QApplication::sendEvent(f.alarmTimeEdit, &up);
         QCOMPARE(w.handlers.calls, QStringList({"wheelUp"}));
-        QCOMPARE(f.DateTimePicker1->dateTime(), alarm);
+        QCOMPARE(f.alarmTimeEdit->dateTime(), alarm);
 
         // Keys step the slider like the wheel, Page keys by a tenth.
-        f.TrackBar3->setValue(30000);
+        f.volumeSlider->setValue(30000);
         const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 31000}, {Qt::Key_Left, 30000},
                                                  {Qt::Key_PageUp, 36554}, {Qt::Key_End, 65535},
                                                  {Qt::Key_Right, 65535}, {Qt::Key_Home, 0}};
         for (const auto &[key, value] : steps) {
-            QTest::keyClick(f.TrackBar3, key);
-            QCOMPARE(f.TrackBar3->value(), value);
+            QTest::keyClick(f.volumeSlider, key);
+            QCOMPARE(f.volumeSlider->value(), value);
         }
 
         // The picker wraps round like a clock.
         f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 59, 0)));
-        f.DateTimePicker1->setCurrentSection(QDateTimeEdit::HourSection);
-        f.DateTimePicker1->stepBy(1);
-        f.DateTimePicker1->setCurrentSection(QDateTimeEdit::MinuteSection);
-        f.DateTimePicker1->stepBy(1);
-        QCOMPARE(f.DateTimePicker1->time(), QTime(0, 0, 0));
+        f.alarmTimeEdit->setCurrentSection(QDateTimeEdit::HourSection);
+        f.alarmTimeEdit->stepBy(1);
+        f.alarmTimeEdit->setCurrentSection(QDateTimeEdit::MinuteSection);
+        f.alarmTimeEdit->stepBy(1);
+        QCOMPARE(f.alarmTimeEdit->time(), QTime(0, 0, 0));
 
         // Only a left click opens the contact link.
         for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
-            QTest::mouseClick(f.Label7, button, {}, QPoint(3, 3));
+            QTest::mouseClick(f.contactLink, button, {}, QPoint(3, 3));
         QVERIFY(w.shell.opened.isEmpty());
     }
 };

@@ -7,10 +7,10 @@ class FormHandlers {
 public:
     virtual ~FormHandlers() = default;
 
-    // FormShow: the stored settings first, then the master volume.
+    // loadAtShow: the stored settings first, then the master volume.
     virtual void loadSettings() = 0;
     virtual void readMasterVolume() = 0;
-    // FormActivate, once per run.
+    // activateOnce, once per run.
     virtual void applyCommandLine() = 0;
 
     virtual void trackBarChanged() = 0;

@@ -27,7 +27,7 @@ class Shell;
 // The one window of the program. The controls keep the names of the layout;
 // the window's own rules (enabled groups, digit filters, hints, link, browse,
 // Exit) live here, everything else is forwarded to FormHandlers.
-class TForm1 : public QWidget, public VolumeView, public SessionView {
+class MainWindow : public QWidget, public VolumeView, public SessionView {
     Q_OBJECT
 public:
     static const QColor SkyBlue;
@@ -37,13 +37,13 @@ public:
     static const QString SupportAddress;
 
     // exitProcess ends the program at once; tests replace it.
-    TForm1(FormHandlers &handlers, Shell &shell, std::function<void()> exitProcess);
+    MainWindow(FormHandlers &handlers, Shell &shell, std::function<void()> exitProcess);
 
     // Control-group operations.
-    void EnableAlarmControls();
-    void DisableAlarmControls();
-    void EnableSetupControls() override;
-    void DisableSetupControls() override;
+    void enableAlarmControls();
+    void disableAlarmControls();
+    void enableSetupControls() override;
+    void disableSetupControls() override;
 
     void setStatusText(const QString &text) override;
     QString statusText() const;
@@ -63,7 +63,7 @@ public:
     // VolumeView
     quint16 sliderPosition() const override;
     void setSliderPosition(quint16 level) override;
-    void ShowVolumeReadout(quint8 percent) override;
+    void showVolumeReadout(quint8 percent) override;
     void showMixerError() override;
 
     // SetupView
@@ -81,55 +81,55 @@ public:
     void setAlarmDateTime(const QDateTime &dateTime) override;
 
     // Event handlers.
-    void FormShow();
-    void FormActivate();
-    void FormMouseWheelUp();
-    void FormMouseWheelDown();
-    void SpeedButton1Click();
-    void SpeedButton4Click();
-    void SpeedButton5Click();
-    void TrackBar3Change();
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void RadioButton3Click();
-    void Label7Click();
+    void loadAtShow();
+    void activateOnce();
+    void wheelNotchUp();
+    void wheelNotchDown();
+    void startOrCancel();
+    void exitClicked();
+    void browseForStartFile();
+    void volumeSliderChanged();
+    void shutdownChosen();
+    void suspendChosen();
+    void alarmChosen();
+    void openContactLink();
 
     // The components, in the order of the layout's declarations.
-    QStatusBar *StatusBar1;
-    PictureButton *SpeedButton2;
-    PictureButton *SpeedButton3;
-    QFrame *Panel1;
-    QDateTimeEdit *DateTimePicker1;
-    QLabel *Label10;
-    QLabel *Label11;
-    QLineEdit *Edit2;
-    QCheckBox *CheckBox1;
-    Picture *Image1;
-    QFrame *Panel2;
-    Picture *Image2;
-    VolumeReadout *Label6;
-    QSlider *TrackBar3;
-    Picture *Image3;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLineEdit *Edit1;
-    QLabel *Label4;
-    QRadioButton *RadioButton1;
-    QRadioButton *RadioButton2;
-    EtchedLine *Bevel2;
-    QRadioButton *RadioButton3;
-    EtchedLine *Bevel4;
-    QLabel *Label12;
-    QLineEdit *Edit3;
-    QLabel *Label13;
-    QLabel *Image4;
-    PictureButton *SpeedButton1;
-    QLabel *Label7;
-    PictureButton *SpeedButton4;
-    QFileDialog *OpenDialog1;
-    PictureButton *SpeedButton5;
-    QLabel *Label14;
+    QStatusBar *statusBar;
+    PictureButton *cancelPictureButton;
+    PictureButton *startPictureButton;
+    QFrame *alarmPanel;
+    QDateTimeEdit *alarmTimeEdit;
+    QLabel *wakeUpAtLabel;
+    QLabel *startFileLabel;
+    QLineEdit *startFileEdit;
+    QCheckBox *tomorrowCheck;
+    Picture *alarmClockPicture;
+    QFrame *timerPanel;
+    Picture *loudspeakerPicture;
+    VolumeReadout *volumeReadout;
+    QSlider *volumeSlider;
+    Picture *clockFacePicture;
+    QLabel *turnDownLabel;
+    QLabel *forLabel;
+    QLabel *minLabel;
+    QLineEdit *minutesEdit;
+    QLabel *thenLabel;
+    QRadioButton *shutdownChoice;
+    QRadioButton *suspendChoice;
+    EtchedLine *shutdownSuspendLine;
+    QRadioButton *alarmChoice;
+    EtchedLine *suspendAlarmLine;
+    QLabel *setVolumeLabel;
+    QLineEdit *wakeVolumeEdit;
+    QLabel *percentLabel;
+    QLabel *skyPicture;
+    PictureButton *startCancelButton;
+    QLabel *contactLink;
+    PictureButton *exitButton;
+    QFileDialog *openDialog;
+    PictureButton *browseButton;
+    QLabel *titleLabel;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
