@@ -9,28 +9,29 @@ Somnelle::Somnelle(SessionState &state, const Platform &platform, QStringList ar
     , exitProcess_(platform.exitProcess)
     , quitApplication_(platform.quitApplication)
     , arguments_(std::move(arguments))
-    , form_(std::make_unique<MainWindow>(*this, platform.shell, [this] { exitProgram(); }))
+    , form_(std::make_unique<MainWindow>(platform.shell))
     , volume_(state, platform.mixer, *form_)
     , session_({state, *form_, *form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
                 platform.shell, platform.clock, platform.players, platform.chime, platform.dataFolder, platform.quitApplication, platform.showError})
 {
+    MainWindow *window = form_.get();
+    QObject::connect(window, &MainWindow::opening, window, [this] {
+        LoadSettings(settings_, *form_);
+        volume_.readAtShow();
+    });
+    QObject::connect(window, &MainWindow::firstActivated, window, [this] { applyCommandLine(); });
+    QObject::connect(window, &MainWindow::startCancelClicked, window, [this] { session_.startOrCancel(); });
+    QObject::connect(window, &MainWindow::exitClicked, window, [this] { exitProgram(); });
+    QObject::connect(window, &MainWindow::volumeSliderChanged, window, [this] { volume_.volumeSliderChanged(); });
+    QObject::connect(window, &MainWindow::wheelNotch, window, [this](bool up) { volume_.stepByWheel(up); });
+    window->setCloseGuard([this] { return session_.closeRequested(); });
+    window->setPressGuard([this] { return session_.silenceChime(); });
 }
 
 Somnelle::~Somnelle() = default;
 
-void Somnelle::loadSettings()
-{
-    LoadSettings(settings_, *form_);
-}
-
-void Somnelle::readMasterVolume()
-{
-    volume_.readAtShow();
-}
-
 void Somnelle::applyCommandLine()
 {
-    // The window calls this once per run (activateOnce).
     switch (ApplyCommandLine(arguments_, *form_, QLocale())) {
     case CommandLineOutcome::Nothing:
         break;
@@ -41,26 +42,6 @@ void Somnelle::applyCommandLine()
         session_.startOrCancel();
         break;
     }
-}
-
-void Somnelle::trackBarChanged()
-{
-    volume_.volumeSliderChanged();
-}
-
-void Somnelle::mouseWheel(bool up)
-{
-    volume_.stepByWheel(up);
-}
-
-void Somnelle::startCancelClicked()
-{
-    session_.startOrCancel();
-}
-
-bool Somnelle::windowClicked()
-{
-    return session_.silenceChime();
 }
 
 void Somnelle::exitProgram()
@@ -78,7 +59,3 @@ void Somnelle::endBySignal()
     quitApplication_();
 }
 
-bool Somnelle::closeRequested()
-{
-    return session_.closeRequested();
-}

@@ -8,7 +8,6 @@
 #include "audio/volumecontrol.h"
 #include "session/sessioncontroller.h"
 #include "session/startfile.h"
-#include "ui/formhandlers.h"
 
 class AwakeLock;
 class Chime;
@@ -37,28 +36,22 @@ struct Platform {
 };
 
 // Wires the window to the program's logic and the platform.
-class Somnelle : public FormHandlers {
+class Somnelle {
 public:
     // arguments: the program's, after its name and Qt's own options.
     Somnelle(SessionState &state, const Platform &platform, QStringList arguments = {});
-    ~Somnelle() override;
+    ~Somnelle();
 
     MainWindow &form() { return *form_; }
     SessionController &session() { return session_; }
 
-    void loadSettings() override;
-    void readMasterVolume() override;
-    void applyCommandLine() override;
-    void trackBarChanged() override;
-    void mouseWheel(bool up) override;
-    void startCancelClicked() override;
-    bool closeRequested() override;
     // A signal to end (a logout, a shutdown, Ctrl+C): the session ends as
     // Cancel ends it, then the program.
     void endBySignal();
-    bool windowClicked() override;
 
 private:
+    // Once per run, when the window is first active.
+    void applyCommandLine();
     // The Exit button: at once; while waiting for the wake-up, with the wave output given back first.
     void exitProgram();
 

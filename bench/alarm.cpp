@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     form.setWakeUpVolumeText(QStringLiteral("40"));
     // Rings well after the measurement ends.
     form.setAlarmDateTime(QDateTime::currentDateTime().addSecs((minutes + 5) * 60));
-    somnelle.startCancelClicked();
+    somnelle.session().startOrCancel();
 
     Usage waitStart {};
     QTimer::singleShot(62 * 1000, [&] {

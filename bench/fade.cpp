@@ -159,7 +159,7 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     Somnelle somnelle(state, platform);
     MainWindow &form = somnelle.form();
     mixer.setMasterLevel(65535);
-    somnelle.readMasterVolume();
+    Q_EMIT somnelle.form().opening();
     form.show();
     form.setChoiceChecked(SetupView::Shutdown, true);
     form.setMinutesText(QString::number(minutes));
@@ -187,12 +187,12 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     measuredEnough.start(seconds * 1000 + 500);
     run.atStart = ProcessUsage();
     sinceStart.start();
-    somnelle.startCancelClicked();
+    somnelle.session().startOrCancel();
     QCoreApplication::exec();
     run.atEnd = ProcessUsage();
     run.endSeconds = sinceStart.nsecsElapsed() / 1e9;
     if (somnelle.session().isRunning())
-        somnelle.startCancelClicked();
+        somnelle.session().startOrCancel();
     else
         run.lastTickSeconds = end.endedAtNs / 1e9;
     return run;

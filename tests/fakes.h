@@ -3,25 +3,6 @@
 #include <QStringList>
 
 #include "session/shell.h"
-#include "ui/formhandlers.h"
-
-// Records what the window hands over, in order.
-class RecordingHandlers : public FormHandlers {
-public:
-    QStringList calls;
-    void loadSettings() override { calls << QStringLiteral("loadSettings"); }
-    void readMasterVolume() override { calls << QStringLiteral("readMasterVolume"); }
-    void applyCommandLine() override { calls << QStringLiteral("applyCommandLine"); }
-    void trackBarChanged() override { calls << QStringLiteral("trackBarChanged"); }
-    void mouseWheel(bool up) override { calls << (up ? QStringLiteral("wheelUp") : QStringLiteral("wheelDown")); }
-    void startCancelClicked() override { calls << QStringLiteral("startCancelClicked"); }
-    bool closeRequested() override
-    {
-        calls << QStringLiteral("closeRequested");
-        return true;
-    }
-    bool windowClicked() override { return false; }
-};
 
 class RecordingShell : public Shell {
 public:
@@ -34,6 +15,28 @@ public:
         files << pathOrUrl;
         if (done)
             done(handlerWorks);
+    }
+};
+
+#include "ui/mainwindow.h"
+
+// The window on its own, with what it asks of the program recorded in order.
+struct RecordedWindow {
+    RecordingShell shell;
+    MainWindow form {shell};
+    QStringList calls;
+    int exits = 0;
+
+    RecordedWindow()
+    {
+        const auto record = [this](const char *name) { return [this, name] { calls << QLatin1String(name); }; };
+        QObject::connect(&form, &MainWindow::opening, record("opening"));
+        QObject::connect(&form, &MainWindow::firstActivated, record("firstActivated"));
+        QObject::connect(&form, &MainWindow::startCancelClicked, record("startCancelClicked"));
+        QObject::connect(&form, &MainWindow::volumeSliderChanged, record("volumeSliderChanged"));
+        QObject::connect(&form, &MainWindow::wheelNotch,
+                         [this](bool up) { calls << (up ? QStringLiteral("wheelUp") : QStringLiteral("wheelDown")); });
+        QObject::connect(&form, &MainWindow::exitClicked, [this] { ++exits; });
     }
 };
 

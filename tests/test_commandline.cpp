@@ -195,7 +195,7 @@ private slots:
         QVERIFY(r.f.isChoiceChecked(SetupView::SuspendMode));
         QCOMPARE(r.app.session().step(), quint16(30000 / 1200 + 1));
         // A later activation, after Cancel, starts nothing again.
-        r.app.startCancelClicked();
+        Q_EMIT r.app.form().startCancelClicked();
         r.f.activateOnce();
         QEvent activation(QEvent::ActivationChange);
         QCoreApplication::sendEvent(&r.f, &activation);

@@ -39,7 +39,7 @@ class FadeSoundTest : public QObject {
         {
             Pactl::setSinkVolume(QStringLiteral("50%"));
             Pactl::setSinkMuted(false);
-            app.readMasterVolume();
+            Q_EMIT app.form().opening();
             f.setChoiceChecked(SetupView::Shutdown, true);
             f.setMinutesText(minutes);
         }
@@ -90,7 +90,7 @@ private slots:
         Rig r;
         const quint16 start = r.state.CurrentLevel;
         QVERIFY(start > 32000 && start < 33000);
-        r.app.startCancelClicked();
+        Q_EMIT r.app.form().startCancelClicked();
         const quint16 step = quint16(start / 60 + 1);
         r.clock.advance(1);
         QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(quint16(start - step)));
@@ -112,14 +112,14 @@ private slots:
             Rig r;
             QCOMPARE(Pactl::ourClients(), watch);
             const QPair<int, long> before = openHandles();
-            r.app.startCancelClicked();
+            Q_EMIT r.app.form().startCancelClicked();
             r.secondsPass(3);
             // The program's own connection to the server, and nothing else: the
             // plug-in, which costs five round trips a write, and the watch rest.
             QTRY_COMPARE(Pactl::ourClients(), direct);
             QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.state.CurrentLevel));
             if (cancel)
-                r.app.startCancelClicked();
+                Q_EMIT r.app.form().startCancelClicked();
             else
                 r.clock.advance(57);
             QVERIFY(!r.app.session().isRunning());
@@ -131,7 +131,7 @@ private slots:
     void fadeGoesOnThroughASoundServerRestart()
     {
         Rig r;
-        r.app.startCancelClicked();
+        Q_EMIT r.app.form().startCancelClicked();
         r.secondsPass(5);
         QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.state.CurrentLevel));
         pulse("stop");
@@ -167,7 +167,7 @@ private slots:
                 && shown.contains(QStringLiteral("WM_NAME(STRING) = \"%1\"").arg(caption));
         };
         QTRY_VERIFY2(holds(shownTitle(), MainWindow::RestCaption), qPrintable(shownTitle()));
-        r.app.startCancelClicked();
+        Q_EMIT r.app.form().startCancelClicked();
         r.clock.advance(100);
         const QString fading = QStringLiteral("%1 % - Somnelle ").arg(r.state.CurrentPercent);
         QTRY_VERIFY2(holds(shownTitle(), fading), qPrintable(shownTitle()));

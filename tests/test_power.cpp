@@ -41,7 +41,7 @@ class PowerTest : public QObject {
         {
             Pactl::setSinkVolume(QStringLiteral("60%"));
             Pactl::setSinkMuted(false);
-            app.readMasterVolume();
+            Q_EMIT app.form().opening();
             app.form().setChoiceChecked(choice, true);
             app.form().setMinutesText(QStringLiteral("1"));
             app.form().setWakeUpVolumeText(QStringLiteral("40"));
@@ -91,7 +91,7 @@ private slots:
                                                   : QString()));
 
         Rig r {SetupView::Choice(choice)};
-        r.app.startCancelClicked();
+        Q_EMIT r.app.form().startCancelClicked();
         QTRY_VERIFY(logind.calls().contains(QStringLiteral("CanSuspend")));
         QVERIFY(logind.calls().contains(QStringLiteral("CanPowerOff")));
         QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
@@ -130,7 +130,7 @@ private slots:
         r.app.form().setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
         const UnixSignals unixSignals;
         connect(&unixSignals, &UnixSignals::received, this, [&r] { r.app.endBySignal(); });
-        r.app.startCancelClicked();
+        Q_EMIT r.app.form().startCancelClicked();
         r.clock.advance(seconds);
         QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
         QCOMPARE(Pactl::sinkMuted(), seconds == 60);
@@ -152,12 +152,12 @@ private slots:
         for (const bool cancel : {true, false}) {
             Rig r(SetupView::AlarmMode);
             r.app.form().setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
-            r.app.startCancelClicked();
+            Q_EMIT r.app.form().startCancelClicked();
             r.clock.advance(60);
             QVERIFY(r.app.session().isWaitingForWakeUp());
             QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
             if (cancel)
-                r.app.startCancelClicked();
+                Q_EMIT r.app.form().startCancelClicked();
             else
                 r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
             QVERIFY(r.idle());

@@ -26,7 +26,7 @@ class SessionTest : public QObject {
         explicit Rig(quint16 level)
         {
             mixer.level = level;
-            app.readMasterVolume();
+            Q_EMIT app.form().opening();
         }
         void setUp(const QString &minutes, SetupView::Choice choice, const QString &wakeUpVolume = QString())
         {
@@ -34,7 +34,7 @@ class SessionTest : public QObject {
             f.setMinutesText(minutes);
             f.setWakeUpVolumeText(wakeUpVolume);
         }
-        void click() { app.startCancelClicked(); }
+        void click() { Q_EMIT app.form().startCancelClicked(); }
         bool idleLook() const
         {
             return state.SessionIdle == 1 && f.startCancelButton->accessibleName() == QLatin1String("Start")
@@ -250,7 +250,7 @@ private slots:
         QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
         r.f.volumeSlider->setValue(1234);
         QCOMPARE(r.mixer.level, quint16(1234));
-        r.app.mouseWheel(true);
+        Q_EMIT r.app.form().wheelNotch(true);
         QCOMPARE(r.mixer.level, quint16(2234));
     }
 
@@ -436,7 +436,7 @@ private slots:
             r.f.setStartFile(file);
             r.click();
             r.clock.advance(60);
-            QVERIFY(!r.app.closeRequested());
+            QVERIFY(!r.app.session().closeRequested());
             r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(22, 59)));
             QCOMPARE(r.quits, 0);
             r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
@@ -497,7 +497,7 @@ private slots:
     void closingDuringASessionWaitsForItsEnd()
     {
         Rig r(20000);
-        QVERIFY(r.app.closeRequested()); // idle: closes at once
+        QVERIFY(r.app.session().closeRequested()); // idle: closes at once
         r.setUp(QStringLiteral("1"), SetupView::Shutdown);
         r.click();
         r.clock.advance(10);
@@ -515,7 +515,7 @@ private slots:
         Rig r(20000);
         r.setUp(QStringLiteral("1"), SetupView::Shutdown);
         r.click();
-        QVERIFY(!r.app.closeRequested());
+        QVERIFY(!r.app.session().closeRequested());
         r.click();
         QCOMPARE(r.quits, 1);
     }

@@ -23,11 +23,7 @@ class SettingsTest : public QObject {
     QTemporaryDir dir_;
     QString path_;
 
-    struct Window {
-        RecordingHandlers handlers;
-        RecordingShell shell;
-        MainWindow form {handlers, shell, [] {}};
-    };
+    using Window = RecordedWindow;
 
     void writeRaw(const QByteArray &content)
     {

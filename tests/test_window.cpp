@@ -45,12 +45,7 @@ private:
 class WindowTest : public QObject {
     Q_OBJECT
 
-    struct Window {
-        RecordingHandlers handlers;
-        RecordingShell shell;
-        int exits = 0;
-        MainWindow form {handlers, shell, [this] { ++exits; }};
-    };
+    using Window = RecordedWindow;
 
     static QList<QWidget *> alarmGroup(MainWindow &f)
     {
@@ -114,7 +109,7 @@ private slots:
         QCOMPARE(f.startCancelButton->focusPolicy(), Qt::StrongFocus);
         QCOMPARE(f.browseButton->focusPolicy(), Qt::NoFocus);
         // Applying the layout runs no handler.
-        QVERIFY(w.handlers.calls.isEmpty());
+        QVERIFY(w.calls.isEmpty());
     }
 
     void labelsDoNotOverlapTheirNeighbours()
@@ -164,15 +159,15 @@ private slots:
         Window w;
         w.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
-        QCOMPARE(w.handlers.calls,
-                 QStringList({"loadSettings", "readMasterVolume", "applyCommandLine"}));
+        QCOMPARE(w.calls,
+                 QStringList({"opening", "firstActivated"}));
 
         // Hiding, showing and activating again runs neither loadAtShow nor activateOnce.
         w.form.hide();
         w.form.show();
         w.form.activateWindow();
         QTest::qWait(50);
-        QCOMPARE(w.handlers.calls.size(), 3);
+        QCOMPARE(w.calls.size(), 2);
     }
 
     void setupGroupOperations()
@@ -372,9 +367,9 @@ private slots:
         MainWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        w.handlers.calls.clear();
+        w.calls.clear();
         QTest::mouseClick(f.startCancelButton, Qt::LeftButton);
-        QCOMPARE(w.handlers.calls, QStringList({"startCancelClicked"}));
+        QCOMPARE(w.calls, QStringList({"startCancelClicked"}));
         QCOMPARE(w.exits, 0);
         QTest::mouseClick(f.exitButton, Qt::LeftButton);
         QCOMPARE(w.exits, 1);
@@ -386,10 +381,10 @@ private slots:
         MainWindow &f = w.form;
         f.volumeSlider->setValue(1234);
         f.volumeSlider->setValue(1234); // no change, no call
-        QCOMPARE(w.handlers.calls, QStringList({"trackBarChanged"}));
+        QCOMPARE(w.calls, QStringList({"volumeSliderChanged"}));
 
         // Wheel notches over the window, and over the slider, reach the window's handler.
-        w.handlers.calls.clear();
+        w.calls.clear();
         QWheelEvent up(QPointF(5, 5), f.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 240), Qt::NoButton,
                        Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&f, &up);
@@ -397,7 +392,7 @@ private slots:
                              Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&f, &halfDown);
         QApplication::sendEvent(&f, &halfDown);
-        QCOMPARE(w.handlers.calls, QStringList({"wheelUp", "wheelUp", "wheelDown"}));
+        QCOMPARE(w.calls, QStringList({"wheelUp", "wheelUp", "wheelDown"}));
         QCOMPARE(f.volumeSlider->value(), 1234);
     }
 
@@ -592,10 +587,10 @@ private slots:
         QCOMPARE(visited, QList<QWidget *>({f.volumeSlider, f.alarmChoice, f.alarmTimeEdit, f.startFileEdit, f.tomorrowCheck,
                                             f.wakeVolumeEdit, f.startCancelButton, f.exitButton}));
         // Focused, Return and Space press them.
-        w.handlers.calls.clear();
+        w.calls.clear();
         QTest::keyClick(f.startCancelButton, Qt::Key_Return);
         QTest::keyClick(f.startCancelButton, Qt::Key_Space);
-        QTRY_COMPARE(w.handlers.calls, QStringList({"startCancelClicked", "startCancelClicked"}));
+        QTRY_COMPARE(w.calls, QStringList({"startCancelClicked", "startCancelClicked"}));
         QTest::keyClick(f.exitButton, Qt::Key_Enter);
         QTRY_COMPARE(w.exits, 1);
     }
@@ -608,11 +603,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         // The wheel over the time picker is the volume's, and the time stays.
         const QDateTime alarm = f.alarmTimeEdit->dateTime();
-        w.handlers.calls.clear();
+        w.calls.clear();
         QWheelEvent up(QPointF(5, 5), f.alarmTimeEdit->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(f.alarmTimeEdit, &up);
-        QCOMPARE(w.handlers.calls, QStringList({"wheelUp"}));
+        QCOMPARE(w.calls, QStringList({"wheelUp"}));
         QCOMPARE(f.alarmTimeEdit->dateTime(), alarm);
 
         // Keys step the slider like the wheel, Page keys by a tenth.

@@ -25,7 +25,6 @@
 #include "audio/levels.h"
 #include "session/shell.h"
 #include "ui/etchedline.h"
-#include "ui/formhandlers.h"
 #include "ui/picture.h"
 #include "ui/picturebutton.h"
 #include "ui/pictures.h"
@@ -158,12 +157,10 @@ QString timeFormatWithSeconds()
 
 } // namespace
 
-MainWindow::MainWindow(FormHandlers &handlers, Shell &shell, std::function<void()> exitProcess)
+MainWindow::MainWindow(Shell &shell)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , handlers_(handlers)
     , shell_(shell)
-    , exitProcess_(std::move(exitProcess))
 {
     registerTahoma();
     setFont(tahoma(13));
@@ -327,7 +324,7 @@ void MainWindow::setTabOrderOfFields()
 
 void MainWindow::connectHandlers()
 {
-    connect(startCancelButton, &QAbstractButton::clicked, this, &MainWindow::startOrCancel);
+    connect(startCancelButton, &QAbstractButton::clicked, this, &MainWindow::startCancelClicked);
     connect(exitButton, &QAbstractButton::clicked, this, &MainWindow::exitClicked);
     connect(browseButton, &QAbstractButton::clicked, this, &MainWindow::browseForStartFile);
     connect(volumeSlider, &QSlider::valueChanged, this, &MainWindow::volumeSliderChanged);
@@ -342,9 +339,10 @@ void MainWindow::connectHandlers()
             choice->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
         });
     }
-    connect(shutdownChoice, &QRadioButton::toggled, this, [this](bool checked) { if (checked) shutdownChosen(); });
-    connect(suspendChoice, &QRadioButton::toggled, this, [this](bool checked) { if (checked) suspendChosen(); });
-    connect(alarmChoice, &QRadioButton::toggled, this, [this](bool checked) { if (checked) alarmChosen(); });
+    // Shutdown and Suspend mode need no alarm.
+    for (QRadioButton *choice : {shutdownChoice, suspendChoice})
+        connect(choice, &QRadioButton::toggled, this, [this](bool checked) { if (checked) disableAlarmControls(); });
+    connect(alarmChoice, &QRadioButton::toggled, this, [this](bool checked) { if (checked) enableAlarmControls(); });
 
 }
 
@@ -562,38 +560,22 @@ void MainWindow::setAlarmDateTime(const QDateTime &dateTime)
     alarmTimeEdit->setDateTime(dateTime);
 }
 
-void MainWindow::loadAtShow()
-{
-    handlers_.loadSettings();
-    handlers_.readMasterVolume();
-}
-
 void MainWindow::activateOnce()
 {
     if (activated_)
         return;
     activated_ = true;
-    handlers_.applyCommandLine();
+    Q_EMIT firstActivated();
 }
 
-void MainWindow::wheelNotchUp()
+void MainWindow::setCloseGuard(std::function<bool()> mayClose)
 {
-    handlers_.mouseWheel(true);
+    mayClose_ = std::move(mayClose);
 }
 
-void MainWindow::wheelNotchDown()
+void MainWindow::setPressGuard(std::function<bool()> pressTaken)
 {
-    handlers_.mouseWheel(false);
-}
-
-void MainWindow::startOrCancel()
-{
-    handlers_.startCancelClicked();
-}
-
-void MainWindow::exitClicked()
-{
-    exitProcess_();
+    pressTaken_ = std::move(pressTaken);
 }
 
 void MainWindow::browseForStartFile()
@@ -603,26 +585,6 @@ void MainWindow::browseForStartFile()
     // A cancelled dialog chose nothing, and the start file stays as it was.
     if (openDialog->result() == QDialog::Accepted && !chosen.isEmpty())
         startFileEdit->setText(chosen.first());
-}
-
-void MainWindow::volumeSliderChanged()
-{
-    handlers_.trackBarChanged();
-}
-
-void MainWindow::shutdownChosen()
-{
-    disableAlarmControls();
-}
-
-void MainWindow::suspendChosen()
-{
-    disableAlarmControls();
-}
-
-void MainWindow::alarmChosen()
-{
-    enableAlarmControls();
 }
 
 void MainWindow::openContactLink()
@@ -646,7 +608,7 @@ bool MainWindow::filterDigitKey(QLineEdit *field, QKeyEvent *event)
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this && handlers_.windowClicked())
+        && static_cast<QWidget *>(watched)->window() == this && pressTaken_())
         return true;
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -702,7 +664,7 @@ void MainWindow::showEvent(QShowEvent *event)
     shown_ = true;
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    loadAtShow();
+    Q_EMIT opening();
     // The minutes take the focus first, also now that the buttons can take it.
     minutesEdit->setFocus();
     // Without a window manager (a scheduled start on a bare display) nobody
@@ -724,7 +686,7 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // During a session the window stays, and the program ends with the session.
-    if (handlers_.closeRequested())
+    if (mayClose_())
         event->accept();
     else
         event->ignore();
@@ -736,11 +698,11 @@ void MainWindow::wheelEvent(QWheelEvent *event)
     wheelRemainder_ += event->angleDelta().y();
     while (wheelRemainder_ >= 120) {
         wheelRemainder_ -= 120;
-        wheelNotchUp();
+        Q_EMIT wheelNotch(true);
     }
     while (wheelRemainder_ <= -120) {
         wheelRemainder_ += 120;
-        wheelNotchDown();
+        Q_EMIT wheelNotch(false);
     }
     event->ignore();
 }

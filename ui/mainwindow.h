@@ -19,14 +19,13 @@ class QRadioButton;
 class QSlider;
 class QStatusBar;
 class EtchedLine;
-class FormHandlers;
 class Picture;
 class PictureButton;
 class Shell;
 
-// The one window of the program. The controls keep the names of the layout;
-// the window's own rules (enabled groups, digit filters, hints, link, browse,
-// Exit) live here, everything else is forwarded to FormHandlers.
+// The one window of the program. The window's own rules (enabled groups,
+// digit filters, hints, link, browse) live here; what the user asks of the
+// program goes out as signals, which the application connects.
 class MainWindow : public QWidget, public VolumeView, public SessionView {
     Q_OBJECT
 public:
@@ -36,8 +35,13 @@ public:
     static const QString RestCaption;
     static const QString SupportAddress;
 
-    // exitProcess ends the program at once; tests replace it.
-    MainWindow(FormHandlers &handlers, Shell &shell, std::function<void()> exitProcess);
+    explicit MainWindow(Shell &shell);
+
+    // Answers whether the window may close now; when not, it stays up.
+    void setCloseGuard(std::function<bool()> mayClose);
+    // Answers whether a mouse press anywhere on the window was taken (it
+    // silenced the chime) and must do nothing else.
+    void setPressGuard(std::function<bool()> pressTaken);
 
     // Control-group operations.
     void enableAlarmControls();
@@ -80,19 +84,10 @@ public:
     QDateTime alarmDateTime() const override;
     void setAlarmDateTime(const QDateTime &dateTime) override;
 
-    // Event handlers.
-    void loadAtShow();
-    void activateOnce();
-    void wheelNotchUp();
-    void wheelNotchDown();
-    void startOrCancel();
-    void exitClicked();
     void browseForStartFile();
-    void volumeSliderChanged();
-    void shutdownChosen();
-    void suspendChosen();
-    void alarmChosen();
     void openContactLink();
+    // Emits firstActivated the first time only.
+    void activateOnce();
 
     // The components, in the order of the layout's declarations.
     QStatusBar *statusBar;
@@ -131,6 +126,18 @@ public:
     PictureButton *browseButton;
     QLabel *titleLabel;
 
+Q_SIGNALS:
+    // The first show: the stored setup goes in, then the master volume.
+    void opening();
+    // The first activation (or right after the first show): the command line.
+    void firstActivated();
+    void startCancelClicked();
+    void exitClicked();
+    // The slider moved, by the user or by code, or a drag ended.
+    void volumeSliderChanged();
+    // One whole wheel notch anywhere over the window.
+    void wheelNotch(bool up);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -147,9 +154,9 @@ private:
     QList<QWidget *> timerSetup() const;
     QRadioButton *choiceButton(Choice choice) const;
 
-    FormHandlers &handlers_;
     Shell &shell_;
-    std::function<void()> exitProcess_;
+    std::function<bool()> mayClose_ = [] { return true; };
+    std::function<bool()> pressTaken_ = [] { return false; };
     bool shown_ = false;
     bool activated_ = false;
     int wheelRemainder_ = 0;
