@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "app/application.h"
-#include "app/sessionstate.h"
 #include "app/somnelle.h"
 #include "app/unixsignals.h"
 #include "audio/alsachime.h"
@@ -29,7 +28,6 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    SessionState state;
     IniSettingsStore settings;
     settings.ensureSettingsFile();
 
@@ -48,7 +46,7 @@ int main(int argc, char *argv[])
     const Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] { std::_Exit(0); },
                              [] { QCoreApplication::exit(0); }};
     // From argv itself, where Qt has taken out its own options: a start file's name keeps its bytes.
-    Somnelle somnelle(state, platform, ProgramArguments(argc, argv));
+    Somnelle somnelle(platform, ProgramArguments(argc, argv));
     const UnixSignals unixSignals;
     QObject::connect(&unixSignals, &UnixSignals::received, &app, [&somnelle] { somnelle.endBySignal(); });
     somnelle.form().show();

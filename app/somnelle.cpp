@@ -4,14 +4,14 @@
 #include "settings/setupsettings.h"
 #include "ui/mainwindow.h"
 
-Somnelle::Somnelle(SessionState &state, const Platform &platform, QStringList arguments)
+Somnelle::Somnelle(const Platform &platform, QStringList arguments)
     : settings_(platform.settings)
     , exitProcess_(platform.exitProcess)
     , quitApplication_(platform.quitApplication)
     , arguments_(std::move(arguments))
     , form_(std::make_unique<MainWindow>(platform.shell))
-    , volume_(state, platform.mixer, *form_)
-    , session_({state, *form_, *form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
+    , volume_(platform.mixer, *form_, [this] { return session_.isRunning(); })
+    , session_({*form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
                 platform.shell, platform.clock, platform.players, platform.chime, platform.dataFolder, platform.quitApplication, platform.showError})
 {
     MainWindow *window = form_.get();

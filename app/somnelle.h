@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/sessionstate.h"
-#include "audio/volumecontrol.h"
+#include "session/volumecontrol.h"
 #include "session/sessioncontroller.h"
 #include "session/startfile.h"
 
@@ -39,11 +38,14 @@ struct Platform {
 class Somnelle {
 public:
     // arguments: the program's, after its name and Qt's own options.
-    Somnelle(SessionState &state, const Platform &platform, QStringList arguments = {});
+    explicit Somnelle(const Platform &platform, QStringList arguments = {});
     ~Somnelle();
 
     MainWindow &form() { return *form_; }
     SessionController &session() { return session_; }
+    const SessionController &session() const { return session_; }
+    VolumeControl &volume() { return volume_; }
+    const VolumeControl &volume() const { return volume_; }
 
     // A signal to end (a logout, a shutdown, Ctrl+C): the session ends as
     // Cancel ends it, then the program.

@@ -34,9 +34,8 @@ int main(int argc, char *argv[])
     SystemClock clock;
     MprisPlayers players(QDBusConnection::sessionBus());
     AlsaChime chime;
-    SessionState state;
     Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
-    Somnelle somnelle(state, platform);
+    Somnelle somnelle(platform);
     MainWindow &form = somnelle.form();
     form.show();
     form.setChoiceChecked(SetupView::AlarmMode, true);

@@ -154,9 +154,8 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     SystemClock clock;
     MprisPlayers players(QDBusConnection::sessionBus());
     AlsaChime chime;
-    SessionState state;
     Platform platform {settings, mixer, shell, end, awake, clock, players, chime, [] {}, [] {}};
-    Somnelle somnelle(state, platform);
+    Somnelle somnelle(platform);
     MainWindow &form = somnelle.form();
     mixer.setMasterLevel(65535);
     Q_EMIT somnelle.form().opening();

@@ -3,10 +3,8 @@
 #include <QDir>
 
 #include "audio/chime.h"
-#include "audio/levels.h"
 #include "audio/mixer.h"
-#include "audio/volumecontrol.h"
-#include "audio/volumeview.h"
+#include "session/volumecontrol.h"
 #include "session/awakelock.h"
 #include "session/clock.h"
 #include "session/mediaplayers.h"
@@ -47,7 +45,7 @@ void SessionController::startOrCancel()
     // While the chime sounds, Start only silences it, like a click anywhere on the window.
     if (silenceChime())
         return;
-    if (p_.state.SessionIdle != 1) {
+    if (isRunning()) {
         cancel();
         return;
     }
@@ -79,10 +77,7 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
         return;
     }
 
-    p_.state.SliderDrivesMixer = 0;
     p_.view.setStatusText(QString());
-    p_.state.SessionIdle = 0;
-    p_.state.StopRequested = 0;
     p_.view.disableSetupControls();
     p_.view.showCancelPicture();
     const Power::Action chosen = p_.view.isChoiceChecked(SetupView::Shutdown) ? Power::Action::PowerOff
@@ -95,7 +90,7 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     startDay_ = p_.clock.localNow().date();
     p_.volume.refreshIfUnwatched();
     seconds_ = quint16(minutes * 60);
-    step_ = quint16(p_.state.CurrentLevel / seconds_ + 1);
+    step_ = quint16(p_.volume.level() / seconds_ + 1);
     ticks_ = 0;
     phase_ = Phase::Fading;
     // One connection to the mixer for the whole fade, not one a second.
@@ -105,15 +100,12 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
 
 void SessionController::tick()
 {
-    SessionState &state = p_.state;
-    state.CurrentLevel = state.CurrentLevel < step_ ? 0 : quint16(state.CurrentLevel - step_);
-    // The slider's own handler ignores this move: the slider does not drive the mixer now.
-    p_.volumeView.setSliderPosition(state.CurrentLevel);
-    const quint8 percentShown = state.CurrentPercent;
-    p_.volume.showCurrentLevel();
+    const quint16 level = p_.volume.level();
+    const quint8 percentShown = p_.volume.percent();
+    p_.volume.setLevel(level < step_ ? 0 : quint16(level - step_));
     // In a long fade the percent stays for many seconds; the title is set when it changes.
-    if (ticks_ == 0 || state.CurrentPercent != percentShown)
-        p_.view.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent));
+    if (ticks_ == 0 || p_.volume.percent() != percentShown)
+        p_.view.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(p_.volume.percent()));
     p_.volume.writeCurrentLevel();
 
     if (++ticks_ >= seconds_)
@@ -180,10 +172,7 @@ void SessionController::leaveTheComputer(bool suspend)
 void SessionController::wakeUp()
 {
     const quint8 percent = *wakeUpPercent_;
-    p_.state.CurrentLevel = PercentToLevel(percent);
-    // The slider's own handler ignores this move: the slider does not drive the mixer yet.
-    p_.volumeView.setSliderPosition(p_.state.CurrentLevel);
-    p_.volumeView.showVolumeReadout(percent);
+    p_.volume.setLevelOfPercent(percent);
     p_.volume.writeCurrentLevel();
     // The user asked to be woken at a volume: a wave output that was muted, or
     // could not be read, before the session is turned fully on.
@@ -225,11 +214,8 @@ bool SessionController::silenceChime()
 void SessionController::finish()
 {
     phase_ = Phase::Idle;
-    p_.state.SliderDrivesMixer = 1;
     p_.awake.release();
     returnToIdle();
-    if (p_.state.CurrentLevel == 0)
-        p_.state.StopRequested = 0;
     quitIfAsked();
 }
 
@@ -248,16 +234,12 @@ void SessionController::cancel()
         p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
     }
     phase_ = Phase::Idle;
-    p_.state.StopRequested = 0;
-    p_.state.SliderDrivesMixer = 1;
     p_.awake.release();
     quitIfAsked();
 }
 
 void SessionController::returnToIdle()
 {
-    p_.state.SessionIdle = 1;
-    p_.state.StopRequested = 1;
     p_.view.enableSetupControls();
     p_.view.showStartPicture();
     p_.view.showRestCaption();

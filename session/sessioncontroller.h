@@ -3,7 +3,6 @@
 #include <functional>
 #include <optional>
 
-#include "app/sessionstate.h"
 #include "session/alarmwait.h"
 
 class AwakeLock;
@@ -16,7 +15,6 @@ class SessionView;
 class SettingsStore;
 class Shell;
 class VolumeControl;
-class VolumeView;
 
 // The sleep session: Start checks the fields, saves the setup and fades the
 // master volume to 0 over the chosen minutes, one step a second; then it
@@ -27,9 +25,7 @@ class VolumeView;
 class SessionController {
 public:
     struct Parts {
-        SessionState &state;
         SessionView &view;
-        VolumeView &volumeView;
         VolumeControl &volume;
         Mixer &mixer;
         SettingsStore &settings;

@@ -300,7 +300,6 @@ public:
 
 // Every platform service faked, and the Platform that hands them to the program.
 struct FakePlatform {
-    SessionState state;
     MemorySettingsStore settings;
     FakeMixer mixer;
     RecordingShell shell;

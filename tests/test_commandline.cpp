@@ -19,7 +19,7 @@ class CommandLineTest : public QObject {
         MainWindow &f = app.form();
 
         explicit Rig(const QStringList &arguments, const StoredSetup &stored = {})
-            : app(state, platform, arguments)
+            : app(platform, arguments)
         {
             settings.stored = stored;
             mixer.level = 30000;
@@ -27,7 +27,7 @@ class CommandLineTest : public QObject {
             // Applied right after the show, whether or not the window is ever activated.
             QCoreApplication::processEvents();
         }
-        bool started() const { return state.SessionIdle == 0; }
+        bool started() { return app.session().isRunning(); }
     };
 
 private slots:

@@ -22,7 +22,6 @@ class FadeSoundTest : public QObject {
 
     // The program on the real mixer, with the fade's seconds driven by the test.
     struct Rig {
-        SessionState state;
         MemorySettingsStore settings;
         AlsaMixer mixer;
         RecordingShell shell;
@@ -32,7 +31,7 @@ class FadeSoundTest : public QObject {
         FakeMediaPlayers players;
         FakeChime chime;
         Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
-        Somnelle app {state, platform};
+        Somnelle app{platform};
         MainWindow &f = app.form();
 
         explicit Rig(const QString &minutes = QStringLiteral("1"))
@@ -53,9 +52,9 @@ class FadeSoundTest : public QObject {
         }
         bool windowShowsTheLevel() const
         {
-            return f.volumeSlider->value() == state.CurrentLevel
-                && f.volumeReadout->text() == VolumeReadoutText(state.CurrentPercent)
-                && f.windowTitle() == QStringLiteral("%1 % - Somnelle ").arg(state.CurrentPercent);
+            return f.volumeSlider->value() == app.volume().level()
+                && f.volumeReadout->text() == VolumeReadoutText(app.volume().percent())
+                && f.windowTitle() == QStringLiteral("%1 % - Somnelle ").arg(app.volume().percent());
         }
     };
 
@@ -88,7 +87,7 @@ private slots:
     void ticksWriteToTheSink()
     {
         Rig r;
-        const quint16 start = r.state.CurrentLevel;
+        const quint16 start = r.app.volume().level();
         QVERIFY(start > 32000 && start < 33000);
         Q_EMIT r.app.form().startCancelClicked();
         const quint16 step = quint16(start / 60 + 1);
@@ -117,7 +116,7 @@ private slots:
             // The program's own connection to the server, and nothing else: the
             // plug-in, which costs five round trips a write, and the watch rest.
             QTRY_COMPARE(Pactl::ourClients(), direct);
-            QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.state.CurrentLevel));
+            QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.app.volume().level()));
             if (cancel)
                 Q_EMIT r.app.form().startCancelClicked();
             else
@@ -133,14 +132,14 @@ private slots:
         Rig r;
         Q_EMIT r.app.form().startCancelClicked();
         r.secondsPass(5);
-        QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.state.CurrentLevel));
+        QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.app.volume().level()));
         pulse("stop");
         // While the server is away the window goes on.
         r.secondsPass(3);
         QVERIFY(r.windowShowsTheLevel());
         pulse("start");
         r.secondsPass(2);
-        QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.state.CurrentLevel));
+        QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.app.volume().level()));
         QVERIFY(r.windowShowsTheLevel());
         // and goes on through the program's own connection again.
         r.secondsPass(1);
@@ -169,7 +168,7 @@ private slots:
         QTRY_VERIFY2(holds(shownTitle(), MainWindow::RestCaption), qPrintable(shownTitle()));
         Q_EMIT r.app.form().startCancelClicked();
         r.clock.advance(100);
-        const QString fading = QStringLiteral("%1 % - Somnelle ").arg(r.state.CurrentPercent);
+        const QString fading = QStringLiteral("%1 % - Somnelle ").arg(r.app.volume().percent());
         QTRY_VERIFY2(holds(shownTitle(), fading), qPrintable(shownTitle()));
     }
 

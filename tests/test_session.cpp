@@ -19,7 +19,7 @@ class SessionTest : public QObject {
 
     // The whole program on fakes of the platform.
     struct Rig : FakePlatform {
-        Somnelle app {state, platform};
+        Somnelle app{platform};
         MainWindow &f = app.form();
 
         // The window opening on a master volume at this level.
@@ -37,7 +37,7 @@ class SessionTest : public QObject {
         void click() { Q_EMIT app.form().startCancelClicked(); }
         bool idleLook() const
         {
-            return state.SessionIdle == 1 && f.startCancelButton->accessibleName() == QLatin1String("Start")
+            return !app.session().isRunning() && f.startCancelButton->accessibleName() == QLatin1String("Start")
                 && f.minutesEdit->isEnabled() && f.volumeSlider->isEnabled() && f.windowTitle() == MainWindow::RestCaption
                 && ApplicationTitle() == QLatin1String("Somnelle");
         }
@@ -47,18 +47,18 @@ private slots:
     void thirtyMinutesFromFull()
     {
         Rig r(65535);
-        QCOMPARE(r.state.CurrentLevel, quint16(65535));
+        QCOMPARE(r.app.volume().level(), quint16(65535));
         r.setUp(QStringLiteral("30"), SetupView::Shutdown);
         r.click();
         QCOMPARE(r.app.session().step(), quint16(37));
         QVERIFY(!r.idleLook());
 
         QCOMPARE(r.clock.advance(1771), 1771);
-        QCOMPARE(r.state.CurrentLevel, quint16(8));
+        QCOMPARE(r.app.volume().level(), quint16(8));
         QCOMPARE(r.mixer.level, quint16(8));
         QCOMPARE(r.f.volumeSlider->value(), 8);
         r.clock.advance(1);
-        QCOMPARE(r.state.CurrentLevel, quint16(0));
+        QCOMPARE(r.app.volume().level(), quint16(0));
 
         // 28 more seconds at 0, the end action only after the last.
         r.mixer.writes.clear();
@@ -70,8 +70,6 @@ private slots:
         // The wave output was muted before the end action, and stays so.
         QCOMPARE(r.mixer.waveWrites, QList<quint32>({0}));
         QVERIFY(r.idleLook());
-        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
-        QCOMPARE(r.state.StopRequested, quint8(0));
     }
 
     void oneMinuteFromFull()
@@ -81,11 +79,11 @@ private slots:
         r.click();
         QCOMPARE(r.app.session().step(), quint16(1093));
         r.clock.advance(59);
-        QCOMPARE(r.state.CurrentLevel, quint16(65535 - 59 * 1093));
-        QVERIFY(r.state.CurrentLevel > 0);
+        QCOMPARE(r.app.volume().level(), quint16(65535 - 59 * 1093));
+        QVERIFY(r.app.volume().level() > 0);
         QCOMPARE(r.power.calls, QStringList({"privilege:suspend"}));
         r.clock.advance(1);
-        QCOMPARE(r.state.CurrentLevel, quint16(0));
+        QCOMPARE(r.app.volume().level(), quint16(0));
         // Suspend, then the program ends.
         QCOMPARE(r.power.calls, QStringList({"privilege:suspend", "suspend"}));
         QCOMPARE(r.quits, 1);
@@ -108,7 +106,7 @@ private slots:
         r.setUp(QStringLiteral("30"), SetupView::Shutdown);
         r.click();
         // 37 % is first reached when the level falls below 24903.
-        while (r.state.CurrentPercent != 37 && r.clock.ticking())
+        while (r.app.volume().percent() != 37 && r.clock.ticking())
             r.clock.advance(1);
         QCOMPARE(r.f.windowTitle(), QStringLiteral("37 % - Somnelle "));
         QCOMPARE(ApplicationTitle(), QStringLiteral("37 % - Somnelle "));
@@ -147,7 +145,6 @@ private slots:
             QVERIFY(r.idleLook());
             QCOMPARE(r.settings.writes, 0);
             QVERIFY(!r.clock.ticking());
-            QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
             return;
         }
         QCOMPARE(r.clock.advance(10000), seconds);
@@ -205,8 +202,7 @@ private slots:
         QCOMPARE(r.settings.writes, 1);
         QCOMPARE(r.settings.stored.timer, std::optional<QString>(QStringLiteral("45")));
         QCOMPARE(r.settings.stored.am, std::optional<bool>(true));
-        QCOMPARE(r.state.SessionIdle, quint8(0));
-        QCOMPARE(r.state.SliderDrivesMixer, quint8(0));
+        QVERIFY(r.app.session().isRunning());
         QCOMPARE(r.f.statusText(), QString());
         QVERIFY(!r.f.minutesEdit->isEnabled() && !r.f.volumeSlider->isEnabled() && !r.f.wakeVolumeEdit->isEnabled()
                 && !r.f.shutdownChoice->isEnabled() && !r.f.contactLink->isEnabled());
@@ -223,7 +219,6 @@ private slots:
         QCOMPARE(r.errors, QStringList({"Failed to set data for 'Timer'"}));
         QVERIFY(r.idleLook());
         QVERIFY(!r.clock.ticking());
-        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
         QVERIFY(r.power.calls.isEmpty());
         // The slider still drives the mixer.
         r.f.volumeSlider->setValue(20000);
@@ -237,17 +232,15 @@ private slots:
         r.click();
         r.clock.advance(100);
         const quint16 lastTick = quint16(65535 - 100 * 37);
-        QCOMPARE(r.state.CurrentLevel, lastTick);
+        QCOMPARE(r.app.volume().level(), lastTick);
         r.click();
         QVERIFY(r.idleLook());
         QVERIFY(!r.clock.ticking());
-        QCOMPARE(r.state.CurrentLevel, lastTick);
+        QCOMPARE(r.app.volume().level(), lastTick);
         QCOMPARE(r.mixer.level, lastTick);
-        QCOMPARE(r.state.StopRequested, quint8(0));
         QCOMPARE(r.power.calls, QStringList({"privilege:powerOff"}));
         QVERIFY(r.mixer.waveWrites.isEmpty());
         // The slider drives the mixer again, and the wheel works.
-        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
         r.f.volumeSlider->setValue(1234);
         QCOMPARE(r.mixer.level, quint16(1234));
         Q_EMIT r.app.form().wheelNotch(true);
@@ -260,7 +253,7 @@ private slots:
         r.setUp(QStringLiteral("1"), SetupView::Shutdown);
         r.click();
         r.clock.advance(60 - 1);
-        r.state.CurrentLevel = 0; // as late in a longer fade
+        r.app.volume().setLevel(0); // as late in a longer fade
         r.click();
         QVERIFY(r.idleLook());
         QVERIFY(!r.clock.ticking());
@@ -274,12 +267,12 @@ private slots:
         r.setUp(QStringLiteral("5"), SetupView::Shutdown);
         r.click();
         r.clock.advance(3);
-        const quint16 level = r.state.CurrentLevel;
+        const quint16 level = r.app.volume().level();
         const int writes = r.mixer.writes.size();
         QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
                        Qt::NoScrollPhase, false);
         QApplication::sendEvent(&r.f, &up);
-        QCOMPARE(r.state.CurrentLevel, level);
+        QCOMPARE(r.app.volume().level(), level);
         QCOMPARE(r.mixer.writes.size(), writes);
     }
 
@@ -299,7 +292,7 @@ private slots:
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
         // Still a session while waiting, asleep until the next look at the clock.
         QCOMPARE(r.f.statusText(), QStringLiteral("Soon to get up..."));
-        QCOMPARE(r.state.SessionIdle, quint8(0));
+        QVERIFY(r.app.session().isRunning());
         QVERIFY(!r.f.minutesEdit->isEnabled());
         QVERIFY(r.clock.waking());
         QVERIFY(r.awake.held);
@@ -313,7 +306,7 @@ private slots:
         r.clock.runUntil(due);
         QCOMPARE(r.shell.files, QStringList({tune.fileName()}));
         QCOMPARE(r.chime.starts, 0);
-        QCOMPARE(r.state.CurrentLevel, quint16(26214));
+        QCOMPARE(r.app.volume().level(), quint16(26214));
         QCOMPARE(r.f.volumeSlider->value(), 26214);
         QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: 40 %"));
         QCOMPARE(r.mixer.level, quint16(26214));
@@ -322,7 +315,6 @@ private slots:
         QVERIFY(r.idleLook());
         QVERIFY(!r.awake.held);
         QVERIFY(r.f.wakeVolumeEdit->isEnabled());
-        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
     }
 
     void alarmDayAndWaveOutput_data()
@@ -395,7 +387,7 @@ private slots:
         QVERIFY(r.idleLook());
         QCOMPARE(r.f.statusText(), status);
         QCOMPARE(r.chime.playing, !status.isEmpty() && device);
-        QCOMPARE(r.state.CurrentLevel, quint16(26214));
+        QCOMPARE(r.app.volume().level(), quint16(26214));
         // A click on Start only silences the chime, like a click anywhere; without one it starts.
         const bool chiming = r.chime.playing;
         QTest::mouseClick(r.f.startCancelButton, Qt::LeftButton);
@@ -421,7 +413,6 @@ private slots:
         QCOMPARE(r.f.statusText(), QString());
         QVERIFY(!r.clock.waking());
         QVERIFY(!r.awake.held);
-        QCOMPARE(r.state.SliderDrivesMixer, quint8(1));
         r.clock.runUntil(r.clock.now.addDays(2));
         QVERIFY(r.shell.files.isEmpty());
     }
@@ -440,7 +431,7 @@ private slots:
             r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(22, 59)));
             QCOMPARE(r.quits, 0);
             r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
-            QCOMPARE(r.state.CurrentLevel, quint16(64879));
+            QCOMPARE(r.app.volume().level(), quint16(64879));
             QCOMPARE(r.chime.playing, file == QLatin1String("gone.mid"));
             QCOMPARE(r.quits, r.chime.playing ? 0 : 1);
             r.chime.stop();
@@ -480,14 +471,14 @@ private slots:
     void unreachableMixerSkipsOnlyTheWrites()
     {
         Rig r(0);
-        r.state.CurrentLevel = 30000; // as set before the mixer went away
+        r.app.volume().setLevel(30000); // as set before the mixer went away
         r.mixer.available = false;
         r.setUp(QStringLiteral("1"), SetupView::Shutdown);
         r.click();
         r.clock.advance(30);
-        QVERIFY(r.state.CurrentLevel < 30000);
-        QCOMPARE(r.f.volumeSlider->value(), int(r.state.CurrentLevel));
-        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: %1 %").arg(r.state.CurrentPercent));
+        QVERIFY(r.app.volume().level() < 30000);
+        QCOMPARE(r.f.volumeSlider->value(), int(r.app.volume().level()));
+        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: %1 %").arg(r.app.volume().percent()));
         QVERIFY(r.f.windowTitle().endsWith(QStringLiteral(" % - Somnelle ")));
         QVERIFY(r.mixer.writes.isEmpty());
         r.clock.advance(30);

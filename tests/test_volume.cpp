@@ -3,19 +3,18 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/sessionstate.h"
 #include "audio/levels.h"
-#include "audio/volumecontrol.h"
+#include "session/volumecontrol.h"
 #include "fakes.h"
 
 class VolumeTest : public QObject {
     Q_OBJECT
 
     struct Control {
-        SessionState state;
         FakeMixer mixer;
         FakeVolumeView view;
-        VolumeControl volume {state, mixer, view};
+        bool sessionRunning = false;
+        VolumeControl volume {mixer, view, [this] { return sessionRunning; }};
         Control() { view.sliderChanged = [this] { volume.volumeSliderChanged(); }; }
     };
 
@@ -63,27 +62,26 @@ private slots:
         QFETCH(bool, up);
         QFETCH(int, to);
         Control c;
-        c.state.CurrentLevel = quint16(from);
+        c.volume.setLevel(quint16(from));
         c.mixer.level = quint16(from);
-        c.view.position = quint16(from);
         c.volume.stepByWheel(up);
-        QCOMPARE(int(c.state.CurrentLevel), to);
+        QCOMPARE(int(c.volume.level()), to);
         QCOMPARE(int(c.mixer.level), to);
         QCOMPARE(int(c.view.position), to);
         QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(quint16(to))));
-        QCOMPARE(c.state.CurrentPercent, LevelToPercent(quint16(to)));
+        QCOMPARE(c.volume.percent(), LevelToPercent(quint16(to)));
     }
 
     void wheelDuringASessionChangesNothing()
     {
         Control c;
-        c.state.CurrentLevel = 30000;
-        c.state.SessionIdle = 0;
+        c.volume.setLevel(30000);
+        c.sessionRunning = true;
         c.volume.stepByWheel(true);
         c.volume.stepByWheel(false);
-        QCOMPARE(c.state.CurrentLevel, quint16(30000));
+        QCOMPARE(c.volume.level(), quint16(30000));
         QVERIFY(c.mixer.writes.isEmpty());
-        QCOMPARE(c.view.readout, QStringLiteral("Volume: "));
+        QCOMPARE(c.view.readout, QStringLiteral("Volume: 45 %"));
     }
 
     void readAtShow()
@@ -93,7 +91,7 @@ private slots:
         c.volume.readAtShow();
         QCOMPARE(c.view.readout, QStringLiteral("Volume: 37 %"));
         QCOMPARE(c.view.position, quint16(24248));
-        QCOMPARE(c.state.CurrentLevel, quint16(24248));
+        QCOMPARE(c.volume.level(), quint16(24248));
         // Opening the window writes nothing back.
         QVERIFY(c.mixer.writes.isEmpty());
         QCOMPARE(c.view.mixerErrors, 0);
@@ -117,20 +115,19 @@ private slots:
             QCOMPARE(c.mixer.writes, QList<quint16>({53428}));
 
             // During a session the fade keeps control.
-            c.state.SessionIdle = 0;
+            c.sessionRunning = true;
             c.mixer.setElsewhere(1000);
-            QCOMPARE(c.state.CurrentLevel, quint16(53428));
+            QCOMPARE(c.volume.level(), quint16(53428));
         }
     }
 
     void readAtShowOfSilenceMovesNothing()
     {
         Control c;
-        c.state.CurrentLevel = 0;
         c.volume.readAtShow();
         QCOMPARE(c.view.readout, QStringLiteral("Volume: 0 %"));
         QVERIFY(c.mixer.writes.isEmpty());
-        QCOMPARE(c.state.CurrentLevel, quint16(0));
+        QCOMPARE(c.volume.level(), quint16(0));
     }
 
     void withoutAMixer_data()
@@ -155,17 +152,16 @@ private slots:
         QCOMPARE(c.view.readout, QStringLiteral("Volume: 0 %"));
         QCOMPARE(c.view.position, quint16(0));
 
-        // The slider: with no mixer at all CurrentLevel stays; the readout follows it.
+        // The slider: with no mixer at all the level stays; the readout follows it.
         c.view.position = 20000;
         c.volume.volumeSliderChanged();
-        QCOMPARE(c.state.CurrentLevel, quint16(noControlOnly ? 20000 : 0));
-        QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(c.state.CurrentLevel)));
+        QCOMPARE(c.volume.level(), quint16(noControlOnly ? 20000 : 0));
+        QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(c.volume.level())));
 
         // The wheel: the level and readout move, the slider only when the mixer opens.
-        c.state.CurrentLevel = 5000;
-        c.view.position = 5000;
+        c.volume.setLevel(5000);
         c.volume.stepByWheel(true);
-        QCOMPARE(c.state.CurrentLevel, quint16(6000));
+        QCOMPARE(c.volume.level(), quint16(6000));
         QCOMPARE(c.view.position, quint16(noControlOnly ? 6000 : 5000));
         QCOMPARE(c.view.readout, QStringLiteral("Volume: 9 %"));
         QVERIFY(c.mixer.writes.isEmpty());
@@ -174,10 +170,10 @@ private slots:
     void sliderIsCutOffDuringASession()
     {
         Control c;
-        c.state.SliderDrivesMixer = 0;
+        c.sessionRunning = true;
         c.view.setSliderPosition(30000);
         QVERIFY(c.mixer.writes.isEmpty());
-        QCOMPARE(c.state.CurrentLevel, quint16(0));
+        QCOMPARE(c.volume.level(), quint16(0));
         QCOMPARE(c.view.readout, QStringLiteral("Volume: "));
     }
 };

@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/sessionstate.h"
 #include "app/somnelle.h"
 #include "pactl.h"
 #include "audio/alsamixer.h"
@@ -61,22 +60,21 @@ private slots:
     void opensOnTheCurrentVolumeAndSetsIt()
     {
         Pactl::setSinkVolume(QStringLiteral("37%"));
-        SessionState state;
         RealPlatform real;
-        Somnelle somnelle(state, real.platform);
+        Somnelle somnelle(real.platform);
         MainWindow &form = somnelle.form();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 37 %"));
         QCOMPARE(form.volumeSlider->value(), qRound(0.37 * 65536 * 65535 / 65536.0));
-        QCOMPARE(state.CurrentLevel, quint16(form.volumeSlider->value()));
+        QCOMPARE(somnelle.volume().level(), quint16(form.volumeSlider->value()));
 
         form.volumeSlider->setValue(50000);
         QCOMPARE(Pactl::sinkVolume(), qRound(50000 * 65536.0 / 65535.0));
         QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 76 %"));
 
         wheel(form, 120);
-        QCOMPARE(state.CurrentLevel, quint16(51000));
+        QCOMPARE(somnelle.volume().level(), quint16(51000));
         QCOMPARE(form.volumeSlider->value(), 51000);
         QCOMPARE(Pactl::sinkVolume(), qRound(51000 * 65536.0 / 65535.0));
         wheel(form, -240);
@@ -89,9 +87,8 @@ private slots:
                     QStringLiteral("19661")}); // 70 % / 30 %
         const QList<int> unbalanced = Pactl::sinkChannels();
         QCOMPARE(unbalanced, QList<int>({45876, 19661}));
-        SessionState state;
         RealPlatform real;
-        Somnelle somnelle(state, real.platform);
+        Somnelle somnelle(real.platform);
         MainWindow &form = somnelle.form();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -102,16 +99,16 @@ private slots:
 
         // A notch keeps the balance: the louder channel gets the level, the other its share.
         wheel(form, -120);
-        const int left = qRound((state.CurrentLevel) * 65536.0 / 65535.0);
+        const int left = qRound((somnelle.volume().level()) * 65536.0 / 65535.0);
         QCOMPARE(Pactl::sinkChannels(), QList<int>({left, qRound(19661.0 * left / 45876)}));
 
         // Raised by another program: the window follows, and a notch goes up from there.
         Pactl::setSinkVolume(QStringLiteral("52429")); // 80 %
         QTRY_COMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 80 %"));
-        QCOMPARE(form.volumeSlider->value(), int(state.CurrentLevel));
+        QCOMPARE(form.volumeSlider->value(), int(somnelle.volume().level()));
         wheel(form, 120);
         const quint16 eighty = quint16(qRound(52429.0 * 65535 / 65536));
-        QCOMPARE(state.CurrentLevel, quint16(eighty + 1000));
+        QCOMPARE(somnelle.volume().level(), quint16(eighty + 1000));
         QCOMPARE(Pactl::sinkVolume(), qRound((eighty + 1000) * 65536.0 / 65535.0));
     }
 
@@ -120,9 +117,8 @@ private slots:
         Pactl::setSinkVolume(QStringLiteral("60%"));
         const int before = Pactl::sinkVolume();
         qputenv("PULSE_SERVER", "unix:/nonexistent/somnelle/native");
-        SessionState state;
         RealPlatform real;
-        Somnelle somnelle(state, real.platform);
+        Somnelle somnelle(real.platform);
         MainWindow &form = somnelle.form();
         QString message;
         closeNextMessageBox(&message);
@@ -134,9 +130,9 @@ private slots:
 
         // Slider and wheel change nothing on the server and do not crash.
         form.volumeSlider->setValue(30000);
-        QCOMPARE(state.CurrentLevel, quint16(0));
+        QCOMPARE(somnelle.volume().level(), quint16(0));
         wheel(form, 120);
-        QCOMPARE(state.CurrentLevel, quint16(1000));
+        QCOMPARE(somnelle.volume().level(), quint16(1000));
         QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 1 %"));
         qputenv("PULSE_SERVER", server_);
         QCOMPARE(Pactl::sinkVolume(), before);

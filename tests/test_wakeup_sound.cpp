@@ -130,7 +130,6 @@ private slots:
         qputenv("SOMNELLE_TEST_XDG_OPEN_EXIT", xdgOpenExit.toLatin1());
         Pactl::setSinkVolume(QStringLiteral("50%"));
         Pactl::setSinkMuted(mutedBefore);
-        SessionState state;
         MemorySettingsStore settings;
         AlsaMixer mixer;
         DesktopShell shell;
@@ -141,7 +140,7 @@ private slots:
         AlsaChime alsaChime;
         int quits = 0;
         Platform platform {settings, mixer, shell, power, awake, clock, players, alsaChime, [] {}, [&quits] { ++quits; }};
-        Somnelle app(state, platform);
+        Somnelle app(platform);
         Q_EMIT app.form().opening();
         MainWindow &f = app.form();
         f.setChoiceChecked(SetupView::AlarmMode, true);

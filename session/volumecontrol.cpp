@@ -1,11 +1,11 @@
-#include "audio/volumecontrol.h"
+#include "session/volumecontrol.h"
 
 #include "audio/levels.h"
 
-VolumeControl::VolumeControl(SessionState &state, Mixer &mixer, VolumeView &view)
-    : state_(state)
-    , mixer_(mixer)
+VolumeControl::VolumeControl(Mixer &mixer, VolumeView &view, std::function<bool()> sessionRunning)
+    : mixer_(mixer)
     , view_(view)
+    , sessionRunning_(std::move(sessionRunning))
 {
 }
 
@@ -22,12 +22,12 @@ void VolumeControl::readAtShow()
 void VolumeControl::followMixer()
 {
     // During a session the fade has control.
-    if (state_.SessionIdle != 1)
+    if (sessionRunning_())
         return;
     // Our own writes come back as changes too; a level we already hold is no
     // news, and showing it again would lose a readout of the exact percent set.
     const std::optional<quint16> level = mixer_.readMasterLevel();
-    if (level && *level != state_.CurrentLevel)
+    if (level && *level != level_)
         showMixerLevel(*level);
 }
 
@@ -39,7 +39,7 @@ void VolumeControl::refreshIfUnwatched()
 
 void VolumeControl::showMixerLevel(quint16 level)
 {
-    state_.CurrentLevel = level;
+    level_ = level;
     showCurrentLevel();
     moveSliderQuietly(level);
 }
@@ -53,21 +53,21 @@ void VolumeControl::moveSliderQuietly(quint16 level)
 
 void VolumeControl::volumeSliderChanged()
 {
-    if (state_.SliderDrivesMixer != 1 || movingSlider_)
+    if (sessionRunning_() || movingSlider_)
         return;
     const quint16 position = view_.sliderPosition();
     if (mixer_.setMasterLevel(position) != Mixer::Access::NoMixer)
-        state_.CurrentLevel = position;
+        level_ = position;
     showCurrentLevel();
 }
 
 void VolumeControl::stepByWheel(bool up)
 {
-    if (state_.SessionIdle != 1)
+    if (sessionRunning_())
         return;
     // Without change events the level may be stale: a notch up must not turn the volume down.
     refreshIfUnwatched();
-    quint16 &level = state_.CurrentLevel;
+    quint16 &level = level_;
     if (up)
         level = level > 65535 - WheelStep ? 65535 : level + WheelStep;
     else
@@ -80,11 +80,26 @@ void VolumeControl::stepByWheel(bool up)
 
 void VolumeControl::writeCurrentLevel()
 {
-    mixer_.setMasterLevel(state_.CurrentLevel);
+    mixer_.setMasterLevel(level_);
+}
+
+void VolumeControl::setLevel(quint16 level)
+{
+    level_ = level;
+    moveSliderQuietly(level);
+    showCurrentLevel();
+}
+
+void VolumeControl::setLevelOfPercent(quint8 percent)
+{
+    level_ = PercentToLevel(percent);
+    moveSliderQuietly(level_);
+    percent_ = percent;
+    view_.showVolumeReadout(percent);
 }
 
 void VolumeControl::showCurrentLevel()
 {
-    state_.CurrentPercent = LevelToPercent(state_.CurrentLevel);
-    view_.showVolumeReadout(state_.CurrentPercent);
+    percent_ = LevelToPercent(level_);
+    view_.showVolumeReadout(percent_);
 }
