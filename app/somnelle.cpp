@@ -1,22 +1,20 @@
 #include "app/somnelle.h"
 
+#include "session/platform.h"
 #include "settings/commandline.h"
 #include "settings/setupsettings.h"
 #include "ui/mainwindow.h"
 
 Somnelle::Somnelle(const Platform &platform, QStringList arguments)
-    : settings_(platform.settings)
-    , exitProcess_(platform.exitProcess)
-    , quitApplication_(platform.quitApplication)
+    : platform_(platform)
     , arguments_(std::move(arguments))
-    , form_(std::make_unique<MainWindow>(platform.shell))
-    , volume_(platform.mixer, *form_, [this] { return session_.isRunning(); })
-    , session_({*form_, volume_, platform.mixer, platform.settings, platform.power, platform.awake,
-                platform.shell, platform.clock, platform.players, platform.chime, platform.dataFolder, platform.quitApplication, platform.showError})
+    , form_(std::make_unique<MainWindow>(*platform.shell))
+    , volume_(*platform.mixer, *form_, [this] { return session_.isRunning(); })
+    , session_(platform, *form_, volume_)
 {
     MainWindow *window = form_.get();
     QObject::connect(window, &MainWindow::opening, window, [this] {
-        LoadSettings(settings_, *form_);
+        LoadSettings(*platform_.settings, *form_);
         volume_.readAtShow();
     });
     QObject::connect(window, &MainWindow::firstActivated, window, [this] { applyCommandLine(); });
@@ -49,13 +47,13 @@ void Somnelle::exitProgram()
     // Muted for the night, the output would stay muted for good.
     if (session_.isWaitingForWakeUp())
         session_.cancel();
-    exitProcess_();
+    platform_.exitProcess();
 }
 
 void Somnelle::endBySignal()
 {
     if (session_.isRunning())
         session_.cancel();
-    quitApplication_();
+    platform_.quitApplication();
 }
 

@@ -3,21 +3,13 @@
 // minutes (default 10): CPU time, scaled to an hour, and wake-ups per minute.
 // Run through bench/alarm.sh, which gives it a private sound server and a mock logind.
 
-#include <QDBusConnection>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
 #include "app/application.h"
+#include "app/realplatform.h"
 #include "app/somnelle.h"
-#include "audio/alsachime.h"
-#include "audio/alsamixer.h"
-#include "session/desktopshell.h"
-#include "session/logindpower.h"
-#include "session/mprisplayers.h"
-#include "session/sleepinhibitor.h"
-#include "session/systemclock.h"
-#include "settings/inisettingsstore.h"
 #include "ui/mainwindow.h"
 #include "procstatus.h"
 
@@ -26,16 +18,10 @@ int main(int argc, char *argv[])
     Application app(argc, argv);
     const int minutes = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
     QTemporaryDir folder;
-    IniSettingsStore settings(folder.filePath(QStringLiteral("Somnelle.conf")));
-    AlsaMixer mixer;
-    DesktopShell shell;
-    LogindPower power(QDBusConnection::systemBus());
-    SleepInhibitor awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
-    SystemClock clock;
-    MprisPlayers players(QDBusConnection::sessionBus());
-    AlsaChime chime;
-    Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
-    Somnelle somnelle(platform);
+    RealPlatform real(folder.filePath(QStringLiteral("Somnelle.conf")));
+    real.platform.exitProcess = [] {};
+    real.platform.quitApplication = [] {};
+    Somnelle somnelle(real.platform);
     MainWindow &form = somnelle.form();
     form.show();
     form.setChoiceChecked(SetupView::AlarmMode, true);

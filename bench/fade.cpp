@@ -18,7 +18,6 @@
 // quote. Run through bench/fade.sh, which gives it a private sound server
 // and Qt's offscreen platform.
 
-#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QTemporaryDir>
@@ -36,15 +35,11 @@
 #include <unistd.h>
 
 #include "app/application.h"
+#include "app/realplatform.h"
 #include "app/somnelle.h"
-#include "audio/alsachime.h"
 #include "audio/alsamixer.h"
-#include "session/desktopshell.h"
-#include "session/mprisplayers.h"
 #include "session/awakelock.h"
 #include "session/power.h"
-#include "session/systemclock.h"
-#include "settings/inisettingsstore.h"
 #include "ui/mainwindow.h"
 #include "procstatus.h"
 
@@ -146,16 +141,15 @@ struct FadeRun {
 FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterSeconds)
 {
     QTemporaryDir folder;
-    IniSettingsStore settings(folder.filePath(QStringLiteral("Somnelle.conf")));
-    AlsaMixer mixer;
-    DesktopShell shell;
+    RealPlatform real(folder.filePath(QStringLiteral("Somnelle.conf")));
     StopAtTheEnd end;
     NoLock awake;
-    SystemClock clock;
-    MprisPlayers players(QDBusConnection::sessionBus());
-    AlsaChime chime;
-    Platform platform {settings, mixer, shell, end, awake, clock, players, chime, [] {}, [] {}};
-    Somnelle somnelle(platform);
+    real.platform.power = &end;
+    real.platform.awake = &awake;
+    real.platform.exitProcess = [] {};
+    real.platform.quitApplication = [] {};
+    Somnelle somnelle(real.platform);
+    AlsaMixer &mixer = real.mixer;
     MainWindow &form = somnelle.form();
     mixer.setMasterLevel(65535);
     Q_EMIT somnelle.form().opening();

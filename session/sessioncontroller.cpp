@@ -11,6 +11,7 @@
 #include "session/power.h"
 #include "session/sessionview.h"
 #include "session/shell.h"
+#include "session/platform.h"
 #include "session/startfile.h"
 #include "settings/setupsettings.h"
 
@@ -34,9 +35,11 @@ std::optional<quint8> fieldNumber(const QString &text, uint max)
 
 } // namespace
 
-SessionController::SessionController(Parts parts)
-    : p_(std::move(parts))
-    , alarm_(p_.clock)
+SessionController::SessionController(const Platform &platform, SessionView &view, VolumeControl &volume)
+    : platform_(platform)
+    , view_(view)
+    , volume_(volume)
+    , alarm_(*platform.clock)
 {
 }
 
@@ -50,21 +53,21 @@ void SessionController::startOrCancel()
         return;
     }
 
-    const std::optional<quint8> minutes = fieldNumber(p_.view.minutesText(), 255);
-    const bool needsWakeUpVolume = p_.view.wakeUpVolumeEnabled();
-    const std::optional<quint8> wakeUpPercent = fieldNumber(p_.view.wakeUpVolumeText(), 100);
+    const std::optional<quint8> minutes = fieldNumber(view_.minutesText(), 255);
+    const bool needsWakeUpVolume = view_.wakeUpVolumeEnabled();
+    const std::optional<quint8> wakeUpPercent = fieldNumber(view_.wakeUpVolumeText(), 100);
     if (minutes && (!needsWakeUpVolume || wakeUpPercent)) {
         start(*minutes, wakeUpPercent);
         return;
     }
 
     if (!minutes) {
-        p_.view.markMinutesMissing();
-        p_.view.setStatusText(QStringLiteral("Set timer"));
+        view_.markMinutesMissing();
+        view_.setStatusText(QStringLiteral("Set timer"));
     }
     if (needsWakeUpVolume && !wakeUpPercent) {
-        p_.view.markWakeUpVolumeMissing();
-        p_.view.setStatusText(QStringLiteral("Set volume"));
+        view_.markWakeUpVolumeMissing();
+        view_.setStatusText(QStringLiteral("Set volume"));
     }
 }
 
@@ -72,41 +75,41 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
 {
     // A failed save ends here with its error shown, before anything has changed.
     QString error;
-    if (!SaveSettings(p_.settings, p_.view, &error)) {
-        p_.showError(error);
+    if (!SaveSettings(*platform_.settings, view_, &error)) {
+        platform_.showError(error);
         return;
     }
 
-    p_.view.setStatusText(QString());
-    p_.view.disableSetupControls();
-    p_.view.showCancelPicture();
-    const Power::Action chosen = p_.view.isChoiceChecked(SetupView::Shutdown) ? Power::Action::PowerOff
-        : p_.view.isChoiceChecked(SetupView::SuspendMode)                     ? Power::Action::Suspend
+    view_.setStatusText(QString());
+    view_.disableSetupControls();
+    view_.showCancelPicture();
+    const Power::Action chosen = view_.isChoiceChecked(SetupView::Shutdown) ? Power::Action::PowerOff
+        : view_.isChoiceChecked(SetupView::SuspendMode)                     ? Power::Action::Suspend
                                                                                 : Power::Action::None;
-    p_.power.probePowerActions(chosen);
-    p_.awake.hold();
+    platform_.power->probePowerActions(chosen);
+    platform_.awake->hold();
 
     wakeUpPercent_ = wakeUpPercent;
-    startDay_ = p_.clock.localNow().date();
-    p_.volume.refreshIfUnwatched();
+    startDay_ = platform_.clock->localNow().date();
+    volume_.refreshIfUnwatched();
     seconds_ = quint16(minutes * 60);
-    step_ = quint16(p_.volume.level() / seconds_ + 1);
+    step_ = quint16(volume_.level() / seconds_ + 1);
     ticks_ = 0;
     phase_ = Phase::Fading;
     // One connection to the mixer for the whole fade, not one a second.
-    p_.mixer.keepOpen(true);
-    p_.clock.startSeconds([this] { tick(); });
+    platform_.mixer->keepOpen(true);
+    platform_.clock->startSeconds([this] { tick(); });
 }
 
 void SessionController::tick()
 {
-    const quint16 level = p_.volume.level();
-    const quint8 percentShown = p_.volume.percent();
-    p_.volume.setLevel(level < step_ ? 0 : quint16(level - step_));
+    const quint16 level = volume_.level();
+    const quint8 percentShown = volume_.percent();
+    volume_.setLevel(level < step_ ? 0 : quint16(level - step_));
     // In a long fade the percent stays for many seconds; the title is set when it changes.
-    if (ticks_ == 0 || p_.volume.percent() != percentShown)
-        p_.view.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(p_.volume.percent()));
-    p_.volume.writeCurrentLevel();
+    if (ticks_ == 0 || volume_.percent() != percentShown)
+        view_.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(volume_.percent()));
+    volume_.writeCurrentLevel();
 
     if (++ticks_ >= seconds_)
         endFade();
@@ -114,13 +117,13 @@ void SessionController::tick()
 
 void SessionController::endFade()
 {
-    p_.clock.stopSeconds();
-    savedWave_ = p_.mixer.readWaveVolume();
-    p_.mixer.writeWaveVolume(0);
-    p_.mixer.keepOpen(false);
+    platform_.clock->stopSeconds();
+    savedWave_ = platform_.mixer->readWaveVolume();
+    platform_.mixer->writeWaveVolume(0);
+    platform_.mixer->keepOpen(false);
     // Muted is not paused: the night's podcast would play on silently.
     phase_ = Phase::PausingPlayers;
-    p_.players.pauseAll([this] {
+    platform_.players->pauseAll([this] {
         if (phase_ == Phase::PausingPlayers)
             runEndAction();
     });
@@ -128,17 +131,17 @@ void SessionController::endFade()
 
 void SessionController::runEndAction()
 {
-    if (p_.view.isChoiceChecked(SetupView::Shutdown)) {
+    if (view_.isChoiceChecked(SetupView::Shutdown)) {
         leaveTheComputer(false);
-    } else if (p_.view.isChoiceChecked(SetupView::SuspendMode)) {
+    } else if (view_.isChoiceChecked(SetupView::SuspendMode)) {
         leaveTheComputer(true);
-    } else if (p_.view.isChoiceChecked(SetupView::AlarmMode) && wakeUpPercent_) {
-        p_.view.setStatusText(QStringLiteral("Soon to get up..."));
+    } else if (view_.isChoiceChecked(SetupView::AlarmMode) && wakeUpPercent_) {
+        view_.setStatusText(QStringLiteral("Soon to get up..."));
         phase_ = Phase::WaitingForWakeUp;
         // "Tomorrow" means the morning after the evening the session started, even when the fade ends past midnight.
-        const QDateTime now = p_.clock.localNow();
-        const QDate earliestDay = p_.view.tomorrow() ? startDay_.addDays(1) : now.date();
-        alarm_.start(NextAlarmTime(now, p_.view.alarmDateTime().time(), earliestDay), [this] { wakeUp(); });
+        const QDateTime now = platform_.clock->localNow();
+        const QDate earliestDay = view_.tomorrow() ? startDay_.addDays(1) : now.date();
+        alarm_.start(NextAlarmTime(now, view_.alarmDateTime().time(), earliestDay), [this] { wakeUp(); });
     } else {
         finish();
     }
@@ -148,21 +151,21 @@ void SessionController::leaveTheComputer(bool suspend)
 {
     phase_ = Phase::LeavingTheComputer;
     // The lock goes first, or it would hold off our own request.
-    p_.awake.release([this, suspend] {
+    platform_.awake->release([this, suspend] {
         if (phase_ != Phase::LeavingTheComputer)
             return; // cancelled while the lock was being given back
         // A refusal is shown where the user looks on waking up to a computer that is still on.
         if (suspend) {
             // The program ends once the computer has resumed; after a refusal it stays, idle.
-            p_.power.suspend([this](const QString &refusal) {
+            platform_.power->suspend([this](const QString &refusal) {
                 if (refusal.isEmpty())
-                    p_.quitApplication();
+                    platform_.quitApplication();
                 else
-                    p_.view.setStatusText(QStringLiteral("Suspend refused: %1").arg(refusal));
+                    view_.setStatusText(QStringLiteral("Suspend refused: %1").arg(refusal));
             });
         } else {
-            p_.power.powerOff([this](const QString &refusal) {
-                p_.view.setStatusText(QStringLiteral("Power-off refused: %1").arg(refusal));
+            platform_.power->powerOff([this](const QString &refusal) {
+                view_.setStatusText(QStringLiteral("Power-off refused: %1").arg(refusal));
             });
         }
         finish();
@@ -172,20 +175,20 @@ void SessionController::leaveTheComputer(bool suspend)
 void SessionController::wakeUp()
 {
     const quint8 percent = *wakeUpPercent_;
-    p_.volume.setLevelOfPercent(percent);
-    p_.volume.writeCurrentLevel();
+    volume_.setLevelOfPercent(percent);
+    volume_.writeCurrentLevel();
     // The user asked to be woken at a volume: a wave output that was muted, or
     // could not be read, before the session is turned fully on.
-    p_.mixer.writeWaveVolume(savedWave_.value_or(0) != 0 ? *savedWave_ : 0xFFFFFFFFu);
-    const QString name = p_.view.startFile();
-    const QString file = ResolveStartFile(name, {QDir::currentPath(), p_.dataFolder});
-    p_.view.setStatusText(QString());
+    platform_.mixer->writeWaveVolume(savedWave_.value_or(0) != 0 ? *savedWave_ : 0xFFFFFFFFu);
+    const QString name = view_.startFile();
+    const QString file = ResolveStartFile(name, {QDir::currentPath(), platform_.dataFolder});
+    view_.setStatusText(QString());
     // A start file nobody can play must not make a silent alarm.
     if (StartFileIsMissing(file)) {
         ringChime(QStringLiteral("Start file not found: %1").arg(name));
     } else {
         openingStartFile_ = true;
-        p_.shell.openFile(file, [this, name](bool opened) {
+        platform_.shell->openFile(file, [this, name](bool opened) {
             openingStartFile_ = false;
             if (!opened)
                 ringChime(QStringLiteral("Could not open %1").arg(name));
@@ -197,24 +200,24 @@ void SessionController::wakeUp()
 
 void SessionController::ringChime(const QString &reason)
 {
-    if (p_.chime.start())
-        p_.view.setStatusText(reason);
+    if (platform_.chime->start())
+        view_.setStatusText(reason);
     else
-        p_.view.setStatusText(reason + QStringLiteral("; no sound device for the chime either"));
+        view_.setStatusText(reason + QStringLiteral("; no sound device for the chime either"));
 }
 
 bool SessionController::silenceChime()
 {
-    if (!p_.chime.isPlaying())
+    if (!platform_.chime->isPlaying())
         return false;
-    p_.chime.stop();
+    platform_.chime->stop();
     return true;
 }
 
 void SessionController::finish()
 {
     phase_ = Phase::Idle;
-    p_.awake.release();
+    platform_.awake->release();
     returnToIdle();
     quitIfAsked();
 }
@@ -224,25 +227,25 @@ void SessionController::cancel()
     returnToIdle();
     // Cancel ends the session whatever the level, also while waiting for the wake-up.
     if (phase_ == Phase::Fading) {
-        p_.clock.stopSeconds();
-        p_.mixer.keepOpen(false);
+        platform_.clock->stopSeconds();
+        platform_.mixer->keepOpen(false);
     } else if (phase_ != Phase::Idle) {
         // After the fade, before the end action: give the wave output back what the fade took.
         if (phase_ == Phase::WaitingForWakeUp)
-            p_.view.setStatusText(QString()); // nothing is coming any more
+            view_.setStatusText(QString()); // nothing is coming any more
         alarm_.stop();
-        p_.mixer.writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
+        platform_.mixer->writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
     }
     phase_ = Phase::Idle;
-    p_.awake.release();
+    platform_.awake->release();
     quitIfAsked();
 }
 
 void SessionController::returnToIdle()
 {
-    p_.view.enableSetupControls();
-    p_.view.showStartPicture();
-    p_.view.showRestCaption();
+    view_.enableSetupControls();
+    view_.showStartPicture();
+    view_.showRestCaption();
 }
 
 bool SessionController::closeRequested()
@@ -256,7 +259,7 @@ bool SessionController::closeRequested()
 
 bool SessionController::wakeUpSounding() const
 {
-    return openingStartFile_ || p_.chime.isPlaying();
+    return openingStartFile_ || platform_.chime->isPlaying();
 }
 
 void SessionController::quitIfAsked()
@@ -267,10 +270,10 @@ void SessionController::quitIfAsked()
     // first, then the chime, played out or silenced.
     if (openingStartFile_)
         return; // asked again when the answer comes
-    if (p_.chime.isPlaying()) {
-        p_.chime.whenSilent([this] { quitIfAsked(); });
+    if (platform_.chime->isPlaying()) {
+        platform_.chime->whenSilent([this] { quitIfAsked(); });
         return;
     }
     quitWhenDone_ = false;
-    p_.quitApplication();
+    platform_.quitApplication();
 }

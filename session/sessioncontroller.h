@@ -5,15 +5,8 @@
 
 #include "session/alarmwait.h"
 
-class AwakeLock;
-class Chime;
-class Clock;
-class MediaPlayers;
-class Mixer;
-class Power;
+struct Platform;
 class SessionView;
-class SettingsStore;
-class Shell;
 class VolumeControl;
 
 // The sleep session: Start checks the fields, saves the setup and fades the
@@ -24,23 +17,7 @@ class VolumeControl;
 // program sleeps. While it runs, the computer is kept from suspending itself.
 class SessionController {
 public:
-    struct Parts {
-        SessionView &view;
-        VolumeControl &volume;
-        Mixer &mixer;
-        SettingsStore &settings;
-        Power &power;
-        AwakeLock &awake;
-        Shell &shell;
-        Clock &clock;
-        MediaPlayers &players;
-        Chime &chime;
-        QString dataFolder; // where a start file with a relative name is looked for after the current folder
-        std::function<void()> quitApplication;
-        std::function<void(const QString &message)> showError; // the application's error box
-    };
-
-    explicit SessionController(Parts parts);
+    SessionController(const Platform &platform, SessionView &view, VolumeControl &volume);
 
     // The Start/Cancel button.
     void startOrCancel();
@@ -78,7 +55,9 @@ private:
     void returnToIdle();
     void quitIfAsked();
 
-    Parts p_;
+    const Platform &platform_;
+    SessionView &view_;
+    VolumeControl &volume_;
     AlarmWait alarm_;
     Phase phase_ = Phase::Idle;
     quint16 seconds_ = 0;

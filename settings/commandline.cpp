@@ -4,7 +4,6 @@
 #include <functional>
 #include <limits>
 
-#include "session/startfile.h"
 #include "settings/setupview.h"
 
 namespace {
@@ -220,7 +219,7 @@ CommandLineOutcome ApplyCommandLine(const QStringList &arguments, SetupView &vie
     return invalid ? CommandLineOutcome::InvalidParameters : CommandLineOutcome::Start;
 }
 
-QString CommandLineHelp()
+QString CommandLineHelp(const QString &dataFolder)
 {
     return QStringLiteral(
         "Usage: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]\n"
@@ -244,7 +243,7 @@ QString CommandLineHelp()
         "\n"
         "  --help     show this text\n"
         "  --version  show the version\n")
-        .arg(ProgramDataFolder());
+        .arg(dataFolder);
 }
 
 QString CommandLineVersion()

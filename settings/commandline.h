@@ -33,5 +33,5 @@ enum class CommandLineOutcome {
 CommandLineOutcome ApplyCommandLine(const QStringList &arguments, SetupView &view, const QLocale &locale);
 
 // What the program prints for --help and --version.
-QString CommandLineHelp();
+QString CommandLineHelp(const QString &dataFolder);
 QString CommandLineVersion();

@@ -298,7 +298,11 @@ public:
 
 #include "app/somnelle.h"
 
-// Every platform service faked, and the Platform that hands them to the program.
+#include "session/platform.h"
+#include "session/startfile.h"
+
+// Every platform service faked, and the Platform that hands them to the
+// program; use() puts a real adapter in place of its fake.
 struct FakePlatform {
     MemorySettingsStore settings;
     FakeMixer mixer;
@@ -309,7 +313,25 @@ struct FakePlatform {
     FakeMediaPlayers players;
     FakeChime chime;
     int quits = 0;
+    int exits = 0;
     QStringList errors;
-    Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [this] { ++quits; },
-                       [this](const QString &message) { errors << message; }};
+    Platform platform {&settings, &mixer, &shell, &power, &awake, &clock, &players, &chime,
+                       [this] { ++exits; }, [this] { ++quits; },
+                       [this](const QString &message) { errors << message; }, ProgramDataFolder()};
+
+    FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
+    FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }
+    FakePlatform &use(Shell &real) { return set(platform.shell, real); }
+    FakePlatform &use(Power &real) { return set(platform.power, real); }
+    FakePlatform &use(AwakeLock &real) { return set(platform.awake, real); }
+    FakePlatform &use(Clock &real) { return set(platform.clock, real); }
+    FakePlatform &use(Chime &real) { return set(platform.chime, real); }
+
+private:
+    template <class Service>
+    FakePlatform &set(Service *&slot, Service &real)
+    {
+        slot = &real;
+        return *this;
+    }
 };

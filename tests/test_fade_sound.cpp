@@ -21,17 +21,9 @@ class FadeSoundTest : public QObject {
     static int sinkUnits(quint16 level) { return qRound(level * 65536.0 / 65535.0); }
 
     // The program on the real mixer, with the fade's seconds driven by the test.
-    struct Rig {
-        MemorySettingsStore settings;
+    struct Rig : FakePlatform {
         AlsaMixer mixer;
-        RecordingShell shell;
-        FakePower power;
-        FakeAwakeLock awake;
-        FakeClock clock;
-        FakeMediaPlayers players;
-        FakeChime chime;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
-        Somnelle app{platform};
+        Somnelle app {use(mixer).platform};
         MainWindow &f = app.form();
 
         explicit Rig(const QString &minutes = QStringLiteral("1"))

@@ -20,21 +20,12 @@ class PowerTest : public QObject {
 
     const QString manager_ = QStringLiteral("org.freedesktop.login1.Manager");
 
-    struct Rig {
-        MemorySettingsStore settings;
+    struct Rig : FakePlatform {
         AlsaMixer mixer;
-        RecordingShell shell;
         LogindPower power {DBusMock::privateBus(QDBusConnection::SystemBus)};
         SleepInhibitor awake {DBusMock::privateBus(QDBusConnection::SessionBus),
                               DBusMock::privateBus(QDBusConnection::SystemBus)};
-        FakeClock clock;
-        FakeMediaPlayers players;
-        FakeChime chime;
-        int quits = 0;
-        int exits = 0;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [this] { ++exits; },
-                           [this] { ++quits; }};
-        Somnelle app{platform};
+        Somnelle app {use(mixer).use(power).use(awake).platform};
 
         explicit Rig(SetupView::Choice choice)
         {

@@ -20,16 +20,12 @@ class VolumeWindowTest : public QObject {
 
     QByteArray server_ = qgetenv("PULSE_SERVER");
 
-    struct RealPlatform {
+    struct RealPlatform : FakePlatform {
         IniSettingsStore settings;
         AlsaMixer mixer;
         DesktopShell shell;
-        FakePower power;
-        FakeAwakeLock awake;
         SystemClock clock;
-        FakeMediaPlayers players;
-        FakeChime chime;
-        Platform platform {settings, mixer, shell, power, awake, clock, players, chime, [] {}, [] {}};
+        RealPlatform() { use(settings).use(mixer).use(shell).use(clock); }
     };
 
     static void wheel(MainWindow &form, int delta)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "audio/alsachime.h"
+#include "audio/alsamixer.h"
+#include "session/desktopshell.h"
+#include "session/logindpower.h"
+#include "session/mprisplayers.h"
+#include "session/platform.h"
+#include "session/sleepinhibitor.h"
+#include "session/systemclock.h"
+#include "settings/inisettingsstore.h"
+
+// The real adapters, built in the one place the program and the benchmarks
+// share: settings file, ALSA and libpulse, xdg-open, logind, the session
+// bus's inhibitors and media players, the system clock. A benchmark may put a
+// stand-in of its own into platform before the program is built on it.
+class RealPlatform {
+public:
+    explicit RealPlatform(const QString &settingsPath = IniSettingsStore::defaultPath());
+    RealPlatform(const RealPlatform &) = delete;
+    RealPlatform &operator=(const RealPlatform &) = delete;
+
+    IniSettingsStore settings;
+    AlsaMixer mixer;
+    DesktopShell shell;
+    LogindPower power;
+    SleepInhibitor awake;
+    SystemClock clock;
+    MprisPlayers players;
+    AlsaChime chime;
+    Platform platform;
+};

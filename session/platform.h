@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class AwakeLock;
+class Chime;
+class Clock;
+class MediaPlayers;
+class Mixer;
+class Power;
+class SettingsStore;
+class Shell;
+
+// The platform as the program sees it: the services it uses, none owned here.
+// app/realplatform builds the real ones; tests give fakes, or a fake platform
+// with one real adapter put in place of its fake.
+struct Platform {
+    SettingsStore *settings = nullptr;
+    Mixer *mixer = nullptr;
+    Shell *shell = nullptr;
+    Power *power = nullptr;
+    AwakeLock *awake = nullptr;
+    Clock *clock = nullptr;
+    MediaPlayers *players = nullptr;
+    Chime *chime = nullptr;
+    std::function<void()> exitProcess;                // the Exit button: at once, nothing saved
+    std::function<void()> quitApplication;            // the end of the event loop
+    std::function<void(const QString &)> showError;   // the application's error box
+    QString dataFolder; // where a start file with a relative name is looked for after the current folder
+};
