@@ -4,5 +4,5 @@
 #   bench/alarm.sh [MINUTES]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -x build/bench_alarm ] || scripts/setup.sh build
+[ -x build/bench_alarm ] || scripts/setup.sh build -DSOMNELLE_BENCHMARKS=ON
 tests/with-services.sh pulse logind -- build/bench_alarm "${1:-10}"

@@ -4,5 +4,5 @@
 # The sound server is PulseAudio, or PipeWire with: bench/mixer.sh pipewire
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -x build/bench_mixer ] || scripts/setup.sh build
+[ -x build/bench_mixer ] || scripts/setup.sh build -DSOMNELLE_BENCHMARKS=ON
 tests/with-services.sh "${1:-pulse}" -- build/bench_mixer

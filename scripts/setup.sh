@@ -37,5 +37,7 @@ fi
 
 build=${1:-build}
 shift || true
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# $SOMNELLE_CMAKE_OPTIONS: more CMake options from the caller (CI: warnings as errors, benchmarks).
+# shellcheck disable=SC2086
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${SOMNELLE_CMAKE_OPTIONS:-} "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"

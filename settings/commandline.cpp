@@ -4,6 +4,7 @@
 #include <functional>
 #include <limits>
 
+#include "somnelleversion.h"
 #include "settings/setupview.h"
 
 namespace {
@@ -248,5 +249,5 @@ QString CommandLineHelp(const QString &dataFolder)
 
 QString CommandLineVersion()
 {
-    return QStringLiteral("Somnelle 1.05\n");
+    return QStringLiteral("Somnelle " SOMNELLE_VERSION "\n");
 }

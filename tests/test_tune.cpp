@@ -77,11 +77,11 @@ private slots:
                 QVERIFY2(status & 0x80, "a data byte without a status");
                 if (status == 0xFF) {
                     const quint8 type = r.byte();
-                    const quint32 length = r.quantity();
+                    const quint32 eventLength = r.quantity();
                     if (type == 0x51)
                         secondsPerTick = r.number(3) / 1e6 / division;
                     else
-                        r.at += length;
+                        r.at += eventLength;
                     ended = type == 0x2F;
                 } else if (status == 0xF0 || status == 0xF7) {
                     r.at += r.quantity();

@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QWheelEvent>
 
+#include "somnelleversion.h"
 #include "audio/levels.h"
 #include "session/shell.h"
 #include "ui/etchedline.h"
@@ -38,7 +39,7 @@ const QColor MainWindow::Fuchsia(0xFF, 0x00, 0xFF);
 // Linux desktops publish no desktop-background colour; this is the classic one.
 const QColor MainWindow::DesktopColour(0x3A, 0x6E, 0xA5);
 const QString MainWindow::RestCaption =
-    QStringLiteral("Somnelle v1.05 (c) 2026 The Somnelle developers, free software");
+    QStringLiteral("Somnelle v" SOMNELLE_VERSION " (c) 2026 The Somnelle developers, free software");
 const QString MainWindow::SupportAddress = QStringLiteral("support@somnelle.org");
 
 namespace {
