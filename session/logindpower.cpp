@@ -2,7 +2,8 @@
 
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDebug>
+
+#include "session/logging.h"
 
 namespace {
 
@@ -17,7 +18,8 @@ constexpr int ActionTimeoutMs = 25000;
 // The reason for a refusal as logind gives it, and on standard error too.
 QString refusal(const QString &what, const QDBusMessage &reply)
 {
-    qWarning().noquote() << QStringLiteral("Somnelle: %1: %2 (%3)").arg(what, reply.errorMessage(), reply.errorName());
+    qCWarning(lcPower).noquote() << QStringLiteral("Somnelle: %1: %2 (%3)")
+                                        .arg(what, reply.errorMessage(), reply.errorName());
     return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
 }
 
@@ -58,8 +60,8 @@ void LogindPower::probePowerActions(Action chosen)
             }
             const QString answer = reply.arguments().value(0).toString();
             if (answer == QLatin1String("no") || answer == QLatin1String("na"))
-                qWarning().noquote() << QStringLiteral("Somnelle: the system will not let this user %1 (\"%2\")")
-                                            .arg(verb, answer);
+                qCWarning(lcPower).noquote()
+                    << QStringLiteral("Somnelle: the system will not let this user %1 (\"%2\")").arg(verb, answer);
         });
     }
 }

@@ -1,8 +1,9 @@
 #include "session/sleepinhibitor.h"
 
 #include <QDBusPendingCallWatcher>
-#include <QDebug>
 #include <utility>
+
+#include "session/logging.h"
 
 const QString SleepInhibitor::ApplicationId = QStringLiteral("org.somnelle.Somnelle");
 
@@ -97,8 +98,8 @@ void SleepInhibitor::took(Holder holder, const QDBusMessage &reply)
             return;
         }
         if (holder == Holder::Logind) {
-            qWarning().noquote() << QStringLiteral("Somnelle: cannot keep the computer awake: %1 (%2)")
-                                        .arg(reply.errorMessage(), reply.errorName());
+            qCWarning(lcInhibit).noquote() << QStringLiteral("Somnelle: cannot keep the computer awake: %1 (%2)")
+                                              .arg(reply.errorMessage(), reply.errorName());
             return;
         }
         // The next way, whether this one is missing or refused.

@@ -7,26 +7,18 @@
 
 #include "audio/volumeview.h"
 #include "session/sessionview.h"
-#include "ui/volumereadout.h"
+#include "ui_mainwindow.h"
 
-class QCheckBox;
-class QDateTimeEdit;
 class QFileDialog;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class QSlider;
-class QStatusBar;
-class EtchedLine;
-class Picture;
-class PictureButton;
 class Shell;
 
-// The one window of the program. The window's own rules (enabled groups,
-// digit filters, hints, link, browse) live here; what the user asks of the
-// program goes out as signals, which the application connects.
-class MainWindow : public QWidget, public VolumeView, public SessionView {
+// The one window of the program. Its controls and their places come from the
+// form (mainwindow.ui) and are its members, named for their roles; controls
+// with a rule of their own carry it (DigitsEdit, LinkLabel, AlarmTimeEdit,
+// TrackBar). The window's own rules (enabled groups, pictures, browse) live
+// here; what the user asks of the program goes out as signals, which the
+// application connects.
+class MainWindow : public QWidget, public Ui::MainWindowForm, public VolumeView, public SessionView {
     Q_OBJECT
 public:
     static const QColor SkyBlue;
@@ -89,42 +81,7 @@ public:
     // Emits firstActivated the first time only.
     void activateOnce();
 
-    // The components, in the order of the layout's declarations.
-    QStatusBar *statusBar;
-    PictureButton *cancelPictureButton;
-    PictureButton *startPictureButton;
-    QFrame *alarmPanel;
-    QDateTimeEdit *alarmTimeEdit;
-    QLabel *wakeUpAtLabel;
-    QLabel *startFileLabel;
-    QLineEdit *startFileEdit;
-    QCheckBox *tomorrowCheck;
-    Picture *alarmClockPicture;
-    QFrame *timerPanel;
-    Picture *loudspeakerPicture;
-    VolumeReadout *volumeReadout;
-    QSlider *volumeSlider;
-    Picture *clockFacePicture;
-    QLabel *turnDownLabel;
-    QLabel *forLabel;
-    QLabel *minLabel;
-    QLineEdit *minutesEdit;
-    QLabel *thenLabel;
-    QRadioButton *shutdownChoice;
-    QRadioButton *suspendChoice;
-    EtchedLine *shutdownSuspendLine;
-    QRadioButton *alarmChoice;
-    EtchedLine *suspendAlarmLine;
-    QLabel *setVolumeLabel;
-    QLineEdit *wakeVolumeEdit;
-    QLabel *percentLabel;
-    QLabel *skyPicture;
-    PictureButton *startCancelButton;
-    QLabel *contactLink;
-    PictureButton *exitButton;
     QFileDialog *openDialog;
-    PictureButton *browseButton;
-    QLabel *titleLabel;
 
 Q_SIGNALS:
     // The first show: the stored setup goes in, then the master volume.
@@ -149,7 +106,6 @@ private:
     void createLayout();
     void setTabOrderOfFields();
     void connectHandlers();
-    bool filterDigitKey(QLineEdit *field, QKeyEvent *event);
     QList<QWidget *> alarmGroup() const;
     QList<QWidget *> timerSetup() const;
     QRadioButton *choiceButton(Choice choice) const;

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 bool TrackBar::Look::operator==(const Look &other) const
 {
@@ -141,4 +142,9 @@ QPixmap TrackBar::drawn(QStyleOptionSlider option, QStyle::SubControls parts, in
     QPainter painter(&pixmap);
     style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
     return pixmap;
+}
+
+void TrackBar::wheelEvent(QWheelEvent *event)
+{
+    event->ignore(); // on to the window
 }

@@ -9,7 +9,8 @@
 // it was, and then nothing is repainted. When the handle does move, only the
 // stretch it moved over is repainted, put together from pictures the style
 // drew once, not drawn anew: at night that repaint comes every few seconds,
-// each time with cold caches.
+// each time with cold caches. The wheel over it is the window's: whole
+// volume steps, not the slider's small ones.
 class TrackBar : public QSlider {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     // What the style's drawing depends on, the position aside.
