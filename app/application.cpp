@@ -18,7 +18,7 @@ QString ErrorMessageText(const QString &message)
 
 void ShowErrorMessage(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ErrorMessageText(message),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ErrorMessageText(message), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }

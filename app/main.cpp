@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
     // Answered before anything else: no display needed, no settings touched.
     if (argc == 2 && (qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "--version") == 0)) {
         const QCoreApplication core(argc, argv); // no display: only to know where the program lives
-        const QString text = qstrcmp(argv[1], "--help") == 0 ? CommandLineHelp(ProgramDataFolder()) : CommandLineVersion();
+        const QString text
+            = qstrcmp(argv[1], "--help") == 0 ? CommandLineHelp(ProgramDataFolder()) : CommandLineVersion();
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }

@@ -12,8 +12,17 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , power(QDBusConnection::systemBus())
     , awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus())
     , players(QDBusConnection::sessionBus())
-    , platform {&settings, &mixer,   &shell, &power,
-                &awake,    &clock,   &players, &chime,
-                [] { std::_Exit(0); }, [] { QCoreApplication::exit(0); }, ShowErrorMessage, ProgramDataFolder()}
+    , platform {&settings,
+                &mixer,
+                &shell,
+                &power,
+                &awake,
+                &clock,
+                &players,
+                &chime,
+                [] { std::_Exit(0); },
+                [] { QCoreApplication::exit(0); },
+                ShowErrorMessage,
+                ProgramDataFolder()}
 {
 }

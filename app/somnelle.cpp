@@ -56,4 +56,3 @@ void Somnelle::endBySignal()
         session_.cancel();
     platform_.quitApplication();
 }
-

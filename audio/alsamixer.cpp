@@ -316,7 +316,8 @@ void AlsaMixer::writeWaveVolume(quint32 volume)
         if (!mixer.isOpen())
             return false;
         if (const std::optional<VolumeElement> pcm = mixer.findVolume(PcmVolume))
-            return mixer.write({LevelToRaw(quint16(volume & 0xFFFF), pcm->range), LevelToRaw(quint16(volume >> 16), pcm->range)});
+            return mixer.write(
+                {LevelToRaw(quint16(volume & 0xFFFF), pcm->range), LevelToRaw(quint16(volume >> 16), pcm->range)});
         return mixer.hasSwitch(MasterSwitch) && mixer.write({volume != 0 ? 1L : 0L});
     });
 }

@@ -36,9 +36,8 @@ std::vector<long> KeepingBalance(quint16 level, RawRange range, std::vector<long
         return {target};
     const long loudest = *std::max_element(current.begin(), current.end());
     for (long &value : current)
-        value = loudest <= range.min
-            ? target
-            : range.min + std::lround(double(value - range.min) * double(target - range.min)
-                                      / double(loudest - range.min));
+        value = loudest <= range.min ? target
+                                     : range.min
+                + std::lround(double(value - range.min) * double(target - range.min) / double(loudest - range.min));
     return current;
 }

@@ -42,7 +42,8 @@ int main(int argc, char *argv[])
     QTimer::singleShot((62 + minutes * 60) * 1000, [&] {
         const Usage waitEnd = ProcessUsage();
         std::printf("alarm wait measured over %d minutes:\n", minutes);
-        std::printf("CPU time: %.4f s per hour of waiting\n", (waitEnd.cpuSeconds - waitStart.cpuSeconds) * 60 / minutes);
+        std::printf("CPU time: %.4f s per hour of waiting\n",
+                    (waitEnd.cpuSeconds - waitStart.cpuSeconds) * 60 / minutes);
         std::printf("wake-ups of the whole process: %.1f per minute (and %.1f preemptions)\n",
                     double(waitEnd.wakeUps - waitStart.wakeUps) / minutes,
                     double(waitEnd.preemptions - waitStart.preemptions) / minutes);

@@ -250,8 +250,10 @@ int main(int argc, char *argv[])
     const int nightMinutes = 30;
     const int nightStartSeconds = 20;
     const int nightSteadySeconds = 40;
-    std::printf("%d rounds: CPU s per minute of fade, (wake-ups per second), the loop's cost over the fade's\n", rounds);
-    std::printf("round  pactl loop   2-min fade, whole    30-min fade          cold page, us   pages a tick, 2 / 30 min\n");
+    std::printf("%d rounds: CPU s per minute of fade, (wake-ups per second), the loop's cost over the fade's\n",
+                rounds);
+    std::printf(
+        "round  pactl loop   2-min fade, whole    30-min fade          cold page, us   pages a tick, 2 / 30 min\n");
     std::vector<double> loops, shortFades, nightFades, shortRatios, nightRatios, wakeUps, lastTicksOff;
     double residentAfterFirstFade = 0;
     for (int round = 1; round <= rounds; ++round) {
@@ -276,9 +278,9 @@ int main(int argc, char *argv[])
             = (startCost + steadyRate * (nightMinutes * 60 - night.checkpointSeconds) + endCost) / nightMinutes;
         const double nightWakeUps = (night.atEnd.wakeUps - night.atCheckpoint.wakeUps) / steadySeconds;
 
-        std::printf("%5d  %10.3f   %.4f (%.2f) %5.1f   %.4f (%.2f) %5.1f   %13.2f   %5ld / %ld\n", round, loop, shortFade,
-                    shortWakeUps, loop / shortFade, nightFade, nightWakeUps, loop / nightFade, ColdPageMicroseconds(),
-                    whole.pagesInATick, night.pagesInATick);
+        std::printf("%5d  %10.3f   %.4f (%.2f) %5.1f   %.4f (%.2f) %5.1f   %13.2f   %5ld / %ld\n", round, loop,
+                    shortFade, shortWakeUps, loop / shortFade, nightFade, nightWakeUps, loop / nightFade,
+                    ColdPageMicroseconds(), whole.pagesInATick, night.pagesInATick);
         std::fflush(stdout);
         loops.push_back(loop);
         shortFades.push_back(shortFade);
@@ -289,8 +291,9 @@ int main(int argc, char *argv[])
     }
     std::printf("median %9.3f   %.4f        %5.1f   %.4f        %5.1f\n", Median(loops), Median(shortFades),
                 Median(shortRatios), Median(nightFades), Median(nightRatios));
-    std::printf("the loop costs %.1f times the 2-minute fade and %.1f times the 30-minute one (medians of the rounds)\n",
-                Median(shortRatios), Median(nightRatios));
+    std::printf(
+        "the loop costs %.1f times the 2-minute fade and %.1f times the 30-minute one (medians of the rounds)\n",
+        Median(shortRatios), Median(nightRatios));
     std::printf("wake-ups: at most %.2f per second in any fade measured\n",
                 *std::max_element(wakeUps.begin(), wakeUps.end()));
     std::printf("last tick of the 2-minute fades: off by %+.3f to %+.3f s\n",

@@ -43,6 +43,7 @@ int main()
     std::printf("open-set-close of the master volume: median %.2f ms, 90th percentile %.2f ms (1000 operations)\n",
                 times[times.size() / 2], times[times.size() * 9 / 10]);
     std::printf("after 10 operations: %d file descriptors, %d threads\n", descriptorsAfter10, threadsAfter10);
-    std::printf("after 1000 operations: %d file descriptors, %d threads\n", openFileDescriptors(), int(ProcStatusValue("Threads")));
+    std::printf("after 1000 operations: %d file descriptors, %d threads\n", openFileDescriptors(),
+                int(ProcStatusValue("Threads")));
     return 0;
 }

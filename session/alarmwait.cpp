@@ -19,8 +19,8 @@ QList<QDateTime> onDay(QDate day, QTime alarm)
             continue;
         // Whichever of a repeated minute's two moments Qt picked, the other lies
         // one offset change away from it.
-        const int setBack = candidate.addSecs(-HalfADaySecs).offsetFromUtc()
-            - candidate.addSecs(HalfADaySecs).offsetFromUtc();
+        const int setBack
+            = candidate.addSecs(-HalfADaySecs).offsetFromUtc() - candidate.addSecs(HalfADaySecs).offsetFromUtc();
         QList<QDateTime> moments;
         for (const qint64 shift : {-qint64(setBack), qint64(0), qint64(setBack)}) {
             const QDateTime moment = candidate.addSecs(shift);

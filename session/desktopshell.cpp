@@ -21,7 +21,8 @@ void DesktopShell::openFile(const QString &pathOrUrl, std::function<void(bool op
     // process; as a file URL its bytes travel percent-encoded.
     const QByteArray bytes = EncodeFileName(pathOrUrl);
     const bool keepsBytes = bytes == pathOrUrl.toUtf8() || !pathOrUrl.startsWith(QLatin1Char('/'));
-    process->setArguments({keepsBytes ? pathOrUrl : QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/"))});
+    process->setArguments(
+        {keepsBytes ? pathOrUrl : QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/"))});
     process->setStandardInputFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process, [process, done](int exitCode, QProcess::ExitStatus status) {
         process->deleteLater();

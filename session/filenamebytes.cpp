@@ -44,8 +44,8 @@ QByteArray EncodeFileName(const QString &name)
     bytes.reserve(name.size());
     qsizetype textStart = 0;
     for (qsizetype at = 0; at <= name.size(); ++at) {
-        const bool escape = at < name.size() && name[at].unicode() >= EscapeBase + 0x80
-            && name[at].unicode() <= EscapeBase + 0xFF;
+        const bool escape
+            = at < name.size() && name[at].unicode() >= EscapeBase + 0x80 && name[at].unicode() <= EscapeBase + 0xFF;
         if (at < name.size() && !escape)
             continue;
         bytes += QStringView(name).mid(textStart, at - textStart).toUtf8();

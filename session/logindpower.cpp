@@ -18,8 +18,8 @@ constexpr int ActionTimeoutMs = 25000;
 // The reason for a refusal as logind gives it, and on standard error too.
 QString refusal(const QString &what, const QDBusMessage &reply)
 {
-    qCWarning(lcPower).noquote() << QStringLiteral("Somnelle: %1: %2 (%3)")
-                                        .arg(what, reply.errorMessage(), reply.errorName());
+    qCWarning(lcPower).noquote()
+        << QStringLiteral("Somnelle: %1: %2 (%3)").arg(what, reply.errorMessage(), reply.errorName());
     return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
 }
 
@@ -46,8 +46,8 @@ void LogindPower::call(const QString &method, const QVariantList &arguments, int
 void LogindPower::probePowerActions(Action chosen)
 {
     // Both are asked whatever the choice; only the chosen one is worth a word.
-    const std::pair<Action, QString> questions[] = {{Action::PowerOff, QStringLiteral("CanPowerOff")},
-                                                    {Action::Suspend, QStringLiteral("CanSuspend")}};
+    const std::pair<Action, QString> questions[]
+        = {{Action::PowerOff, QStringLiteral("CanPowerOff")}, {Action::Suspend, QStringLiteral("CanSuspend")}};
     for (const auto &[action, method] : questions) {
         const bool chosenOne = action == chosen;
         const QString verb = action == Action::PowerOff ? QStringLiteral("power off") : QStringLiteral("suspend");
@@ -68,16 +68,18 @@ void LogindPower::probePowerActions(Action chosen)
 
 void LogindPower::powerOff(std::function<void(const QString &reason)> refused)
 {
-    call(QStringLiteral("PowerOff"), {false}, ActionTimeoutMs, [refused = std::move(refused)](const QDBusMessage &reply) {
-        if (reply.type() == QDBusMessage::ErrorMessage)
-            refused(refusal(QStringLiteral("power-off refused"), reply));
-    });
+    call(QStringLiteral("PowerOff"), {false}, ActionTimeoutMs,
+         [refused = std::move(refused)](const QDBusMessage &reply) {
+             if (reply.type() == QDBusMessage::ErrorMessage)
+                 refused(refusal(QStringLiteral("power-off refused"), reply));
+         });
 }
 
 void LogindPower::suspend(std::function<void(const QString &refusal)> answered)
 {
-    call(QStringLiteral("Suspend"), {false}, ActionTimeoutMs, [answered = std::move(answered)](const QDBusMessage &reply) {
-        answered(reply.type() == QDBusMessage::ErrorMessage ? refusal(QStringLiteral("suspend refused"), reply)
-                                                            : QString());
-    });
+    call(QStringLiteral("Suspend"), {false}, ActionTimeoutMs,
+         [answered = std::move(answered)](const QDBusMessage &reply) {
+             answered(reply.type() == QDBusMessage::ErrorMessage ? refusal(QStringLiteral("suspend refused"), reply)
+                                                                 : QString());
+         });
 }

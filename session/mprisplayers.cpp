@@ -77,9 +77,8 @@ void MprisPlayers::pauseAll(std::function<void()> done)
 
 void MprisPlayers::pause(const std::shared_ptr<Round> &round, const QString &player)
 {
-    QDBusMessage getAll = QDBusMessage::createMethodCall(player, PlayerPath,
-                                                         QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                         QStringLiteral("GetAll"));
+    QDBusMessage getAll = QDBusMessage::createMethodCall(
+        player, PlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
     getAll.setArguments({PlayerInterface});
     call(round, getAll, [this, round, player](const QDBusMessage &reply) {
         const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().value(0));
@@ -87,9 +86,10 @@ void MprisPlayers::pause(const std::shared_ptr<Round> &round, const QString &pla
             || !properties.value(QStringLiteral("CanPause")).toBool())
             return;
         const bool canControl = properties.value(QStringLiteral("CanControl")).toBool();
-        call(round, playerCall(player, QStringLiteral("Pause")), [this, round, player, canControl](const QDBusMessage &paused) {
-            if (paused.type() == QDBusMessage::ErrorMessage && canControl)
-                call(round, playerCall(player, QStringLiteral("Stop")), [](const QDBusMessage &) {});
-        });
+        call(round, playerCall(player, QStringLiteral("Pause")),
+             [this, round, player, canControl](const QDBusMessage &paused) {
+                 if (paused.type() == QDBusMessage::ErrorMessage && canControl)
+                     call(round, playerCall(player, QStringLiteral("Stop")), [](const QDBusMessage &) {});
+             });
     });
 }

@@ -24,8 +24,8 @@ struct Platform {
     Clock *clock = nullptr;
     MediaPlayers *players = nullptr;
     Chime *chime = nullptr;
-    std::function<void()> exitProcess;                // the Exit button: at once, nothing saved
-    std::function<void()> quitApplication;            // the end of the event loop
-    std::function<void(const QString &)> showError;   // the application's error box
+    std::function<void()> exitProcess;              // the Exit button: at once, nothing saved
+    std::function<void()> quitApplication;          // the end of the event loop
+    std::function<void(const QString &)> showError; // the application's error box
     QString dataFolder; // where a start file with a relative name is looked for after the current folder
 };

@@ -85,7 +85,7 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     view_.showCancelPicture();
     const Power::Action chosen = view_.isChoiceChecked(SetupView::Shutdown) ? Power::Action::PowerOff
         : view_.isChoiceChecked(SetupView::SuspendMode)                     ? Power::Action::Suspend
-                                                                                : Power::Action::None;
+                                                                            : Power::Action::None;
     platform_.power->probePowerActions(chosen);
     platform_.awake->hold();
 

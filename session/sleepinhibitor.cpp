@@ -64,8 +64,8 @@ void SleepInhibitor::tryHolder(Holder holder)
     QDBusMessage request;
     switch (holder) {
     case Holder::GnomeSession:
-        request = message(GnomeSession, QStringLiteral("Inhibit"),
-                          {ApplicationId, uint(0), Reason, GnomeInhibitSuspend});
+        request
+            = message(GnomeSession, QStringLiteral("Inhibit"), {ApplicationId, uint(0), Reason, GnomeInhibitSuspend});
         break;
     case Holder::PowerManagement:
         request = message(PowerManagement, QStringLiteral("Inhibit"), {ApplicationId, Reason});
@@ -99,7 +99,7 @@ void SleepInhibitor::took(Holder holder, const QDBusMessage &reply)
         }
         if (holder == Holder::Logind) {
             qCWarning(lcInhibit).noquote() << QStringLiteral("Somnelle: cannot keep the computer awake: %1 (%2)")
-                                              .arg(reply.errorMessage(), reply.errorName());
+                                                  .arg(reply.errorMessage(), reply.errorName());
             return;
         }
         // The next way, whether this one is missing or refused.

@@ -105,8 +105,7 @@ void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)
         due.it_value.tv_sec += 1;
         due.it_value.tv_nsec -= 1000000000;
     }
-    if (wakeFd_ >= 0
-        && timerfd_settime(wakeFd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &due, nullptr) == 0) {
+    if (wakeFd_ >= 0 && timerfd_settime(wakeFd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &due, nullptr) == 0) {
         wakeNotifier_->setEnabled(true);
         return;
     }

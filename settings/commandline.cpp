@@ -84,8 +84,10 @@ enum class Marker { None, Am, Pm };
 Marker takeMarker(Scanner &scanner, const QLocale &locale)
 {
     // The locale's own words first: they may be longer than the letters.
-    for (const auto &[word, marker] : {std::pair {locale.amText(), Marker::Am}, {locale.pmText(), Marker::Pm},
-                                       {QStringLiteral("AM"), Marker::Am}, {QStringLiteral("PM"), Marker::Pm}})
+    for (const auto &[word, marker] : {std::pair {locale.amText(), Marker::Am},
+                                       {locale.pmText(), Marker::Pm},
+                                       {QStringLiteral("AM"), Marker::Am},
+                                       {QStringLiteral("PM"), Marker::Pm}})
         if (scanner.take(word))
             return marker;
     return Marker::None;
@@ -222,28 +224,27 @@ CommandLineOutcome ApplyCommandLine(const QStringList &arguments, SetupView &vie
 
 QString CommandLineHelp(const QString &dataFolder)
 {
-    return QStringLiteral(
-        "Usage: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]\n"
-        "\n"
-        "Turns the master volume down to 0 % over MINUTES, then ends as ACTION says.\n"
-        "With arguments, the fields are filled in and the session starts at once.\n"
-        "\n"
-        "  registry   start with the setup stored by the last session\n"
-        "  MINUTES    1 to 99\n"
-        "  ACTION     sd: shut down; sm: suspend; am: alarm, which takes the rest:\n"
-        "  TIME       wake-up time of day, such as 07:30 or 7:30 PM\n"
-        "  DAY        tm: tomorrow (after the next midnight); td: today\n"
-        "  VOLUME     wake-up volume in percent, 1 to 99\n"
-        "  FILE       the file to open at the wake-up, such as europe.mid; a relative\n"
-        "             name is looked for in the current folder, then in\n"
-        "             %1\n"
-        "\n"
-        "Examples:\n"
-        "  somnelle 30 sd\n"
-        "  somnelle 45 am 07:30 tm 40 europe.mid\n"
-        "\n"
-        "  --help     show this text\n"
-        "  --version  show the version\n")
+    return QStringLiteral("Usage: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]\n"
+                          "\n"
+                          "Turns the master volume down to 0 % over MINUTES, then ends as ACTION says.\n"
+                          "With arguments, the fields are filled in and the session starts at once.\n"
+                          "\n"
+                          "  registry   start with the setup stored by the last session\n"
+                          "  MINUTES    1 to 99\n"
+                          "  ACTION     sd: shut down; sm: suspend; am: alarm, which takes the rest:\n"
+                          "  TIME       wake-up time of day, such as 07:30 or 7:30 PM\n"
+                          "  DAY        tm: tomorrow (after the next midnight); td: today\n"
+                          "  VOLUME     wake-up volume in percent, 1 to 99\n"
+                          "  FILE       the file to open at the wake-up, such as europe.mid; a relative\n"
+                          "             name is looked for in the current folder, then in\n"
+                          "             %1\n"
+                          "\n"
+                          "Examples:\n"
+                          "  somnelle 30 sd\n"
+                          "  somnelle 45 am 07:30 tm 40 europe.mid\n"
+                          "\n"
+                          "  --help     show this text\n"
+                          "  --version  show the version\n")
         .arg(dataFolder);
 }
 

@@ -5,7 +5,7 @@
 namespace {
 const QDate Epoch(1899, 12, 30);
 constexpr double MillisecondsPerDay = 86400000.0;
-}
+} // namespace
 
 double ToStoredDateTime(const QDateTime &dateTime)
 {

@@ -10,7 +10,6 @@
 #include <unistd.h>
 #include <QtEndian>
 
-
 namespace {
 
 constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
@@ -85,8 +84,8 @@ void IniSettingsStore::removeLeftovers() const
     // A save killed midway leaves its staging file ("Somnelle.conf.AbC123").
     // One that has not changed for a minute belongs to no save in progress.
     const QFileInfo written(writtenPath());
-    const QRegularExpression staging(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-                                         .arg(QRegularExpression::escape(written.fileName())));
+    const QRegularExpression staging(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(written.fileName())));
     const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
     const QFileInfoList candidates = written.dir().entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo &file : candidates) {

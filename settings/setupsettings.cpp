@@ -25,8 +25,8 @@ void LoadSettings(SettingsStore &store, SetupView &view)
         return;
     view.setMinutesText(*setup.timer);
 
-    const std::pair<const std::optional<bool> &, SetupView::Choice> choices[] = {
-        {setup.sd, SetupView::Shutdown}, {setup.sm, SetupView::SuspendMode}, {setup.am, SetupView::AlarmMode}};
+    const std::pair<const std::optional<bool> &, SetupView::Choice> choices[]
+        = {{setup.sd, SetupView::Shutdown}, {setup.sm, SetupView::SuspendMode}, {setup.am, SetupView::AlarmMode}};
     for (const auto &[flag, choice] : choices) {
         if (!flag)
             return;

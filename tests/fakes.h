@@ -196,9 +196,9 @@ public:
 
     void probePowerActions(Action chosen) override
     {
-        calls << (chosen == Action::PowerOff ? QStringLiteral("privilege:powerOff")
-                  : chosen == Action::Suspend ? QStringLiteral("privilege:suspend")
-                                              : QStringLiteral("privilege"));
+        calls << (chosen == Action::PowerOff      ? QStringLiteral("privilege:powerOff")
+                      : chosen == Action::Suspend ? QStringLiteral("privilege:suspend")
+                                                  : QStringLiteral("privilege"));
     }
     void powerOff(std::function<void(const QString &)> refused) override
     {
@@ -315,9 +315,18 @@ struct FakePlatform {
     int quits = 0;
     int exits = 0;
     QStringList errors;
-    Platform platform {&settings, &mixer, &shell, &power, &awake, &clock, &players, &chime,
-                       [this] { ++exits; }, [this] { ++quits; },
-                       [this](const QString &message) { errors << message; }, ProgramDataFolder()};
+    Platform platform {&settings,
+                       &mixer,
+                       &shell,
+                       &power,
+                       &awake,
+                       &clock,
+                       &players,
+                       &chime,
+                       [this] { ++exits; },
+                       [this] { ++quits; },
+                       [this](const QString &message) { errors << message; },
+                       ProgramDataFolder()};
 
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }

@@ -47,7 +47,8 @@ inline bool sinkMuted()
 
 inline void setSinkMuted(bool muted)
 {
-    run({QStringLiteral("set-sink-mute"), QStringLiteral("@DEFAULT_SINK@"), muted ? QStringLiteral("1") : QStringLiteral("0")});
+    run({QStringLiteral("set-sink-mute"), QStringLiteral("@DEFAULT_SINK@"),
+         muted ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 // The names of this process's clients of the server, sorted.
@@ -55,8 +56,10 @@ inline QStringList ourClients()
 {
     QStringList names;
     const QString pid = QString::number(QCoreApplication::applicationPid());
-    for (const QString &client : run({QStringLiteral("list"), QStringLiteral("clients")}).split(QStringLiteral("Client #"))) {
-        const QString name = QRegularExpression(QStringLiteral("application\\.name = \"([^\"]*)\"")).match(client).captured(1);
+    for (const QString &client :
+         run({QStringLiteral("list"), QStringLiteral("clients")}).split(QStringLiteral("Client #"))) {
+        const QString name
+            = QRegularExpression(QStringLiteral("application\\.name = \"([^\"]*)\"")).match(client).captured(1);
         if (client.contains(QStringLiteral("application.process.id = \"%1\"").arg(pid)))
             names << name;
     }

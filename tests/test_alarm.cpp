@@ -35,17 +35,16 @@ private slots:
         QTest::addColumn<QDateTime>("rings");
 
         QTest::newRow("later today") << at(10, 6, 45) << QTime(7, 30) << 10 << at(10, 7, 30);
-        QTest::newRow("passed today: tomorrow, not an hour later") << at(10, 7, 45) << QTime(7, 30) << 10
-                                                                   << at(11, 7, 30);
+        QTest::newRow("passed today: tomorrow, not an hour later")
+            << at(10, 7, 45) << QTime(7, 30) << 10 << at(11, 7, 30);
         QTest::newRow("tomorrow") << at(10, 23, 10) << QTime(7, 30) << 11 << at(11, 7, 30);
         QTest::newRow("tomorrow, not tonight") << at(10, 23, 10) << QTime(23, 50) << 11 << at(11, 23, 50);
-        QTest::newRow("tomorrow, the fade ended after midnight") << at(11, 0, 15) << QTime(7, 30) << 11
-                                                                 << at(11, 7, 30);
-        QTest::newRow("tomorrow, passed before the fade ended") << at(11, 0, 40) << QTime(0, 10) << 11
-                                                                << at(12, 0, 10);
+        QTest::newRow("tomorrow, the fade ended after midnight")
+            << at(11, 0, 15) << QTime(7, 30) << 11 << at(11, 7, 30);
+        QTest::newRow("tomorrow, passed before the fade ended") << at(11, 0, 40) << QTime(0, 10) << 11 << at(12, 0, 10);
         QTest::newRow("the clock reads it now") << at(10, 7, 30, 40) << QTime(7, 30) << 10 << at(10, 7, 30, 40);
-        QTest::newRow("seconds of the picker do not count") << at(10, 7, 29, 59) << QTime(7, 30, 50) << 10
-                                                            << at(10, 7, 30);
+        QTest::newRow("seconds of the picker do not count")
+            << at(10, 7, 29, 59) << QTime(7, 30, 50) << 10 << at(10, 7, 30);
         QTest::newRow("midnight, tomorrow") << at(10, 22, 0) << QTime(0, 0) << 11 << at(11, 0, 0);
         QTest::newRow("in the daylight-saving gap") << at(28, 23, 0) << QTime(2, 30) << 28 << at(29, 3, 0);
         QTest::newRow("the hour after the gap") << at(28, 23, 0) << QTime(3, 15) << 28 << at(29, 3, 15);
@@ -53,8 +52,8 @@ private slots:
         const auto october = [](int hourUtc, int minute) {
             return QDateTime(QDate(2026, 10, 25), QTime(hourUtc, minute), Qt::UTC).toLocalTime();
         };
-        QTest::newRow("repeated hour, its first time") << october(0, 30).addSecs(-40 * 60) << QTime(2, 30)
-                                                       << 25 << october(0, 30);
+        QTest::newRow("repeated hour, its first time")
+            << october(0, 30).addSecs(-40 * 60) << QTime(2, 30) << 25 << october(0, 30);
         QTest::newRow("repeated hour, its second time") << october(0, 35) << QTime(2, 30) << 25 << october(1, 30);
         QTest::newRow("after the repeated hour") << october(1, 35) << QTime(2, 50) << 25 << october(1, 50);
     }

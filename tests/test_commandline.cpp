@@ -36,13 +36,32 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("number");
         QTest::addColumn<bool>("ok");
-        const std::tuple<const char *, int, bool> rows[] = {
-            {"05", 5, true},    {"99", 99, true},    {"  7", 7, true},    {"+5", 5, true},     {"-5", -5, true},
-            {"$A", 10, true},   {"xf", 15, true},    {"Xf", 15, true},    {"0x1F", 31, true},  {"0XaB", 171, true},
-            {"-$a", -10, true}, {"2147483647", 2147483647, true},        {"-2147483648", -2147483647 - 1, true},
-            {"2147483648", 0, false}, {"0x100000000", 0, false}, {"", 0, false}, {" ", 0, false},
-            {"$", 0, false},    {"0x", 0, false},    {"+", 0, false},     {"5 ", 0, false},    {"1a", 0, false},
-            {"+-1", 0, false},  {"- 1", 0, false},   {"$G", 0, false},    {"٣", 0, false}};
+        const std::tuple<const char *, int, bool> rows[] = {{"05", 5, true},
+                                                            {"99", 99, true},
+                                                            {"  7", 7, true},
+                                                            {"+5", 5, true},
+                                                            {"-5", -5, true},
+                                                            {"$A", 10, true},
+                                                            {"xf", 15, true},
+                                                            {"Xf", 15, true},
+                                                            {"0x1F", 31, true},
+                                                            {"0XaB", 171, true},
+                                                            {"-$a", -10, true},
+                                                            {"2147483647", 2147483647, true},
+                                                            {"-2147483648", -2147483647 - 1, true},
+                                                            {"2147483648", 0, false},
+                                                            {"0x100000000", 0, false},
+                                                            {"", 0, false},
+                                                            {" ", 0, false},
+                                                            {"$", 0, false},
+                                                            {"0x", 0, false},
+                                                            {"+", 0, false},
+                                                            {"5 ", 0, false},
+                                                            {"1a", 0, false},
+                                                            {"+-1", 0, false},
+                                                            {"- 1", 0, false},
+                                                            {"$G", 0, false},
+                                                            {"٣", 0, false}};
         for (const auto &[text, number, ok] : rows)
             QTest::newRow(text) << QString::fromUtf8(text) << number << ok;
     }
@@ -62,31 +81,31 @@ private slots:
         QTest::addColumn<QTime>("time"); // invalid: refused
         const QLocale c = QLocale::c(), us(QLocale::English, QLocale::UnitedStates),
                       de(QLocale::German, QLocale::Germany), fi(QLocale::Finnish, QLocale::Finland);
-        const std::tuple<const char *, QLocale, const char *, QTime> rows[] = {
-            {"hour only", c, "7", QTime(7, 0)},
-            {"minutes", c, "07:30", QTime(7, 30)},
-            {"seconds and milliseconds", c, "23:59:59.999", QTime(23, 59, 59, 999)},
-            {"blanks around the parts", c, " 7 : 30 : 05 ", QTime(7, 30, 5)},
-            {"PM after", c, "7 PM", QTime(19, 0)},
-            {"pm before", c, "pm 7:15", QTime(19, 15)},
-            {"12 am is midnight", c, "12 am", QTime(0, 0)},
-            {"12 PM is noon", us, "12:30 PM", QTime(12, 30)},
-            {"us words", us, "7:30 am", QTime(7, 30)},
-            {"German", de, "19:45", QTime(19, 45)},
-            {"German decimal comma", de, "19:45:10,5", QTime(19, 45, 10, 5)},
-            {"German with the letters", de, "7 PM", QTime(19, 0)},
-            {"Finnish dot", fi, "7.30", QTime(7, 30)},
-            {"24:00", c, "24:00", QTime()},
-            {"7:60", c, "7:60", QTime()},
-            {"13 PM", c, "13 PM", QTime()},
-            {"0 AM", c, "0 AM", QTime()},
-            {"trailing junk", c, "7:30x", QTime()},
-            {"two markers", c, "AM 7 PM", QTime()},
-            {"empty", c, "", QTime()},
-            {"separator only", c, "7:", QTime()},
-            {"wrong separator", de, "7.30", QTime()},
-            {"milliseconds 1000", c, "7:30:00.1000", QTime()},
-            {"a sign", c, "-7", QTime()}};
+        const std::tuple<const char *, QLocale, const char *, QTime> rows[]
+            = {{"hour only", c, "7", QTime(7, 0)},
+               {"minutes", c, "07:30", QTime(7, 30)},
+               {"seconds and milliseconds", c, "23:59:59.999", QTime(23, 59, 59, 999)},
+               {"blanks around the parts", c, " 7 : 30 : 05 ", QTime(7, 30, 5)},
+               {"PM after", c, "7 PM", QTime(19, 0)},
+               {"pm before", c, "pm 7:15", QTime(19, 15)},
+               {"12 am is midnight", c, "12 am", QTime(0, 0)},
+               {"12 PM is noon", us, "12:30 PM", QTime(12, 30)},
+               {"us words", us, "7:30 am", QTime(7, 30)},
+               {"German", de, "19:45", QTime(19, 45)},
+               {"German decimal comma", de, "19:45:10,5", QTime(19, 45, 10, 5)},
+               {"German with the letters", de, "7 PM", QTime(19, 0)},
+               {"Finnish dot", fi, "7.30", QTime(7, 30)},
+               {"24:00", c, "24:00", QTime()},
+               {"7:60", c, "7:60", QTime()},
+               {"13 PM", c, "13 PM", QTime()},
+               {"0 AM", c, "0 AM", QTime()},
+               {"trailing junk", c, "7:30x", QTime()},
+               {"two markers", c, "AM 7 PM", QTime()},
+               {"empty", c, "", QTime()},
+               {"separator only", c, "7:", QTime()},
+               {"wrong separator", de, "7.30", QTime()},
+               {"milliseconds 1000", c, "7:30:00.1000", QTime()},
+               {"a sign", c, "-7", QTime()}};
         for (const auto &[name, locale, text, time] : rows)
             QTest::newRow(name) << locale << QString::fromUtf8(text) << time;
     }
@@ -124,24 +143,27 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("minutes");
         QTest::addColumn<int>("choice");
-        QTest::newRow("30 sd") << QStringList {"30", "sd"} << true << "" << "30" << int(SetupView::Shutdown);
-        QTest::newRow("05 sm") << QStringList {"05", "sm"} << true << "" << "5" << int(SetupView::SuspendMode);
-        QTest::newRow("120 sd") << QStringList {"120", "sd"} << false << "Invalid parameters" << ""
-                                << int(SetupView::Shutdown);
-        QTest::newRow("30 xx") << QStringList {"30", "xx"} << false << "Invalid parameters" << "30"
-                               << int(SetupView::AlarmMode);
-        QTest::newRow("0 sd: the session refuses") << QStringList {"0", "sd"} << false << "Set timer" << "0"
-                                                   << int(SetupView::Shutdown);
-        QTest::newRow("-5 sd: the session refuses") << QStringList {"-5", "sd"} << false << "Set timer" << "-5"
-                                                    << int(SetupView::Shutdown);
-        QTest::newRow("empty minutes") << QStringList {"", "sd"} << false << "Invalid parameters" << ""
-                                       << int(SetupView::Shutdown);
-        QTest::newRow("registry, first run: both fields marked")
-            << QStringList {"registry"} << false << "Set volume" << "" << int(SetupView::AlarmMode);
-        QTest::newRow("no arguments") << QStringList {} << false << "" << "" << int(SetupView::AlarmMode);
+        QTest::newRow("30 sd") << QStringList {"30", "sd"} << true << ""
+                               << "30" << int(SetupView::Shutdown);
+        QTest::newRow("05 sm") << QStringList {"05", "sm"} << true << ""
+                               << "5" << int(SetupView::SuspendMode);
+        QTest::newRow("120 sd") << QStringList {"120", "sd"} << false << "Invalid parameters"
+                                << "" << int(SetupView::Shutdown);
+        QTest::newRow("30 xx") << QStringList {"30", "xx"} << false << "Invalid parameters"
+                               << "30" << int(SetupView::AlarmMode);
+        QTest::newRow("0 sd: the session refuses") << QStringList {"0", "sd"} << false << "Set timer"
+                                                   << "0" << int(SetupView::Shutdown);
+        QTest::newRow("-5 sd: the session refuses") << QStringList {"-5", "sd"} << false << "Set timer"
+                                                    << "-5" << int(SetupView::Shutdown);
+        QTest::newRow("empty minutes") << QStringList {"", "sd"} << false << "Invalid parameters"
+                                       << "" << int(SetupView::Shutdown);
+        QTest::newRow("registry, first run: both fields marked") << QStringList {"registry"} << false << "Set volume"
+                                                                 << "" << int(SetupView::AlarmMode);
+        QTest::newRow("no arguments") << QStringList {} << false << ""
+                                      << "" << int(SetupView::AlarmMode);
         QTest::newRow("beyond the sixth ignored")
-            << QStringList {"45", "am", "07:30", "tm", "40", "my tune.mid", "extra"} << true << "" << "45"
-            << int(SetupView::AlarmMode);
+            << QStringList {"45", "am", "07:30", "tm", "40", "my tune.mid", "extra"} << true << ""
+            << "45" << int(SetupView::AlarmMode);
     }
 
     void runs()

@@ -85,11 +85,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("resolved"); // %1: the current folder, %2: the data folder
-        QTest::newRow("in the current folder first") << "both.mid" << "%1/both.mid";
-        QTest::newRow("then in the data folder") << "europe.mid" << "%2/europe.mid";
-        QTest::newRow("found nowhere") << "gone.mid" << "gone.mid";
-        QTest::newRow("absolute") << "/srv/gone.mid" << "/srv/gone.mid";
-        QTest::newRow("a URL") << "https://example.org/a.mid" << "https://example.org/a.mid";
+        QTest::newRow("in the current folder first") << "both.mid"
+                                                     << "%1/both.mid";
+        QTest::newRow("then in the data folder") << "europe.mid"
+                                                 << "%2/europe.mid";
+        QTest::newRow("found nowhere") << "gone.mid"
+                                       << "gone.mid";
+        QTest::newRow("absolute") << "/srv/gone.mid"
+                                  << "/srv/gone.mid";
+        QTest::newRow("a URL") << "https://example.org/a.mid"
+                               << "https://example.org/a.mid";
     }
 
     void startFileLookup()
@@ -97,8 +102,9 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, resolved);
         QTemporaryDir current, data;
-        for (const QString &file : {current.filePath(QStringLiteral("both.mid")), data.filePath(QStringLiteral("both.mid")),
-                                    data.filePath(QStringLiteral("europe.mid"))}) {
+        for (const QString &file :
+             {current.filePath(QStringLiteral("both.mid")), data.filePath(QStringLiteral("both.mid")),
+              data.filePath(QStringLiteral("europe.mid"))}) {
             QFile touch(file);
             QVERIFY(touch.open(QIODevice::WriteOnly));
         }

@@ -53,8 +53,7 @@ class FadeSoundTest : public QObject {
     // Descriptors and threads of this process: a connection left open shows in both.
     static QPair<int, long> openHandles()
     {
-        return {int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot).size()),
-                ProcThreads()};
+        return {int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot).size()), ProcThreads()};
     }
 
     static long ProcThreads()
@@ -148,8 +147,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&r.f));
         const auto shownTitle = [&r] {
             QProcess xprop;
-            xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(r.f.winId()),
-                                                  QStringLiteral("_NET_WM_NAME"), QStringLiteral("WM_NAME")});
+            xprop.start(QStringLiteral("xprop"),
+                        {QStringLiteral("-id"), QString::number(r.f.winId()), QStringLiteral("_NET_WM_NAME"),
+                         QStringLiteral("WM_NAME")});
             xprop.waitForFinished(5000);
             return QString::fromUtf8(xprop.readAllStandardOutput());
         };

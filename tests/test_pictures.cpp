@@ -53,10 +53,7 @@ private slots:
         QVERIFY(opaque > 0);
     }
 
-    void missingPictureIsNull()
-    {
-        QVERIFY(Pictures::keyed(QStringLiteral(":/pictures/none.bmp")).isNull());
-    }
+    void missingPictureIsNull() { QVERIFY(Pictures::keyed(QStringLiteral(":/pictures/none.bmp")).isNull()); }
 
     void skyDecodesThroughLibjpeg()
     {

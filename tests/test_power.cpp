@@ -56,8 +56,8 @@ private slots:
         QTest::addColumn<int>("quits");
         QTest::addColumn<QString>("status");
         QTest::newRow("power off") << int(SetupView::Shutdown) << false << "PowerOff false" << 0 << "";
-        QTest::newRow("power off refused") << int(SetupView::Shutdown) << true << "PowerOff false" << 0
-                                           << "Power-off refused: not for you";
+        QTest::newRow("power off refused")
+            << int(SetupView::Shutdown) << true << "PowerOff false" << 0 << "Power-off refused: not for you";
         QTest::newRow("suspend") << int(SetupView::SuspendMode) << false << "Suspend false" << 1 << "";
         QTest::newRow("suspend refused") << int(SetupView::SuspendMode) << true << "Suspend false" << 0
                                          << "Suspend refused: not for you";
@@ -75,10 +75,10 @@ private slots:
         const QString method = request.section(QLatin1Char(' '), 0, 0);
         logind.addMethod(manager_, method, QStringLiteral("b"), QString(),
                          QStringLiteral("self.log('locks at %1: %d' % len(globals().get('inhibitors', [])))%2")
-                             .arg(method, refused ? QStringLiteral(
-                                               "; raise dbus.exceptions.DBusException('not for you', "
-                                               "name='org.freedesktop.login1.NotAllowed')")
-                                                  : QString()));
+                             .arg(method,
+                                  refused ? QStringLiteral("; raise dbus.exceptions.DBusException('not for you', "
+                                                           "name='org.freedesktop.login1.NotAllowed')")
+                                          : QString()));
 
         Rig r {SetupView::Choice(choice)};
         Q_EMIT r.app.form().startCancelClicked();
@@ -103,7 +103,7 @@ private slots:
 
     void signalsAndExitGiveTheSoundBack_data()
     {
-        QTest::addColumn<int>("signal"); // 0: the Exit button
+        QTest::addColumn<int>("signal");  // 0: the Exit button
         QTest::addColumn<int>("seconds"); // of the 1-minute fade: 60 is the wait for the wake-up
         QTest::newRow("SIGTERM in the wait") << SIGTERM << 60;
         QTest::newRow("SIGINT in the wait") << SIGINT << 60;
@@ -176,8 +176,9 @@ private slots:
                              DBusMock::privateBus(QDBusConnection::SystemBus));
         awake.hold();
         // Flags 4: suspend only; the screen may still blank.
-        QTRY_COMPARE(gnome.mock().calls(),
-                     QStringList({"Inhibit org.somnelle.Somnelle 0 A sleep timer is running and its alarm must ring 4"}));
+        QTRY_COMPARE(
+            gnome.mock().calls(),
+            QStringList({"Inhibit org.somnelle.Somnelle 0 A sleep timer is running and its alarm must ring 4"}));
         QCOMPARE(DBusMock::inhibitors(), QStringList());
         bool released = false;
         awake.release([&released] { released = true; });

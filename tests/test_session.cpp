@@ -19,7 +19,7 @@ class SessionTest : public QObject {
 
     // The whole program on fakes of the platform.
     struct Rig : FakePlatform {
-        Somnelle app{platform};
+        Somnelle app {platform};
         MainWindow &f = app.form();
 
         // The window opening on a master volume at this level.
@@ -38,8 +38,8 @@ class SessionTest : public QObject {
         bool idleLook() const
         {
             return !app.session().isRunning() && f.startCancelButton->accessibleName() == QLatin1String("Start")
-                && f.minutesEdit->isEnabled() && f.volumeSlider->isEnabled() && f.windowTitle() == MainWindow::RestCaption
-                && ApplicationTitle() == QLatin1String("Somnelle");
+                && f.minutesEdit->isEnabled() && f.volumeSlider->isEnabled()
+                && f.windowTitle() == MainWindow::RestCaption && ApplicationTitle() == QLatin1String("Somnelle");
         }
     };
 
@@ -327,9 +327,10 @@ private slots:
         QTest::addColumn<QDateTime>("rings");
         const QDate today(2026, 12, 7);
         QTest::newRow("tomorrow, the fade ends past midnight")
-            << QTime(23, 30) << "45" << QTime(7, 30) << true << 0xFFFFFFFFu << QDateTime(today.addDays(1), QTime(7, 30));
-        QTest::newRow("tomorrow, not tonight")
-            << QTime(23, 10) << "1" << QTime(23, 50) << true << 0x80004000u << QDateTime(today.addDays(1), QTime(23, 50));
+            << QTime(23, 30) << "45" << QTime(7, 30) << true << 0xFFFFFFFFu
+            << QDateTime(today.addDays(1), QTime(7, 30));
+        QTest::newRow("tomorrow, not tonight") << QTime(23, 10) << "1" << QTime(23, 50) << true << 0x80004000u
+                                               << QDateTime(today.addDays(1), QTime(23, 50));
         QTest::newRow("muted before: on at the wake-up")
             << QTime(22, 0) << "1" << QTime(23, 0) << false << 0u << QDateTime(today, QTime(23, 0));
     }

@@ -196,26 +196,27 @@ private slots:
 
         const QByteArray head = "[General]\nTimer=15\nSd=1\nSm=0\nAm=0\nTomorrow=1\nWake_up_vol=30\nStart_file=x.mid\n";
         const QTime layoutTime(10, 21, 48, 560);
-        QTest::newRow("flag stored as text") << QByteArray("[General]\nTimer=15\nSd=yes\n") << "15" << false
-                                             << "europe.mid" << layoutTime;
-        QTest::newRow("flag out of range") << QByteArray("[General]\nTimer=15\nSd=4294967296\n") << "15" << false
-                                           << "europe.mid" << layoutTime;
+        QTest::newRow("flag stored as text")
+            << QByteArray("[General]\nTimer=15\nSd=yes\n") << "15" << false << "europe.mid" << layoutTime;
+        QTest::newRow("flag out of range")
+            << QByteArray("[General]\nTimer=15\nSd=4294967296\n") << "15" << false << "europe.mid" << layoutTime;
         QTest::newRow("negative flag") << QByteArray("[General]\nTimer=15\nSd=-1\n") << "15" << false << "europe.mid"
                                        << layoutTime;
         QTest::newRow("Sm missing") << QByteArray("[General]\nTimer=15\nSd=1\n") << "15" << true << "europe.mid"
                                     << layoutTime;
-        QTest::newRow("timer of another kind") << QByteArray("[General]\nTimer=@ByteArray(15)\nSd=1\n") << ""
-                                               << false << "europe.mid" << layoutTime;
-        QTest::newRow("alarm time of 7 bytes") << head + "Alarm_time=@ByteArray(1234567)\n" << "15" << true
-                                               << "x.mid" << layoutTime;
-        QTest::newRow("alarm time of 9 bytes") << head + "Alarm_time=@ByteArray(123456789)\n" << "15" << true
-                                               << "x.mid" << layoutTime;
-        QTest::newRow("alarm time as text") << head + "Alarm_time=0.5\n" << "15" << true << "x.mid" << layoutTime;
+        QTest::newRow("timer of another kind")
+            << QByteArray("[General]\nTimer=@ByteArray(15)\nSd=1\n") << "" << false << "europe.mid" << layoutTime;
+        QTest::newRow("alarm time of 7 bytes") << head + "Alarm_time=@ByteArray(1234567)\n"
+                                               << "15" << true << "x.mid" << layoutTime;
+        QTest::newRow("alarm time of 9 bytes") << head + "Alarm_time=@ByteArray(123456789)\n"
+                                               << "15" << true << "x.mid" << layoutTime;
+        QTest::newRow("alarm time as text") << head + "Alarm_time=0.5\n"
+                                            << "15" << true << "x.mid" << layoutTime;
         QTest::newRow("alarm time not a number")
-            << head + "Alarm_time=@ByteArray(\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xff)\n" << "15" << true << "x.mid"
-            << layoutTime;
-        QTest::newRow("complete") << head + "Alarm_time=@ByteArray(\\0\\0\\0\\0\\0\\0\\xe0?)\n" << "15" << true
-                                  << "x.mid" << QTime(12, 0);
+            << head + "Alarm_time=@ByteArray(\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xff)\n"
+            << "15" << true << "x.mid" << layoutTime;
+        QTest::newRow("complete") << head + "Alarm_time=@ByteArray(\\0\\0\\0\\0\\0\\0\\xe0?)\n"
+                                  << "15" << true << "x.mid" << QTime(12, 0);
     }
 
     void partialLoads()
@@ -325,8 +326,9 @@ private slots:
         }
         IniSettingsStore(path_).ensureSettingsFile();
         const QStringList left = QDir(QFileInfo(path_).absolutePath()).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(left, QStringList({"Somnelle.conf", "Somnelle.conf.Ab3dE9x", "Somnelle.conf.Xy12Zz",
-                                    "Somnelle.conf.bak", "notes.txt"}));
+        QCOMPARE(left,
+                 QStringList({"Somnelle.conf", "Somnelle.conf.Ab3dE9x", "Somnelle.conf.Xy12Zz", "Somnelle.conf.bak",
+                              "notes.txt"}));
     }
 
     void storedDateTimes()

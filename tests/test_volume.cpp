@@ -15,7 +15,10 @@ class VolumeTest : public QObject {
         FakeVolumeView view;
         bool sessionRunning = false;
         VolumeControl volume {mixer, view, [this] { return sessionRunning; }};
-        Control() { view.sliderChanged = [this] { volume.volumeSliderChanged(); }; }
+        Control()
+        {
+            view.sliderChanged = [this] { volume.volumeSliderChanged(); };
+        }
     };
 
 private slots:

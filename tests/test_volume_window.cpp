@@ -48,10 +48,7 @@ class VolumeWindowTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        qputenv("PULSE_SERVER", server_);
-    }
+    void init() { qputenv("PULSE_SERVER", server_); }
 
     void opensOnTheCurrentVolumeAndSetsIt()
     {

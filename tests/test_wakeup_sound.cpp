@@ -47,9 +47,10 @@ class WakeUpSoundTest : public QObject {
     static double loudness(int milliseconds)
     {
         QProcess parec;
-        parec.start(QStringLiteral("parec"), {QStringLiteral("--device=somnelle_test.monitor"), QStringLiteral("--raw"),
-                                              QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
-                                              QStringLiteral("--rate=8000"), QStringLiteral("--latency-msec=20")});
+        parec.start(QStringLiteral("parec"),
+                    {QStringLiteral("--device=somnelle_test.monitor"), QStringLiteral("--raw"),
+                     QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"), QStringLiteral("--rate=8000"),
+                     QStringLiteral("--latency-msec=20")});
         parec.waitForStarted();
         QElapsedTimer waited;
         waited.start();
@@ -75,8 +76,9 @@ private slots:
         const auto paused = player(QStringLiteral("paused"), QStringLiteral("Paused"), true);
         const auto cannotPause = player(QStringLiteral("stream"), QStringLiteral("Playing"), false);
         const auto proxy = player(QStringLiteral("playerctld"), QStringLiteral("Playing"), true);
-        const auto refusing = player(QStringLiteral("refusing"), QStringLiteral("Playing"), true,
-                                     QStringLiteral("raise dbus.exceptions.DBusException('no', name='org.example.No')"));
+        const auto refusing
+            = player(QStringLiteral("refusing"), QStringLiteral("Playing"), true,
+                     QStringLiteral("raise dbus.exceptions.DBusException('no', name='org.example.No')"));
         MprisPlayers players(DBusMock::privateBus(QDBusConnection::SessionBus));
         bool done = false;
         players.pauseAll([&done] { done = true; });
@@ -113,10 +115,14 @@ private slots:
         QTest::addColumn<int>("percent");
         QTest::addColumn<bool>("mutedBefore");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("missing file") << "gone.mid" << "0" << true << 40 << false << false;
-        QTest::newRow("handler fails, window closed") << "europe.mid" << "3" << true << 99 << true << true;
-        QTest::newRow("missing, muted before") << "gone.mid" << "0" << true << 10 << true << false;
-        QTest::newRow("handler works, window closed") << "europe.mid" << "0" << false << 1 << true << true;
+        QTest::newRow("missing file") << "gone.mid"
+                                      << "0" << true << 40 << false << false;
+        QTest::newRow("handler fails, window closed") << "europe.mid"
+                                                      << "3" << true << 99 << true << true;
+        QTest::newRow("missing, muted before") << "gone.mid"
+                                               << "0" << true << 10 << true << false;
+        QTest::newRow("handler works, window closed") << "europe.mid"
+                                                      << "0" << false << 1 << true << true;
     }
 
     void chimeSoundsWhenTheStartFileCannotPlay()
@@ -165,7 +171,7 @@ private slots:
         QVERIFY2(heard > 1, qPrintable(QString::number(heard)));
         QCOMPARE(quits, 0);
         QVERIFY(f.statusText().startsWith(file == QLatin1String("gone.mid") ? QStringLiteral("Start file not found: ")
-                                                                             : QStringLiteral("Could not open ")));
+                                                                            : QStringLiteral("Could not open ")));
         // A click on Start only silences it; a closed window's program ends then.
         Q_EMIT app.form().startCancelClicked();
         QVERIFY(!alsaChime.isPlaying());

@@ -49,8 +49,8 @@ class WindowTest : public QObject {
 
     static QList<QWidget *> alarmGroup(MainWindow &f)
     {
-        return {f.alarmPanel, f.alarmTimeEdit, f.tomorrowCheck, f.startFileEdit, f.wakeUpAtLabel,
-                f.startFileLabel, f.setVolumeLabel, f.percentLabel, f.wakeVolumeEdit};
+        return {f.alarmPanel,     f.alarmTimeEdit,  f.tomorrowCheck, f.startFileEdit, f.wakeUpAtLabel,
+                f.startFileLabel, f.setVolumeLabel, f.percentLabel,  f.wakeVolumeEdit};
     }
     static bool allEnabled(const QList<QWidget *> &widgets, bool enabled)
     {
@@ -117,8 +117,10 @@ private slots:
         Window w;
         MainWindow &f = w.form;
         const QList<QPair<QWidget *, QWidget *>> neighbours {
-            {f.turnDownLabel, f.forLabel}, {f.forLabel, f.minutesEdit}, {f.minutesEdit, f.minLabel}, {f.setVolumeLabel, f.wakeVolumeEdit},
-            {f.wakeVolumeEdit, f.percentLabel}, {f.startFileLabel, f.startFileEdit}, {f.wakeUpAtLabel, f.alarmTimeEdit}};
+            {f.turnDownLabel, f.forLabel},      {f.forLabel, f.minutesEdit},
+            {f.minutesEdit, f.minLabel},        {f.setVolumeLabel, f.wakeVolumeEdit},
+            {f.wakeVolumeEdit, f.percentLabel}, {f.startFileLabel, f.startFileEdit},
+            {f.wakeUpAtLabel, f.alarmTimeEdit}};
         for (const auto &[left, right] : neighbours)
             QVERIFY2(left->geometry().right() < right->geometry().left(),
                      qPrintable(left->objectName() + QLatin1String(" overlaps ") + right->objectName()));
@@ -131,8 +133,8 @@ private slots:
         option.minimum = f.volumeSlider->minimum();
         option.maximum = f.volumeSlider->maximum();
         option.tickPosition = f.volumeSlider->tickPosition();
-        const QRect groove = f.volumeSlider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove,
-                                                                  f.volumeSlider);
+        const QRect groove = f.volumeSlider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                                     QStyle::SC_SliderGroove, f.volumeSlider);
         QVERIFY(f.volumeReadout->geometry().right() < f.volumeSlider->x() + groove.left());
 
         // The tick marks at both ends stand where the handle's middle rests.
@@ -159,8 +161,7 @@ private slots:
         Window w;
         w.form.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
-        QCOMPARE(w.calls,
-                 QStringList({"opening", "firstActivated"}));
+        QCOMPARE(w.calls, QStringList({"opening", "firstActivated"}));
 
         // Hiding, showing and activating again runs neither loadAtShow nor activateOnce.
         w.form.hide();
@@ -174,7 +175,8 @@ private slots:
     {
         Window w;
         MainWindow &f = w.form;
-        const QList<QWidget *> setup {f.volumeSlider, f.shutdownChoice, f.suspendChoice, f.alarmChoice, f.minutesEdit, f.contactLink};
+        const QList<QWidget *> setup {f.volumeSlider, f.shutdownChoice, f.suspendChoice,
+                                      f.alarmChoice,  f.minutesEdit,    f.contactLink};
 
         f.setStatusText(QStringLiteral("Set timer"));
         f.disableSetupControls();
@@ -462,8 +464,8 @@ private slots:
             for (int y = 0; y < shown.height(); ++y)
                 for (int x = 0; x < shown.width(); ++x) {
                     const QRgb a = shown.pixel(x, y), b = expected.pixel(x, y);
-                    most = std::max({most, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
-                                 qAbs(qBlue(a) - qBlue(b))});
+                    most = std::max(
+                        {most, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))});
                 }
             return most;
         };
@@ -584,8 +586,9 @@ private slots:
             visited << QApplication::focusWidget();
         }
         // Only the checked choice ("Alarm mode") is a tab stop; Start and Exit come last.
-        QCOMPARE(visited, QList<QWidget *>({f.volumeSlider, f.alarmChoice, f.alarmTimeEdit, f.startFileEdit, f.tomorrowCheck,
-                                            f.wakeVolumeEdit, f.startCancelButton, f.exitButton}));
+        QCOMPARE(visited,
+                 QList<QWidget *>({f.volumeSlider, f.alarmChoice, f.alarmTimeEdit, f.startFileEdit, f.tomorrowCheck,
+                                   f.wakeVolumeEdit, f.startCancelButton, f.exitButton}));
         // Focused, Return and Space press them.
         w.calls.clear();
         QTest::keyClick(f.startCancelButton, Qt::Key_Return);
@@ -612,9 +615,9 @@ private slots:
 
         // Keys step the slider like the wheel, Page keys by a tenth.
         f.volumeSlider->setValue(30000);
-        const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Right, 31000}, {Qt::Key_Left, 30000},
-                                                 {Qt::Key_PageUp, 36554}, {Qt::Key_End, 65535},
-                                                 {Qt::Key_Right, 65535}, {Qt::Key_Home, 0}};
+        const std::pair<Qt::Key, int> steps[]
+            = {{Qt::Key_Right, 31000}, {Qt::Key_Left, 30000},  {Qt::Key_PageUp, 36554},
+               {Qt::Key_End, 65535},   {Qt::Key_Right, 65535}, {Qt::Key_Home, 0}};
         for (const auto &[key, value] : steps) {
             QTest::keyClick(f.volumeSlider, key);
             QCOMPARE(f.volumeSlider->value(), value);

@@ -98,8 +98,8 @@ QImage browsePicture()
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(DarkBlue, 1));
     p.setBrush(QColor(0x70, 0xA8, 0xE8));
-    p.drawPolygon(QPolygonF({QPointF(2, 6), QPointF(9, 6), QPointF(11, 8), QPointF(22, 8), QPointF(22, 21),
-                             QPointF(2, 21)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(2, 6), QPointF(9, 6), QPointF(11, 8), QPointF(22, 8), QPointF(22, 21), QPointF(2, 21)}));
     p.setBrush(QColor(0xB8, 0xDC, 0xFF));
     p.drawPolygon(QPolygonF({QPointF(6, 12), QPointF(27, 12), QPointF(22, 21), QPointF(2, 21)}));
     return image;
@@ -134,8 +134,8 @@ QImage loudspeakerPicture()
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(DarkBlue, 1));
     p.setBrush(Blue);
-    p.drawPolygon(QPolygonF({QPointF(3, 12), QPointF(9, 12), QPointF(17, 4), QPointF(17, 28), QPointF(9, 20),
-                             QPointF(3, 20)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(3, 12), QPointF(9, 12), QPointF(17, 4), QPointF(17, 28), QPointF(9, 20), QPointF(3, 20)}));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Blue, 2, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(14, 10, 8, 12), -50 * 16, 100 * 16);
@@ -260,19 +260,26 @@ QByteArray themeIconSvg()
     QString stars;
     for (const QPointF &star : Stars)
         stars += QStringLiteral("M%1 %2h3v1h-3zM%3 %4h1v3h-1z")
-                     .arg(star.x() - 1).arg(star.y()).arg(star.x()).arg(star.y() - 1);
-    const QString svg = QStringLiteral(
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
-        "  <mask id=\"bite\"><rect width=\"32\" height=\"32\" fill=\"#fff\"/>"
-        "<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#000\"/></mask>\n"
-        "  <rect x=\"1\" y=\"1\" width=\"30\" height=\"30\" rx=\"6\" fill=\"%4\"/>\n"
-        "  <circle cx=\"%5\" cy=\"%6\" r=\"%7\" fill=\"#fff\" mask=\"url(#bite)\"/>\n"
-        "  <path d=\"%8\" fill=\"#fff\"/>\n"
-        "</svg>\n")
-        .arg(MoonBite.center().x()).arg(MoonBite.center().y()).arg(MoonBite.width() / 2)
-        .arg(Night.name())
-        .arg(Moon.center().x()).arg(Moon.center().y()).arg(Moon.width() / 2)
-        .arg(stars);
+                     .arg(star.x() - 1)
+                     .arg(star.y())
+                     .arg(star.x())
+                     .arg(star.y() - 1);
+    const QString svg
+        = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
+                         "  <mask id=\"bite\"><rect width=\"32\" height=\"32\" fill=\"#fff\"/>"
+                         "<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#000\"/></mask>\n"
+                         "  <rect x=\"1\" y=\"1\" width=\"30\" height=\"30\" rx=\"6\" fill=\"%4\"/>\n"
+                         "  <circle cx=\"%5\" cy=\"%6\" r=\"%7\" fill=\"#fff\" mask=\"url(#bite)\"/>\n"
+                         "  <path d=\"%8\" fill=\"#fff\"/>\n"
+                         "</svg>\n")
+              .arg(MoonBite.center().x())
+              .arg(MoonBite.center().y())
+              .arg(MoonBite.width() / 2)
+              .arg(Night.name())
+              .arg(Moon.center().x())
+              .arg(Moon.center().y())
+              .arg(Moon.width() / 2)
+              .arg(stars);
     return svg.toUtf8();
 }
 
@@ -281,7 +288,8 @@ bool writeThemeIcons(const QDir &root, const QString &name)
 {
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
-        if (!root.mkpath(folder) || !write(themeIcon(size), root.filePath(folder + QLatin1Char('/') + name + ".png"), "png"))
+        if (!root.mkpath(folder)
+            || !write(themeIcon(size), root.filePath(folder + QLatin1Char('/') + name + ".png"), "png"))
             return false;
     }
     QFile svg(root.filePath(QStringLiteral("hicolor/scalable/apps/") + name + QStringLiteral(".svg")));

@@ -15,8 +15,24 @@ constexpr int MicrosecondsPerBeat = 833333; // 72 beats a minute
 
 // MIDI note numbers.
 enum Note : std::uint8_t {
-    F2 = 41, Bb2 = 46, C3 = 48, F3 = 53, G3 = 55, A3 = 57, Bb3 = 58, C4 = 60, D4 = 62, E4 = 64,
-    F4 = 65, G4 = 67, A4 = 69, Bb4 = 70, C5 = 72, D5 = 74, E5 = 76, F5 = 77
+    F2 = 41,
+    Bb2 = 46,
+    C3 = 48,
+    F3 = 53,
+    G3 = 55,
+    A3 = 57,
+    Bb3 = 58,
+    C4 = 60,
+    D4 = 62,
+    E4 = 64,
+    F4 = 65,
+    G4 = 67,
+    A4 = 69,
+    Bb4 = 70,
+    C5 = 72,
+    D5 = 74,
+    E5 = 76,
+    F5 = 77
 };
 
 struct Step {
@@ -133,8 +149,9 @@ int main(int argc, char *argv[])
 
     Track track;
     track.meta(0x03, {'S', 'o', 'm', 'n', 'e', 'l', 'l', 'e'});
-    track.meta(0x51, {std::uint8_t(MicrosecondsPerBeat >> 16), std::uint8_t(MicrosecondsPerBeat >> 8),
-                      std::uint8_t(MicrosecondsPerBeat)});
+    track.meta(0x51,
+               {std::uint8_t(MicrosecondsPerBeat >> 16), std::uint8_t(MicrosecondsPerBeat >> 8),
+                std::uint8_t(MicrosecondsPerBeat)});
     track.meta(0x58, {3, 2, 24, 8}); // 3/4
     track.event(0, {0xC0, 9});       // melody: music box
     track.event(0, {0xC1, 46});      // chords: harp

@@ -27,8 +27,7 @@ void ignoreMessage(j_common_ptr) {}
 
 // Reads the header and starts decoding to RGB; on damaged data, false with
 // nothing left to free.
-bool startDecoding(jpeg_decompress_struct *info, ErrorManager *errors, const unsigned char *data,
-                   unsigned long size)
+bool startDecoding(jpeg_decompress_struct *info, ErrorManager *errors, const unsigned char *data, unsigned long size)
 {
     info->err = jpeg_std_error(&errors->base);
     errors->base.error_exit = escapeOnError;
@@ -75,8 +74,7 @@ QImage DecodeJpeg(const QByteArray &data)
                        static_cast<unsigned long>(data.size())))
         return {};
 
-    QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                 QImage::Format_RGB888);
+    QImage image(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
         return {};

@@ -39,8 +39,8 @@ const QColor MainWindow::SkyBlue(0xA6, 0xCA, 0xF0);
 const QColor MainWindow::Fuchsia(0xFF, 0x00, 0xFF);
 // Linux desktops publish no desktop-background colour; this is the classic one.
 const QColor MainWindow::DesktopColour(0x3A, 0x6E, 0xA5);
-const QString MainWindow::RestCaption =
-    QStringLiteral("Somnelle v" SOMNELLE_VERSION " (c) 2026 The Somnelle developers, free software");
+const QString MainWindow::RestCaption
+    = QStringLiteral("Somnelle v" SOMNELLE_VERSION " (c) 2026 The Somnelle developers, free software");
 const QString MainWindow::SupportAddress = QStringLiteral("support@somnelle.org");
 
 namespace {
@@ -97,8 +97,9 @@ QString timeFormatWithSeconds()
 } // namespace
 
 MainWindow::MainWindow(Shell &shell)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                  | Qt::WindowCloseButtonHint)
     , shell_(shell)
 {
     registerTahoma();
@@ -177,23 +178,46 @@ void MainWindow::createLayout()
     setColour(alarmTimeEdit, QPalette::Base, SkyBlue);
     for (QLineEdit *field : std::initializer_list<QLineEdit *> {minutesEdit, startFileEdit, wakeVolumeEdit})
         field->setFont(tahoma(11));
-    for (QLabel *label : {turnDownLabel, forLabel, minLabel, thenLabel, wakeUpAtLabel, startFileLabel,
-                          setVolumeLabel, percentLabel})
+    for (QLabel *label :
+         {turnDownLabel, forLabel, minLabel, thenLabel, wakeUpAtLabel, startFileLabel, setVolumeLabel, percentLabel})
         fitToText(label);
 
     // Object names follow the component names, as a form designer would give them.
-    const std::pair<QObject *, const char *> names[] = {
-        {statusBar, "StatusBar1"}, {cancelPictureButton, "SpeedButton2"}, {startPictureButton, "SpeedButton3"},
-        {alarmPanel, "Panel1"}, {alarmTimeEdit, "DateTimePicker1"}, {wakeUpAtLabel, "Label10"},
-        {startFileLabel, "Label11"}, {startFileEdit, "Edit2"}, {tomorrowCheck, "CheckBox1"},
-        {alarmClockPicture, "Image1"}, {timerPanel, "Panel2"}, {loudspeakerPicture, "Image2"},
-        {volumeReadout, "Label6"}, {volumeSlider, "TrackBar3"}, {clockFacePicture, "Image3"},
-        {turnDownLabel, "Label1"}, {forLabel, "Label2"}, {minLabel, "Label3"}, {minutesEdit, "Edit1"},
-        {thenLabel, "Label4"}, {shutdownChoice, "RadioButton1"}, {suspendChoice, "RadioButton2"},
-        {shutdownSuspendLine, "Bevel2"}, {alarmChoice, "RadioButton3"}, {suspendAlarmLine, "Bevel4"},
-        {setVolumeLabel, "Label12"}, {wakeVolumeEdit, "Edit3"}, {percentLabel, "Label13"}, {skyPicture, "Image4"},
-        {startCancelButton, "SpeedButton1"}, {contactLink, "Label7"}, {exitButton, "SpeedButton4"},
-        {openDialog, "OpenDialog1"}, {browseButton, "SpeedButton5"}, {titleLabel, "Label14"}};
+    const std::pair<QObject *, const char *> names[] = {{statusBar, "StatusBar1"},
+                                                        {cancelPictureButton, "SpeedButton2"},
+                                                        {startPictureButton, "SpeedButton3"},
+                                                        {alarmPanel, "Panel1"},
+                                                        {alarmTimeEdit, "DateTimePicker1"},
+                                                        {wakeUpAtLabel, "Label10"},
+                                                        {startFileLabel, "Label11"},
+                                                        {startFileEdit, "Edit2"},
+                                                        {tomorrowCheck, "CheckBox1"},
+                                                        {alarmClockPicture, "Image1"},
+                                                        {timerPanel, "Panel2"},
+                                                        {loudspeakerPicture, "Image2"},
+                                                        {volumeReadout, "Label6"},
+                                                        {volumeSlider, "TrackBar3"},
+                                                        {clockFacePicture, "Image3"},
+                                                        {turnDownLabel, "Label1"},
+                                                        {forLabel, "Label2"},
+                                                        {minLabel, "Label3"},
+                                                        {minutesEdit, "Edit1"},
+                                                        {thenLabel, "Label4"},
+                                                        {shutdownChoice, "RadioButton1"},
+                                                        {suspendChoice, "RadioButton2"},
+                                                        {shutdownSuspendLine, "Bevel2"},
+                                                        {alarmChoice, "RadioButton3"},
+                                                        {suspendAlarmLine, "Bevel4"},
+                                                        {setVolumeLabel, "Label12"},
+                                                        {wakeVolumeEdit, "Edit3"},
+                                                        {percentLabel, "Label13"},
+                                                        {skyPicture, "Image4"},
+                                                        {startCancelButton, "SpeedButton1"},
+                                                        {contactLink, "Label7"},
+                                                        {exitButton, "SpeedButton4"},
+                                                        {openDialog, "OpenDialog1"},
+                                                        {browseButton, "SpeedButton5"},
+                                                        {titleLabel, "Label14"}};
     for (const auto &[object, name] : names)
         object->setObjectName(QLatin1String(name));
 
@@ -206,9 +230,9 @@ void MainWindow::setTabOrderOfFields()
 {
     // The timer panel comes before the alarm panel.
     // Start/Cancel and Exit come last.
-    const QList<QWidget *> order {minutesEdit,           volumeSlider, shutdownChoice, suspendChoice, alarmChoice,
-                                  alarmTimeEdit, startFileEdit,     tomorrowCheck,    wakeVolumeEdit,        startCancelButton,
-                                  exitButton};
+    const QList<QWidget *> order {minutesEdit,    volumeSlider,      shutdownChoice, suspendChoice,
+                                  alarmChoice,    alarmTimeEdit,     startFileEdit,  tomorrowCheck,
+                                  wakeVolumeEdit, startCancelButton, exitButton};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -227,20 +251,25 @@ void MainWindow::connectHandlers()
     // Of the three choices only the checked one is a tab stop.
     for (QRadioButton *choice : {shutdownChoice, suspendChoice, alarmChoice}) {
         choice->setFocusPolicy(choice->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-        connect(choice, &QRadioButton::toggled, choice, [choice](bool checked) {
-            choice->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
-        });
+        connect(choice, &QRadioButton::toggled, choice,
+                [choice](bool checked) { choice->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
     }
     // Shutdown and Suspend mode need no alarm.
     for (QRadioButton *choice : {shutdownChoice, suspendChoice})
-        connect(choice, &QRadioButton::toggled, this, [this](bool checked) { if (checked) disableAlarmControls(); });
-    connect(alarmChoice, &QRadioButton::toggled, this, [this](bool checked) { if (checked) enableAlarmControls(); });
-
+        connect(choice, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                disableAlarmControls();
+        });
+    connect(alarmChoice, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            enableAlarmControls();
+    });
 }
 
 QList<QWidget *> MainWindow::alarmGroup() const
 {
-    return {alarmPanel, alarmTimeEdit, tomorrowCheck, startFileEdit, wakeUpAtLabel, startFileLabel, setVolumeLabel, percentLabel, wakeVolumeEdit};
+    return {alarmPanel,     alarmTimeEdit,  tomorrowCheck, startFileEdit, wakeUpAtLabel,
+            startFileLabel, setVolumeLabel, percentLabel,  wakeVolumeEdit};
 }
 
 // The setup controls outside the alarm group, less the contact link, which is switched last.

@@ -10,4 +10,4 @@ namespace Pictures {
 QPixmap keyed(const QString &resource);
 // The sky, decoded from its JPEG.
 QPixmap sky();
-}
+} // namespace Pictures

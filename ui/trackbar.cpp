@@ -51,7 +51,8 @@ void TrackBar::paintEvent(QPaintEvent *)
                 if (qAlpha(handle.pixel(x, y)) != 0)
                     handleDrawn_ |= QRect(x, y, 1, 1);
         handleDrawn_ = QRectF(handleDrawn_.topLeft() / handle_.devicePixelRatio(),
-                              handleDrawn_.size() / handle_.devicePixelRatio()).toAlignedRect();
+                              handleDrawn_.size() / handle_.devicePixelRatio())
+                           .toAlignedRect();
     }
     paintedOffset_ = handleOffset();
 

@@ -32,6 +32,6 @@ private:
     bool fits(const QPixmap &picture) const;
 
     bool keep_ = false;
-    int percent_ = -1; // the percent shown; -1 before the first
+    int percent_ = -1;                                                      // the percent shown; -1 before the first
     std::vector<QPixmap> pictures_ = std::vector<QPixmap>(MostPercent + 1); // by percent; most are null
 };
