@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/realplatform.h"
 
 #include <QCoreApplication>

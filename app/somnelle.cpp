@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/somnelle.h"
 
 #include "session/platform.h"

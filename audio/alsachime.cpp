@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "audio/alsachime.h"
 
 #include <alsa/asoundlib.h>

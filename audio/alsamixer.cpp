@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "audio/alsamixer.h"
 #include "audio/levels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "audio/pulsesink.h"
 #include "audio/levels.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a 1-minute fade in alarm mode with the real clock, mixer, logind and
 // sleep lock, then measures the wait for the wake-up over the given number of
 // minutes (default 10): CPU time, scaled to an hour, and wake-ups per minute.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A 1-minute fade in alarm mode, then the wait for the wake-up measured over
 # N minutes (default 10), against a private sound server and a mock logind.
 #   bench/alarm.sh [MINUTES]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs real fades with the real clock and mixer (the end action is only
 // recorded) and prints the CPU time they cost per minute of fade, and their
 // wake-ups per second, in rounds of:

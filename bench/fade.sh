@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A real 2-minute fade against a private PulseAudio server; prints CPU time,
 # wake-ups, memory and the timing of the last tick.
 # The sound server is PulseAudio, or PipeWire with: bench/fade.sh pipewire

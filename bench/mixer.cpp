@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times one open-set-close of the master volume and counts what the process
 // holds after 10 and after 1,000 operations. Run through bench/mixer.sh, which
 // gives it a private PulseAudio server.

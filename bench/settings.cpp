@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times one save and one load of the setup, then kills a saving process at
 // random moments 200 times and counts how often the file was left unreadable.
 //   bench_settings            the benchmark, in a temporary folder

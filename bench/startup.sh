@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Prints the time from launching Somnelle to its window being shown (median of
 # 5 runs, on a private virtual display) and the resident memory of the idle window.
 set -euo pipefail

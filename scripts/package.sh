@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package somnelle_<version>_<arch>.deb into build-package/.
 #   scripts/package.sh
 # Install it with: sudo apt install ./build-package/somnelle_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes a screenshot of Somnelle's window on a private virtual display.
 #   scripts/screenshot.sh [OUTPUT.png] [SOMNELLE ARGUMENTS...]
 # Your own settings and sound are neither used nor changed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages Somnelle and its tests need (only those missing),
 # then configures and builds into build/ (or the folder given as $1, with any
 # further arguments passed to CMake). Safe to run again.
@@ -6,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    g++ cmake make pkgconf
+    g++ cmake make pkgconf clang-format
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets and the X11 platform
     libjpeg-dev                               # the sky picture's decoder
     libasound2-dev libpulse-dev               # the master volume; a fade talks to a sound server directly

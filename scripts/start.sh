@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Somnelle and starts it on the current display.
 # Arguments are passed to Somnelle.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced, from the repository's root, by the scripts that show Somnelle on a
 # private virtual display:  source scripts/virtual-display.sh "$@"
 # The script runs again under a private sound server (as on a desktop, so the

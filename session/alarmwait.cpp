@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session/alarmwait.h"
 
 #include "session/clock.h"

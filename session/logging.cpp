@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session/logging.h"
 
 // Warnings show by default, for they explain a refusal the user may not see

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session/startfile.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session/volumecontrol.h"
 
 #include "audio/levels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/commandline.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/setupsettings.h"
 
 #include "settings/datetime.h"

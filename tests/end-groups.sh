@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Ends every process group that with-services.sh started under its folder $1:
 # those listed in $1/groups and the sound server's current one. TERM first,
 # KILL for whatever is still there after two seconds.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Stops or starts the tests' private sound server in the folder $1 (made by
 # with-services.sh, whose environment it expects):
 #   sound-server.sh FOLDER pulse|pipewire start|stop

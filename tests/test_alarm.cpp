@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // When the alarm rings: the next time the clock reads the chosen hour and
 // minute, on a driven wall clock and on the real one.
 

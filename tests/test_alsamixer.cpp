@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ALSA mixer against the tests' private PulseAudio server.
 
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line: its number and time conversions, and whole runs through
 // the window on fakes of the platform.
 

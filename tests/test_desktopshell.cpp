@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening links and files through the desktop's handler, with a recording xdg-open.
 
 #include <QFile>

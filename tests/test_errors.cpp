@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application's error handler: a Start whose save fails shows the error
 // box, and the program goes on; nothing is thrown through Qt's event dispatch.
 

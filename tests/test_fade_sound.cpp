@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A short fade on the tests' private PulseAudio server, read back with pactl;
 // and the real clock's seconds.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary DESTDIR and checks it with the
 # distributions' own validators, then builds the Debian package and checks
 # it with lintian.   test_install.sh BUILD-FOLDER

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Dependencies point down only: a file includes headers of its own layer and
 # of the layers below it, never above. audio and settings are the bottom,
 # then session, ui, and app on top.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's pictures and the JPEG decoder.
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The end actions against python3-dbusmock's logind on the tests' own system
 // bus, with the real mixer on the private PulseAudio server.
 

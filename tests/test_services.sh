@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # with-services.sh leaves nothing behind when it is stopped from outside, as CTest
 # does on a time-out: for SIGTERM and for SIGKILL, every process it started (the
 # sound server, buses, mock logind, virtual display and the program under test)

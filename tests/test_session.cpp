@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sleep session on a driven clock: a 30-minute fade takes milliseconds.
 
 #include <QCloseEvent>

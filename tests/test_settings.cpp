@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stored setup: the INI file, loading into the window, saving from it.
 
 #include <QCheckBox>

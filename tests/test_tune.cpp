@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The default wake-up tune: found where the program looks for its data, and
 // a well-formed Standard MIDI File of a sensible length.
 

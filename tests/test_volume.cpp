@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Levels, percentages, and the slider, wheel and readout logic.
 
 #include <QtTest>

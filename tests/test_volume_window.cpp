@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as a master-volume control, on the tests' private PulseAudio server.
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A quiet night and a wake-up that is heard: media players on the tests'
 // private session bus are paused, and the chime reaches the private sound
 // server when the start file cannot play.

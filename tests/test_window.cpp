@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: layout, start-up events and the control rules.
 
 #include <QAccessible>

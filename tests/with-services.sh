@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs one test program inside a private environment, with the services it asks for:
 #   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the window's pictures and writes them into the folder given as the
 // first argument: 24-bit bitmaps whose lower-left pixel is the transparent key,
 // the sky as a baseline JPEG and the 16-colour application icon; and, into

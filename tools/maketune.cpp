@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes Somnelle's default wake-up tune, an original melody of ours in
 // F major and 3/4 time, as a Standard MIDI File (format 0) at the path given
 // as the only argument. It starts softly and grows, for waking gently.

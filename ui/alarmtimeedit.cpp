@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/alarmtimeedit.h"
 
 #include <QCoreApplication>

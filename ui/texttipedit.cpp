@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/texttipedit.h"
 
 TextTipEdit::TextTipEdit(QWidget *parent)

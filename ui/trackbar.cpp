@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/trackbar.h"
 
 #include <QEvent>

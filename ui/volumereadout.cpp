@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/volumereadout.h"
 
 #include <QEvent>
