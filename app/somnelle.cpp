@@ -18,7 +18,7 @@ Somnelle::Somnelle(const Platform &platform, QStringList arguments)
         LoadSettings(*platform_.settings, *form_);
         volume_.readAtShow();
     });
-    QObject::connect(window, &MainWindow::firstActivated, window, [this] { applyCommandLine(); });
+    QObject::connect(window, &MainWindow::firstActivated, window, [this] { applyCommandLine(arguments_); });
     QObject::connect(window, &MainWindow::startCancelClicked, window, [this] { session_.startOrCancel(); });
     QObject::connect(window, &MainWindow::exitClicked, window, [this] { exitProgram(); });
     QObject::connect(window, &MainWindow::volumeSliderChanged, window, [this] { volume_.volumeSliderChanged(); });
@@ -29,9 +29,25 @@ Somnelle::Somnelle(const Platform &platform, QStringList arguments)
 
 Somnelle::~Somnelle() = default;
 
-void Somnelle::applyCommandLine()
+QString Somnelle::handOver(const QStringList &arguments)
 {
-    switch (ApplyCommandLine(arguments_, *form_, QLocale())) {
+    if (session_.isRunning())
+        return QStringLiteral("a session is already running: %1; use --cancel or --extend").arg(session_.describe());
+    raiseWindow();
+    applyCommandLine(arguments);
+    return {};
+}
+
+void Somnelle::raiseWindow()
+{
+    form_->show();
+    form_->raise();
+    form_->activateWindow();
+}
+
+void Somnelle::applyCommandLine(const QStringList &arguments)
+{
+    switch (ApplyCommandLine(arguments, *form_, QLocale())) {
     case CommandLineOutcome::Nothing:
         break;
     case CommandLineOutcome::InvalidParameters:

@@ -26,10 +26,15 @@ public:
     // A signal to end (a logout, a shutdown, Ctrl+C): the session ends as
     // Cancel ends it, then the program.
     void endBySignal();
+    // Another start's command line, applied as this program's own when idle
+    // (with none, the window is only raised). Answers why not while a
+    // session runs; empty when applied.
+    QString handOver(const QStringList &arguments);
+    void raiseWindow();
 
 private:
     // Once per run, when the window is first active.
-    void applyCommandLine();
+    void applyCommandLine(const QStringList &arguments);
     // The Exit button: at once; while waiting for the wake-up, with the wave output given back first.
     void exitProgram();
 

@@ -93,9 +93,11 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     wakeUpPercent_ = wakeUpPercent;
     startDay_ = platform_.clock->localNow().date();
     volume_.refreshIfUnwatched();
-    seconds_ = quint16(minutes * 60);
+    seconds_ = minutes * 60u;
     step_ = quint16(volume_.level() / seconds_ + 1);
     ticks_ = 0;
+    fadeEndsAt_ = platform_.clock->localNow().addSecs(seconds_);
+    view_.setStatusText(fadingUntil());
     phase_ = Phase::Fading;
     // One connection to the mixer for the whole fade, not one a second.
     platform_.mixer->keepOpen(true);
@@ -116,8 +118,51 @@ void SessionController::tick()
         endFade();
 }
 
+QString SessionController::fadingUntil() const
+{
+    return QStringLiteral("Fading until %1").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm")));
+}
+
+QString SessionController::extend(int minutes)
+{
+    if (phase_ == Phase::WaitingForWakeUp)
+        return QStringLiteral("the fade is over; waiting for the wake-up");
+    if (phase_ != Phase::Fading)
+        return QStringLiteral("no fade is running");
+    if (minutes < 1 || minutes > 99)
+        return QStringLiteral("minutes must be 1 to 99");
+    const quint32 remaining = seconds_ - ticks_ + quint32(minutes) * 60;
+    seconds_ = ticks_ + remaining;
+    step_ = quint16(volume_.level() / remaining + 1);
+    fadeEndsAt_ = fadeEndsAt_.addSecs(minutes * 60);
+    view_.setStatusText(fadingUntil());
+    return {};
+}
+
+QString SessionController::describe() const
+{
+    const auto clock = [](const QDateTime &t) { return t.toString(QStringLiteral("HH:mm")); };
+    switch (phase_) {
+    case Phase::Idle:
+        return QStringLiteral("idle");
+    case Phase::Fading: {
+        const QString then = view_.isChoiceChecked(SetupView::Shutdown) ? QStringLiteral("shutdown")
+            : view_.isChoiceChecked(SetupView::SuspendMode)             ? QStringLiteral("suspend")
+                                                                        : QStringLiteral("the alarm");
+        return QStringLiteral("fading %1 %, ends at %2, then %3").arg(volume_.percent()).arg(clock(fadeEndsAt_), then);
+    }
+    case Phase::WaitingForWakeUp:
+        return QStringLiteral("waiting for the wake-up at %1").arg(clock(wakeUpAt_));
+    case Phase::PausingPlayers:
+    case Phase::LeavingTheComputer:
+        break;
+    }
+    return QStringLiteral("ending");
+}
+
 void SessionController::endFade()
 {
+    view_.setStatusText(QString());
     platform_.clock->stopSeconds();
     savedWave_ = platform_.mixer->readWaveVolume();
     platform_.mixer->writeWaveVolume(0);
@@ -142,7 +187,8 @@ void SessionController::runEndAction()
         // "Tomorrow" means the morning after the evening the session started, even when the fade ends past midnight.
         const QDateTime now = platform_.clock->localNow();
         const QDate earliestDay = view_.tomorrow() ? startDay_.addDays(1) : now.date();
-        alarm_.start(NextAlarmTime(now, view_.alarmDateTime().time(), earliestDay), [this] { wakeUp(); });
+        wakeUpAt_ = NextAlarmTime(now, view_.alarmDateTime().time(), earliestDay);
+        alarm_.start(wakeUpAt_, [this] { wakeUp(); });
     } else {
         finish();
     }
@@ -155,6 +201,12 @@ void SessionController::leaveTheComputer(bool suspend)
     platform_.awake->release([this, suspend] {
         if (phase_ != Phase::LeavingTheComputer)
             return; // cancelled while the lock was being given back
+        if (dryRun_) {
+            view_.setStatusText(QStringLiteral("Dry run: the computer would %1 now")
+                                    .arg(suspend ? QStringLiteral("suspend") : QStringLiteral("shut down")));
+            finish();
+            return;
+        }
         // A refusal is shown where the user looks on waking up to a computer that is still on.
         if (suspend) {
             // The program ends once the computer has resumed; after a refusal it stays, idle.
@@ -228,6 +280,7 @@ void SessionController::cancel()
     returnToIdle();
     // Cancel ends the session whatever the level, also while waiting for the wake-up.
     if (phase_ == Phase::Fading) {
+        view_.setStatusText(QString());
         platform_.clock->stopSeconds();
         platform_.mixer->keepOpen(false);
     } else if (phase_ != Phase::Idle) {

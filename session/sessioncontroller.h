@@ -33,6 +33,16 @@ public:
     // program about to end (a signal, or Exit while waiting for the wake-up).
     void cancel();
 
+    // Adds minutes to a running fade: it goes on from the level it has
+    // reached, evenly, to 0 at the new end. Answers why not when no fade
+    // runs; empty when done.
+    QString extend(int minutes);
+    // One line on the session: "idle", "fading 37 %, ends at 23:47, then
+    // shutdown", "waiting for the wake-up at 07:30".
+    QString describe() const;
+    // A dry run ends as usual but only says what it would ask of the system.
+    void setDryRun(bool dryRun) { dryRun_ = dryRun; }
+
     bool isRunning() const { return phase_ != Phase::Idle; }
     bool isWaitingForWakeUp() const { return phase_ == Phase::WaitingForWakeUp; }
     // The step by which each second lowers the level, fixed at Start.
@@ -61,11 +71,16 @@ private:
     VolumeControl &volume_;
     AlarmWait alarm_;
     Phase phase_ = Phase::Idle;
-    quint16 seconds_ = 0;
+    QString fadingUntil() const;
+
+    quint32 seconds_ = 0;
     quint16 step_ = 0;
     quint32 ticks_ = 0;
     std::optional<quint8> wakeUpPercent_;
     QDate startDay_;
+    QDateTime fadeEndsAt_;
+    QDateTime wakeUpAt_;
+    bool dryRun_ = false;
     std::optional<quint32> savedWave_;
     bool quitWhenDone_ = false;
     bool openingStartFile_ = false;

@@ -244,6 +244,16 @@ QString CommandLineHelp(const QString &dataFolder)
                           "  somnelle 30 sd\n"
                           "  somnelle 45 am 07:30 tm 40 europe.mid\n"
                           "\n"
+                          "  --dry-run MINUTES ACTION ...   the same, but at the end only say that the\n"
+                          "             computer would shut down or suspend\n"
+                          "\n"
+                          "To the Somnelle that runs (one per desktop session; a second start hands\n"
+                          "its arguments over to it):\n"
+                          "  --extend MINUTES   add 1 to 99 minutes to the fade\n"
+                          "  --cancel   cancel the session, as the Cancel button does\n"
+                          "  --status   print one line: idle, fading ..., waiting for the wake-up ...\n"
+                          "Exit status: 0 done, 1 refused, 2 misused, 3 no Somnelle runs.\n"
+                          "\n"
                           "  --help     show this text\n"
                           "  --version  show the version\n")
         .arg(dataFolder);

@@ -144,9 +144,9 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("minutes");
         QTest::addColumn<int>("choice");
-        QTest::newRow("30 sd") << QStringList {"30", "sd"} << true << ""
+        QTest::newRow("30 sd") << QStringList {"30", "sd"} << true << "Fading until 22:30"
                                << "30" << int(SetupView::Shutdown);
-        QTest::newRow("05 sm") << QStringList {"05", "sm"} << true << ""
+        QTest::newRow("05 sm") << QStringList {"05", "sm"} << true << "Fading until 22:05"
                                << "5" << int(SetupView::SuspendMode);
         QTest::newRow("120 sd") << QStringList {"120", "sd"} << false << "Invalid parameters"
                                 << "" << int(SetupView::Shutdown);
@@ -163,7 +163,7 @@ private slots:
         QTest::newRow("no arguments") << QStringList {} << false << ""
                                       << "" << int(SetupView::AlarmMode);
         QTest::newRow("beyond the sixth ignored")
-            << QStringList {"45", "am", "07:30", "tm", "40", "my tune.mid", "extra"} << true << ""
+            << QStringList {"45", "am", "07:30", "tm", "40", "my tune.mid", "extra"} << true << "Fading until 22:45"
             << "45" << int(SetupView::AlarmMode);
     }
 

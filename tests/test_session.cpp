@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(r.settings.stored.timer, std::optional<QString>(QStringLiteral("45")));
         QCOMPARE(r.settings.stored.am, std::optional<bool>(true));
         QVERIFY(r.app.session().isRunning());
-        QCOMPARE(r.f.statusText(), QString());
+        QCOMPARE(r.f.statusText(), QStringLiteral("Fading until 22:45"));
         QVERIFY(!r.f.minutesEdit->isEnabled() && !r.f.volumeSlider->isEnabled() && !r.f.wakeVolumeEdit->isEnabled()
                 && !r.f.shutdownChoice->isEnabled() && !r.f.contactLink->isEnabled());
         QCOMPARE(r.f.startCancelButton->accessibleName(), QStringLiteral("Cancel"));
@@ -454,6 +454,23 @@ private slots:
             r.clock.advance(1);
             QCOMPARE(heldAtRequest, std::optional<bool>(false));
             QVERIFY(r.idleLook());
+        }
+    }
+
+    void dryRunOnlySaysWhatItWouldDo()
+    {
+        for (const SetupView::Choice choice : {SetupView::Shutdown, SetupView::SuspendMode}) {
+            Rig r(20000);
+            r.app.session().setDryRun(true);
+            r.setUp(QStringLiteral("1"), choice);
+            r.click();
+            r.clock.advance(60);
+            QCOMPARE(r.power.calls.size(), 1); // only the question at the start
+            QCOMPARE(r.f.statusText(),
+                     choice == SetupView::Shutdown ? QStringLiteral("Dry run: the computer would shut down now")
+                                                   : QStringLiteral("Dry run: the computer would suspend now"));
+            QVERIFY(r.idleLook());
+            QCOMPARE(r.quits, 0);
         }
     }
 
