@@ -13,6 +13,8 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , power(QDBusConnection::systemBus())
     , awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus())
     , players(QDBusConnection::sessionBus())
+    , warning(QDBusConnection::sessionBus())
+    , progress(QDBusConnection::sessionBus())
     , platform {&settings,
                 &mixer,
                 &shell,
@@ -24,6 +26,8 @@ RealPlatform::RealPlatform(const QString &settingsPath)
                 [] { std::_Exit(0); },
                 [] { QCoreApplication::exit(0); },
                 ShowErrorMessage,
-                ProgramDataFolder()}
+                ProgramDataFolder(),
+                &warning,
+                &progress}
 {
 }

@@ -3,7 +3,9 @@
 
 #include "audio/alsachime.h"
 #include "audio/alsamixer.h"
+#include "session/desktopnotifications.h"
 #include "session/desktopshell.h"
+#include "session/launcherentry.h"
 #include "session/logindpower.h"
 #include "session/mprisplayers.h"
 #include "session/platform.h"
@@ -29,5 +31,7 @@ public:
     SystemClock clock;
     MprisPlayers players;
     AlsaChime chime;
+    DesktopNotifications warning;
+    LauncherEntry progress;
     Platform platform;
 };

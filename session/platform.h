@@ -7,11 +7,13 @@
 class AwakeLock;
 class Chime;
 class Clock;
+class EndWarning;
 class MediaPlayers;
 class Mixer;
 class Power;
 class SettingsStore;
 class Shell;
+class TaskbarProgress;
 
 // The platform as the program sees it: the services it uses, none owned here.
 // app/realplatform builds the real ones; tests give fakes, or a fake platform
@@ -28,5 +30,7 @@ struct Platform {
     std::function<void()> exitProcess;              // the Exit button: at once, nothing saved
     std::function<void()> quitApplication;          // the end of the event loop
     std::function<void(const QString &)> showError; // the application's error box
-    QString dataFolder; // where a start file with a relative name is looked for after the current folder
+    QString dataFolder;            // where a start file with a relative name is looked for after the current folder
+    EndWarning *warning = nullptr; // before the computer goes off
+    TaskbarProgress *progress = nullptr; // the fade's progress on the task bar
 };

@@ -8,6 +8,8 @@
 #include "session/volumecontrol.h"
 #include "session/awakelock.h"
 #include "session/clock.h"
+#include "session/endwarning.h"
+#include "session/taskbarprogress.h"
 #include "session/mediaplayers.h"
 #include "session/power.h"
 #include "session/sessionview.h"
@@ -99,9 +101,44 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     fadeEndsAt_ = platform_.clock->localNow().addSecs(seconds_);
     view_.setStatusText(fadingUntil());
     phase_ = Phase::Fading;
+    warned_ = false;
+    progressSentAt_.reset();
+    showProgress();
     // One connection to the mixer for the whole fade, not one a second.
     platform_.mixer->keepOpen(true);
     platform_.clock->startSeconds([this] { tick(); });
+}
+
+void SessionController::showProgress()
+{
+    // A minute before the computer goes off, someone still awake may stop it.
+    const quint32 left = seconds_ - ticks_;
+    const bool leaving = view_.isChoiceChecked(SetupView::Shutdown) || view_.isChoiceChecked(SetupView::SuspendMode);
+    if (!warned_ && leaving && left <= 60) {
+        warned_ = true;
+        const bool suspend = view_.isChoiceChecked(SetupView::SuspendMode);
+        platform_.warning->show(
+            QStringLiteral("The computer will %1 in 1 minute")
+                .arg(suspend ? QStringLiteral("suspend") : QStringLiteral("shut down")),
+            QStringLiteral("The sleep timer ends at %1.").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm:ss"))),
+            int(left) * 1000, [this](EndWarning::Action action) {
+                if (action == EndWarning::Action::Cancel)
+                    startOrCancel();
+                else
+                    extend(15);
+            });
+    }
+    // The task bar hears only of what it shows changing, and at most every
+    // ten seconds: the fade stays as light as it is.
+    const int minutesLeft = int((left + 59) / 60);
+    const int percentGone = int(100 * ticks_ / seconds_);
+    if (progressSentAt_
+        && (ticks_ - *progressSentAt_ < 10 || (minutesLeft == minutesShown_ && percentGone == percentShown_)))
+        return;
+    progressSentAt_ = ticks_;
+    minutesShown_ = minutesLeft;
+    percentShown_ = percentGone;
+    platform_.progress->show(double(ticks_) / seconds_, minutesLeft);
 }
 
 void SessionController::tick()
@@ -116,6 +153,8 @@ void SessionController::tick()
 
     if (++ticks_ >= seconds_)
         endFade();
+    else
+        showProgress();
 }
 
 QString SessionController::fadingUntil() const
@@ -136,6 +175,10 @@ QString SessionController::extend(int minutes)
     step_ = quint16(volume_.level() / remaining + 1);
     fadeEndsAt_ = fadeEndsAt_.addSecs(minutes * 60);
     view_.setStatusText(fadingUntil());
+    if (std::exchange(warned_, false))
+        platform_.warning->withdraw(); // it comes again a minute before the new end
+    progressSentAt_.reset();
+    showProgress();
     return {};
 }
 
@@ -163,6 +206,7 @@ QString SessionController::describe() const
 void SessionController::endFade()
 {
     view_.setStatusText(QString());
+    platform_.progress->clear();
     platform_.clock->stopSeconds();
     savedWave_ = platform_.mixer->readWaveVolume();
     platform_.mixer->writeWaveVolume(0);
@@ -269,6 +313,7 @@ bool SessionController::silenceChime()
 
 void SessionController::finish()
 {
+    platform_.warning->withdraw();
     phase_ = Phase::Idle;
     platform_.awake->release();
     returnToIdle();
@@ -277,10 +322,12 @@ void SessionController::finish()
 
 void SessionController::cancel()
 {
+    platform_.warning->withdraw();
     returnToIdle();
     // Cancel ends the session whatever the level, also while waiting for the wake-up.
     if (phase_ == Phase::Fading) {
         view_.setStatusText(QString());
+        platform_.progress->clear();
         platform_.clock->stopSeconds();
         platform_.mixer->keepOpen(false);
     } else if (phase_ != Phase::Idle) {

@@ -72,6 +72,8 @@ private:
     AlarmWait alarm_;
     Phase phase_ = Phase::Idle;
     QString fadingUntil() const;
+    // The warning a minute before the computer goes off, and the progress on the task bar.
+    void showProgress();
 
     quint32 seconds_ = 0;
     quint16 step_ = 0;
@@ -81,6 +83,10 @@ private:
     QDateTime fadeEndsAt_;
     QDateTime wakeUpAt_;
     bool dryRun_ = false;
+    bool warned_ = false;
+    std::optional<quint32> progressSentAt_; // the tick of the last progress sent
+    int minutesShown_ = 0;
+    int percentShown_ = 0;
     std::optional<quint32> savedWave_;
     bool quitWhenDone_ = false;
     bool openingStartFile_ = false;

@@ -122,6 +122,8 @@ public:
 #include "session/clock.h"
 #include "audio/chime.h"
 #include "session/awakelock.h"
+#include "session/endwarning.h"
+#include "session/taskbarprogress.h"
 #include "session/mediaplayers.h"
 #include "session/power.h"
 #include "settings/settingsstore.h"
@@ -276,6 +278,34 @@ public:
     }
 };
 
+// The warning and the task bar's progress, recorded.
+class FakeEndWarning : public EndWarning {
+public:
+    QStringList shown; // "summary | body | expiry"
+    int withdrawals = 0;
+    std::function<void(Action)> invoked;
+    void show(const QString &summary, const QString &body, int expireMs, std::function<void(Action)> onAction) override
+    {
+        shown << QStringLiteral("%1 | %2 | %3").arg(summary, body).arg(expireMs);
+        invoked = std::move(onAction);
+    }
+    void withdraw() override
+    {
+        ++withdrawals;
+        invoked = nullptr;
+    }
+};
+
+class FakeTaskbarProgress : public TaskbarProgress {
+public:
+    QStringList sent; // "percent% minutes" or "clear"
+    void show(double progress, int minutesLeft) override
+    {
+        sent << QStringLiteral("%1% %2").arg(qRound(progress * 100)).arg(minutesLeft);
+    }
+    void clear() override { sent << QStringLiteral("clear"); }
+};
+
 // Settings in memory; writing can be made to fail.
 class MemorySettingsStore : public SettingsStore {
 public:
@@ -313,6 +343,8 @@ struct FakePlatform {
     FakeClock clock;
     FakeMediaPlayers players;
     FakeChime chime;
+    FakeEndWarning warning;
+    FakeTaskbarProgress progress;
     int quits = 0;
     int exits = 0;
     QStringList errors;
@@ -327,7 +359,9 @@ struct FakePlatform {
                        [this] { ++exits; },
                        [this] { ++quits; },
                        [this](const QString &message) { errors << message; },
-                       ProgramDataFolder()};
+                       ProgramDataFolder(),
+                       &warning,
+                       &progress};
 
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }
@@ -336,6 +370,8 @@ struct FakePlatform {
     FakePlatform &use(AwakeLock &real) { return set(platform.awake, real); }
     FakePlatform &use(Clock &real) { return set(platform.clock, real); }
     FakePlatform &use(Chime &real) { return set(platform.chime, real); }
+    FakePlatform &use(EndWarning &real) { return set(platform.warning, real); }
+    FakePlatform &use(TaskbarProgress &real) { return set(platform.progress, real); }
 
 private:
     template <class Service>

@@ -8,10 +8,15 @@
 #include <QtTest>
 
 #include "app/instanceservice.h"
+#include "dbusmock.h"
 #include "fakes.h"
+#include "session/desktopnotifications.h"
+#include "session/launcherentry.h"
 
 class InstanceTest : public QObject {
     Q_OBJECT
+
+    QList<std::pair<QString, QVariantMap>> updates_;
 
     struct Rig : FakePlatform {
         Somnelle app {platform};
@@ -118,6 +123,79 @@ private Q_SLOTS:
             QCOMPARE(r.mixer.writes[i], quint16(qMax(0, level - int(step) * int(i + 1))));
         QCOMPARE(r.mixer.writes.last(), quint16(0));
     }
+
+    // The warning through a notification server (python3-dbusmock's), and
+    // without one: nothing blocks.
+    void warningOnTheDesktop()
+    {
+        const QDBusConnection bus = DBusMock::privateBus(QDBusConnection::SessionBus);
+        const QString service = QStringLiteral("org.freedesktop.Notifications");
+        QProcess daemon;
+        daemon.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
+                      QStringLiteral("notification_daemon")});
+        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(service), 10000);
+        const DBusMock::Mock mock {bus, service, QStringLiteral("/org/freedesktop/Notifications")};
+        DesktopNotifications warning(bus);
+        std::optional<EndWarning::Action> chosen;
+        warning.show(QStringLiteral("The computer will shut down in 1 minute"), QStringLiteral("At 23:47."), 60000,
+                     [&chosen](EndWarning::Action action) { chosen = action; });
+        QTRY_COMPARE(mock.calls().value(0).section(QLatin1Char(' '), 0, 0), QStringLiteral("Notify"));
+        // The actions and the desktop entry's hint, as the server got them.
+        const QDBusArgument list
+            = mock.control().call(QStringLiteral("GetCalls")).arguments().value(0).value<QDBusArgument>();
+        quint64 time;
+        QString method;
+        QVariantList arguments;
+        list.beginArray();
+        list.beginStructure();
+        list >> time >> method >> arguments;
+        QCOMPARE(arguments.value(5).toStringList(), QStringList({"cancel", "Cancel", "extend", "+15 minutes"}));
+        QCOMPARE(qdbus_cast<QVariantMap>(arguments.value(6)).value(QStringLiteral("desktop-entry")).toString(),
+                 QStringLiteral("org.somnelle.Somnelle"));
+        QVERIFY(mock.calls().value(0).startsWith(QStringLiteral(
+            "Notify Somnelle 0 org.somnelle.Somnelle The computer will shut down in 1 minute At 23:47.")));
+        QVERIFY(mock.calls().value(0).endsWith(QStringLiteral(" 60000")));
+        for (const auto &[key, action] :
+             {std::pair {"extend", EndWarning::Action::Extend}, std::pair {"cancel", EndWarning::Action::Cancel}}) {
+            chosen.reset();
+            mock.control().call(QStringLiteral("EmitSignal"), service, QStringLiteral("ActionInvoked"),
+                                QStringLiteral("us"), QVariantList {1u, QString::fromLatin1(key)});
+            QTRY_COMPARE(chosen, std::optional<EndWarning::Action>(action));
+        }
+        warning.withdraw();
+        QTRY_VERIFY(mock.calls().contains(QStringLiteral("CloseNotification 1")));
+
+        daemon.kill();
+        daemon.waitForFinished();
+        QTRY_VERIFY(!bus.interface()->isServiceRegistered(service));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        warning.show(QStringLiteral("nobody"), QString(), 1000, [](EndWarning::Action) {});
+        warning.withdraw();
+        QVERIFY(elapsed.elapsed() < 100);
+    }
+
+    void progressOnTheTaskBar()
+    {
+        QDBusConnection bus = DBusMock::privateBus(QDBusConnection::SessionBus);
+        QVERIFY(bus.connect(QString(), QStringLiteral("/org/somnelle/Somnelle/LauncherEntry"),
+                            QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"), this,
+                            SLOT(launcherUpdated(QString, QVariantMap))));
+        LauncherEntry entry(bus);
+        entry.show(0.25, 45);
+        entry.clear();
+        QTRY_COMPARE(updates_.size(), 2);
+        QCOMPARE(updates_[0].first, QStringLiteral("application://org.somnelle.Somnelle.desktop"));
+        QCOMPARE(updates_[0].second.value(QStringLiteral("progress")).toDouble(), 0.25);
+        QCOMPARE(updates_[0].second.value(QStringLiteral("count")).toLongLong(), 45);
+        QVERIFY(updates_[0].second.value(QStringLiteral("progress-visible")).toBool());
+        QVERIFY(updates_[0].second.value(QStringLiteral("count-visible")).toBool());
+        QVERIFY(!updates_[1].second.value(QStringLiteral("progress-visible")).toBool());
+        QVERIFY(!updates_[1].second.value(QStringLiteral("count-visible")).toBool());
+    }
+
+    void launcherUpdated(const QString &app, const QVariantMap &properties) { updates_ << std::pair {app, properties}; }
 
     void nothingRunning()
     {

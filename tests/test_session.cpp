@@ -457,6 +457,63 @@ private slots:
         }
     }
 
+    // A minute before the computer goes off, a warning with its two actions;
+    // the task bar's progress only when what it shows changes, at most every 10 s.
+    void warningAndProgress_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<int>("warnedAfter"); // seconds; -1: never
+        QTest::newRow("shutdown in 2 minutes") << int(SetupView::Shutdown) << "2" << 60;
+        QTest::newRow("suspend in 1 minute: at once") << int(SetupView::SuspendMode) << "1" << 0;
+        QTest::newRow("alarm: the computer stays on") << int(SetupView::AlarmMode) << "2" << -1;
+    }
+
+    void warningAndProgress()
+    {
+        QFETCH(int, choice);
+        QFETCH(QString, minutes);
+        QFETCH(int, warnedAfter);
+        Rig r(20000);
+        r.setUp(minutes, SetupView::Choice(choice), QStringLiteral("40"));
+        r.click();
+        for (int second = 0; r.warning.shown.isEmpty() && r.clock.advance(1); ++second)
+            QVERIFY(warnedAfter < 0 || second < warnedAfter);
+        if (warnedAfter < 0) {
+            QVERIFY(r.warning.shown.isEmpty());
+        } else {
+            const QString verb
+                = choice == SetupView::Shutdown ? QStringLiteral("shut down") : QStringLiteral("suspend");
+            QCOMPARE(r.warning.shown,
+                     QStringList {QStringLiteral("The computer will %1 in 1 minute | The sleep timer "
+                                                 "ends at 22:0%2:00. | 60000")
+                                      .arg(verb, minutes)});
+            r.clock.advance(60);
+            QVERIFY(r.warning.withdrawals > 0);
+        }
+        // 0 % and the whole minutes first, then a new value at most every 10 seconds, cleared at the end.
+        const QStringList expected = minutes == QLatin1String("1")
+            ? QStringList {"0% 1", "17% 1", "33% 1", "50% 1", "67% 1", "83% 1", "clear"}
+            : QStringList {"0% 2",  "8% 2",  "17% 2", "25% 2", "33% 2", "42% 2", "50% 1",
+                           "58% 1", "67% 1", "75% 1", "83% 1", "92% 1", "clear"};
+        QCOMPARE(r.progress.sent, expected);
+    }
+
+    void warningActionsCancelOrExtend()
+    {
+        for (const EndWarning::Action action : {EndWarning::Action::Cancel, EndWarning::Action::Extend}) {
+            Rig r(20000);
+            r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+            r.click();
+            r.warning.invoked(action);
+            QCOMPARE(r.app.session().isRunning(), action == EndWarning::Action::Extend);
+            QCOMPARE(r.warning.withdrawals, 1);
+            QCOMPARE(r.clock.advance(3600), action == EndWarning::Action::Extend ? 16 * 60 : 0);
+            // Extended, it warns again a minute before the new end.
+            QCOMPARE(r.warning.shown.size(), action == EndWarning::Action::Extend ? 2 : 1);
+        }
+    }
+
     void dryRunOnlySaysWhatItWouldDo()
     {
         for (const SetupView::Choice choice : {SetupView::Shutdown, SetupView::SuspendMode}) {

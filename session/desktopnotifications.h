@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+
+#include "session/endwarning.h"
+
+// The warning through the desktop's notification server
+// (org.freedesktop.Notifications) on the session bus. Every call is
+// asynchronous with a timeout; without a server nothing is shown, nothing
+// blocks and nothing is reported; a server without actions shows it without
+// buttons.
+class DesktopNotifications : public QObject, public EndWarning {
+    Q_OBJECT
+public:
+    explicit DesktopNotifications(const QDBusConnection &sessionBus, QObject *parent = nullptr);
+
+    void show(const QString &summary, const QString &body, int expireMs, std::function<void(Action)> invoked) override;
+    void withdraw() override;
+
+private Q_SLOTS:
+    void actionInvoked(uint id, const QString &key);
+    void closed(uint id, uint reason);
+
+private:
+    QDBusConnection bus_;
+    uint id_ = 0;         // the notification shown, once the server has answered
+    bool wanted_ = false; // a withdraw before the server's answer closes it when it comes
+    std::function<void(Action)> invoked_;
+};
