@@ -44,7 +44,8 @@ start() {
     # A server that is not usable within ten seconds will not be: say so at once.
     local deadline=$((SECONDS + 10))
     next_try() {
-        kill -0 -- -"$pgid" 2>/dev/null || fail "it exited"
+        # The server's own process: its group may not be made yet (setsid runs in the child).
+        kill -0 "$pgid" 2>/dev/null || fail "it exited"
         [ "$SECONDS" -lt "$deadline" ] || fail "$1 after 10 s"
         sleep 0.05
     }
