@@ -36,6 +36,12 @@ std::optional<quint8> fieldNumber(const QString &text, uint max)
     return quint8(number);
 }
 
+// A time of day as the status line and --status show it.
+QString clockTime(const QDateTime &moment)
+{
+    return moment.toString(QStringLiteral("HH:mm"));
+}
+
 } // namespace
 
 SessionController::SessionController(const Platform &platform, SessionView &view, VolumeControl &volume)
@@ -86,10 +92,7 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     view_.setStatusText(QString());
     view_.disableSetupControls();
     view_.showCancelPicture();
-    const Power::Action chosen = view_.isChoiceChecked(SetupView::Shutdown) ? Power::Action::PowerOff
-        : view_.isChoiceChecked(SetupView::SuspendMode)                     ? Power::Action::Suspend
-                                                                            : Power::Action::None;
-    platform_.power->probePowerActions(chosen);
+    platform_.power->probePowerActions(leavingAction());
     platform_.awake->hold();
 
     wakeUpPercent_ = wakeUpPercent;
@@ -113,10 +116,10 @@ void SessionController::showProgress()
 {
     // A minute before the computer goes off, someone still awake may stop it.
     const quint32 left = seconds_ - ticks_;
-    const bool leaving = view_.isChoiceChecked(SetupView::Shutdown) || view_.isChoiceChecked(SetupView::SuspendMode);
-    if (!warned_ && leaving && left <= 60) {
+    const Power::Action leaving = leavingAction();
+    if (!warned_ && leaving != Power::Action::None && left <= 60) {
         warned_ = true;
-        const bool suspend = view_.isChoiceChecked(SetupView::SuspendMode);
+        const bool suspend = leaving == Power::Action::Suspend;
         platform_.warning->show(
             QStringLiteral("The computer will %1 in 1 minute")
                 .arg(suspend ? QStringLiteral("suspend") : QStringLiteral("shut down")),
@@ -159,7 +162,14 @@ void SessionController::tick()
 
 QString SessionController::fadingUntil() const
 {
-    return QStringLiteral("Fading until %1").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm")));
+    return QStringLiteral("Fading until %1").arg(clockTime(fadeEndsAt_));
+}
+
+Power::Action SessionController::leavingAction() const
+{
+    return view_.isChoiceChecked(SetupView::Shutdown)   ? Power::Action::PowerOff
+        : view_.isChoiceChecked(SetupView::SuspendMode) ? Power::Action::Suspend
+                                                        : Power::Action::None;
 }
 
 QString SessionController::extend(int minutes)
@@ -184,18 +194,20 @@ QString SessionController::extend(int minutes)
 
 QString SessionController::describe() const
 {
-    const auto clock = [](const QDateTime &t) { return t.toString(QStringLiteral("HH:mm")); };
     switch (phase_) {
     case Phase::Idle:
         return QStringLiteral("idle");
     case Phase::Fading: {
-        const QString then = view_.isChoiceChecked(SetupView::Shutdown) ? QStringLiteral("shutdown")
-            : view_.isChoiceChecked(SetupView::SuspendMode)             ? QStringLiteral("suspend")
-                                                                        : QStringLiteral("the alarm");
-        return QStringLiteral("fading %1 %, ends at %2, then %3").arg(volume_.percent()).arg(clock(fadeEndsAt_), then);
+        const Power::Action leaving = leavingAction();
+        const QString then = leaving == Power::Action::PowerOff ? QStringLiteral("shutdown")
+            : leaving == Power::Action::Suspend                 ? QStringLiteral("suspend")
+                                                                : QStringLiteral("the alarm");
+        return QStringLiteral("fading %1 %, ends at %2, then %3")
+            .arg(volume_.percent())
+            .arg(clockTime(fadeEndsAt_), then);
     }
     case Phase::WaitingForWakeUp:
-        return QStringLiteral("waiting for the wake-up at %1").arg(clock(wakeUpAt_));
+        return QStringLiteral("waiting for the wake-up at %1").arg(clockTime(wakeUpAt_));
     case Phase::PausingPlayers:
     case Phase::LeavingTheComputer:
         break;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "session/alarmwait.h"
+#include "session/power.h"
 
 struct Platform;
 class SessionView;
@@ -72,6 +73,8 @@ private:
     AlarmWait alarm_;
     Phase phase_ = Phase::Idle;
     QString fadingUntil() const;
+    // The power action the checked choice asks for at the end: none for the alarm.
+    Power::Action leavingAction() const;
     // The warning a minute before the computer goes off, and the progress on the task bar.
     void showProgress();
 
