@@ -3,12 +3,17 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
+#include <QLoggingCategory>
 #include <cstdio>
 
 #include "app/somnelle.h"
 #include "session/sessioncontroller.h"
-#include "settings/commandline.h"
+#include "settings/filenamebytes.h"
+#include "settings/invocation.h"
+
+Q_LOGGING_CATEGORY(lcInstance, "somnelle.instance", QtInfoMsg)
 
 const QString InstanceService::Name = QStringLiteral("org.somnelle.Somnelle");
 const QString InstanceService::Path = QStringLiteral("/org/somnelle/Somnelle");
@@ -36,12 +41,35 @@ bool running(QDBusConnection bus)
     return bus.isConnected() && bus.interface()->isServiceRegistered(InstanceService::Name).value();
 }
 
+// A Somnelle that holds the name but does not answer (stopped, or hung) is
+// still running: a second one beside it would fade against it.
+QString doesNotAnswer(QDBusConnection bus)
+{
+    const QDBusReply<uint> pid = bus.interface()->servicePid(InstanceService::Name);
+    return QStringLiteral("Somnelle (pid %1) runs but does not answer")
+        .arg(pid.isValid() ? QString::number(pid.value()) : QStringLiteral("unknown"));
+}
+
+// Arguments travel as bytes ("aay"): a file name need not be UTF-8.
+void registerArgumentType()
+{
+    static const QMetaType registered = qDBusRegisterMetaType<QByteArrayList>();
+    Q_UNUSED(registered);
+}
+
+bool ownerLeft(const QDBusMessage &reply)
+{
+    return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")
+        || reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
+}
+
 } // namespace
 
 InstanceService::InstanceService(Somnelle &somnelle, QObject *parent)
     : QObject(parent)
     , somnelle_(somnelle)
 {
+    registerArgumentType();
 }
 
 bool InstanceService::publish(QDBusConnection bus)
@@ -49,14 +77,14 @@ bool InstanceService::publish(QDBusConnection bus)
     return bus.registerObject(Path, this, QDBusConnection::ExportScriptableSlots);
 }
 
-void InstanceService::Activate()
+int InstanceService::HandOver(const QByteArrayList &arguments, const QString &activationToken, QString &message)
 {
-    somnelle_.raiseWindow();
-}
-
-QString InstanceService::HandOver(const QStringList &arguments)
-{
-    return somnelle_.handOver(arguments);
+    QStringList words;
+    for (const QByteArray &argument : arguments)
+        words << DecodeFileName(argument);
+    const HandOverAnswer answer = somnelle_.handOver(ParseInvocation(words), activationToken);
+    message = answer.message;
+    return int(answer.outcome);
 }
 
 QString InstanceService::Extend(int minutes)
@@ -66,8 +94,7 @@ QString InstanceService::Extend(int minutes)
 
 void InstanceService::Cancel()
 {
-    if (somnelle_.session().isRunning())
-        somnelle_.session().startOrCancel();
+    somnelle_.cancelOrSilence();
 }
 
 QString InstanceService::Status()
@@ -75,64 +102,61 @@ QString InstanceService::Status()
     return somnelle_.session().describe();
 }
 
-NameOutcome TakeNameOrHandOver(QDBusConnection bus, const QStringList &arguments)
+QString LauncherActivationToken()
 {
-    if (!bus.isConnected()) {
-        qInfo("Somnelle: no session bus; running on its own");
-        return NameOutcome::RunAlone;
-    }
-    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> registered
-        = bus.interface()->registerService(InstanceService::Name, QDBusConnectionInterface::DontQueueService,
-                                           QDBusConnectionInterface::DontAllowReplacement);
-    if (registered.isValid() && registered.value() == QDBusConnectionInterface::ServiceRegistered)
-        return NameOutcome::Taken;
-
-    const QDBusMessage reply = arguments.isEmpty() ? callRunning(bus, QStringLiteral("Activate"))
-                                                   : callRunning(bus, QStringLiteral("HandOver"), {arguments});
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        qInfo("Somnelle: the running Somnelle does not answer (%s); running on its own",
-              qPrintable(reply.errorMessage()));
-        return NameOutcome::RunAlone;
-    }
-    const QString refusal = reply.arguments().value(0).toString();
-    if (refusal.isEmpty())
-        return NameOutcome::HandedOver;
-    printLine(stderr, refusal);
-    return NameOutcome::Refused;
+    const QString wayland = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    return wayland.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : wayland;
 }
 
-std::optional<int> RunControlCommand(QDBusConnection bus, const QStringList &arguments)
+std::optional<int> TakeNameOrHandOver(QDBusConnection bus, const QStringList &arguments, const QString &activationToken)
 {
-    const QString option = arguments.value(0);
-    QVariantList callArguments;
-    QString method;
-    if (option == QLatin1String("--status") && arguments.size() == 1) {
-        method = QStringLiteral("Status");
-    } else if (option == QLatin1String("--cancel") && arguments.size() == 1) {
-        method = QStringLiteral("Cancel");
-    } else if (option == QLatin1String("--extend")) {
-        const std::optional<qint32> minutes = WholeNumberFromText(arguments.value(1));
-        if (arguments.size() != 2 || arguments.value(1).size() > 2 || !minutes || *minutes < 1 || *minutes > 99) {
-            printLine(stderr, QStringLiteral("usage: somnelle --extend MINUTES (1 to 99)"));
-            return 2;
-        }
-        method = QStringLiteral("Extend");
-        callArguments << int(*minutes);
-    } else {
+    if (!bus.isConnected()) {
+        qCInfo(lcInstance, "Somnelle: no session bus; running on its own");
         return std::nullopt;
     }
+    registerArgumentType();
+    QByteArrayList bytes;
+    for (const QString &argument : arguments)
+        bytes << EncodeFileName(argument);
+    // Twice at most: the owner may leave between our two questions.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> registered
+            = bus.interface()->registerService(InstanceService::Name, QDBusConnectionInterface::DontQueueService,
+                                               QDBusConnectionInterface::DontAllowReplacement);
+        if (registered.isValid() && registered.value() == QDBusConnectionInterface::ServiceRegistered)
+            return std::nullopt;
 
+        const QDBusMessage reply
+            = callRunning(bus, QStringLiteral("HandOver"), {QVariant::fromValue(bytes), activationToken});
+        if (reply.type() == QDBusMessage::ReplyMessage) {
+            const int outcome = reply.arguments().value(0).toInt();
+            if (outcome != 0)
+                printLine(stderr, reply.arguments().value(1).toString());
+            return outcome;
+        }
+        if (!ownerLeft(reply))
+            break;
+    }
+    printLine(stderr, doesNotAnswer(bus) + QStringLiteral("; nothing was started"));
+    return 1;
+}
+
+int RunControlCommand(QDBusConnection bus, const Invocation &asked)
+{
+    const bool status = asked.kind == Invocation::Kind::Status;
     if (!running(bus)) {
-        printLine(method == QLatin1String("Status") ? stdout : stderr, QStringLiteral("not running"));
+        printLine(status ? stdout : stderr, QStringLiteral("not running"));
         return 3;
     }
-    const QDBusMessage reply = callRunning(bus, method, callArguments);
+    const QDBusMessage reply = status            ? callRunning(bus, QStringLiteral("Status"))
+        : asked.kind == Invocation::Kind::Cancel ? callRunning(bus, QStringLiteral("Cancel"))
+                                                 : callRunning(bus, QStringLiteral("Extend"), {asked.minutes});
     if (reply.type() != QDBusMessage::ReplyMessage) {
-        printLine(stderr, QStringLiteral("the running Somnelle does not answer: %1").arg(reply.errorMessage()));
+        printLine(stderr, doesNotAnswer(bus));
         return 1;
     }
     const QString answer = reply.arguments().value(0).toString();
-    if (method == QLatin1String("Status")) {
+    if (status) {
         printLine(stdout, answer);
         return 0;
     }

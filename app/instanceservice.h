@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArrayList>
 #include <QDBusConnection>
 #include <QObject>
 #include <QStringList>
 #include <optional>
 
 class Somnelle;
+struct Invocation;
 
 // One Somnelle per desktop session: the running one owns org.somnelle.Somnelle
 // on the session bus and serves this interface at /org/somnelle/Somnelle. A
@@ -21,35 +23,38 @@ public:
 
     InstanceService(Somnelle &somnelle, QObject *parent = nullptr);
 
-    // Serves the interface on the bus, under the name taken by TakeName.
+    // Serves the interface on the bus, under the name taken by TakeNameOrHandOver.
     bool publish(QDBusConnection bus);
 
 public Q_SLOTS:
-    // Raises the window.
-    Q_SCRIPTABLE void Activate();
-    // A second start's arguments; an empty answer when applied, else why not.
-    Q_SCRIPTABLE QString HandOver(const QStringList &arguments);
+    // A second start's arguments, as the bytes it was given (a file name need
+    // not be UTF-8), and the launcher's token for raising the window. Answers
+    // the second start's exit status (0 applied, 1 refused, 2 invalid
+    // parameters) and, unless applied, why.
+    Q_SCRIPTABLE int HandOver(const QByteArrayList &arguments, const QString &activationToken, QString &message);
     // Adds minutes to the running fade; an empty answer when done, else why not.
     Q_SCRIPTABLE QString Extend(int minutes);
-    // As the Cancel button.
+    // As the Cancel button; the wake-up's chime it silences.
     Q_SCRIPTABLE void Cancel();
-    // "idle", "fading 37 %, ends at 23:47, then shutdown", "waiting for the wake-up at 07:30".
+    // One line: see SessionController::describe().
     Q_SCRIPTABLE QString Status();
 
 private:
     Somnelle &somnelle_;
 };
 
-// What a start does about a Somnelle that may already run on the bus.
-enum class NameOutcome {
-    Taken,      // this one is the first: it runs and serves
-    HandedOver, // the running one took the command line: exit 0
-    Refused,    // the running one refused it (a session runs); the reason is on stderr: exit 1
-    RunAlone,   // no bus, or the owner did not answer: run without the name (logged)
-};
-NameOutcome TakeNameOrHandOver(QDBusConnection bus, const QStringList &arguments);
+// The launcher's token for raising a window: XDG_ACTIVATION_TOKEN (Wayland) or
+// DESKTOP_STARTUP_ID (X11). Read before Qt's own start-up, which takes them.
+QString LauncherActivationToken();
+
+// Takes the name, or hands the command line over to the Somnelle that owns it.
+// Answers this start's exit status when it is done (0 handed over, 1 refused
+// or the owner does not answer, 2 invalid parameters there); nullopt when this
+// one is to run: it took the name, or there is no session bus (logged).
+std::optional<int> TakeNameOrHandOver(QDBusConnection bus, const QStringList &arguments,
+                                      const QString &activationToken);
 
 // --extend MINUTES, --cancel and --status: asks the running Somnelle and
-// prints what it says. Answers the exit code: 0 done, 1 refused, 2 usage,
-// 3 no Somnelle runs. nullopt when the arguments are not one of these.
-std::optional<int> RunControlCommand(QDBusConnection bus, const QStringList &arguments);
+// prints what it says. Answers the exit code: 0 done, 1 refused or no
+// answer, 3 no Somnelle runs.
+int RunControlCommand(QDBusConnection bus, const Invocation &asked);

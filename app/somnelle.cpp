@@ -6,9 +6,9 @@
 #include "settings/setupsettings.h"
 #include "ui/mainwindow.h"
 
-Somnelle::Somnelle(const Platform &platform, QStringList arguments)
+Somnelle::Somnelle(const Platform &platform, Invocation asked)
     : platform_(platform)
-    , arguments_(std::move(arguments))
+    , asked_(std::move(asked))
     , form_(std::make_unique<MainWindow>(*platform.shell))
     , volume_(*platform.mixer, *form_, [this] { return session_.isRunning(); })
     , session_(platform, *form_, volume_)
@@ -18,7 +18,7 @@ Somnelle::Somnelle(const Platform &platform, QStringList arguments)
         LoadSettings(*platform_.settings, *form_);
         volume_.readAtShow();
     });
-    QObject::connect(window, &MainWindow::firstActivated, window, [this] { applyCommandLine(arguments_); });
+    QObject::connect(window, &MainWindow::firstActivated, window, [this] { applyCommandLine(asked_); });
     QObject::connect(window, &MainWindow::startCancelClicked, window, [this] { session_.startOrCancel(); });
     QObject::connect(window, &MainWindow::exitClicked, window, [this] { exitProgram(); });
     QObject::connect(window, &MainWindow::volumeSliderChanged, window, [this] { volume_.volumeSliderChanged(); });
@@ -29,34 +29,50 @@ Somnelle::Somnelle(const Platform &platform, QStringList arguments)
 
 Somnelle::~Somnelle() = default;
 
-QString Somnelle::handOver(const QStringList &arguments)
+HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activationToken)
 {
+    if (asked.kind == Invocation::Kind::Misuse)
+        return {HandOverAnswer::InvalidParameters, asked.error};
+    raiseWindow(activationToken);
     if (session_.isRunning())
-        return QStringLiteral("a session is already running: %1; use --cancel or --extend").arg(session_.describe());
-    raiseWindow();
-    applyCommandLine(arguments);
+        return {HandOverAnswer::Refused, session_.refusalOfAnotherSession()};
+    // The wake-up has been heard: what comes next is a new night.
+    session_.silenceChime();
+    // "registry" means the stored setup, not what the window shows unsaved.
+    if (asked.words == QStringList {QStringLiteral("registry")})
+        LoadSettings(*platform_.settings, *form_);
+    if (!applyCommandLine(asked))
+        return {HandOverAnswer::InvalidParameters, QStringLiteral("Invalid parameters")};
     return {};
 }
 
-void Somnelle::raiseWindow()
+void Somnelle::raiseWindow(const QString &activationToken)
 {
+    Q_UNUSED(activationToken);
     form_->show();
     form_->raise();
     form_->activateWindow();
 }
 
-void Somnelle::applyCommandLine(const QStringList &arguments)
+bool Somnelle::applyCommandLine(const Invocation &asked)
 {
-    switch (ApplyCommandLine(arguments, *form_, QLocale())) {
+    switch (ApplyCommandLine(asked.words, *form_, QLocale())) {
     case CommandLineOutcome::Nothing:
         break;
     case CommandLineOutcome::InvalidParameters:
         form_->setStatusText(QStringLiteral("Invalid parameters"));
-        break;
+        return false;
     case CommandLineOutcome::Start:
-        session_.startOrCancel();
+        session_.startAsCommanded(asked.dryRun);
         break;
     }
+    return true;
+}
+
+void Somnelle::cancelOrSilence()
+{
+    if (!session_.silenceChime() && session_.isRunning())
+        session_.cancel();
 }
 
 void Somnelle::exitProgram()

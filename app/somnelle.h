@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
 #include <memory>
 
 #include "session/volumecontrol.h"
 #include "session/sessioncontroller.h"
+#include "settings/invocation.h"
 
 class MainWindow;
 struct Platform;
 
+// What became of a command line handed over by a second start; the outcome
+// is that start's exit status.
+struct HandOverAnswer {
+    enum Outcome { Applied = 0, Refused = 1, InvalidParameters = 2 };
+    Outcome outcome = Applied;
+    QString message; // why, unless applied
+};
+
 // Wires the window to the program's logic and the platform.
 class Somnelle {
 public:
-    // arguments: the program's, after its name and Qt's own options.
-    explicit Somnelle(const Platform &platform, QStringList arguments = {});
+    // asked: the program's own command line, applied when the window is first active.
+    explicit Somnelle(const Platform &platform, Invocation asked = {});
     ~Somnelle();
 
     MainWindow &form() { return *form_; }
@@ -26,20 +34,22 @@ public:
     // A signal to end (a logout, a shutdown, Ctrl+C): the session ends as
     // Cancel ends it, then the program.
     void endBySignal();
-    // Another start's command line, applied as this program's own when idle
-    // (with none, the window is only raised). Answers why not while a
-    // session runs; empty when applied.
-    QString handOver(const QStringList &arguments);
-    void raiseWindow();
+    // Another start's command line: it raises the window and, unless a session
+    // runs, is applied as this program's own (a sounding wake-up is silenced
+    // first).
+    HandOverAnswer handOver(const Invocation &asked, const QString &activationToken);
+    // --cancel: the Cancel button, or the silence of a sounding wake-up.
+    void cancelOrSilence();
 
 private:
-    // Once per run, when the window is first active.
-    void applyCommandLine(const QStringList &arguments);
+    // Fills the fields from a start command line and starts; answers whether its words converted.
+    bool applyCommandLine(const Invocation &asked);
+    void raiseWindow(const QString &activationToken);
     // The Exit button: at once; while waiting for the wake-up, with the wave output given back first.
     void exitProgram();
 
     const Platform &platform_;
-    QStringList arguments_;
+    Invocation asked_;
     std::unique_ptr<MainWindow> form_;
     VolumeControl volume_;
     SessionController session_;

@@ -275,7 +275,9 @@ PulseSink *AlsaMixer::serverRoute()
 
 PulseSink *AlsaMixer::readyServerRoute()
 {
-    PulseSink *server = keepOpen_ ? serverRoute() : nullptr;
+    // Also while a fade's connection is closing, its last requests not yet
+    // answered: a change sent another way could overtake them.
+    PulseSink *server = serverRoute();
     if (!server || !server->isReady())
         return nullptr;
     kept_.reset();

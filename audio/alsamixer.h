@@ -45,8 +45,9 @@ private:
     void noteRoute(const OpenMixer &mixer);
     // The direct way to the sound server for a fade; none on a sound card.
     PulseSink *serverRoute();
-    // That way while a fade keeps the mixer open and it is connected: then
-    // the plug-in's connection, which would only add wake-ups, is let go.
+    // That way while it is connected (a fade keeps the mixer open, or has
+    // just let go and its last requests are on their way): then the
+    // plug-in's connection, which would only add wake-ups, is let go.
     PulseSink *readyServerRoute();
 
     QByteArray device_;

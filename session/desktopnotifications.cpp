@@ -4,12 +4,19 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <limits>
 
 namespace {
 
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
 const QString Path = QStringLiteral("/org/freedesktop/Notifications");
 constexpr int TimeoutMs = 5000;
+// A busy desktop may answer Notify late; the warning is wanted for its whole
+// minute, and its id is needed to act on its buttons and withdraw it, so the
+// answer is awaited for as long as it takes (asynchronously).
+constexpr int NotifyTimeoutMs = std::numeric_limits<int>::max();
+const QString CancelKey = QStringLiteral("cancel");
+const QString ExtendKey = QStringLiteral("extend");
 
 } // namespace
 
@@ -26,19 +33,23 @@ void DesktopNotifications::show(const QString &summary, const QString &body, int
 {
     invoked_ = std::move(invoked);
     wanted_ = true;
+    const quint64 request = ++requests_;
     QDBusMessage notify = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
-    const QStringList actions {QStringLiteral("cancel"), QStringLiteral("Cancel"), QStringLiteral("extend"),
-                               QStringLiteral("+15 minutes")};
+    const QStringList actions {CancelKey, QStringLiteral("Cancel"), ExtendKey, QStringLiteral("+15 minutes")};
     const QVariantMap hints {{QStringLiteral("desktop-entry"), QStringLiteral("org.somnelle.Somnelle")},
                              {QStringLiteral("urgency"), QVariant::fromValue(uchar(1))}};
     notify.setArguments({QStringLiteral("Somnelle"), id_, QStringLiteral("org.somnelle.Somnelle"), summary, body,
                          actions, hints, expireMs});
-    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify, TimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify, NotifyTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, request] {
         watcher->deleteLater();
         const QDBusPendingReply<uint> reply = *watcher;
         if (reply.isError())
             return; // no notification server: the warning is skipped
+        if (request != requests_) {
+            close(reply.value()); // a warning replaced before its answer came
+            return;
+        }
         id_ = reply.value();
         if (!wanted_)
             withdraw();
@@ -49,19 +60,24 @@ void DesktopNotifications::withdraw()
 {
     wanted_ = false;
     invoked_ = nullptr;
-    if (id_ == 0)
-        return;
-    QDBusMessage close = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("CloseNotification"));
-    close.setArguments({std::exchange(id_, 0u)});
-    bus_.asyncCall(close, TimeoutMs);
+    if (id_ != 0)
+        close(std::exchange(id_, 0u));
+}
+
+void DesktopNotifications::close(uint id)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("CloseNotification"));
+    message.setArguments({id});
+    bus_.asyncCall(message, TimeoutMs);
 }
 
 void DesktopNotifications::actionInvoked(uint id, const QString &key)
 {
-    if (id == 0 || id != id_ || !invoked_)
+    // Only the buttons offered act: some servers send "default" for a click on the body.
+    if (id == 0 || id != id_ || !invoked_ || (key != CancelKey && key != ExtendKey))
         return;
     const std::function<void(Action)> invoked = invoked_;
-    invoked(key == QLatin1String("cancel") ? Action::Cancel : Action::Extend);
+    invoked(key == CancelKey ? Action::Cancel : Action::Extend);
 }
 
 void DesktopNotifications::closed(uint id, uint)

@@ -24,8 +24,11 @@ private Q_SLOTS:
     void closed(uint id, uint reason);
 
 private:
+    void close(uint id);
+
     QDBusConnection bus_;
-    uint id_ = 0;         // the notification shown, once the server has answered
-    bool wanted_ = false; // a withdraw before the server's answer closes it when it comes
+    quint64 requests_ = 0; // the Notify calls sent; an answer to any but the last is out of date
+    uint id_ = 0;          // the notification shown, once the server has answered
+    bool wanted_ = false;  // a withdraw before the server's answer closes it when it comes
     std::function<void(Action)> invoked_;
 };

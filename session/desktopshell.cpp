@@ -4,7 +4,7 @@
 #include <QDesktopServices>
 #include <QProcess>
 
-#include "session/filenamebytes.h"
+#include "settings/filenamebytes.h"
 
 void DesktopShell::open(const QUrl &url)
 {

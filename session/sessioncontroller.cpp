@@ -61,12 +61,22 @@ void SessionController::startOrCancel()
         cancel();
         return;
     }
+    tryStart(false);
+}
 
+void SessionController::startAsCommanded(bool dryRun)
+{
+    if (!isRunning())
+        tryStart(dryRun);
+}
+
+void SessionController::tryStart(bool dryRun)
+{
     const std::optional<quint8> minutes = fieldNumber(view_.minutesText(), 255);
     const bool needsWakeUpVolume = view_.wakeUpVolumeEnabled();
     const std::optional<quint8> wakeUpPercent = fieldNumber(view_.wakeUpVolumeText(), 100);
     if (minutes && (!needsWakeUpVolume || wakeUpPercent)) {
-        start(*minutes, wakeUpPercent);
+        start(*minutes, wakeUpPercent, dryRun);
         return;
     }
 
@@ -80,7 +90,7 @@ void SessionController::startOrCancel()
     }
 }
 
-void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercent)
+void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercent, bool dryRun)
 {
     // A failed save ends here with its error shown, before anything has changed.
     QString error;
@@ -95,11 +105,13 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     platform_.power->probePowerActions(leavingAction());
     platform_.awake->hold();
 
+    dryRun_ = dryRun;
     wakeUpPercent_ = wakeUpPercent;
     startDay_ = platform_.clock->localNow().date();
     volume_.refreshIfUnwatched();
     seconds_ = minutes * 60u;
     step_ = quint16(volume_.level() / seconds_ + 1);
+    evenFade_.reset();
     ticks_ = 0;
     fadeEndsAt_ = platform_.clock->localNow().addSecs(seconds_);
     view_.setStatusText(fadingUntil());
@@ -120,8 +132,10 @@ void SessionController::showProgress()
     if (!warned_ && leaving != Power::Action::None && left <= 60) {
         warned_ = true;
         const bool suspend = leaving == Power::Action::Suspend;
+        // A dry run says what would happen, never that it will.
         platform_.warning->show(
-            QStringLiteral("The computer will %1 in 1 minute")
+            (dryRun_ ? QStringLiteral("The computer would %1 in 1 minute (dry run)")
+                     : QStringLiteral("The computer will %1 in 1 minute"))
                 .arg(suspend ? QStringLiteral("suspend") : QStringLiteral("shut down")),
             QStringLiteral("The sleep timer ends at %1.").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm:ss"))),
             int(left) * 1000, [this](EndWarning::Action action) {
@@ -146,9 +160,8 @@ void SessionController::showProgress()
 
 void SessionController::tick()
 {
-    const quint16 level = volume_.level();
     const quint8 percentShown = volume_.percent();
-    volume_.setLevel(level < step_ ? 0 : quint16(level - step_));
+    volume_.setLevel(nextLevel());
     // In a long fade the percent stays for many seconds; the title is set when it changes.
     if (ticks_ == 0 || volume_.percent() != percentShown)
         view_.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(volume_.percent()));
@@ -160,9 +173,41 @@ void SessionController::tick()
         showProgress();
 }
 
+quint16 SessionController::nextLevel() const
+{
+    if (evenFade_) {
+        // The share of the extended fade still ahead, of the level it started from, rounded down.
+        const quint64 total = seconds_ - evenFade_->tick;
+        const quint64 ahead = seconds_ - (ticks_ + 1);
+        return quint16(evenFade_->level * ahead / total);
+    }
+    const quint16 level = volume_.level();
+    return level < step_ ? 0 : quint16(level - step_);
+}
+
 QString SessionController::fadingUntil() const
 {
-    return QStringLiteral("Fading until %1").arg(clockTime(fadeEndsAt_));
+    return QStringLiteral("Fading until %1").arg(momentText(fadeEndsAt_));
+}
+
+QString SessionController::momentText(const QDateTime &moment) const
+{
+    // Past a day, the time of day alone could mean today.
+    if (platform_.clock->localNow().secsTo(moment) < 24 * 3600)
+        return clockTime(moment);
+    return QStringLiteral("%1 on %2").arg(clockTime(moment), moment.toString(QStringLiteral("ddd d MMM")));
+}
+
+QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const
+{
+    // "Tomorrow" means the morning after the evening the session started, even when the fade ends past midnight.
+    const QDate earliestDay = view_.tomorrow() ? startDay_.addDays(1) : fadeEnd.date();
+    return NextAlarmTime(fadeEnd, view_.alarmDateTime().time(), earliestDay);
+}
+
+quint32 SessionController::waveOutputOn() const
+{
+    return savedWave_.value_or(0) != 0 ? *savedWave_ : 0xFFFFFFFFu;
 }
 
 Power::Action SessionController::leavingAction() const
@@ -180,10 +225,18 @@ QString SessionController::extend(int minutes)
         return QStringLiteral("no fade is running");
     if (minutes < 1 || minutes > 99)
         return QStringLiteral("minutes must be 1 to 99");
-    const quint32 remaining = seconds_ - ticks_ + quint32(minutes) * 60;
-    seconds_ = ticks_ + remaining;
-    step_ = quint16(volume_.level() / remaining + 1);
-    fadeEndsAt_ = fadeEndsAt_.addSecs(minutes * 60);
+    const QDateTime newEnd = fadeEndsAt_.addSecs(minutes * 60);
+    // A later end must not move the wake-up to another day without a word.
+    if (view_.isChoiceChecked(SetupView::AlarmMode)) {
+        const QDateTime wakeUp = wakeUpAfter(fadeEndsAt_);
+        if (wakeUpAfter(newEnd) != wakeUp)
+            return QStringLiteral("the wake-up at %1 comes before the new end").arg(momentText(wakeUp));
+    }
+    // From the level reached, evenly to 0 at the new end: a whole step
+    // rounded up would end the sound long before it at a low level.
+    evenFade_ = EvenFade {volume_.level(), ticks_};
+    seconds_ += quint32(minutes) * 60;
+    fadeEndsAt_ = newEnd;
     view_.setStatusText(fadingUntil());
     if (std::exchange(warned_, false))
         platform_.warning->withdraw(); // it comes again a minute before the new end
@@ -196,23 +249,30 @@ QString SessionController::describe() const
 {
     switch (phase_) {
     case Phase::Idle:
-        return QStringLiteral("idle");
+        return wakeUpSounding() ? QStringLiteral("wake-up sounding") : QStringLiteral("idle");
     case Phase::Fading: {
         const Power::Action leaving = leavingAction();
         const QString then = leaving == Power::Action::PowerOff ? QStringLiteral("shutdown")
             : leaving == Power::Action::Suspend                 ? QStringLiteral("suspend")
                                                                 : QStringLiteral("the alarm");
-        return QStringLiteral("fading %1 %, ends at %2, then %3")
+        return QStringLiteral("fading %1 %, ends at %2, then %3%4")
             .arg(volume_.percent())
-            .arg(clockTime(fadeEndsAt_), then);
+            .arg(momentText(fadeEndsAt_), then, dryRun_ ? QStringLiteral(" (dry run)") : QString());
     }
     case Phase::WaitingForWakeUp:
-        return QStringLiteral("waiting for the wake-up at %1").arg(clockTime(wakeUpAt_));
+        return QStringLiteral("waiting for the wake-up at %1").arg(momentText(wakeUpAt_));
     case Phase::PausingPlayers:
     case Phase::LeavingTheComputer:
         break;
     }
     return QStringLiteral("ending");
+}
+
+QString SessionController::refusalOfAnotherSession() const
+{
+    // Only a fade can be extended.
+    return QStringLiteral("a session is already running: %1; use %2")
+        .arg(describe(), phase_ == Phase::Fading ? QStringLiteral("--cancel or --extend") : QStringLiteral("--cancel"));
 }
 
 void SessionController::endFade()
@@ -240,10 +300,7 @@ void SessionController::runEndAction()
     } else if (view_.isChoiceChecked(SetupView::AlarmMode) && wakeUpPercent_) {
         view_.setStatusText(QStringLiteral("Soon to get up..."));
         phase_ = Phase::WaitingForWakeUp;
-        // "Tomorrow" means the morning after the evening the session started, even when the fade ends past midnight.
-        const QDateTime now = platform_.clock->localNow();
-        const QDate earliestDay = view_.tomorrow() ? startDay_.addDays(1) : now.date();
-        wakeUpAt_ = NextAlarmTime(now, view_.alarmDateTime().time(), earliestDay);
+        wakeUpAt_ = wakeUpAfter(platform_.clock->localNow());
         alarm_.start(wakeUpAt_, [this] { wakeUp(); });
     } else {
         finish();
@@ -267,10 +324,14 @@ void SessionController::leaveTheComputer(bool suspend)
         if (suspend) {
             // The program ends once the computer has resumed; after a refusal it stays, idle.
             platform_.power->suspend([this](const QString &refusal) {
-                if (refusal.isEmpty())
-                    platform_.quitApplication();
-                else
+                if (!refusal.isEmpty()) {
                     view_.setStatusText(QStringLiteral("Suspend refused: %1").arg(refusal));
+                    return;
+                }
+                // Back from the suspend we asked for: the output on again, at
+                // the fade's 0, so that the sound is not off for good.
+                platform_.mixer->writeWaveVolume(waveOutputOn());
+                platform_.quitApplication();
             });
         } else {
             platform_.power->powerOff([this](const QString &refusal) {
@@ -288,7 +349,7 @@ void SessionController::wakeUp()
     volume_.writeCurrentLevel();
     // The user asked to be woken at a volume: a wave output that was muted, or
     // could not be read, before the session is turned fully on.
-    platform_.mixer->writeWaveVolume(savedWave_.value_or(0) != 0 ? *savedWave_ : 0xFFFFFFFFu);
+    platform_.mixer->writeWaveVolume(waveOutputOn());
     const QString name = view_.startFile();
     const QString file = ResolveStartFile(name, {QDir::currentPath(), platform_.dataFolder});
     view_.setStatusText(QString());

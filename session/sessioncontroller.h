@@ -23,6 +23,9 @@ public:
 
     // The Start/Cancel button.
     void startOrCancel();
+    // Start as a command line asks it: the button's checks, and a dry run
+    // when asked (for this session only).
+    void startAsCommanded(bool dryRun);
     // Closing the window while a session runs ends the program when the session ends.
     // Answers whether the window may close now.
     bool closeRequested();
@@ -36,13 +39,15 @@ public:
 
     // Adds minutes to a running fade: it goes on from the level it has
     // reached, evenly, to 0 at the new end. Answers why not when no fade
-    // runs; empty when done.
+    // runs, or when the new end would pass the wake-up; empty when done.
     QString extend(int minutes);
-    // One line on the session: "idle", "fading 37 %, ends at 23:47, then
-    // shutdown", "waiting for the wake-up at 07:30".
+    // One line on the session, for scripts: "idle", "fading 37 %, ends at
+    // 23:47, then shutdown" (with " (dry run)" for one), "ending" (between the fade's end and the end
+    // action), "waiting for the wake-up at 07:30", "wake-up sounding". A time
+    // more than a day away names its day ("ends at 17:49 on Thu 10 Dec").
     QString describe() const;
-    // A dry run ends as usual but only says what it would ask of the system.
-    void setDryRun(bool dryRun) { dryRun_ = dryRun; }
+    // Why another command line cannot start a session now, with what can be done instead.
+    QString refusalOfAnotherSession() const;
 
     bool isRunning() const { return phase_ != Phase::Idle; }
     bool isWaitingForWakeUp() const { return phase_ == Phase::WaitingForWakeUp; }
@@ -52,8 +57,11 @@ public:
 private:
     enum class Phase { Idle, Fading, PausingPlayers, LeavingTheComputer, WaitingForWakeUp };
 
-    void start(quint8 minutes, std::optional<quint8> wakeUpPercent);
+    void tryStart(bool dryRun);
+    void start(quint8 minutes, std::optional<quint8> wakeUpPercent, bool dryRun);
     void tick();
+    // The level the fade sets at the coming tick.
+    quint16 nextLevel() const;
     void endFade();
     void runEndAction();
     // The chime, for a start file that cannot play, with the reason in the status line.
@@ -73,6 +81,13 @@ private:
     AlarmWait alarm_;
     Phase phase_ = Phase::Idle;
     QString fadingUntil() const;
+    // A moment as the status line and --status show it: its time of day, and its day when it is more than a day away.
+    QString momentText(const QDateTime &moment) const;
+    // When the wake-up comes for a fade that ends at fadeEnd.
+    QDateTime wakeUpAfter(const QDateTime &fadeEnd) const;
+    // The wave output as it should be once the night is over: on, as it was
+    // before the session, or fully on when it was muted or unknown.
+    quint32 waveOutputOn() const;
     // The power action the checked choice asks for at the end: none for the alarm.
     Power::Action leavingAction() const;
     // The warning a minute before the computer goes off, and the progress on the task bar.
@@ -81,6 +96,13 @@ private:
     quint32 seconds_ = 0;
     quint16 step_ = 0;
     quint32 ticks_ = 0;
+    // After an extension: the fade goes on evenly from this level at this tick
+    // to 0 at the end, with no whole step rounded up.
+    struct EvenFade {
+        quint16 level;
+        quint32 tick;
+    };
+    std::optional<EvenFade> evenFade_;
     std::optional<quint8> wakeUpPercent_;
     QDate startDay_;
     QDateTime fadeEndsAt_;

@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <unistd.h>
 
-#include "session/filenamebytes.h"
+#include "settings/filenamebytes.h"
 
 namespace {
 bool isUrl(const QString &text)

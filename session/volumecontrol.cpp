@@ -57,9 +57,20 @@ void VolumeControl::volumeSliderChanged()
     if (sessionRunning_() || movingSlider_)
         return;
     const quint16 position = view_.sliderPosition();
-    if (mixer_.setMasterLevel(position) != Mixer::Access::NoMixer)
+    if (mixer_.setMasterLevel(position) != Mixer::Access::NoMixer) {
+        if (position > level_)
+            turnOutputOn();
         level_ = position;
+    }
     showCurrentLevel();
+}
+
+void VolumeControl::turnOutputOn()
+{
+    // A fade that ended in a power-off leaves the output muted, and a sound
+    // server keeps that across a reboot: turning the volume up must be heard.
+    if (mixer_.readWaveVolume() == std::optional<quint32>(0))
+        mixer_.writeWaveVolume(0xFFFFFFFFu);
 }
 
 void VolumeControl::stepByWheel(bool up)
@@ -74,8 +85,11 @@ void VolumeControl::stepByWheel(bool up)
     else
         level = level < WheelStep ? 0 : level - WheelStep;
 
-    if (mixer_.setMasterLevel(level) != Mixer::Access::NoMixer)
+    if (mixer_.setMasterLevel(level) != Mixer::Access::NoMixer) {
         moveSliderQuietly(level);
+        if (up)
+            turnOutputOn();
+    }
     showCurrentLevel();
 }
 

@@ -41,6 +41,8 @@ private:
     void showCurrentLevel();
     // The mixer's level into the level, the readout and the slider, writing nothing back.
     void showMixerLevel(quint16 level);
+    // Unmutes the output when it is muted, as a volume control does when turned up.
+    void turnOutputOn();
     // Moves the slider without its change handler writing the level again.
     void moveSliderQuietly(quint16 level);
 

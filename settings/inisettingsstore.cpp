@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <QtEndian>
 
+#include "settings/filenamebytes.h"
+
 namespace {
 
 constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
@@ -23,6 +25,24 @@ std::optional<QString> readText(const QSettings &settings, const QString &name)
     if (value.typeId() != QMetaType::QString)
         return std::nullopt;
     return value.toString();
+}
+
+// A file name, kept as its bytes when they are not UTF-8 (see write()).
+std::optional<QString> readFileName(const QSettings &settings, const QString &name)
+{
+    const QVariant value = settings.value(name);
+    if (value.typeId() == QMetaType::QByteArray)
+        return DecodeFileName(value.toByteArray());
+    return readText(settings, name);
+}
+
+// A name whose bytes are not UTF-8 (from an old Latin-1 folder, say) is
+// written as those bytes, which plain text would replace; any other name
+// stays plain text, as it always was.
+QVariant fileNameValue(const QString &name)
+{
+    const QByteArray bytes = EncodeFileName(name);
+    return bytes == name.toUtf8() ? QVariant(name) : QVariant(bytes);
 }
 
 // A flag is a whole number that fits 32 bits unsigned; any other value is not a flag.
@@ -119,7 +139,7 @@ StoredSetup IniSettingsStore::read()
     setup.am = readFlag(settings, QStringLiteral("Am"));
     setup.tomorrow = readFlag(settings, QStringLiteral("Tomorrow"));
     setup.wakeUpVolume = readText(settings, QStringLiteral("Wake_up_vol"));
-    setup.startFile = readText(settings, QStringLiteral("Start_file"));
+    setup.startFile = readFileName(settings, QStringLiteral("Start_file"));
     setup.alarmTime = readDateTime(settings, QStringLiteral("Alarm_time"));
     return setup;
 }
@@ -142,7 +162,7 @@ bool IniSettingsStore::write(const StoredSetup &setup, QString *error)
         settings.setValue(QStringLiteral("Am"), uint(setup.am.value_or(false)));
         settings.setValue(QStringLiteral("Tomorrow"), uint(setup.tomorrow.value_or(false)));
         settings.setValue(QStringLiteral("Wake_up_vol"), setup.wakeUpVolume.value_or(QString()));
-        settings.setValue(QStringLiteral("Start_file"), setup.startFile.value_or(QString()));
+        settings.setValue(QStringLiteral("Start_file"), fileNameValue(setup.startFile.value_or(QString())));
         settings.setValue(QStringLiteral("Alarm_time"), dateTimeBytes(setup.alarmTime.value_or(0.0)));
         // QSettings writes through QSaveFile, which flushes the data to disk.
         settings.sync();

@@ -10,6 +10,7 @@
 #include "app/somnelle.h"
 #include "fakes.h"
 #include "settings/commandline.h"
+#include "settings/invocation.h"
 #include "ui/mainwindow.h"
 
 class CommandLineTest : public QObject {
@@ -20,7 +21,7 @@ class CommandLineTest : public QObject {
         MainWindow &f = app.form();
 
         explicit Rig(const QStringList &arguments, const StoredSetup &stored = {})
-            : app(platform, arguments)
+            : app(platform, ParseInvocation(arguments))
         {
             settings.stored = stored;
             mixer.level = 30000;

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "session/desktopshell.h"
-#include "session/filenamebytes.h"
+#include "settings/filenamebytes.h"
 #include "session/startfile.h"
 
 class DesktopShellTest : public QObject {

@@ -75,7 +75,9 @@ private slots:
         // The request notes how many locks logind still holds when it arrives.
         const QString method = request.section(QLatin1Char(' '), 0, 0);
         logind.addMethod(manager_, method, QStringLiteral("b"), QString(),
-                         QStringLiteral("self.log('locks at %1: %d' % len(globals().get('inhibitors', [])))%2")
+                         // A real suspend answers after the resume, seconds later.
+                         QStringLiteral("self.log('locks at %1: %d' % len(globals().get('inhibitors', []))); "
+                                        "import time; time.sleep(0.5)%2")
                              .arg(method,
                                   refused ? QStringLiteral("; raise dbus.exceptions.DBusException('not for you', "
                                                            "name='org.freedesktop.login1.NotAllowed')")
@@ -88,6 +90,7 @@ private slots:
         QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
 
         r.clock.advance(60);
+        QTest::qWait(200); // the fade's last requests reach the server while the computer goes to sleep
         QTRY_VERIFY(logind.calls().contains(request));
         QTRY_COMPARE(r.app.form().statusText(), status);
         QTRY_COMPARE(r.quits, quits);
@@ -96,9 +99,9 @@ private slots:
         QFile log(QString::fromLocal8Bit(qgetenv("SOMNELLE_TEST_LOGIND_LOG")));
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains(QStringLiteral("locks at %1: 0").arg(method).toUtf8()));
-        // Left silent and muted, whatever logind answered.
+        // Left silent, and muted unless back from a suspend: then on again, at 0.
         QTRY_COMPARE(Pactl::sinkVolume(), 0);
-        QVERIFY(Pactl::sinkMuted());
+        QTRY_COMPARE(Pactl::sinkMuted(), refused || method == QLatin1String("PowerOff"));
         logind.addMethod(manager_, method, QStringLiteral("b"), QString(), QString());
     }
 

@@ -85,9 +85,11 @@ private slots:
         QCOMPARE(r.power.calls, QStringList({"privilege:suspend"}));
         r.clock.advance(1);
         QCOMPARE(r.app.volume().level(), quint16(0));
-        // Suspend, then the program ends.
+        // Suspend, then the program ends, with the output on again at 0 after the resume.
         QCOMPARE(r.power.calls, QStringList({"privilege:suspend", "suspend"}));
         QCOMPARE(r.quits, 1);
+        QCOMPARE(r.mixer.waveWrites, QList<quint32>({0, 0xFFFFFFFFu}));
+        QCOMPARE(r.mixer.level, quint16(0));
     }
 
     void silenceAtTheStart()
@@ -514,15 +516,60 @@ private slots:
         }
     }
 
+    // A later end must not move the wake-up silently; ends far away name their day.
+    void extensions_data()
+    {
+        QTest::addColumn<QTime>("alarm");
+        QTest::addColumn<bool>("tomorrow");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("before the wake-up") << QTime(22, 5) << false << 2 << "";
+        QTest::newRow("past the wake-up: refused")
+            << QTime(22, 5) << false << 5 << "the wake-up at 22:05 comes before the new end";
+        QTest::newRow("tomorrow's wake-up stays") << QTime(7, 30) << true << 99 << "";
+    }
+
+    void extensions()
+    {
+        QFETCH(QTime, alarm);
+        QFETCH(bool, tomorrow);
+        QFETCH(int, minutes);
+        QFETCH(QString, answer);
+        Rig r(20000);
+        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
+        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), alarm));
+        r.f.setTomorrow(tomorrow);
+        r.click();
+        QCOMPARE(r.app.session().extend(minutes), answer);
+        QCOMPARE(r.clock.advance(24 * 3600), 60 + (answer.isEmpty() ? minutes * 60 : 0));
+        QCOMPARE(r.app.session().describe(),
+                 QStringLiteral("waiting for the wake-up at %1").arg(alarm.toString(QStringLiteral("HH:mm"))));
+    }
+
+    void farEndsNameTheirDay()
+    {
+        Rig r(20000);
+        r.setUp(QStringLiteral("99"), SetupView::Shutdown);
+        r.click();
+        for (int extension = 0; extension < 13; ++extension)
+            QCOMPARE(r.app.session().extend(99), QString());
+        QCOMPARE(r.f.statusText(), QStringLiteral("Fading until 21:06"));
+        QCOMPARE(r.app.session().extend(99), QString()); // 24 h 45 min from now
+        QCOMPARE(r.f.statusText(), QStringLiteral("Fading until 22:45 on Tue 8 Dec"));
+        QVERIFY(r.app.session().describe().contains(QStringLiteral("ends at 22:45 on Tue 8 Dec, then shutdown")));
+    }
+
     void dryRunOnlySaysWhatItWouldDo()
     {
         for (const SetupView::Choice choice : {SetupView::Shutdown, SetupView::SuspendMode}) {
             Rig r(20000);
-            r.app.session().setDryRun(true);
             r.setUp(QStringLiteral("1"), choice);
-            r.click();
+            r.app.session().startAsCommanded(true);
             r.clock.advance(60);
             QCOMPARE(r.power.calls.size(), 1); // only the question at the start
+            QVERIFY(
+                r.warning.shown.value(0).startsWith(QStringLiteral("The computer would %1 in 1 minute (dry run) |")
+                                                        .arg(choice == SetupView::Shutdown ? "shut down" : "suspend")));
             QCOMPARE(r.f.statusText(),
                      choice == SetupView::Shutdown ? QStringLiteral("Dry run: the computer would shut down now")
                                                    : QStringLiteral("Dry run: the computer would suspend now"));

@@ -45,19 +45,23 @@ private slots:
         QCOMPARE(VolumeReadoutText(37), QStringLiteral("Volume: 37 %"));
     }
 
+    // A notch or a move of the slider; turning the volume up also turns a muted output on.
     void wheelSteps_data()
     {
         QTest::addColumn<int>("from");
         QTest::addColumn<bool>("up");
         QTest::addColumn<int>("to");
-        QTest::newRow("up by a step") << 64535 << true << 65535;
-        QTest::newRow("up, clamped") << 64536 << true << 65535;
-        QTest::newRow("up at the top") << 65535 << true << 65535;
-        QTest::newRow("up from silence") << 0 << true << 1000;
-        QTest::newRow("down, clamped") << 999 << false << 0;
-        QTest::newRow("down by a step") << 1000 << false << 0;
-        QTest::newRow("down at the bottom") << 0 << false << 0;
-        QTest::newRow("down from the top") << 65535 << false << 64535;
+        QTest::addColumn<bool>("bySlider");
+        QTest::newRow("up by a step") << 64535 << true << 65535 << false;
+        QTest::newRow("up, clamped") << 64536 << true << 65535 << false;
+        QTest::newRow("up at the top") << 65535 << true << 65535 << false;
+        QTest::newRow("up from silence") << 0 << true << 1000 << false;
+        QTest::newRow("down, clamped") << 999 << false << 0 << false;
+        QTest::newRow("down by a step") << 1000 << false << 0 << false;
+        QTest::newRow("down at the bottom") << 0 << false << 0 << false;
+        QTest::newRow("down from the top") << 65535 << false << 64535 << false;
+        QTest::newRow("slider up") << 0 << true << 30000 << true;
+        QTest::newRow("slider down") << 30000 << false << 1000 << true;
     }
 
     void wheelSteps()
@@ -65,15 +69,21 @@ private slots:
         QFETCH(int, from);
         QFETCH(bool, up);
         QFETCH(int, to);
+        QFETCH(bool, bySlider);
         Control c;
         c.volume.setLevel(quint16(from));
         c.mixer.level = quint16(from);
-        c.volume.stepByWheel(up);
+        c.mixer.wave = 0; // muted, as a power-off at the end of a fade leaves it
+        if (bySlider)
+            c.view.setSliderPosition(quint16(to));
+        else
+            c.volume.stepByWheel(up);
         QCOMPARE(int(c.volume.level()), to);
         QCOMPARE(int(c.mixer.level), to);
         QCOMPARE(int(c.view.position), to);
         QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(quint16(to))));
         QCOMPARE(c.volume.percent(), LevelToPercent(quint16(to)));
+        QCOMPARE(c.mixer.wave, std::optional<quint32>(up ? 0xFFFFFFFFu : 0u));
     }
 
     void wheelDuringASessionChangesNothing()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/filenamebytes.h"
+#include "settings/filenamebytes.h"
 
 namespace {
 

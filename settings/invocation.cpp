@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "settings/invocation.h"
+
+#include <optional>
+
+#include "settings/commandline.h"
+
+namespace {
+
+using Kind = Invocation::Kind;
+
+// The options that stand alone: nothing may come before or after them.
+const std::pair<QLatin1String, Kind> Alone[] = {{QLatin1String("--help"), Kind::Help},
+                                                {QLatin1String("--version"), Kind::Version},
+                                                {QLatin1String("--status"), Kind::Status},
+                                                {QLatin1String("--cancel"), Kind::Cancel},
+                                                {QLatin1String("--extend"), Kind::Extend}};
+
+Invocation misuse(const QString &error)
+{
+    Invocation asked;
+    asked.kind = Kind::Misuse;
+    asked.error = error;
+    return asked;
+}
+
+} // namespace
+
+Invocation ParseInvocation(const QStringList &arguments)
+{
+    const QString first = arguments.value(0);
+    for (const auto &[option, kind] : Alone) {
+        if (first != option)
+            continue;
+        if (kind == Kind::Extend) {
+            const std::optional<qint32> minutes
+                = arguments.size() == 2 && arguments[1].size() <= 2 ? WholeNumberFromText(arguments[1]) : std::nullopt;
+            if (!minutes || *minutes < 1 || *minutes > 99)
+                return misuse(QStringLiteral("usage: somnelle --extend MINUTES (1 to 99)"));
+            Invocation asked;
+            asked.kind = kind;
+            asked.minutes = *minutes;
+            return asked;
+        }
+        if (arguments.size() > 1)
+            return misuse(QStringLiteral("somnelle: %1 takes no other arguments").arg(first));
+        Invocation asked;
+        asked.kind = kind;
+        return asked;
+    }
+
+    Invocation asked;
+    for (const QString &word : arguments) {
+        if (word == QLatin1String("--dry-run")) {
+            asked.dryRun = true;
+        } else if (word.startsWith(QLatin1String("--"))) {
+            const bool known = std::any_of(std::begin(Alone), std::end(Alone),
+                                           [&word](const auto &option) { return word == option.first; });
+            return misuse(known ? QStringLiteral("somnelle: %1 takes no other arguments").arg(word)
+                                : QStringLiteral("somnelle: unknown option %1; see somnelle --help").arg(word));
+        } else {
+            asked.words << word;
+        }
+    }
+    // A dry run belongs to the session its command line starts.
+    if (asked.dryRun && asked.words.isEmpty())
+        return misuse(QStringLiteral("somnelle: --dry-run goes with a command line that starts a session, "
+                                     "such as --dry-run 30 sd"));
+    return asked;
+}

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QStringList>
+
+// What one run of the program is asked to do, read from its arguments (those
+// after its name). Options begin with "--"; any other word belongs to a start
+// command line (minutes, end action, ...; see ApplyCommandLine).
+struct Invocation {
+    enum class Kind {
+        Start,   // open the window, or hand over to the Somnelle that runs; with words, start a session
+        Help,    // --help
+        Version, // --version
+        Status,  // --status: ask the Somnelle that runs
+        Cancel,  // --cancel
+        Extend,  // --extend MINUTES
+        Misuse,  // an unknown option, or words an option does not take: error says which
+    };
+
+    Kind kind = Kind::Start;
+    QStringList words;   // Start: the start command line, without its options
+    bool dryRun = false; // Start: --dry-run, for the session this command line starts
+    int minutes = 0;     // Extend
+    QString error;       // Misuse: one line for standard error
+};
+
+Invocation ParseInvocation(const QStringList &arguments);
