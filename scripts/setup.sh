@@ -15,6 +15,7 @@ packages=(
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound servers: PulseAudio,
     pipewire pipewire-pulse wireplumber              # and PipeWire
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
+    qt6-wayland weston xkb-data               # a private headless Wayland compositor, and Qt's platform for it
     dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
     desktop-file-utils appstream lintian groff man-db dpkg-dev   # installing, packaging and their validators
 )
