@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 packages=(
     g++ cmake make pkgconf clang-format
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets and the X11 platform
+    libxcb1-dev                               # startup notification and activation on X11
     libjpeg-dev                               # the sky picture's decoder
     libasound2-dev libpulse-dev               # the master volume; a fade talks to a sound server directly
     fonts-wine                                # a font with Tahoma's metrics
