@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # with-services.sh leaves nothing behind when it is stopped from outside, as CTest
 # does on a time-out: for SIGTERM and for SIGKILL, every process it started (the
-# sound server, buses, mock logind, virtual display, Wayland compositor and the
-# program under test) is gone within a few seconds, and so is its folder.
+# sound server, buses, mock logind, displays and the program under test)
+# is gone within a few seconds, and so is its folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)

@@ -122,18 +122,12 @@ start_xvfb() {
 }
 
 start_wayland() {
-    export SOMNELLE_TEST_WESTON_LOG="$root/weston.log"
-    # The "proto" log scope records each client's requests: what a test reads to see who spoke Wayland.
-    spawn weston --backend=headless-backend.so --socket=wayland-somnelle --idle-time=0 \
-        --log="$SOMNELLE_TEST_WESTON_LOG" --logger-scopes=log,proto >"$root/weston.out" 2>&1
-    local pid=$!
-    export WAYLAND_DISPLAY=wayland-somnelle QT_QPA_PLATFORM=wayland
+    export SOMNELLE_TEST_WESTON_LOG="$root/weston.log" WAYLAND_DISPLAY=wayland-somnelle QT_QPA_PLATFORM=wayland
     unset DISPLAY
-    for _ in $(seq 200); do
-        [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.05
-    done
+    # The "proto" log scope records each client's requests: what a test reads to see who spoke Wayland.
+    spawn weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+        --log="$SOMNELLE_TEST_WESTON_LOG" --logger-scopes=log,proto >"$root/weston.out" 2>&1
+    for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return; kill -0 $! 2>/dev/null || break; sleep 0.05; done
     echo "private Wayland compositor did not start:" >&2; cat "$root/weston.out" "$SOMNELLE_TEST_WESTON_LOG" >&2; exit 1
 }
 
