@@ -128,7 +128,7 @@ start_wayland() {
     spawn weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
         --log="$SOMNELLE_TEST_WESTON_LOG" --logger-scopes=log,proto >"$root/weston.out" 2>&1
     for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return; kill -0 $! 2>/dev/null || break; sleep 0.05; done
-    echo "private Wayland compositor did not start:" >&2; cat "$root/weston.out" "$SOMNELLE_TEST_WESTON_LOG" >&2; exit 1
+    echo "private Wayland compositor did not start:" >&2; cat "$root/weston.out" "$SOMNELLE_TEST_WESTON_LOG" >&2 2>/dev/null; exit 1
 }
 
 start_xdgopen() {
