@@ -5,6 +5,7 @@
 #include "settings/commandline.h"
 #include "settings/setupsettings.h"
 #include "ui/mainwindow.h"
+#include "ui/windowactivation.h"
 
 Somnelle::Somnelle(const Platform &platform, Invocation asked)
     : platform_(platform)
@@ -48,10 +49,7 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
 
 void Somnelle::raiseWindow(const QString &activationToken)
 {
-    Q_UNUSED(activationToken);
-    form_->show();
-    form_->raise();
-    form_->activateWindow();
+    RaiseWithToken(form_.get(), activationToken);
 }
 
 bool Somnelle::applyCommandLine(const Invocation &asked)

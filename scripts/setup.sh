@@ -9,12 +9,14 @@ cd "$(dirname "$0")/.."
 packages=(
     g++ cmake make pkgconf clang-format
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets and the X11 platform
+    libxcb1-dev                               # startup notification and activation on X11
     libjpeg-dev                               # the sky picture's decoder
     libasound2-dev libpulse-dev               # the master volume; a fade talks to a sound server directly
     fonts-wine                                # a font with Tahoma's metrics
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound servers: PulseAudio,
     pipewire pipewire-pulse wireplumber              # and PipeWire
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
+    qt6-wayland weston xkb-data               # a private headless Wayland compositor, and Qt's platform for it
     dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
     desktop-file-utils appstream lintian groff man-db dpkg-dev   # installing, packaging and their validators
 )

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # with-services.sh leaves nothing behind when it is stopped from outside, as CTest
 # does on a time-out: for SIGTERM and for SIGKILL, every process it started (the
-# sound server, buses, mock logind, virtual display and the program under test)
+# sound server, buses, mock logind, displays and the program under test)
 # is gone within a few seconds, and so is its folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,7 +22,7 @@ processes_of() {
 failures=0
 for signal in TERM KILL; do
     marker="$work/$signal"
-    "$here/with-services.sh" pipewire logind xvfb -- \
+    "$here/with-services.sh" pipewire logind xvfb wayland -- \
         sh -c 'echo "$XDG_RUNTIME_DIR" >"$0"; exec sleep 600' "$marker" >"$work/$signal.log" 2>&1 &
     services=$!
     for _ in $(seq 300); do [ -s "$marker" ] && break; sleep 0.1; done

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Runs one test program inside a private environment, with the services it asks for:
-#   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]
+#   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
 # pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
 # pipewire: the same with PipeWire, WirePlumber and pipewire-pulse (and a private session bus).
@@ -11,12 +11,14 @@
 # xdgopen: a recording xdg-open first on PATH; its calls go to $SOMNELLE_TEST_XDG_OPEN_LOG.
 # unprivileged: run as the user nobody when started as root, so that file permissions count.
 # xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services).
+# wayland: a private headless Weston and Qt's Wayland platform instead of offscreen, with no X
+#          display to fall back to; Weston's log, with every client's requests, is $SOMNELLE_TEST_WESTON_LOG.
 # Nothing here touches the machine's own sound server or settings.
 set -euo pipefail
 
 services=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
-[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -119,6 +121,16 @@ start_xvfb() {
     echo "private virtual display did not start:" >&2; cat "$root/xvfb.log" >&2; exit 1
 }
 
+start_wayland() {
+    export SOMNELLE_TEST_WESTON_LOG="$root/weston.log" WAYLAND_DISPLAY=wayland-somnelle QT_QPA_PLATFORM=wayland
+    unset DISPLAY
+    # The "proto" log scope records each client's requests: what a test reads to see who spoke Wayland.
+    spawn weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
+        --log="$SOMNELLE_TEST_WESTON_LOG" --logger-scopes=log,proto >"$root/weston.out" 2>&1
+    for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return; kill -0 $! 2>/dev/null || break; sleep 0.05; done
+    echo "private Wayland compositor did not start:" >&2; cat "$root/weston.out" "$SOMNELLE_TEST_WESTON_LOG" >&2 2>/dev/null; exit 1
+}
+
 start_xdgopen() {
     mkdir -p "$root/bin"
     export SOMNELLE_TEST_XDG_OPEN_LOG="$root/xdg-open.log"
@@ -135,6 +147,7 @@ for service in "${services[@]}"; do
         logind) start_logind ;;
         xdgopen) start_xdgopen ;;
         xvfb) start_xvfb ;;
+        wayland) start_wayland ;;
         unprivileged)
             if [ "$(id -u)" -eq 0 ]; then
                 # The build folder may not be open to nobody (a clone under /root): run a copy.
