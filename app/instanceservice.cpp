@@ -9,7 +9,6 @@
 #include <cstdio>
 
 #include "app/somnelle.h"
-#include "session/sessioncontroller.h"
 #include "settings/filenamebytes.h"
 #include "settings/invocation.h"
 
@@ -81,8 +80,8 @@ int InstanceService::HandOver(const QByteArrayList &arguments, const QString &ac
 {
     QStringList words;
     for (const QByteArray &argument : arguments)
-        words << DecodeFileName(argument);
-    const HandOverAnswer answer = somnelle_.handOver(ParseInvocation(words), activationToken);
+        words << FileNameBytes::decode(argument);
+    const HandOverAnswer answer = somnelle_.handOver(Invocation::parse(words), activationToken);
     message = answer.message;
     return int(answer.outcome);
 }
@@ -102,13 +101,14 @@ QString InstanceService::Status()
     return somnelle_.session().describe();
 }
 
-QString LauncherActivationToken()
+QString Instance::launcherToken()
 {
     const QString wayland = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     return wayland.isEmpty() ? qEnvironmentVariable("DESKTOP_STARTUP_ID") : wayland;
 }
 
-std::optional<int> TakeNameOrHandOver(QDBusConnection bus, const QStringList &arguments, const QString &activationToken)
+std::optional<int> Instance::takeNameOrHandOver(QDBusConnection bus, const QStringList &arguments,
+                                                const QString &activationToken)
 {
     if (!bus.isConnected()) {
         qCInfo(lcInstance, "Somnelle: no session bus; running on its own");
@@ -117,7 +117,7 @@ std::optional<int> TakeNameOrHandOver(QDBusConnection bus, const QStringList &ar
     registerArgumentType();
     QByteArrayList bytes;
     for (const QString &argument : arguments)
-        bytes << EncodeFileName(argument);
+        bytes << FileNameBytes::encode(argument);
     // Twice at most: the owner may leave between our two questions.
     for (int attempt = 0; attempt < 2; ++attempt) {
         const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> registered
@@ -141,7 +141,7 @@ std::optional<int> TakeNameOrHandOver(QDBusConnection bus, const QStringList &ar
     return 1;
 }
 
-int RunControlCommand(QDBusConnection bus, const Invocation &asked)
+int Instance::runControlCommand(QDBusConnection bus, const Invocation &asked)
 {
     const bool status = asked.kind == Invocation::Kind::Status;
     if (!running(bus)) {

@@ -43,18 +43,23 @@ private:
     Somnelle &somnelle_;
 };
 
+// A start's side of the service: the second start and the commands to the running one.
+namespace Instance {
+
 // The launcher's token for raising a window: XDG_ACTIVATION_TOKEN (Wayland) or
 // DESKTOP_STARTUP_ID (X11). Read before Qt's own start-up, which takes them.
-QString LauncherActivationToken();
+QString launcherToken();
 
 // Takes the name, or hands the command line over to the Somnelle that owns it.
 // Answers this start's exit status when it is done (0 handed over, 1 refused
 // or the owner does not answer, 2 invalid parameters there); nullopt when this
 // one is to run: it took the name, or there is no session bus (logged).
-std::optional<int> TakeNameOrHandOver(QDBusConnection bus, const QStringList &arguments,
+std::optional<int> takeNameOrHandOver(QDBusConnection bus, const QStringList &arguments,
                                       const QString &activationToken);
 
 // --extend MINUTES, --cancel and --status: asks the running Somnelle and
 // prints what it says. Answers the exit code: 0 done, 1 refused or no
 // answer, 3 no Somnelle runs.
-int RunControlCommand(QDBusConnection bus, const Invocation &asked);
+int runControlCommand(QDBusConnection bus, const Invocation &asked);
+
+} // namespace Instance

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/realplatform.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
-#include <cstdlib>
 
-#include "app/application.h"
-#include "session/startfile.h"
+#include "platform/startfile.h"
 
 RealPlatform::RealPlatform(const QString &settingsPath)
     : settings(settingsPath)
@@ -23,11 +20,8 @@ RealPlatform::RealPlatform(const QString &settingsPath)
                 &clock,
                 &players,
                 &chime,
-                [] { std::_Exit(0); },
-                [] { QCoreApplication::exit(0); },
-                ShowErrorMessage,
-                ProgramDataFolder(),
                 &warning,
-                &progress}
+                &progress,
+                StartFile::programDataFolder()}
 {
 }

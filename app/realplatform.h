@@ -3,14 +3,14 @@
 
 #include "audio/alsachime.h"
 #include "audio/alsamixer.h"
-#include "session/desktopnotifications.h"
-#include "session/desktopshell.h"
-#include "session/launcherentry.h"
-#include "session/logindpower.h"
-#include "session/mprisplayers.h"
-#include "session/platform.h"
-#include "session/sleepinhibitor.h"
-#include "session/systemclock.h"
+#include "platform/desktopnotifications.h"
+#include "platform/desktopshell.h"
+#include "platform/launcherentry.h"
+#include "platform/logindpower.h"
+#include "platform/mprisplayers.h"
+#include "platform/platform.h"
+#include "platform/sleepinhibitor.h"
+#include "platform/systemclock.h"
 #include "settings/inisettingsstore.h"
 
 // The real adapters, built in the one place the program and the benchmarks

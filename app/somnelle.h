@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QObject>
 #include <memory>
 
-#include "session/volumecontrol.h"
 #include "session/sessioncontroller.h"
+#include "session/volumecontrol.h"
 #include "settings/invocation.h"
 
 class MainWindow;
@@ -18,18 +19,18 @@ struct HandOverAnswer {
     QString message; // why, unless applied
 };
 
-// Wires the window to the program's logic and the platform.
-class Somnelle {
+// The program: the volume control, the session and the window, wired to
+// each other and to the platform; the command lines it is given.
+class Somnelle : public QObject {
+    Q_OBJECT
 public:
     // asked: the program's own command line, applied when the window is first active.
     explicit Somnelle(const Platform &platform, Invocation asked = {});
-    ~Somnelle();
+    ~Somnelle() override;
 
     MainWindow &form() { return *form_; }
     SessionController &session() { return session_; }
-    const SessionController &session() const { return session_; }
     VolumeControl &volume() { return volume_; }
-    const VolumeControl &volume() const { return volume_; }
 
     // A signal to end (a logout, a shutdown, Ctrl+C): the session ends as
     // Cancel ends it, then the program.
@@ -41,16 +42,21 @@ public:
     // --cancel: the Cancel button, or the silence of a sounding wake-up.
     void cancelOrSilence();
 
+Q_SIGNALS:
+    // The program is to end now: Exit, a signal, or a session that was asked to end it is done.
+    void ended();
+
 private:
+    // The stored setup into the window's fields.
+    void loadStoredSetup();
     // Fills the fields from a start command line and starts; answers whether its words converted.
     bool applyCommandLine(const Invocation &asked);
-    void raiseWindow(const QString &activationToken);
     // The Exit button: at once; while waiting for the wake-up, with the wave output given back first.
     void exitProgram();
 
     const Platform &platform_;
     Invocation asked_;
-    std::unique_ptr<MainWindow> form_;
     VolumeControl volume_;
     SessionController session_;
+    std::unique_ptr<MainWindow> form_;
 };

@@ -23,7 +23,7 @@ void quietAlsaErrors(const char *, int, const char *, int, const char *, ...) {}
 
 // One control element that holds playback volumes, with its range.
 struct VolumeElement {
-    RawRange range;
+    Levels::RawRange range;
     unsigned channels;
 };
 
@@ -233,7 +233,7 @@ std::optional<quint16> AlsaMixer::readMasterLevel()
         const std::vector<long> values = mixer.read();
         if (values.empty())
             return std::nullopt;
-        return RawToLevel(*std::max_element(values.begin(), values.end()), master->range);
+        return Levels::fromRaw(*std::max_element(values.begin(), values.end()), master->range);
     });
 }
 
@@ -253,7 +253,7 @@ Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
         const std::vector<long> current = mixer.read();
         if (mixer.hasFailed())
             return Access::NoMixer;
-        return mixer.write(KeepingBalance(level, master->range, current)) ? Access::Done : Access::NoMixer;
+        return mixer.write(Levels::keepingBalance(level, master->range, current)) ? Access::Done : Access::NoMixer;
     });
     if (PulseSink *server = keepOpen_ ? serverRoute() : nullptr)
         server->connect();
@@ -296,8 +296,8 @@ std::optional<quint32> AlsaMixer::readWaveVolume()
             const std::vector<long> values = mixer.read();
             if (values.empty())
                 return std::nullopt;
-            const quint32 left = RawToLevel(values.front(), pcm->range);
-            const quint32 right = RawToLevel(values.back(), pcm->range);
+            const quint32 left = Levels::fromRaw(values.front(), pcm->range);
+            const quint32 right = Levels::fromRaw(values.back(), pcm->range);
             return left | (right << 16);
         }
         if (!mixer.hasSwitch(MasterSwitch))
@@ -319,8 +319,8 @@ void AlsaMixer::writeWaveVolume(quint32 volume)
         if (!mixer.isOpen())
             return false;
         if (const std::optional<VolumeElement> pcm = mixer.findVolume(PcmVolume))
-            return mixer.write(
-                {LevelToRaw(quint16(volume & 0xFFFF), pcm->range), LevelToRaw(quint16(volume >> 16), pcm->range)});
+            return mixer.write({Levels::toRaw(quint16(volume & 0xFFFF), pcm->range),
+                                Levels::toRaw(quint16(volume >> 16), pcm->range)});
         return mixer.hasSwitch(MasterSwitch) && mixer.write({volume != 0 ? 1L : 0L});
     });
 }

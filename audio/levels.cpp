@@ -4,35 +4,30 @@
 #include <algorithm>
 #include <cmath>
 
-quint8 LevelToPercent(quint16 level)
+quint8 Levels::toPercent(quint16 level)
 {
     return quint8(100u * level / 65535u);
 }
 
-quint16 PercentToLevel(quint8 percent)
+quint16 Levels::fromPercent(quint8 percent)
 {
     return quint16(65535u * qMin<quint32>(percent, 100u) / 100u);
 }
 
-QString VolumeReadoutText(quint8 percent)
-{
-    return QStringLiteral("Volume: %1 %").arg(percent);
-}
-
-long LevelToRaw(quint16 level, RawRange range)
+long Levels::toRaw(quint16 level, RawRange range)
 {
     return range.min + std::lround(double(level) * double(range.max - range.min) / 65535.0);
 }
 
-quint16 RawToLevel(long raw, RawRange range)
+quint16 Levels::fromRaw(long raw, RawRange range)
 {
     const long level = std::lround(double(raw - range.min) * 65535.0 / double(range.max - range.min));
     return quint16(qBound(0L, level, 65535L));
 }
 
-std::vector<long> KeepingBalance(quint16 level, RawRange range, std::vector<long> current)
+std::vector<long> Levels::keepingBalance(quint16 level, RawRange range, std::vector<long> current)
 {
-    const long target = LevelToRaw(level, range);
+    const long target = toRaw(level, range);
     if (current.empty())
         return {target};
     const long loudest = *std::max_element(current.begin(), current.end());

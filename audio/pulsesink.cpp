@@ -12,7 +12,7 @@ namespace {
 
 // Understood by both servers: whichever sink is the default when asked.
 const char *const DefaultSink = "@DEFAULT_SINK@";
-const RawRange SinkRange {PA_VOLUME_MUTED, PA_VOLUME_NORM};
+const Levels::RawRange SinkRange {PA_VOLUME_MUTED, PA_VOLUME_NORM};
 
 } // namespace
 
@@ -56,7 +56,7 @@ void PulseSink::setLevel(quint16 level)
 {
     if (!isReady())
         return;
-    channels_ = KeepingBalance(level, SinkRange, channels_);
+    channels_ = Levels::keepingBalance(level, SinkRange, channels_);
     pa_cvolume volume;
     volume.channels = quint8(channels_.size());
     for (size_t channel = 0; channel < channels_.size(); ++channel)

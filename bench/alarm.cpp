@@ -8,7 +8,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/application.h"
+#include <QApplication>
+
 #include "app/realplatform.h"
 #include "app/somnelle.h"
 #include "ui/mainwindow.h"
@@ -16,25 +17,22 @@
 
 int main(int argc, char *argv[])
 {
-    Application app(argc, argv);
+    QApplication app(argc, argv);
     const int minutes = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
     QTemporaryDir folder;
     RealPlatform real(folder.filePath(QStringLiteral("Somnelle.conf")));
-    real.platform.exitProcess = [] {};
-    real.platform.quitApplication = [] {};
     Somnelle somnelle(real.platform);
-    MainWindow &form = somnelle.form();
-    form.show();
-    form.setChoiceChecked(SetupView::AlarmMode, true);
-    form.setMinutesText(QStringLiteral("1"));
-    form.setWakeUpVolumeText(QStringLiteral("40"));
+    somnelle.form().show();
+    Setup setup;
+    setup.minutes = QStringLiteral("1");
+    setup.wakeUpPercent = QStringLiteral("40");
     // Rings well after the measurement ends.
-    form.setAlarmDateTime(QDateTime::currentDateTime().addSecs((minutes + 5) * 60));
-    somnelle.session().startOrCancel();
+    setup.wakeUpTime = QTime::currentTime().addSecs((minutes + 5) * 60);
+    somnelle.session().start(setup);
 
     Usage waitStart {};
     QTimer::singleShot(62 * 1000, [&] {
-        if (!somnelle.session().isWaitingForWakeUp()) {
+        if (somnelle.session().phase() != SessionController::Phase::WaitingForWakeUp) {
             std::printf("the session is not waiting for the wake-up\n");
             QCoreApplication::exit(1);
         }

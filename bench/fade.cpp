@@ -35,12 +35,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/application.h"
+#include <QApplication>
 #include "app/realplatform.h"
 #include "app/somnelle.h"
 #include "audio/alsamixer.h"
-#include "session/awakelock.h"
-#include "session/power.h"
+#include "platform/awakelock.h"
+#include "platform/power.h"
 #include "ui/mainwindow.h"
 #include "procstatus.h"
 
@@ -52,7 +52,7 @@ public:
     QElapsedTimer *sinceStart = nullptr;
     qint64 endedAtNs = -1;
 
-    void probePowerActions(Action) override {}
+    void probePowerActions(EndAction) override {}
     void powerOff(std::function<void(const QString &)>) override
     {
         endedAtNs = sinceStart->nsecsElapsed();
@@ -147,16 +147,16 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     NoLock awake;
     real.platform.power = &end;
     real.platform.awake = &awake;
-    real.platform.exitProcess = [] {};
-    real.platform.quitApplication = [] {};
     Somnelle somnelle(real.platform);
     AlsaMixer &mixer = real.mixer;
     MainWindow &form = somnelle.form();
     mixer.setMasterLevel(65535);
     Q_EMIT somnelle.form().opening();
     form.show();
-    form.setChoiceChecked(SetupView::Shutdown, true);
-    form.setMinutesText(QString::number(minutes));
+    Setup setup = form.setup();
+    setup.endAction = EndAction::PowerOff;
+    setup.minutes = QString::number(minutes);
+    form.showSetup(setup);
 
     FadeRun run;
     QElapsedTimer sinceStart;
@@ -181,14 +181,12 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     measuredEnough.start(seconds * 1000 + 500);
     run.atStart = ProcessUsage();
     sinceStart.start();
-    somnelle.session().startOrCancel();
+    somnelle.session().startOrCancel(form.setup());
     QCoreApplication::exec();
     run.atEnd = ProcessUsage();
     run.endSeconds = sinceStart.nsecsElapsed() / 1e9;
-    if (somnelle.session().isRunning())
-        somnelle.session().startOrCancel();
-    else
-        run.lastTickSeconds = end.endedAtNs / 1e9;
+    somnelle.session().cancel();
+    else run.lastTickSeconds = end.endedAtNs / 1e9;
     return run;
 }
 
@@ -245,7 +243,7 @@ double ColdPageMicroseconds()
 
 int main(int argc, char *argv[])
 {
-    Application app(argc, argv);
+    QApplication app(argc, argv);
     const int rounds = 3;
     const int loopSeconds = 40;
     const int nightMinutes = 30;

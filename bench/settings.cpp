@@ -15,29 +15,29 @@
 #include <vector>
 #include <csignal>
 
-#include "settings/datetime.h"
 #include "settings/inisettingsstore.h"
+#include "settings/setup.h"
 
 namespace {
 
-StoredSetup sample(int round)
+Setup sample(int round)
 {
-    StoredSetup setup;
-    setup.timer = QString::number(round % 100);
-    setup.sd = round % 3 == 0;
-    setup.sm = round % 3 == 1;
-    setup.am = round % 3 == 2;
+    Setup setup;
+    setup.minutes = QString::number(round % 100 + 1);
+    setup.endAction = EndAction(1 + round % 3);
     setup.tomorrow = round % 2 == 0;
-    setup.wakeUpVolume = QString::number(round % 101);
+    setup.wakeUpPercent = QString::number(round % 101);
     setup.startFile = QStringLiteral("/home/someone/Music/a tune number %1.mid").arg(round);
-    setup.alarmTime = ToStoredDateTime(QDateTime(QDate(2026, 12, 7), QTime(7, round % 60)));
+    setup.wakeUpTime = QTime(7, round % 60);
     return setup;
 }
 
-bool complete(const StoredSetup &setup)
+// Every value loads: the wake-up time, stored last, is read only when all before it were.
+bool loadsCompletely(IniSettingsStore &store)
 {
-    return setup.timer && !setup.timer->isEmpty() && setup.sd && setup.sm && setup.am && setup.tomorrow
-        && setup.wakeUpVolume && setup.startFile && setup.alarmTime;
+    Setup setup;
+    store.load(setup);
+    return !setup.minutes.isEmpty() && setup.wakeUpTime.isValid();
 }
 
 double median(std::vector<double> values)
@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
         IniSettingsStore store(QString::fromLocal8Bit(argv[2]));
         QString error;
         for (int round = 0;; ++round)
-            store.write(sample(round), &error);
+            store.save(sample(round), &error);
     }
 
     QTemporaryDir folder;
@@ -66,13 +66,13 @@ int main(int argc, char *argv[])
     for (int round = 0; round < 200; ++round) {
         timer.start();
         QString error;
-        if (!store.write(sample(round), &error))
+        if (!store.save(sample(round), &error))
             qFatal("%s", qPrintable(error));
         saves.push_back(timer.nsecsElapsed() / 1e6);
         timer.start();
-        const StoredSetup loaded = store.read();
+        const bool loaded = loadsCompletely(store);
         loads.push_back(timer.nsecsElapsed() / 1e6);
-        if (!complete(loaded)) {
+        if (!loaded) {
             std::fprintf(stderr, "round %d: the saved setup did not load\n", round);
             return 1;
         }
@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
         QThread::usleep(random.bounded(2000, 40000));
         ::kill(pid_t(writer.processId()), SIGKILL);
         writer.waitForFinished();
-        if (!complete(store.read()))
+        if (!loadsCompletely(store))
             ++unreadable;
     }
     std::printf("writer killed at random moments 200 times: file left unreadable %d times\n", unreadable);

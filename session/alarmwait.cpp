@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session/alarmwait.h"
 
-#include "session/clock.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ QList<QDateTime> onDay(QDate day, QTime alarm)
 
 } // namespace
 
-QDateTime NextAlarmTime(const QDateTime &now, QTime alarm, QDate earliestDay)
+QDateTime AlarmWait::nextAlarmTime(const QDateTime &now, QTime alarm, QDate earliestDay)
 {
     alarm = QTime(alarm.hour(), alarm.minute());
     const QTime clock = now.time();

@@ -6,14 +6,6 @@
 
 class Clock;
 
-// The first moment at or after now, on earliestDay or later, when the local
-// clock reads the alarm's hour and minute: now itself when it reads them
-// already. earliestDay is today, or for "Tomorrow" the day after the session
-// started. A time that the clock skips (a daylight-saving gap) becomes the
-// first minute after the gap; a time that it shows twice (the hour repeated
-// when it is set back) counts at either of its two moments.
-QDateTime NextAlarmTime(const QDateTime &now, QTime alarm, QDate earliestDay);
-
 // Waits for a moment on the wall clock, asleep in the event loop. It looks at
 // the clock at least once a minute and at its deadline, so a suspend or a
 // clock change cannot make it miss: it fires as soon as the clock is at or
@@ -22,9 +14,16 @@ class AlarmWait {
 public:
     explicit AlarmWait(Clock &clock);
 
+    // The first moment at or after now, on earliestDay or later, when the local
+    // clock reads the alarm's hour and minute: now itself when it reads them
+    // already. earliestDay is today, or for "Tomorrow" the day after the session
+    // started. A time that the clock skips (a daylight-saving gap) becomes the
+    // first minute after the gap; a time that it shows twice (the hour repeated
+    // when it is set back) counts at either of its two moments.
+    static QDateTime nextAlarmTime(const QDateTime &now, QTime alarm, QDate earliestDay);
+
     void start(const QDateTime &target, std::function<void()> due);
     void stop();
-    bool isWaiting() const { return bool(due_); }
 
 private:
     void look();

@@ -5,36 +5,19 @@
 
 #include "audio/chime.h"
 #include "audio/mixer.h"
+#include "platform/awakelock.h"
+#include "platform/clock.h"
+#include "platform/endwarning.h"
+#include "platform/mediaplayers.h"
+#include "platform/platform.h"
+#include "platform/power.h"
+#include "platform/shell.h"
+#include "platform/startfile.h"
+#include "platform/taskbarprogress.h"
 #include "session/volumecontrol.h"
-#include "session/awakelock.h"
-#include "session/clock.h"
-#include "session/endwarning.h"
-#include "session/taskbarprogress.h"
-#include "session/mediaplayers.h"
-#include "session/power.h"
-#include "session/sessionview.h"
-#include "session/shell.h"
-#include "session/platform.h"
-#include "session/startfile.h"
-#include "settings/setupsettings.h"
+#include "settings/settingsstore.h"
 
 namespace {
-
-// A field's whole number in [1, max]. Empty, "0" and "00" are unset; a text
-// that is not a plain decimal number (possible only from stored settings or
-// a signed command-line value) or is out of range is refused the same way.
-std::optional<quint8> fieldNumber(const QString &text, uint max)
-{
-    if (text.isEmpty() || text.size() > 3)
-        return std::nullopt;
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    const uint number = text.toUInt();
-    if (number < 1 || number > max)
-        return std::nullopt;
-    return quint8(number);
-}
 
 // A time of day as the status line and --status show it.
 QString clockTime(const QDateTime &moment)
@@ -44,69 +27,72 @@ QString clockTime(const QDateTime &moment)
 
 } // namespace
 
-SessionController::SessionController(const Platform &platform, SessionView &view, VolumeControl &volume)
-    : platform_(platform)
-    , view_(view)
+SessionController::SessionController(const Platform &platform, VolumeControl &volume, QObject *parent)
+    : QObject(parent)
+    , platform_(platform)
     , volume_(volume)
     , alarm_(*platform.clock)
 {
 }
 
-void SessionController::startOrCancel()
+bool SessionController::isRunning() const
 {
-    // While the chime sounds, Start only silences it, like a click anywhere on the window.
+    return phase_ != Phase::Idle && phase_ != Phase::OpeningStartFile && phase_ != Phase::Chiming;
+}
+
+void SessionController::setPhase(Phase phase)
+{
+    phase_ = phase;
+    volume_.setLocked(isRunning());
+    Q_EMIT phaseChanged(phase);
+}
+
+void SessionController::startOrCancel(const Setup &setup)
+{
     if (silenceChime())
         return;
-    if (isRunning()) {
+    if (isRunning())
         cancel();
-        return;
-    }
-    tryStart(false);
+    else
+        start(setup);
 }
 
-void SessionController::startAsCommanded(bool dryRun)
+void SessionController::start(const Setup &setup)
 {
-    if (!isRunning())
-        tryStart(dryRun);
-}
-
-void SessionController::tryStart(bool dryRun)
-{
-    const std::optional<quint8> minutes = fieldNumber(view_.minutesText(), 255);
-    const bool needsWakeUpVolume = view_.wakeUpVolumeEnabled();
-    const std::optional<quint8> wakeUpPercent = fieldNumber(view_.wakeUpVolumeText(), 100);
-    if (minutes && (!needsWakeUpVolume || wakeUpPercent)) {
-        start(*minutes, wakeUpPercent, dryRun);
+    if (isRunning())
+        return;
+    // A new night begins: the last one's wake-up has been heard.
+    silenceChime();
+    const std::optional<quint8> minutes = setup.minutesValue();
+    const bool needsWakeUpPercent = setup.endAction == EndAction::Alarm;
+    if (minutes && (!needsWakeUpPercent || setup.wakeUpPercentValue())) {
+        setup_ = setup;
+        begin(*minutes);
         return;
     }
-
     if (!minutes) {
-        view_.markMinutesMissing();
-        view_.setStatusText(QStringLiteral("Set timer"));
+        Q_EMIT fieldMissing(Field::Minutes);
+        Q_EMIT statusChanged(QStringLiteral("Set timer"));
     }
-    if (needsWakeUpVolume && !wakeUpPercent) {
-        view_.markWakeUpVolumeMissing();
-        view_.setStatusText(QStringLiteral("Set volume"));
+    if (needsWakeUpPercent && !setup.wakeUpPercentValue()) {
+        Q_EMIT fieldMissing(Field::WakeUpPercent);
+        Q_EMIT statusChanged(QStringLiteral("Set volume"));
     }
 }
 
-void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercent, bool dryRun)
+void SessionController::begin(quint8 minutes)
 {
     // A failed save ends here with its error shown, before anything has changed.
     QString error;
-    if (!SaveSettings(*platform_.settings, view_, &error)) {
-        platform_.showError(error);
+    if (!platform_.settings->save(setup_, &error)) {
+        Q_EMIT failed(error);
         return;
     }
 
-    view_.setStatusText(QString());
-    view_.disableSetupControls();
-    view_.showCancelPicture();
-    platform_.power->probePowerActions(leavingAction());
+    setPhase(Phase::Fading);
+    platform_.power->probePowerActions(setup_.endAction);
     platform_.awake->hold();
 
-    dryRun_ = dryRun;
-    wakeUpPercent_ = wakeUpPercent;
     startDay_ = platform_.clock->localNow().date();
     volume_.refreshIfUnwatched();
     seconds_ = minutes * 60u;
@@ -114,8 +100,7 @@ void SessionController::start(quint8 minutes, std::optional<quint8> wakeUpPercen
     evenFade_.reset();
     ticks_ = 0;
     fadeEndsAt_ = platform_.clock->localNow().addSecs(seconds_);
-    view_.setStatusText(fadingUntil());
-    phase_ = Phase::Fading;
+    Q_EMIT statusChanged(fadingUntil());
     warned_ = false;
     progressSentAt_.reset();
     showProgress();
@@ -128,19 +113,22 @@ void SessionController::showProgress()
 {
     // A minute before the computer goes off, someone still awake may stop it.
     const quint32 left = seconds_ - ticks_;
-    const Power::Action leaving = leavingAction();
-    if (!warned_ && leaving != Power::Action::None && left <= 60) {
+    const bool leaving = setup_.endAction == EndAction::PowerOff || setup_.endAction == EndAction::Suspend;
+    if (!warned_ && leaving && left <= 60) {
         warned_ = true;
-        const bool suspend = leaving == Power::Action::Suspend;
+        const bool suspend = setup_.endAction == EndAction::Suspend;
         // A dry run says what would happen, never that it will.
+        const QString summary = setup_.dryRun
+            ? (suspend ? QStringLiteral("The computer would suspend in 1 minute (dry run)")
+                       : QStringLiteral("The computer would shut down in 1 minute (dry run)"))
+            : (suspend ? QStringLiteral("The computer will suspend in 1 minute")
+                       : QStringLiteral("The computer will shut down in 1 minute"));
         platform_.warning->show(
-            (dryRun_ ? QStringLiteral("The computer would %1 in 1 minute (dry run)")
-                     : QStringLiteral("The computer will %1 in 1 minute"))
-                .arg(suspend ? QStringLiteral("suspend") : QStringLiteral("shut down")),
+            summary,
             QStringLiteral("The sleep timer ends at %1.").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm:ss"))),
             int(left) * 1000, [this](EndWarning::Action action) {
                 if (action == EndWarning::Action::Cancel)
-                    startOrCancel();
+                    cancel();
                 else
                     extend(15);
             });
@@ -161,10 +149,10 @@ void SessionController::showProgress()
 void SessionController::tick()
 {
     const quint8 percentShown = volume_.percent();
-    volume_.setLevel(nextLevel());
+    volume_.setSessionLevel(nextLevel());
     // In a long fade the percent stays for many seconds; the title is set when it changes.
     if (ticks_ == 0 || volume_.percent() != percentShown)
-        view_.setCaptionAndTitle(QStringLiteral("%1 % - Somnelle ").arg(volume_.percent()));
+        Q_EMIT titleChanged(QStringLiteral("%1 % - Somnelle ").arg(volume_.percent()));
     volume_.writeCurrentLevel();
 
     if (++ticks_ >= seconds_)
@@ -201,20 +189,13 @@ QString SessionController::momentText(const QDateTime &moment) const
 QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const
 {
     // "Tomorrow" means the morning after the evening the session started, even when the fade ends past midnight.
-    const QDate earliestDay = view_.tomorrow() ? startDay_.addDays(1) : fadeEnd.date();
-    return NextAlarmTime(fadeEnd, view_.alarmDateTime().time(), earliestDay);
+    const QDate earliestDay = setup_.tomorrow ? startDay_.addDays(1) : fadeEnd.date();
+    return AlarmWait::nextAlarmTime(fadeEnd, setup_.wakeUpTime, earliestDay);
 }
 
 quint32 SessionController::waveOutputOn() const
 {
     return savedWave_.value_or(0) != 0 ? *savedWave_ : 0xFFFFFFFFu;
-}
-
-Power::Action SessionController::leavingAction() const
-{
-    return view_.isChoiceChecked(SetupView::Shutdown)   ? Power::Action::PowerOff
-        : view_.isChoiceChecked(SetupView::SuspendMode) ? Power::Action::Suspend
-                                                        : Power::Action::None;
 }
 
 QString SessionController::extend(int minutes)
@@ -227,7 +208,7 @@ QString SessionController::extend(int minutes)
         return QStringLiteral("minutes must be 1 to 99");
     const QDateTime newEnd = fadeEndsAt_.addSecs(minutes * 60);
     // A later end must not move the wake-up to another day without a word.
-    if (view_.isChoiceChecked(SetupView::AlarmMode)) {
+    if (setup_.endAction == EndAction::Alarm) {
         const QDateTime wakeUp = wakeUpAfter(fadeEndsAt_);
         if (wakeUpAfter(newEnd) != wakeUp)
             return QStringLiteral("the wake-up at %1 comes before the new end").arg(momentText(wakeUp));
@@ -237,7 +218,7 @@ QString SessionController::extend(int minutes)
     evenFade_ = EvenFade {volume_.level(), ticks_};
     seconds_ += quint32(minutes) * 60;
     fadeEndsAt_ = newEnd;
-    view_.setStatusText(fadingUntil());
+    Q_EMIT statusChanged(fadingUntil());
     if (std::exchange(warned_, false))
         platform_.warning->withdraw(); // it comes again a minute before the new end
     progressSentAt_.reset();
@@ -249,23 +230,25 @@ QString SessionController::describe() const
 {
     switch (phase_) {
     case Phase::Idle:
-        return wakeUpSounding() ? QStringLiteral("wake-up sounding") : QStringLiteral("idle");
+        return QStringLiteral("idle");
     case Phase::Fading: {
-        const Power::Action leaving = leavingAction();
-        const QString then = leaving == Power::Action::PowerOff ? QStringLiteral("shutdown")
-            : leaving == Power::Action::Suspend                 ? QStringLiteral("suspend")
-                                                                : QStringLiteral("the alarm");
+        const QString then = setup_.endAction == EndAction::PowerOff ? QStringLiteral("shutdown")
+            : setup_.endAction == EndAction::Suspend                 ? QStringLiteral("suspend")
+                                                                     : QStringLiteral("the alarm");
         return QStringLiteral("fading %1 %, ends at %2, then %3%4")
             .arg(volume_.percent())
-            .arg(momentText(fadeEndsAt_), then, dryRun_ ? QStringLiteral(" (dry run)") : QString());
+            .arg(momentText(fadeEndsAt_), then, setup_.dryRun ? QStringLiteral(" (dry run)") : QString());
     }
-    case Phase::WaitingForWakeUp:
-        return QStringLiteral("waiting for the wake-up at %1").arg(momentText(wakeUpAt_));
     case Phase::PausingPlayers:
     case Phase::LeavingTheComputer:
+        return QStringLiteral("ending");
+    case Phase::WaitingForWakeUp:
+        return QStringLiteral("waiting for the wake-up at %1").arg(momentText(wakeUpAt_));
+    case Phase::OpeningStartFile:
+    case Phase::Chiming:
         break;
     }
-    return QStringLiteral("ending");
+    return QStringLiteral("wake-up sounding");
 }
 
 QString SessionController::refusalOfAnotherSession() const
@@ -277,14 +260,14 @@ QString SessionController::refusalOfAnotherSession() const
 
 void SessionController::endFade()
 {
-    view_.setStatusText(QString());
+    Q_EMIT statusChanged(QString());
     platform_.progress->clear();
     platform_.clock->stopSeconds();
     savedWave_ = platform_.mixer->readWaveVolume();
     platform_.mixer->writeWaveVolume(0);
     platform_.mixer->keepOpen(false);
     // Muted is not paused: the night's podcast would play on silently.
-    phase_ = Phase::PausingPlayers;
+    setPhase(Phase::PausingPlayers);
     platform_.players->pauseAll([this] {
         if (phase_ == Phase::PausingPlayers)
             runEndAction();
@@ -293,31 +276,34 @@ void SessionController::endFade()
 
 void SessionController::runEndAction()
 {
-    if (view_.isChoiceChecked(SetupView::Shutdown)) {
-        leaveTheComputer(false);
-    } else if (view_.isChoiceChecked(SetupView::SuspendMode)) {
-        leaveTheComputer(true);
-    } else if (view_.isChoiceChecked(SetupView::AlarmMode) && wakeUpPercent_) {
-        view_.setStatusText(QStringLiteral("Soon to get up..."));
-        phase_ = Phase::WaitingForWakeUp;
+    switch (setup_.endAction) {
+    case EndAction::PowerOff:
+    case EndAction::Suspend:
+        leaveTheComputer(setup_.endAction == EndAction::Suspend);
+        break;
+    case EndAction::Alarm:
+        Q_EMIT statusChanged(QStringLiteral("Soon to get up..."));
+        setPhase(Phase::WaitingForWakeUp);
         wakeUpAt_ = wakeUpAfter(platform_.clock->localNow());
         alarm_.start(wakeUpAt_, [this] { wakeUp(); });
-    } else {
-        finish();
+        break;
+    case EndAction::None:
+        endSession(Phase::Idle);
+        break;
     }
 }
 
 void SessionController::leaveTheComputer(bool suspend)
 {
-    phase_ = Phase::LeavingTheComputer;
+    setPhase(Phase::LeavingTheComputer);
     // The lock goes first, or it would hold off our own request.
     platform_.awake->release([this, suspend] {
         if (phase_ != Phase::LeavingTheComputer)
             return; // cancelled while the lock was being given back
-        if (dryRun_) {
-            view_.setStatusText(QStringLiteral("Dry run: the computer would %1 now")
-                                    .arg(suspend ? QStringLiteral("suspend") : QStringLiteral("shut down")));
-            finish();
+        if (setup_.dryRun) {
+            Q_EMIT statusChanged(suspend ? QStringLiteral("Dry run: the computer would suspend now")
+                                         : QStringLiteral("Dry run: the computer would shut down now"));
+            endSession(Phase::Idle);
             return;
         }
         // A refusal is shown where the user looks on waking up to a computer that is still on.
@@ -325,129 +311,128 @@ void SessionController::leaveTheComputer(bool suspend)
             // The program ends once the computer has resumed; after a refusal it stays, idle.
             platform_.power->suspend([this](const QString &refusal) {
                 if (!refusal.isEmpty()) {
-                    view_.setStatusText(QStringLiteral("Suspend refused: %1").arg(refusal));
+                    Q_EMIT statusChanged(QStringLiteral("Suspend refused: %1").arg(refusal));
                     return;
                 }
                 // Back from the suspend we asked for: the output on again, at
                 // the fade's 0, so that the sound is not off for good.
                 platform_.mixer->writeWaveVolume(waveOutputOn());
-                platform_.quitApplication();
+                Q_EMIT finished();
             });
         } else {
             platform_.power->powerOff([this](const QString &refusal) {
-                view_.setStatusText(QStringLiteral("Power-off refused: %1").arg(refusal));
+                Q_EMIT statusChanged(QStringLiteral("Power-off refused: %1").arg(refusal));
             });
         }
-        finish();
+        endSession(Phase::Idle);
     });
 }
 
 void SessionController::wakeUp()
 {
-    const quint8 percent = *wakeUpPercent_;
-    volume_.setLevelOfPercent(percent);
+    volume_.setLevelOfPercent(*setup_.wakeUpPercentValue());
     volume_.writeCurrentLevel();
     // The user asked to be woken at a volume: a wave output that was muted, or
     // could not be read, before the session is turned fully on.
     platform_.mixer->writeWaveVolume(waveOutputOn());
-    const QString name = view_.startFile();
-    const QString file = ResolveStartFile(name, {QDir::currentPath(), platform_.dataFolder});
-    view_.setStatusText(QString());
+    const QString name = setup_.startFile;
+    const QString file = StartFile::resolve(name, {QDir::currentPath(), platform_.dataFolder});
+    Q_EMIT statusChanged(QString());
+    letGo();
     // A start file nobody can play must not make a silent alarm.
-    if (StartFileIsMissing(file)) {
+    if (StartFile::isMissing(file)) {
         ringChime(QStringLiteral("Start file not found: %1").arg(name));
-    } else {
-        openingStartFile_ = true;
-        platform_.shell->openFile(file, [this, name](bool opened) {
-            openingStartFile_ = false;
-            if (!opened)
-                ringChime(QStringLiteral("Could not open %1").arg(name));
-            quitIfAsked();
-        });
+        return;
     }
-    finish();
+    setPhase(Phase::OpeningStartFile);
+    platform_.shell->openFile(file, [this, name](bool opened) {
+        if (phase_ != Phase::OpeningStartFile)
+            return; // a new night began meanwhile
+        if (opened) {
+            setPhase(Phase::Idle);
+            finishIfAsked();
+        } else {
+            ringChime(QStringLiteral("Could not open %1").arg(name));
+        }
+    });
 }
 
 void SessionController::ringChime(const QString &reason)
 {
-    if (platform_.chime->start())
-        view_.setStatusText(reason);
-    else
-        view_.setStatusText(reason + QStringLiteral("; no sound device for the chime either"));
+    if (!platform_.chime->start()) {
+        Q_EMIT statusChanged(reason + QStringLiteral("; no sound device for the chime either"));
+        setPhase(Phase::Idle);
+        finishIfAsked();
+        return;
+    }
+    Q_EMIT statusChanged(reason);
+    setPhase(Phase::Chiming);
+    // Played out, or silenced.
+    platform_.chime->whenSilent([this] {
+        if (phase_ != Phase::Chiming)
+            return;
+        setPhase(Phase::Idle);
+        finishIfAsked();
+    });
 }
 
 bool SessionController::silenceChime()
 {
-    if (!platform_.chime->isPlaying())
+    if (phase_ != Phase::Chiming)
         return false;
     platform_.chime->stop();
+    if (phase_ == Phase::Chiming) {
+        setPhase(Phase::Idle);
+        finishIfAsked();
+    }
     return true;
 }
 
-void SessionController::finish()
+void SessionController::letGo()
 {
     platform_.warning->withdraw();
-    phase_ = Phase::Idle;
     platform_.awake->release();
-    returnToIdle();
-    quitIfAsked();
+}
+
+void SessionController::endSession(Phase next)
+{
+    letGo();
+    setPhase(next);
+    finishIfAsked();
 }
 
 void SessionController::cancel()
 {
-    platform_.warning->withdraw();
-    returnToIdle();
+    if (!isRunning())
+        return;
     // Cancel ends the session whatever the level, also while waiting for the wake-up.
     if (phase_ == Phase::Fading) {
-        view_.setStatusText(QString());
+        Q_EMIT statusChanged(QString());
         platform_.progress->clear();
         platform_.clock->stopSeconds();
         platform_.mixer->keepOpen(false);
-    } else if (phase_ != Phase::Idle) {
+    } else {
         // After the fade, before the end action: give the wave output back what the fade took.
         if (phase_ == Phase::WaitingForWakeUp)
-            view_.setStatusText(QString()); // nothing is coming any more
+            Q_EMIT statusChanged(QString()); // nothing is coming any more
         alarm_.stop();
         platform_.mixer->writeWaveVolume(savedWave_.value_or(0xFFFFFFFFu));
     }
-    phase_ = Phase::Idle;
-    platform_.awake->release();
-    quitIfAsked();
+    endSession(Phase::Idle);
 }
 
-void SessionController::returnToIdle()
+void SessionController::endWhenDone()
 {
-    view_.enableSetupControls();
-    view_.showStartPicture();
-    view_.showRestCaption();
+    finishWhenDone_ = true;
+    finishIfAsked();
 }
 
-bool SessionController::closeRequested()
+void SessionController::finishIfAsked()
 {
-    if (!isRunning() && !wakeUpSounding())
-        return true;
-    quitWhenDone_ = true;
-    quitIfAsked(); // after the wake-up: once it has been heard
-    return false;
-}
-
-bool SessionController::wakeUpSounding() const
-{
-    return openingStartFile_ || platform_.chime->isPlaying();
-}
-
-void SessionController::quitIfAsked()
-{
-    if (!quitWhenDone_ || isRunning())
+    // The wake-up must be heard first: the desktop's answer about the start
+    // file, then the chime, played out or silenced.
+    if (!finishWhenDone_ || phase_ != Phase::Idle)
         return;
-    // The wake-up must be heard: the desktop's answer about the start file
-    // first, then the chime, played out or silenced.
-    if (openingStartFile_)
-        return; // asked again when the answer comes
-    if (platform_.chime->isPlaying()) {
-        platform_.chime->whenSilent([this] { quitIfAsked(); });
-        return;
-    }
-    quitWhenDone_ = false;
-    platform_.quitApplication();
+    finishWhenDone_ = false;
+    Q_EMIT finished();
 }

@@ -2,28 +2,26 @@
 #include "session/volumecontrol.h"
 
 #include "audio/levels.h"
+#include "audio/mixer.h"
 
-VolumeControl::VolumeControl(Mixer &mixer, VolumeView &view, std::function<bool()> sessionRunning)
-    : mixer_(mixer)
-    , view_(view)
-    , sessionRunning_(std::move(sessionRunning))
+VolumeControl::VolumeControl(Mixer &mixer, QObject *parent)
+    : QObject(parent)
+    , mixer_(mixer)
 {
 }
 
-void VolumeControl::readAtShow()
+void VolumeControl::readAtStart()
 {
     const std::optional<quint16> read = mixer_.readMasterLevel();
     if (!read)
-        view_.showMixerError();
-    // Opening the window writes nothing to the mixer.
+        Q_EMIT mixerUnavailable();
     showMixerLevel(read.value_or(0));
     mixer_.watch([this] { followMixer(); });
 }
 
 void VolumeControl::followMixer()
 {
-    // During a session the fade has control.
-    if (sessionRunning_())
+    if (locked_)
         return;
     // Our own writes come back as changes too; a level we already hold is no
     // news, and showing it again would lose a readout of the exact percent set.
@@ -42,25 +40,22 @@ void VolumeControl::showMixerLevel(quint16 level)
 {
     level_ = level;
     showCurrentLevel();
-    moveSliderQuietly(level);
+    Q_EMIT levelChanged(level);
 }
 
-void VolumeControl::moveSliderQuietly(quint16 level)
+void VolumeControl::setLocked(bool locked)
 {
-    movingSlider_ = true;
-    view_.setSliderPosition(level);
-    movingSlider_ = false;
+    locked_ = locked;
 }
 
-void VolumeControl::volumeSliderChanged()
+void VolumeControl::setLevel(quint16 level)
 {
-    if (sessionRunning_() || movingSlider_)
+    if (locked_)
         return;
-    const quint16 position = view_.sliderPosition();
-    if (mixer_.setMasterLevel(position) != Mixer::Access::NoMixer) {
-        if (position > level_)
+    if (mixer_.setMasterLevel(level) != Mixer::Access::NoMixer) {
+        if (level > level_)
             turnOutputOn();
-        level_ = position;
+        level_ = level;
     }
     showCurrentLevel();
 }
@@ -75,18 +70,17 @@ void VolumeControl::turnOutputOn()
 
 void VolumeControl::stepByWheel(bool up)
 {
-    if (sessionRunning_())
+    if (locked_)
         return;
     // Without change events the level may be stale: a notch up must not turn the volume down.
     refreshIfUnwatched();
-    quint16 &level = level_;
     if (up)
-        level = level > 65535 - WheelStep ? 65535 : level + WheelStep;
+        level_ = level_ > 65535 - WheelStep ? 65535 : level_ + WheelStep;
     else
-        level = level < WheelStep ? 0 : level - WheelStep;
+        level_ = level_ < WheelStep ? 0 : level_ - WheelStep;
 
-    if (mixer_.setMasterLevel(level) != Mixer::Access::NoMixer) {
-        moveSliderQuietly(level);
+    if (mixer_.setMasterLevel(level_) != Mixer::Access::NoMixer) {
+        Q_EMIT levelChanged(level_);
         if (up)
             turnOutputOn();
     }
@@ -98,23 +92,23 @@ void VolumeControl::writeCurrentLevel()
     mixer_.setMasterLevel(level_);
 }
 
-void VolumeControl::setLevel(quint16 level)
+void VolumeControl::setSessionLevel(quint16 level)
 {
     level_ = level;
-    moveSliderQuietly(level);
+    Q_EMIT levelChanged(level);
     showCurrentLevel();
 }
 
 void VolumeControl::setLevelOfPercent(quint8 percent)
 {
-    level_ = PercentToLevel(percent);
-    moveSliderQuietly(level_);
+    level_ = Levels::fromPercent(percent);
+    Q_EMIT levelChanged(level_);
     percent_ = percent;
-    view_.showVolumeReadout(percent);
+    Q_EMIT percentChanged(percent);
 }
 
 void VolumeControl::showCurrentLevel()
 {
-    percent_ = LevelToPercent(level_);
-    view_.showVolumeReadout(percent_);
+    percent_ = Levels::toPercent(level_);
+    Q_EMIT percentChanged(percent_);
 }

@@ -1,39 +1,51 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
+#include <QObject>
 
-#include "audio/mixer.h"
-#include "audio/volumeview.h"
+class Mixer;
 
-// The window as a master-volume control: the read when it opens, the slider
-// and the mouse wheel, and the level set elsewhere followed while idle. It
+// The master volume as the window shows and sets it: the read at the start,
+// the slider and the mouse wheel, and the level set elsewhere followed. It
 // holds the master level the program works with and the percent shown for
-// it; while a session runs, the session sets them, and the slider, the wheel
-// and changes made elsewhere are left alone.
-class VolumeControl {
+// it. While a session holds the mixer (setLocked), the session sets them,
+// and the slider, the wheel and changes made elsewhere are left alone.
+class VolumeControl : public QObject {
+    Q_OBJECT
 public:
     static constexpr quint16 WheelStep = 1000;
 
-    VolumeControl(Mixer &mixer, VolumeView &view, std::function<bool()> sessionRunning);
+    explicit VolumeControl(Mixer &mixer, QObject *parent = nullptr);
 
     quint16 level() const { return level_; }
     quint8 percent() const { return percent_; }
 
-    // When the window is first shown: the current master volume into the slider and
-    // readout; from then on, while idle, they follow changes made elsewhere.
-    void readAtShow();
+    // The current master volume, once at the start; from then on, while
+    // unlocked, changes made elsewhere are followed. Writes nothing.
+    void readAtStart();
     // Reads the level again when changes made elsewhere cannot be followed.
     void refreshIfUnwatched();
-    void volumeSliderChanged();
-    void stepByWheel(bool up);
-    // The session's level: the slider and the readout follow; nothing is written yet.
-    void setLevel(quint16 level);
+    // The session's level: shown; written by writeCurrentLevel().
+    void setSessionLevel(quint16 level);
     // The level of a percent, with the readout showing that percent itself
     // rather than the level's percent rounded down.
     void setLevelOfPercent(quint8 percent);
     // Sets the master volume to the level; a missing mixer is skipped silently.
     void writeCurrentLevel();
+
+public Q_SLOTS:
+    // The user's slider: the master volume follows, unless locked.
+    void setLevel(quint16 level);
+    void stepByWheel(bool up);
+    // A session holds the mixer: the user's slider and wheel and changes made elsewhere are left alone.
+    void setLocked(bool locked);
+
+Q_SIGNALS:
+    // The level to show on the slider (not for the user's own moves of it).
+    void levelChanged(quint16 level);
+    void percentChanged(quint8 percent);
+    // No mixer, or no volume control on it, at the start.
+    void mixerUnavailable();
 
 private:
     void followMixer();
@@ -43,13 +55,9 @@ private:
     void showMixerLevel(quint16 level);
     // Unmutes the output when it is muted, as a volume control does when turned up.
     void turnOutputOn();
-    // Moves the slider without its change handler writing the level again.
-    void moveSliderQuietly(quint16 level);
 
     Mixer &mixer_;
-    VolumeView &view_;
-    std::function<bool()> sessionRunning_;
+    bool locked_ = false;
     quint16 level_ = 0;
     quint8 percent_ = 0;
-    bool movingSlider_ = false;
 };

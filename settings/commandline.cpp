@@ -2,11 +2,10 @@
 #include "settings/commandline.h"
 
 #include <QRegularExpression>
-#include <functional>
 #include <limits>
 
 #include "somnelleversion.h"
-#include "settings/setupview.h"
+#include "settings/setup.h"
 
 namespace {
 
@@ -94,21 +93,21 @@ Marker takeMarker(Scanner &scanner, const QLocale &locale)
     return Marker::None;
 }
 
-// A two-character field from the command line, as the field's decimal text.
-bool putNumber(const QString &argument, const std::function<void(const QString &)> &put)
+// A two-character number from the command line, as the field's decimal text.
+bool putNumber(const QString &argument, QString &field)
 {
     if (argument.size() > 2)
         return false;
-    const std::optional<qint32> number = WholeNumberFromText(argument);
+    const std::optional<qint32> number = CommandLine::wholeNumber(argument);
     if (!number)
         return false;
-    put(QString::number(*number));
+    field = QString::number(*number);
     return true;
 }
 
 } // namespace
 
-std::optional<qint32> WholeNumberFromText(const QString &text)
+std::optional<qint32> CommandLine::wholeNumber(const QString &text)
 {
     qsizetype at = 0;
     while (at < text.size() && isBlank(text[at]))
@@ -142,7 +141,7 @@ std::optional<qint32> WholeNumberFromText(const QString &text)
     return qint32(value);
 }
 
-std::optional<QTime> TimeOfDayFromText(const QString &text, const QLocale &locale)
+std::optional<QTime> CommandLine::timeOfDay(const QString &text, const QLocale &locale)
 {
     Scanner scanner(text);
     const QString separator = timeSeparator(locale);
@@ -181,49 +180,49 @@ std::optional<QTime> TimeOfDayFromText(const QString &text, const QLocale &local
     return QTime(parts[0], parts[1], parts[2], parts[3]);
 }
 
-CommandLineOutcome ApplyCommandLine(const QStringList &arguments, SetupView &view, const QLocale &locale)
+CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup, const QLocale &locale)
 {
-    if (arguments.isEmpty())
-        return CommandLineOutcome::Nothing;
-    const auto argument = [&arguments](int position) { return arguments.value(position - 1); };
+    if (words.isEmpty())
+        return Outcome::Nothing;
+    const auto word = [&words](int position) { return words.value(position - 1); };
 
     bool invalid = false;
-    if (argument(1) != QLatin1String("registry")) {
-        invalid |= !putNumber(argument(1), [&view](const QString &text) { view.setMinutesText(text); });
+    if (word(1) != QLatin1String("registry")) {
+        invalid |= !putNumber(word(1), setup.minutes);
 
-        const QString action = argument(2);
+        const QString action = word(2);
         if (action == QLatin1String("sd")) {
-            view.setChoiceChecked(SetupView::Shutdown, true);
+            setup.endAction = EndAction::PowerOff;
         } else if (action == QLatin1String("sm")) {
-            view.setChoiceChecked(SetupView::SuspendMode, true);
+            setup.endAction = EndAction::Suspend;
         } else if (action == QLatin1String("am")) {
-            view.setChoiceChecked(SetupView::AlarmMode, true);
-            if (const std::optional<QTime> time = TimeOfDayFromText(argument(3), locale))
-                view.setAlarmDateTime(QDateTime(view.alarmDateTime().date(), *time));
+            setup.endAction = EndAction::Alarm;
+            if (const std::optional<QTime> time = timeOfDay(word(3), locale))
+                setup.wakeUpTime = *time;
             else
                 invalid = true;
 
-            if (argument(4) == QLatin1String("tm"))
-                view.setTomorrow(true);
-            else if (argument(4) == QLatin1String("td"))
-                view.setTomorrow(false);
+            if (word(4) == QLatin1String("tm"))
+                setup.tomorrow = true;
+            else if (word(4) == QLatin1String("td"))
+                setup.tomorrow = false;
             else
                 invalid = true;
 
-            invalid |= !putNumber(argument(5), [&view](const QString &text) { view.setWakeUpVolumeText(text); });
+            invalid |= !putNumber(word(5), setup.wakeUpPercent);
 
-            if (argument(6).isEmpty())
+            if (word(6).isEmpty())
                 invalid = true;
             else
-                view.setStartFile(argument(6));
+                setup.startFile = word(6);
         } else {
             invalid = true;
         }
     }
-    return invalid ? CommandLineOutcome::InvalidParameters : CommandLineOutcome::Start;
+    return invalid ? Outcome::InvalidParameters : Outcome::Start;
 }
 
-QString CommandLineHelp(const QString &dataFolder)
+QString CommandLine::help(const QString &dataFolder)
 {
     return QStringLiteral("Usage: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]\n"
                           "\n"
@@ -269,7 +268,7 @@ QString CommandLineHelp(const QString &dataFolder)
         .arg(dataFolder);
 }
 
-QString CommandLineVersion()
+QString CommandLine::version()
 {
     return QStringLiteral("Somnelle " SOMNELLE_VERSION "\n");
 }

@@ -4,18 +4,17 @@
 #include <cmath>
 
 namespace {
-const QDate Epoch(1899, 12, 30);
 constexpr double MillisecondsPerDay = 86400000.0;
 } // namespace
 
-double ToStoredDateTime(const QDateTime &dateTime)
+double StoredDateTime::fromDateTime(const QDateTime &dateTime)
 {
-    const double days = double(Epoch.daysTo(dateTime.date()));
+    const double days = double(FirstDay.daysTo(dateTime.date()));
     const double fraction = dateTime.time().msecsSinceStartOfDay() / MillisecondsPerDay;
     return days >= 0 ? days + fraction : days - fraction;
 }
 
-QDateTime FromStoredDateTime(double stored)
+QDateTime StoredDateTime::toDateTime(double stored)
 {
     // Qt's dates end long before a double does.
     if (!std::isfinite(stored) || std::fabs(stored) > 1e9)
@@ -27,5 +26,5 @@ QDateTime FromStoredDateTime(double stored)
         milliseconds -= qint64(MillisecondsPerDay);
         wholeDays += stored >= 0 ? 1 : -1;
     }
-    return QDateTime(Epoch.addDays(qint64(wholeDays)), QTime::fromMSecsSinceStartOfDay(int(milliseconds)));
+    return QDateTime(FirstDay.addDays(qint64(wholeDays)), QTime::fromMSecsSinceStartOfDay(int(milliseconds)));
 }

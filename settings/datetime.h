@@ -6,6 +6,13 @@
 // Date-times as stored: days since 1899-12-30 in a double, the time of day as
 // the fraction. Before that day the whole days count back and the fraction
 // still counts forward into the day (-1.25 is 1899-12-29 06:00).
-double ToStoredDateTime(const QDateTime &dateTime);
+namespace StoredDateTime {
+
+// The day the count starts from.
+inline const QDate FirstDay {1899, 12, 30};
+
+double fromDateTime(const QDateTime &dateTime);
 // Exact to the millisecond; an invalid or out-of-range value gives an invalid QDateTime.
-QDateTime FromStoredDateTime(double stored);
+QDateTime toDateTime(double stored);
+
+} // namespace StoredDateTime

@@ -19,7 +19,7 @@ int validSequence(const QByteArray &bytes, int at)
 
 } // namespace
 
-QString DecodeFileName(const QByteArray &bytes)
+QString FileNameBytes::decode(const QByteArray &bytes)
 {
     QString name;
     name.reserve(bytes.size());
@@ -39,7 +39,7 @@ QString DecodeFileName(const QByteArray &bytes)
     return name;
 }
 
-QByteArray EncodeFileName(const QString &name)
+QByteArray FileNameBytes::encode(const QString &name)
 {
     QByteArray bytes;
     bytes.reserve(name.size());
@@ -57,10 +57,10 @@ QByteArray EncodeFileName(const QString &name)
     return bytes;
 }
 
-QStringList ProgramArguments(int argc, char **argv)
+QStringList FileNameBytes::programArguments(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << DecodeFileName(QByteArray(argv[i]));
+        arguments << decode(QByteArray(argv[i]));
     return arguments;
 }

@@ -9,9 +9,12 @@
 // Latin-1 folder, say), and Qt's own conversions replace the bytes that do
 // not decode. These keep them: each such byte becomes the lone surrogate
 // U+DC80 + (byte - 0x80), which no decoded text holds, and back again.
-QString DecodeFileName(const QByteArray &bytes);
-QByteArray EncodeFileName(const QString &name);
+namespace FileNameBytes {
 
-// The program's arguments after its name, decoded that way. Qt's own options
-// must be gone from argv already (QApplication takes them out).
-QStringList ProgramArguments(int argc, char **argv);
+QString decode(const QByteArray &bytes);
+QByteArray encode(const QString &name);
+
+// The program's arguments after its name, decoded that way.
+QStringList programArguments(int argc, char **argv);
+
+} // namespace FileNameBytes

@@ -11,7 +11,9 @@
 #include <unistd.h>
 #include <QtEndian>
 
+#include "settings/datetime.h"
 #include "settings/filenamebytes.h"
+#include "settings/setup.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ std::optional<QString> readFileName(const QSettings &settings, const QString &na
 {
     const QVariant value = settings.value(name);
     if (value.typeId() == QMetaType::QByteArray)
-        return DecodeFileName(value.toByteArray());
+        return FileNameBytes::decode(value.toByteArray());
     return readText(settings, name);
 }
 
@@ -41,7 +43,7 @@ std::optional<QString> readFileName(const QSettings &settings, const QString &na
 // stays plain text, as it always was.
 QVariant fileNameValue(const QString &name)
 {
-    const QByteArray bytes = EncodeFileName(name);
+    const QByteArray bytes = FileNameBytes::encode(name);
     return bytes == name.toUtf8() ? QVariant(name) : QVariant(bytes);
 }
 
@@ -129,22 +131,50 @@ void IniSettingsStore::ensureSettingsFile()
         file.setPermissions(OwnerOnly);
 }
 
-StoredSetup IniSettingsStore::read()
+void IniSettingsStore::load(Setup &setup)
 {
     const QSettings settings(path_, QSettings::IniFormat);
-    StoredSetup setup;
-    setup.timer = readText(settings, QStringLiteral("Timer"));
-    setup.sd = readFlag(settings, QStringLiteral("Sd"));
-    setup.sm = readFlag(settings, QStringLiteral("Sm"));
-    setup.am = readFlag(settings, QStringLiteral("Am"));
-    setup.tomorrow = readFlag(settings, QStringLiteral("Tomorrow"));
-    setup.wakeUpVolume = readText(settings, QStringLiteral("Wake_up_vol"));
-    setup.startFile = readFileName(settings, QStringLiteral("Start_file"));
-    setup.alarmTime = readDateTime(settings, QStringLiteral("Alarm_time"));
-    return setup;
+    const std::optional<QString> timer = readText(settings, QStringLiteral("Timer"));
+    if (!timer)
+        return;
+    setup.minutes = *timer;
+
+    // One flag per end action, as the window's three choices once were:
+    // setting one chooses it, clearing the chosen one leaves none.
+    const std::pair<QString, EndAction> choices[] = {{QStringLiteral("Sd"), EndAction::PowerOff},
+                                                     {QStringLiteral("Sm"), EndAction::Suspend},
+                                                     {QStringLiteral("Am"), EndAction::Alarm}};
+    for (const auto &[name, action] : choices) {
+        const std::optional<bool> chosen = readFlag(settings, name);
+        if (!chosen)
+            return;
+        if (*chosen)
+            setup.endAction = action;
+        else if (setup.endAction == action)
+            setup.endAction = EndAction::None;
+    }
+
+    const std::optional<bool> tomorrow = readFlag(settings, QStringLiteral("Tomorrow"));
+    if (!tomorrow)
+        return;
+    setup.tomorrow = *tomorrow;
+    const std::optional<QString> wakeUpPercent = readText(settings, QStringLiteral("Wake_up_vol"));
+    if (!wakeUpPercent)
+        return;
+    setup.wakeUpPercent = *wakeUpPercent;
+    const std::optional<QString> startFile = readFileName(settings, QStringLiteral("Start_file"));
+    if (!startFile)
+        return;
+    setup.startFile = *startFile;
+
+    // Only the time of day counts.
+    const std::optional<double> stored = readDateTime(settings, QStringLiteral("Alarm_time"));
+    const QDateTime wakeUp = stored ? StoredDateTime::toDateTime(*stored) : QDateTime();
+    if (wakeUp.isValid())
+        setup.wakeUpTime = wakeUp.time();
 }
 
-bool IniSettingsStore::write(const StoredSetup &setup, QString *error)
+bool IniSettingsStore::save(const Setup &setup, QString *error)
 {
     // The new file is written beside the old one and renamed over it, so a
     // crash, a full disk or a second instance saving at the same moment leaves
@@ -156,14 +186,18 @@ bool IniSettingsStore::write(const StoredSetup &setup, QString *error)
     if (saved) {
         staging.close();
         QSettings settings(staging.fileName(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Timer"), setup.timer.value_or(QString()));
-        settings.setValue(QStringLiteral("Sd"), uint(setup.sd.value_or(false)));
-        settings.setValue(QStringLiteral("Sm"), uint(setup.sm.value_or(false)));
-        settings.setValue(QStringLiteral("Am"), uint(setup.am.value_or(false)));
-        settings.setValue(QStringLiteral("Tomorrow"), uint(setup.tomorrow.value_or(false)));
-        settings.setValue(QStringLiteral("Wake_up_vol"), setup.wakeUpVolume.value_or(QString()));
-        settings.setValue(QStringLiteral("Start_file"), fileNameValue(setup.startFile.value_or(QString())));
-        settings.setValue(QStringLiteral("Alarm_time"), dateTimeBytes(setup.alarmTime.value_or(0.0)));
+        settings.setValue(QStringLiteral("Timer"), setup.minutes);
+        settings.setValue(QStringLiteral("Sd"), uint(setup.endAction == EndAction::PowerOff));
+        settings.setValue(QStringLiteral("Sm"), uint(setup.endAction == EndAction::Suspend));
+        settings.setValue(QStringLiteral("Am"), uint(setup.endAction == EndAction::Alarm));
+        settings.setValue(QStringLiteral("Tomorrow"), uint(setup.tomorrow));
+        settings.setValue(QStringLiteral("Wake_up_vol"), setup.wakeUpPercent);
+        settings.setValue(QStringLiteral("Start_file"), fileNameValue(setup.startFile));
+        // The time of day on the first day of the count: only the time is read back.
+        settings.setValue(
+            QStringLiteral("Alarm_time"),
+            dateTimeBytes(StoredDateTime::fromDateTime(QDateTime(
+                StoredDateTime::FirstDay, setup.wakeUpTime.isValid() ? setup.wakeUpTime : QTime(0, 0), Qt::UTC))));
         // QSettings writes through QSaveFile, which flushes the data to disk.
         settings.sync();
         saved = settings.status() == QSettings::NoError

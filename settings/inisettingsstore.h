@@ -4,8 +4,10 @@
 #include "settings/settingsstore.h"
 
 // The setup in an INI file written with QSettings, by default
-// $XDG_CONFIG_HOME/Somnelle/Somnelle.conf. Flags are whole numbers 0 or 1,
-// the alarm time eight little-endian bytes. A save replaces the whole file
+// $XDG_CONFIG_HOME/Somnelle/Somnelle.conf, under the names "Timer", "Sd",
+// "Sm", "Am", "Tomorrow", "Wake_up_vol", "Start_file" and "Alarm_time".
+// Flags are whole numbers 0 or 1, the alarm time eight little-endian bytes
+// (see settings/datetime.h). A save replaces the whole file
 // at once, so a crash or a full disk leaves the previous file as it was;
 // only its owner may read or write it. A settings file that is a symbolic
 // link stays one: the save replaces the file it points to. Staging files
@@ -18,8 +20,8 @@ public:
     QString path() const { return path_; }
 
     void ensureSettingsFile() override;
-    StoredSetup read() override;
-    bool write(const StoredSetup &setup, QString *error) override;
+    void load(Setup &setup) override;
+    bool save(const Setup &setup, QString *error) override;
 
 private:
     // The file a save replaces: the settings file, or the file it links to.

@@ -26,15 +26,16 @@ Invocation misuse(const QString &error)
 
 } // namespace
 
-Invocation ParseInvocation(const QStringList &arguments)
+Invocation Invocation::parse(const QStringList &arguments)
 {
     const QString first = arguments.value(0);
     for (const auto &[option, kind] : Alone) {
         if (first != option)
             continue;
         if (kind == Kind::Extend) {
-            const std::optional<qint32> minutes
-                = arguments.size() == 2 && arguments[1].size() <= 2 ? WholeNumberFromText(arguments[1]) : std::nullopt;
+            const std::optional<qint32> minutes = arguments.size() == 2 && arguments[1].size() <= 2
+                ? CommandLine::wholeNumber(arguments[1])
+                : std::nullopt;
             if (!minutes || *minutes < 1 || *minutes > 99)
                 return misuse(QStringLiteral("usage: somnelle --extend MINUTES (1 to 99)"));
             Invocation asked;

@@ -22,6 +22,6 @@ struct Invocation {
     bool dryRun = false; // Start: --dry-run, for the session this command line starts
     int minutes = 0;     // Extend
     QString error;       // Misuse: one line for standard error
-};
 
-Invocation ParseInvocation(const QStringList &arguments);
+    static Invocation parse(const QStringList &arguments);
+};

@@ -10,7 +10,7 @@
 
 #include "fakes.h"
 #include "session/alarmwait.h"
-#include "session/systemclock.h"
+#include "platform/systemclock.h"
 
 class AlarmTest : public QObject {
     Q_OBJECT
@@ -65,7 +65,8 @@ private slots:
         QFETCH(QTime, alarm);
         QFETCH(int, earliestDay);
         QFETCH(QDateTime, rings);
-        QCOMPARE(NextAlarmTime(fadeEnds, alarm, QDate(fadeEnds.date().year(), fadeEnds.date().month(), earliestDay)),
+        QCOMPARE(AlarmWait::nextAlarmTime(fadeEnds, alarm,
+                                          QDate(fadeEnds.date().year(), fadeEnds.date().month(), earliestDay)),
                  rings);
     }
 

@@ -27,7 +27,7 @@ private slots:
         AlsaMixer mixer;
         const std::optional<quint16> level = mixer.readMasterLevel();
         QVERIFY(level.has_value());
-        QCOMPARE(LevelToPercent(*level), quint8(37));
+        QCOMPARE(Levels::toPercent(*level), quint8(37));
     }
 
     void setsTheSinkVolume_data()

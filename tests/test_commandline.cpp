@@ -1,36 +1,15 @@
 // SPDX-License-Identifier: MIT
-// The command line: its number and time conversions, and whole runs through
-// the window on fakes of the platform.
+// The command line: its number and time conversions, and the setup a start
+// command line makes.
 
-#include <QLineEdit>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include "app/somnelle.h"
-#include "fakes.h"
 #include "settings/commandline.h"
-#include "settings/invocation.h"
-#include "ui/mainwindow.h"
+#include "settings/setup.h"
 
 class CommandLineTest : public QObject {
     Q_OBJECT
-
-    struct Rig : FakePlatform {
-        Somnelle app;
-        MainWindow &f = app.form();
-
-        explicit Rig(const QStringList &arguments, const StoredSetup &stored = {})
-            : app(platform, ParseInvocation(arguments))
-        {
-            settings.stored = stored;
-            mixer.level = 30000;
-            f.show();
-            // Applied right after the show, whether or not the window is ever activated.
-            QCoreApplication::processEvents();
-        }
-        bool started() { return app.session().isRunning(); }
-    };
 
 private slots:
     void wholeNumbers_data()
@@ -73,7 +52,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, number);
         QFETCH(bool, ok);
-        QCOMPARE(WholeNumberFromText(text), ok ? std::optional<qint32>(number) : std::nullopt);
+        QCOMPARE(CommandLine::wholeNumber(text), ok ? std::optional<qint32>(number) : std::nullopt);
     }
 
     void timesOfDay_data()
@@ -117,7 +96,7 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, text);
         QFETCH(QTime, time);
-        QCOMPARE(TimeOfDayFromText(text, locale), time.isValid() ? std::optional<QTime>(time) : std::nullopt);
+        QCOMPARE(CommandLine::timeOfDay(text, locale), time.isValid() ? std::optional<QTime>(time) : std::nullopt);
     }
 
     void randomTextsNeverCrashTheParsers()
@@ -130,123 +109,67 @@ private slots:
             QString text;
             for (int n = random.bounded(12); n > 0; --n)
                 text += alphabet[random.bounded(int(alphabet.size()))];
-            accepted += WholeNumberFromText(text).has_value();
-            const std::optional<QTime> time = TimeOfDayFromText(text, locales[i % 2]);
+            accepted += CommandLine::wholeNumber(text).has_value();
+            const std::optional<QTime> time = CommandLine::timeOfDay(text, locales[i % 2]);
             QVERIFY(!time || time->isValid());
             accepted += time.has_value();
         }
         QVERIFY(accepted > 0);
     }
 
-    void runs_data()
+    // The words fill a setup that starts as a new window's; the ones that convert stay.
+    void startCommandLines_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("started");
-        QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("minutes");
-        QTest::addColumn<int>("choice");
-        QTest::newRow("30 sd") << QStringList {"30", "sd"} << true << "Fading until 22:30"
-                               << "30" << int(SetupView::Shutdown);
-        QTest::newRow("05 sm") << QStringList {"05", "sm"} << true << "Fading until 22:05"
-                               << "5" << int(SetupView::SuspendMode);
-        QTest::newRow("120 sd") << QStringList {"120", "sd"} << false << "Invalid parameters"
-                                << "" << int(SetupView::Shutdown);
-        QTest::newRow("30 xx") << QStringList {"30", "xx"} << false << "Invalid parameters"
-                               << "30" << int(SetupView::AlarmMode);
-        QTest::newRow("0 sd: the session refuses") << QStringList {"0", "sd"} << false << "Set timer"
-                                                   << "0" << int(SetupView::Shutdown);
-        QTest::newRow("-5 sd: the session refuses") << QStringList {"-5", "sd"} << false << "Set timer"
-                                                    << "-5" << int(SetupView::Shutdown);
-        QTest::newRow("empty minutes") << QStringList {"", "sd"} << false << "Invalid parameters"
-                                       << "" << int(SetupView::Shutdown);
-        QTest::newRow("registry, first run: both fields marked") << QStringList {"registry"} << false << "Set volume"
-                                                                 << "" << int(SetupView::AlarmMode);
-        QTest::newRow("no arguments") << QStringList {} << false << ""
-                                      << "" << int(SetupView::AlarmMode);
-        QTest::newRow("beyond the sixth ignored")
-            << QStringList {"45", "am", "07:30", "tm", "40", "my tune.mid", "extra"} << true << "Fading until 22:45"
-            << "45" << int(SetupView::AlarmMode);
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QStringList>("alarm"); // time, day, percent, file as set
+        using Outcome = CommandLine::Outcome;
+        const QStringList untouched {"10:21:48", "td", "", "europe.mid"};
+        QTest::newRow("30 sd") << QStringList {"30", "sd"} << int(Outcome::Start) << "30" << int(EndAction::PowerOff)
+                               << untouched;
+        QTest::newRow("05 sm") << QStringList {"05", "sm"} << int(Outcome::Start) << "5" << int(EndAction::Suspend)
+                               << untouched;
+        QTest::newRow("0 sd: for the session to refuse")
+            << QStringList {"0", "sd"} << int(Outcome::Start) << "0" << int(EndAction::PowerOff) << untouched;
+        QTest::newRow("-5 sd: the same") << QStringList {"-5", "sd"} << int(Outcome::Start) << "-5"
+                                         << int(EndAction::PowerOff) << untouched;
+        QTest::newRow("120 sd: three characters") << QStringList {"120", "sd"} << int(Outcome::InvalidParameters) << ""
+                                                  << int(EndAction::PowerOff) << untouched;
+        QTest::newRow("30 xx") << QStringList {"30", "xx"} << int(Outcome::InvalidParameters) << "30"
+                               << int(EndAction::Alarm) << untouched;
+        QTest::newRow("empty minutes") << QStringList {"", "sd"} << int(Outcome::InvalidParameters) << ""
+                                       << int(EndAction::PowerOff) << untouched;
+        QTest::newRow("registry: the setup as it is")
+            << QStringList {"registry"} << int(Outcome::Start) << "" << int(EndAction::Alarm) << untouched;
+        QTest::newRow("no words") << QStringList {} << int(Outcome::Nothing) << "" << int(EndAction::Alarm)
+                                  << untouched;
+        QTest::newRow("a whole alarm, beyond the sixth ignored")
+            << QStringList {"45", "am", "7:30 pm", "tm", "$A", "my tune.mid", "extra"} << int(Outcome::Start) << "45"
+            << int(EndAction::Alarm) << QStringList {"19:30:00", "tm", "10", "my tune.mid"};
+        QTest::newRow("five words: reported, but kept")
+            << QStringList {"30", "am", "07:30", "tm", "40"} << int(Outcome::InvalidParameters) << "30"
+            << int(EndAction::Alarm) << QStringList {"07:30:00", "tm", "40", "europe.mid"};
     }
 
-    void runs()
+    void startCommandLines()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, started);
-        QFETCH(QString, status);
+        QFETCH(QStringList, words);
+        QFETCH(int, outcome);
         QFETCH(QString, minutes);
-        QFETCH(int, choice);
-        Rig r(arguments);
-        QCOMPARE(r.started(), started);
-        QCOMPARE(r.f.statusText(), status);
-        QCOMPARE(r.f.minutesText(), minutes);
-        QVERIFY(r.f.isChoiceChecked(SetupView::Choice(choice)));
-        QCOMPARE(r.settings.writes, started ? 1 : 0);
-    }
-
-    void fullAlarmLineFillsEveryField()
-    {
-        Rig r({"45", "am", "7:30 pm", "tm", "$A", "my tune.mid"});
-        QVERIFY(r.started());
-        QCOMPARE(r.f.alarmDateTime().time(), QTime(19, 30));
-        QCOMPARE(r.f.alarmDateTime().date(), QDate(2006, 6, 13)); // only the time of day changes
-        QVERIFY(r.f.tomorrow());
-        QCOMPARE(r.f.wakeUpVolumeText(), QStringLiteral("10"));
-        QCOMPARE(r.f.startFile(), QStringLiteral("my tune.mid"));
-    }
-
-    void fiveArgumentsReportButKeepTheirFields()
-    {
-        Rig r({"30", "am", "07:30", "tm", "40"});
-        QVERIFY(!r.started());
-        QCOMPARE(r.f.statusText(), QStringLiteral("Invalid parameters"));
-        QCOMPARE(r.f.minutesText(), QStringLiteral("30"));
-        QVERIFY(r.f.isChoiceChecked(SetupView::AlarmMode));
-        QCOMPARE(r.f.alarmDateTime().time(), QTime(7, 30));
-        QVERIFY(r.f.tomorrow());
-        QCOMPARE(r.f.wakeUpVolumeText(), QStringLiteral("40"));
-        QCOMPARE(r.f.startFile(), QStringLiteral("europe.mid"));
-    }
-
-    void registryStartsTheStoredSessionOnce()
-    {
-        StoredSetup stored;
-        stored.timer = QStringLiteral("20");
-        stored.sd = false;
-        stored.sm = true;
-        stored.am = false;
-        Rig r({"registry"}, stored);
-        QVERIFY(r.started());
-        QVERIFY(r.f.isChoiceChecked(SetupView::SuspendMode));
-        QCOMPARE(r.app.session().step(), quint16(30000 / 1200 + 1));
-        // A later activation, after Cancel, starts nothing again.
-        Q_EMIT r.app.form().startCancelClicked();
-        r.f.activateOnce();
-        QEvent activation(QEvent::ActivationChange);
-        QCoreApplication::sendEvent(&r.f, &activation);
-        QVERIFY(!r.started());
-        QCOMPARE(r.settings.writes, 1);
-    }
-
-    void helpAndVersionNeedNoDisplay()
-    {
-        for (const QString &option : {QStringLiteral("--help"), QStringLiteral("--version")}) {
-            QProcess program;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-                environment.remove(QString::fromLatin1(variable));
-            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral("/nonexistent/somnelle-test"));
-            program.setProcessEnvironment(environment);
-            program.start(QStringLiteral(SOMNELLE_PROGRAM), {option});
-            QVERIFY(program.waitForFinished(10000));
-            QCOMPARE(program.exitCode(), 0);
-            const QString out = QString::fromUtf8(program.readAllStandardOutput());
-            if (option == QLatin1String("--version")) {
-                QCOMPARE(out, QStringLiteral("Somnelle 1.05\n"));
-                continue;
-            }
-            for (const char *word : {"registry", "sd", "sm", "am", "tm", "td", "somnelle 30 sd"})
-                QVERIFY2(out.contains(QLatin1String(word)), word);
-        }
+        QFETCH(int, action);
+        QFETCH(QStringList, alarm);
+        Setup setup;
+        setup.wakeUpTime = QTime(10, 21, 48);
+        setup.startFile = QStringLiteral("europe.mid");
+        QCOMPARE(int(CommandLine::apply(words, setup, QLocale::c())), outcome);
+        QCOMPARE(setup.minutes, minutes);
+        QCOMPARE(setup.endAction, EndAction(action));
+        QCOMPARE(QStringList({setup.wakeUpTime.toString(QStringLiteral("HH:mm:ss")),
+                              setup.tomorrow ? QStringLiteral("tm") : QStringLiteral("td"), setup.wakeUpPercent,
+                              setup.startFile}),
+                 alarm);
     }
 };
 

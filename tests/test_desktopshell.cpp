@@ -6,9 +6,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "session/desktopshell.h"
+#include "platform/desktopshell.h"
 #include "settings/filenamebytes.h"
-#include "session/startfile.h"
+#include "platform/startfile.h"
 
 class DesktopShellTest : public QObject {
     Q_OBJECT
@@ -62,15 +62,15 @@ private slots:
         QFETCH(QByteArray, bytes);
         QByteArray program("somnelle");
         char *argv[] = {program.data(), bytes.data()};
-        const QString name = ProgramArguments(2, argv).value(0);
-        QCOMPARE(EncodeFileName(name), bytes);
+        const QString name = FileNameBytes::programArguments(2, argv).value(0);
+        QCOMPARE(FileNameBytes::encode(name), bytes);
         QCOMPARE(name == QString::fromUtf8(bytes), QString::fromUtf8(bytes).toUtf8() == bytes);
 
         QTemporaryDir folder;
         const QByteArray path = QFile::encodeName(folder.path()) + '/' + bytes;
         QVERIFY(::close(::open(path.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
-        const QString resolved = ResolveStartFile(name, {folder.path()});
-        QVERIFY(!StartFileIsMissing(resolved));
+        const QString resolved = StartFile::resolve(name, {folder.path()});
+        QVERIFY(!StartFile::isMissing(resolved));
         DesktopShell shell;
         std::optional<bool> opened;
         shell.openFile(resolved, [&opened](bool ok) { opened = ok; });
@@ -110,7 +110,7 @@ private slots:
             QVERIFY(touch.open(QIODevice::WriteOnly));
         }
         resolved.replace(QLatin1String("%1"), current.path()).replace(QLatin1String("%2"), data.path());
-        QCOMPARE(ResolveStartFile(text, {current.path(), data.path()}), resolved);
+        QCOMPARE(StartFile::resolve(text, {current.path(), data.path()}), resolved);
     }
 };
 

@@ -6,12 +6,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/application.h"
-#include "app/somnelle.h"
-#include "fakes.h"
-#include "ui/applicationtitle.h"
 #include "ui/picturebutton.h"
-#include "ui/mainwindow.h"
+#include "windowrig.h"
 
 class ErrorsTest : public QObject {
     Q_OBJECT
@@ -42,30 +38,26 @@ class ErrorsTest : public QObject {
 private slots:
     void fullStopRule()
     {
-        QCOMPARE(ErrorMessageText(QStringLiteral("Failed to set data for 'Timer'")),
+        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Failed to set data for 'Timer'")),
                  QStringLiteral("Failed to set data for 'Timer'"));
-        QCOMPARE(ErrorMessageText(QStringLiteral("'x' is not a valid integer value")),
+        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("'x' is not a valid integer value")),
                  QStringLiteral("'x' is not a valid integer value."));
-        QCOMPARE(ErrorMessageText(QStringLiteral("Done.")), QStringLiteral("Done."));
-        QCOMPARE(ErrorMessageText(QStringLiteral("Out of range 5")), QStringLiteral("Out of range 5."));
-        QCOMPARE(ErrorMessageText(QStringLiteral("Odd)")), QStringLiteral("Odd)"));
-        QCOMPARE(ErrorMessageText(QStringLiteral("Gone!")), QStringLiteral("Gone!"));
-        QCOMPARE(ErrorMessageText(QString()), QString());
+        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Done.")), QStringLiteral("Done."));
+        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Out of range 5")), QStringLiteral("Out of range 5."));
+        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Odd)")), QStringLiteral("Odd)"));
+        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Gone!")), QStringLiteral("Gone!"));
+        QCOMPARE(MainWindow::errorMessageText(QString()), QString());
     }
 
     void failedSaveIsShownAndTheProgramGoesOn()
     {
-        FakePlatform fake;
-        fake.settings.failWrites = true;
-        fake.platform.showError = ShowErrorMessage; // the real error box
-        Somnelle somnelle(fake.platform);
-        MemorySettingsStore &settings = fake.settings;
-        MainWindow &form = somnelle.form();
-        form.setChoiceChecked(SetupView::Shutdown, true);
-        form.setMinutesText(QStringLiteral("10"));
+        WindowRig w;
+        w.settings.failWrites = true;
+        MainWindow &form = w.form;
+        form.shutdownChoice->setChecked(true);
+        form.minutesEdit->setText(QStringLiteral("10"));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        SetApplicationTitle(QStringLiteral("Somnelle"));
 
         Shown shown;
         watchMessageBoxes(&shown, 50);
@@ -74,22 +66,17 @@ private slots:
         QCOMPARE(shown.caption, QStringLiteral("Somnelle"));
         QCOMPARE(shown.text, QStringLiteral("Failed to set data for 'Timer'"));
         QCOMPARE(shown.icon, QMessageBox::Critical);
-        QVERIFY(!somnelle.session().isRunning());
+        QVERIFY(!w.rig.session.isRunning());
 
         // The next click runs the handler again, and once the store works the session starts.
         QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
         QTRY_COMPARE(shown.count, 2);
-        settings.failWrites = false;
+        w.settings.failWrites = false;
         QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
-        QVERIFY(somnelle.session().isRunning());
+        QVERIFY(w.rig.session.isRunning());
     }
 };
 
-int main(int argc, char *argv[])
-{
-    Application app(argc, argv);
-    ErrorsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(ErrorsTest)
 
 #include "test_errors.moc"

@@ -12,13 +12,16 @@
 #include <unistd.h>
 
 #include "app/instanceservice.h"
+#include "app/somnelle.h"
 #include "dbusmock.h"
 #include "fakes.h"
-#include "session/desktopnotifications.h"
-#include "session/desktopshell.h"
-#include "session/launcherentry.h"
+#include "platform/desktopnotifications.h"
+#include "platform/desktopshell.h"
+#include "platform/launcherentry.h"
 #include "settings/inisettingsstore.h"
 #include "settings/invocation.h"
+#include "sessionrig.h"
+#include "ui/mainwindow.h"
 
 class InstanceTest : public QObject {
     Q_OBJECT
@@ -30,24 +33,24 @@ class InstanceTest : public QObject {
         InstanceService service {app};
         explicit Rig(const QString &state)
             : app(platform,
-                  state == QLatin1String("after a dry run") ? ParseInvocation({"--dry-run", "1", "sd"}) : Invocation())
+                  state == QLatin1String("after a dry run") ? Invocation::parse({"--dry-run", "1", "sd"})
+                                                            : Invocation())
         {
             mixer.level = 65535;
             Q_EMIT app.form().opening();
             const bool alarm = state == QLatin1String("waiting") || state == QLatin1String("sounding");
-            app.form().setMinutesText(alarm ? QStringLiteral("1") : QStringLiteral("60"));
-            app.form().setChoiceChecked(alarm ? SetupView::AlarmMode : SetupView::Shutdown, true);
-            app.form().setWakeUpVolumeText(QStringLiteral("40"));
-            app.form().setAlarmDateTime(
-                QDateTime(QDate(2006, 6, 13), state == QLatin1String("sounding") ? QTime(22, 1) : QTime(7, 30)));
-            app.form().setStartFile(QStringLiteral("gone.mid"));
+            Setup setup = SessionRig::setup(alarm ? QStringLiteral("1") : QStringLiteral("60"),
+                                            alarm ? EndAction::Alarm : EndAction::PowerOff, QStringLiteral("40"));
+            setup.wakeUpTime = state == QLatin1String("sounding") ? QTime(22, 1) : QTime(7, 30);
+            setup.startFile = QStringLiteral("gone.mid");
             if (state == QLatin1String("edited")) {
-                settings.stored = {QStringLiteral("20"), false, true, false, false, QString(), QString(), 0.0};
-                app.form().setMinutesText(QStringLiteral("77"));
+                settings.stored = SessionRig::setup(QStringLiteral("20"), EndAction::Suspend);
+                setup.minutes = QStringLiteral("77");
             }
+            app.form().showSetup(setup);
             Q_EMIT app.form().firstActivated();
             if (state != QLatin1String("idle") && state != QLatin1String("edited") && !app.session().isRunning())
-                Q_EMIT app.form().startCancelClicked();
+                QTest::mouseClick(app.form().startCancelButton, Qt::LeftButton);
             clock.advance(state == QLatin1String("fading") ? 0 : 60);
             QDBusConnection bus = QDBusConnection::sessionBus();
             QVERIFY(bus.registerService(InstanceService::Name) && service.publish(bus));
@@ -222,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(run({}, QStringLiteral("1 am 22:01 td 40 \"$(printf '%1')\"").arg(octal)),
                  std::make_pair(0, QString()));
         r.app.cancelOrSilence();
-        r.app.form().setStartFile(QStringLiteral("elsewhere.mid"));
+        r.app.form().startFileEdit->setText(QStringLiteral("elsewhere.mid"));
         QCOMPARE(run({QStringLiteral("registry")}), std::make_pair(0, QString()));
         r.clock.advance(60);
         QFile log(qEnvironmentVariable("SOMNELLE_TEST_XDG_OPEN_LOG"));
@@ -260,7 +263,7 @@ private Q_SLOTS:
     void extendedFadeGoesOnEvenlyToItsNewEnd()
     {
         Rig r(QStringLiteral("fading"));
-        r.app.volume().setLevel(6553); // 10 %
+        r.app.volume().setSessionLevel(6553); // 10 %
         QCOMPARE(r.app.session().extend(99), QString());
         QCOMPARE(r.app.form().statusText(), QStringLiteral("Fading until 00:39"));
         r.mixer.writes.clear();
@@ -362,8 +365,29 @@ private Q_SLOTS:
 
     void launcherUpdated(const QString &app, const QVariantMap &properties) { updates_ << std::pair {app, properties}; }
 
+    // The program's own command line applies once, right after the first show: registry starts the stored setup.
+    void ownCommandLineOnce()
+    {
+        FakePlatform fake;
+        fake.settings.stored = SessionRig::setup(QStringLiteral("20"), EndAction::Suspend);
+        Somnelle app(fake.platform, Invocation::parse({QStringLiteral("registry")}));
+        app.form().show();
+        QCoreApplication::processEvents();
+        QCOMPARE(app.session().describe(), QStringLiteral("fading 0 %, ends at 22:20, then suspend"));
+        app.session().cancel();
+        QEvent activation(QEvent::ActivationChange);
+        QCoreApplication::sendEvent(&app.form(), &activation);
+        QVERIFY(!app.session().isRunning());
+        QCOMPARE(fake.settings.writes, 1);
+    }
+
     void nothingRunning()
     {
+        // Help and version need no display.
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            qunsetenv(variable);
+        QCOMPARE(run({QStringLiteral("--version")}), std::make_pair(0, QStringLiteral("Somnelle 1.05")));
+        QCOMPARE(run({QStringLiteral("--help")}), std::make_pair(0, QStringLiteral("  --version  show the version")));
         for (const QString &option : {QStringLiteral("--status"), QStringLiteral("--cancel")})
             QCOMPARE(run({option}), std::make_pair(3, QStringLiteral("not running")));
         // Misuse opens no window.

@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: MIT
 # Dependencies point down only: a file includes headers of its own layer and
 # of the layers below it, never above. audio and settings are the bottom,
-# then session, ui, and app on top.
+# then platform (the desktop and the system), session (the logic), ui, and
+# app on top.
 set -u
 cd "$(dirname "$0")/.."
 declare -A allowed=(
-    [audio]="audio" [settings]="settings" [session]="session audio settings"
-    [ui]="ui session audio settings" [app]="app ui session audio settings")
+    [audio]="audio" [settings]="settings" [platform]="platform audio settings"
+    [session]="session platform audio settings" [ui]="ui session platform audio settings"
+    [app]="app ui session platform audio settings")
 failures=0
 for layer in "${!allowed[@]}"; do
     for file in "$layer"/*.h "$layer"/*.cpp; do

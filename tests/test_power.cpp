@@ -11,9 +11,10 @@
 #include "dbusmock.h"
 #include "fakes.h"
 #include "pactl.h"
-#include "session/logindpower.h"
-#include "session/sleepinhibitor.h"
+#include "platform/logindpower.h"
+#include "platform/sleepinhibitor.h"
 #include "ui/picturebutton.h"
+#include "sessionrig.h"
 #include "ui/mainwindow.h"
 
 class PowerTest : public QObject {
@@ -27,16 +28,19 @@ class PowerTest : public QObject {
         SleepInhibitor awake {DBusMock::privateBus(QDBusConnection::SessionBus),
                               DBusMock::privateBus(QDBusConnection::SystemBus)};
         Somnelle app {use(mixer).use(power).use(awake).platform};
+        Setup setup;
+        int ends = 0;
 
-        explicit Rig(SetupView::Choice choice)
+        explicit Rig(EndAction action)
         {
             Pactl::setSinkVolume(QStringLiteral("60%"));
             Pactl::setSinkMuted(false);
             Q_EMIT app.form().opening();
-            app.form().setChoiceChecked(choice, true);
-            app.form().setMinutesText(QStringLiteral("1"));
-            app.form().setWakeUpVolumeText(QStringLiteral("40"));
+            setup = SessionRig::setup(QStringLiteral("1"), action, QStringLiteral("40"));
+            setup.wakeUpTime = QTime(23, 0);
+            connect(&app, &Somnelle::ended, [this] { ++ends; });
         }
+        void start() { app.session().start(setup); }
         bool idle() { return !app.session().isRunning(); }
     };
 
@@ -56,11 +60,11 @@ private slots:
         QTest::addColumn<QString>("request");
         QTest::addColumn<int>("quits");
         QTest::addColumn<QString>("status");
-        QTest::newRow("power off") << int(SetupView::Shutdown) << false << "PowerOff false" << 0 << "";
+        QTest::newRow("power off") << int(EndAction::PowerOff) << false << "PowerOff false" << 0 << "";
         QTest::newRow("power off refused")
-            << int(SetupView::Shutdown) << true << "PowerOff false" << 0 << "Power-off refused: not for you";
-        QTest::newRow("suspend") << int(SetupView::SuspendMode) << false << "Suspend false" << 1 << "";
-        QTest::newRow("suspend refused") << int(SetupView::SuspendMode) << true << "Suspend false" << 0
+            << int(EndAction::PowerOff) << true << "PowerOff false" << 0 << "Power-off refused: not for you";
+        QTest::newRow("suspend") << int(EndAction::Suspend) << false << "Suspend false" << 1 << "";
+        QTest::newRow("suspend refused") << int(EndAction::Suspend) << true << "Suspend false" << 0
                                          << "Suspend refused: not for you";
     }
 
@@ -83,8 +87,8 @@ private slots:
                                                            "name='org.freedesktop.login1.NotAllowed')")
                                           : QString()));
 
-        Rig r {SetupView::Choice(choice)};
-        Q_EMIT r.app.form().startCancelClicked();
+        Rig r {EndAction(choice)};
+        r.start();
         QTRY_VERIFY(logind.calls().contains(QStringLiteral("CanSuspend")));
         QVERIFY(logind.calls().contains(QStringLiteral("CanPowerOff")));
         QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
@@ -93,7 +97,7 @@ private slots:
         QTest::qWait(200); // the fade's last requests reach the server while the computer goes to sleep
         QTRY_VERIFY(logind.calls().contains(request));
         QTRY_COMPARE(r.app.form().statusText(), status);
-        QTRY_COMPARE(r.quits, quits);
+        QTRY_COMPARE(r.ends, quits);
         QVERIFY(r.idle());
         QCOMPARE(DBusMock::inhibitors(), QStringList());
         QFile log(QString::fromLocal8Bit(qgetenv("SOMNELLE_TEST_LOGIND_LOG")));
@@ -120,11 +124,10 @@ private slots:
     {
         QFETCH(int, signal);
         QFETCH(int, seconds);
-        Rig r(SetupView::AlarmMode);
-        r.app.form().setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
+        Rig r(EndAction::Alarm);
         const UnixSignals unixSignals;
-        connect(&unixSignals, &UnixSignals::received, this, [&r] { r.app.endBySignal(); });
-        Q_EMIT r.app.form().startCancelClicked();
+        connect(&unixSignals, &UnixSignals::received, &r.app, &Somnelle::endBySignal);
+        r.start();
         r.clock.advance(seconds);
         QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
         QCOMPARE(Pactl::sinkMuted(), seconds == 60);
@@ -133,7 +136,7 @@ private slots:
             raise(signal);
         else
             QTest::mouseClick(r.app.form().exitButton, Qt::LeftButton);
-        QTRY_COMPARE(r.quits + r.exits, 1);
+        QTRY_COMPARE(r.ends, 1);
         // Ended as Cancel ends it: the level stays, the output is on, the lock is gone.
         QVERIFY(r.idle());
         QVERIFY(!Pactl::sinkMuted());
@@ -144,14 +147,13 @@ private slots:
     void lockHeldThroughTheWaitOnly()
     {
         for (const bool cancel : {true, false}) {
-            Rig r(SetupView::AlarmMode);
-            r.app.form().setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
-            Q_EMIT r.app.form().startCancelClicked();
+            Rig r(EndAction::Alarm);
+            r.start();
             r.clock.advance(60);
-            QVERIFY(r.app.session().isWaitingForWakeUp());
+            QCOMPARE(r.app.session().phase(), SessionController::Phase::WaitingForWakeUp);
             QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
             if (cancel)
-                Q_EMIT r.app.form().startCancelClicked();
+                r.app.session().cancel();
             else
                 r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
             QVERIFY(r.idle());

@@ -1,65 +1,53 @@
 // SPDX-License-Identifier: MIT
 // The sleep session on a driven clock: a 30-minute fade takes milliseconds.
 
-#include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSlider>
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include "app/somnelle.h"
 #include "fakes.h"
-#include "ui/applicationtitle.h"
-#include "ui/picturebutton.h"
-#include "ui/mainwindow.h"
+#include "sessionrig.h"
 
 class SessionTest : public QObject {
     Q_OBJECT
 
-    // The whole program on fakes of the platform.
-    struct Rig : FakePlatform {
-        Somnelle app {platform};
-        MainWindow &f = app.form();
+    using Phase = SessionController::Phase;
 
-        // The window opening on a master volume at this level.
+    // The session on fakes of the platform, the master volume at a level.
+    struct Rig : FakePlatform {
+        SessionRig s {platform};
+        SessionController &session = s.session;
+        VolumeControl &volume = s.volume;
+        Setup setup;
+
         explicit Rig(quint16 level)
         {
             mixer.level = level;
-            Q_EMIT app.form().opening();
+            volume.readAtStart();
         }
-        void setUp(const QString &minutes, SetupView::Choice choice, const QString &wakeUpVolume = QString())
+        void setUp(const QString &minutes, EndAction action, const QString &wakeUpPercent = QString())
         {
-            f.setChoiceChecked(choice, true);
-            f.setMinutesText(minutes);
-            f.setWakeUpVolumeText(wakeUpVolume);
+            setup = SessionRig::setup(minutes, action, wakeUpPercent);
         }
-        void click() { Q_EMIT app.form().startCancelClicked(); }
-        bool idleLook() const
-        {
-            return !app.session().isRunning() && f.startCancelButton->accessibleName() == QLatin1String("Start")
-                && f.minutesEdit->isEnabled() && f.volumeSlider->isEnabled()
-                && f.windowTitle() == MainWindow::RestCaption && ApplicationTitle() == QLatin1String("Somnelle");
-        }
+        void click() { session.startOrCancel(setup); }
+        bool idle() const { return session.phase() == Phase::Idle; }
     };
 
 private slots:
     void thirtyMinutesFromFull()
     {
         Rig r(65535);
-        QCOMPARE(r.app.volume().level(), quint16(65535));
-        r.setUp(QStringLiteral("30"), SetupView::Shutdown);
+        QCOMPARE(r.volume.level(), quint16(65535));
+        r.setUp(QStringLiteral("30"), EndAction::PowerOff);
         r.click();
-        QCOMPARE(r.app.session().step(), quint16(37));
-        QVERIFY(!r.idleLook());
-
-        QCOMPARE(r.clock.advance(1771), 1771);
-        QCOMPARE(r.app.volume().level(), quint16(8));
-        QCOMPARE(r.mixer.level, quint16(8));
-        QCOMPARE(r.f.volumeSlider->value(), 8);
         r.clock.advance(1);
-        QCOMPARE(r.app.volume().level(), quint16(0));
+        QCOMPARE(r.volume.level(), quint16(65535 - 37)); // a step of 65535 / 1800 + 1
+        QVERIFY(!r.idle());
+
+        QCOMPARE(r.clock.advance(1770), 1770);
+        QCOMPARE(r.volume.level(), quint16(8));
+        QCOMPARE(r.mixer.level, quint16(8));
+        r.clock.advance(1);
+        QCOMPARE(r.volume.level(), quint16(0));
 
         // 28 more seconds at 0, the end action only after the last.
         r.mixer.writes.clear();
@@ -70,24 +58,23 @@ private slots:
         QCOMPARE(r.power.calls, QStringList({"privilege:powerOff", "powerOff"}));
         // The wave output was muted before the end action, and stays so.
         QCOMPARE(r.mixer.waveWrites, QList<quint32>({0}));
-        QVERIFY(r.idleLook());
+        QVERIFY(r.idle());
     }
 
     void oneMinuteFromFull()
     {
         Rig r(65535);
-        r.setUp(QStringLiteral("1"), SetupView::SuspendMode);
+        r.setUp(QStringLiteral("1"), EndAction::Suspend);
         r.click();
-        QCOMPARE(r.app.session().step(), quint16(1093));
         r.clock.advance(59);
-        QCOMPARE(r.app.volume().level(), quint16(65535 - 59 * 1093));
-        QVERIFY(r.app.volume().level() > 0);
+        QCOMPARE(r.volume.level(), quint16(65535 - 59 * 1093));
+        QVERIFY(r.volume.level() > 0);
         QCOMPARE(r.power.calls, QStringList({"privilege:suspend"}));
         r.clock.advance(1);
-        QCOMPARE(r.app.volume().level(), quint16(0));
+        QCOMPARE(r.volume.level(), quint16(0));
         // Suspend, then the program ends, with the output on again at 0 after the resume.
         QCOMPARE(r.power.calls, QStringList({"privilege:suspend", "suspend"}));
-        QCOMPARE(r.quits, 1);
+        QCOMPARE(r.s.finishes, 1);
         QCOMPARE(r.mixer.waveWrites, QList<quint32>({0, 0xFFFFFFFFu}));
         QCOMPARE(r.mixer.level, quint16(0));
     }
@@ -95,9 +82,8 @@ private slots:
     void silenceAtTheStart()
     {
         Rig r(0);
-        r.setUp(QStringLiteral("2"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("2"), EndAction::PowerOff);
         r.click();
-        QCOMPARE(r.app.session().step(), quint16(1));
         QCOMPARE(r.clock.advance(1000), 120);
         QCOMPARE(r.mixer.writes, QList<quint16>(120, 0));
         QCOMPARE(r.power.calls.last(), QStringLiteral("powerOff"));
@@ -106,16 +92,14 @@ private slots:
     void captionAndTitleFollowTheFade()
     {
         Rig r(65535);
-        r.setUp(QStringLiteral("30"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("30"), EndAction::PowerOff);
         r.click();
         // 37 % is first reached when the level falls below 24903.
-        while (r.app.volume().percent() != 37 && r.clock.ticking())
+        while (r.volume.percent() != 37 && r.clock.ticking())
             r.clock.advance(1);
-        QCOMPARE(r.f.windowTitle(), QStringLiteral("37 % - Somnelle "));
-        QCOMPARE(ApplicationTitle(), QStringLiteral("37 % - Somnelle "));
-        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: 37 %"));
+        QCOMPARE(r.s.title, QStringLiteral("37 % - Somnelle "));
         r.clock.advance(1800);
-        QVERIFY(r.idleLook());
+        QVERIFY(r.idle());
     }
 
     void minutesField_data()
@@ -139,13 +123,13 @@ private slots:
         QFETCH(QString, minutes);
         QFETCH(int, seconds);
         Rig r(30000);
-        r.setUp(minutes, SetupView::Shutdown);
+        r.setUp(minutes, EndAction::PowerOff);
         r.click();
         if (seconds == 0) {
-            QCOMPARE(r.f.statusText(), QStringLiteral("Set timer"));
-            QCOMPARE(MainWindow::fieldColour(r.f.minutesEdit), MainWindow::Fuchsia);
+            QCOMPARE(r.s.status, QStringLiteral("Set timer"));
+            QCOMPARE(r.s.missing, QList<SessionController::Field>({SessionController::Field::Minutes}));
             // Nothing was switched or saved.
-            QVERIFY(r.idleLook());
+            QVERIFY(r.idle());
             QCOMPARE(r.settings.writes, 0);
             QVERIFY(!r.clock.ticking());
             return;
@@ -159,14 +143,14 @@ private slots:
         QTest::addColumn<int>("choice");
         QTest::addColumn<QString>("volume");
         QTest::addColumn<bool>("starts");
-        QTest::newRow("shutdown, empty") << int(SetupView::Shutdown) << "" << true;
-        QTest::newRow("suspend, empty") << int(SetupView::SuspendMode) << "" << true;
-        QTest::newRow("alarm, empty") << int(SetupView::AlarmMode) << "" << false;
-        QTest::newRow("alarm, 0") << int(SetupView::AlarmMode) << "0" << false;
-        QTest::newRow("alarm, 40") << int(SetupView::AlarmMode) << "40" << true;
-        QTest::newRow("alarm, stored 100") << int(SetupView::AlarmMode) << "100" << true;
-        QTest::newRow("alarm, stored 150") << int(SetupView::AlarmMode) << "150" << false;
-        QTest::newRow("alarm, stored -5") << int(SetupView::AlarmMode) << "-5" << false;
+        QTest::newRow("shutdown, empty") << int(EndAction::PowerOff) << "" << true;
+        QTest::newRow("suspend, empty") << int(EndAction::Suspend) << "" << true;
+        QTest::newRow("alarm, empty") << int(EndAction::Alarm) << "" << false;
+        QTest::newRow("alarm, 0") << int(EndAction::Alarm) << "0" << false;
+        QTest::newRow("alarm, 40") << int(EndAction::Alarm) << "40" << true;
+        QTest::newRow("alarm, stored 100") << int(EndAction::Alarm) << "100" << true;
+        QTest::newRow("alarm, stored 150") << int(EndAction::Alarm) << "150" << false;
+        QTest::newRow("alarm, stored -5") << int(EndAction::Alarm) << "-5" << false;
     }
 
     void wakeUpVolumeField()
@@ -175,90 +159,92 @@ private slots:
         QFETCH(QString, volume);
         QFETCH(bool, starts);
         Rig r(30000);
-        r.setUp(QStringLiteral("5"), SetupView::Choice(choice), volume);
+        r.setUp(QStringLiteral("5"), EndAction(choice), volume);
         r.click();
         QCOMPARE(r.clock.ticking(), starts);
         QCOMPARE(r.settings.writes, starts ? 1 : 0);
         if (!starts) {
-            QCOMPARE(r.f.statusText(), QStringLiteral("Set volume"));
-            QCOMPARE(MainWindow::fieldColour(r.f.wakeVolumeEdit), MainWindow::Fuchsia);
-            QVERIFY(r.idleLook());
+            QCOMPARE(r.s.status, QStringLiteral("Set volume"));
+            QCOMPARE(r.s.missing, QList<SessionController::Field>({SessionController::Field::WakeUpPercent}));
+            QVERIFY(r.idle());
         }
     }
 
     void bothFieldsUnsetEndsWithSetVolume()
     {
         Rig r(30000);
-        r.setUp(QString(), SetupView::AlarmMode);
+        r.setUp(QString(), EndAction::Alarm);
         r.click();
-        QCOMPARE(r.f.statusText(), QStringLiteral("Set volume"));
-        QCOMPARE(MainWindow::fieldColour(r.f.minutesEdit), MainWindow::Fuchsia);
-        QCOMPARE(MainWindow::fieldColour(r.f.wakeVolumeEdit), MainWindow::Fuchsia);
+        QCOMPARE(r.s.status, QStringLiteral("Set volume"));
+        QCOMPARE(r.s.missing,
+                 QList<SessionController::Field>(
+                     {SessionController::Field::Minutes, SessionController::Field::WakeUpPercent}));
     }
 
     void startSavesAndSwitchesInOrder()
     {
         Rig r(30000);
-        r.setUp(QStringLiteral("45"), SetupView::AlarmMode, QStringLiteral("40"));
-        r.f.setStatusText(QStringLiteral("Set timer"));
+        r.setUp(QStringLiteral("45"), EndAction::Alarm, QStringLiteral("40"));
+        QStringList said;
+        connect(&r.session, &SessionController::phaseChanged, [&said](Phase phase) {
+            said << QString::fromLatin1(QMetaEnum::fromType<Phase>().valueToKey(int(phase)));
+        });
+        connect(&r.session, &SessionController::statusChanged, [&said](const QString &text) { said << text; });
         r.click();
         QCOMPARE(r.settings.writes, 1);
-        QCOMPARE(r.settings.stored.timer, std::optional<QString>(QStringLiteral("45")));
-        QCOMPARE(r.settings.stored.am, std::optional<bool>(true));
-        QVERIFY(r.app.session().isRunning());
-        QCOMPARE(r.f.statusText(), QStringLiteral("Fading until 22:45"));
-        QVERIFY(!r.f.minutesEdit->isEnabled() && !r.f.volumeSlider->isEnabled() && !r.f.wakeVolumeEdit->isEnabled()
-                && !r.f.shutdownChoice->isEnabled() && !r.f.contactLink->isEnabled());
-        QCOMPARE(r.f.startCancelButton->accessibleName(), QStringLiteral("Cancel"));
+        QCOMPARE(r.settings.stored->minutes, QStringLiteral("45"));
+        QCOMPARE(r.settings.stored->endAction, EndAction::Alarm);
+        // The running look first, then the status line, which it would clear.
+        QCOMPARE(said, QStringList({"Fading", "Fading until 22:45"}));
         QCOMPARE(r.power.calls, QStringList({"privilege"}));
     }
 
     void failedSaveLeavesTheWindowIdle()
     {
         Rig r(30000);
-        r.setUp(QStringLiteral("10"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("10"), EndAction::PowerOff);
         r.settings.failWrites = true;
         r.click();
-        QCOMPARE(r.errors, QStringList({"Failed to set data for 'Timer'"}));
-        QVERIFY(r.idleLook());
+        QCOMPARE(r.s.errors, QStringList({"Failed to set data for 'Timer'"}));
+        QVERIFY(r.idle());
         QVERIFY(!r.clock.ticking());
         QVERIFY(r.power.calls.isEmpty());
         // The slider still drives the mixer.
-        r.f.volumeSlider->setValue(20000);
+        r.volume.setLevel(20000);
         QCOMPARE(r.mixer.level, quint16(20000));
     }
 
     void cancelMidFade()
     {
         Rig r(65535);
-        r.setUp(QStringLiteral("30"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("30"), EndAction::PowerOff);
         r.click();
         r.clock.advance(100);
         const quint16 lastTick = quint16(65535 - 100 * 37);
-        QCOMPARE(r.app.volume().level(), lastTick);
+        QCOMPARE(r.volume.level(), lastTick);
         r.click();
-        QVERIFY(r.idleLook());
+        QVERIFY(r.idle());
         QVERIFY(!r.clock.ticking());
-        QCOMPARE(r.app.volume().level(), lastTick);
+        QCOMPARE(r.volume.level(), lastTick);
         QCOMPARE(r.mixer.level, lastTick);
         QCOMPARE(r.power.calls, QStringList({"privilege:powerOff"}));
         QVERIFY(r.mixer.waveWrites.isEmpty());
         // The slider drives the mixer again, and the wheel works.
-        r.f.volumeSlider->setValue(1234);
+        r.volume.setLevel(1234);
         QCOMPARE(r.mixer.level, quint16(1234));
-        Q_EMIT r.app.form().wheelNotch(true);
+        r.volume.stepByWheel(true);
         QCOMPARE(r.mixer.level, quint16(2234));
     }
 
     void cancelAtSilenceEndsTheSession()
     {
         Rig r(65535);
-        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("1"), EndAction::PowerOff);
         r.click();
         r.clock.advance(60 - 1);
-        r.app.volume().setLevel(0); // as late in a longer fade
+        r.volume.setSessionLevel(0); // as late in a longer fade
         r.click();
-        QVERIFY(r.idleLook());
+        QVERIFY(r.idle());
         QVERIFY(!r.clock.ticking());
         QCOMPARE(r.clock.advance(10), 0);
         QCOMPARE(r.power.calls, QStringList({"privilege:powerOff"}));
@@ -267,15 +253,15 @@ private slots:
     void wheelDuringASessionChangesNothing()
     {
         Rig r(30000);
-        r.setUp(QStringLiteral("5"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("5"), EndAction::PowerOff);
         r.click();
         r.clock.advance(3);
-        const quint16 level = r.app.volume().level();
+        const quint16 level = r.volume.level();
         const int writes = r.mixer.writes.size();
-        QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                       Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&r.f, &up);
-        QCOMPARE(r.app.volume().level(), level);
+        // The session holds the mixer.
+        r.volume.stepByWheel(true);
+        r.volume.setLevel(60000);
+        QCOMPARE(r.volume.level(), level);
         QCOMPARE(r.mixer.writes.size(), writes);
     }
 
@@ -283,20 +269,19 @@ private slots:
     {
         Rig r(20000);
         r.mixer.wave = 0x80004000u;
-        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
-        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(7, 30)));
-        r.f.setTomorrow(true);
+        r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
+        r.setup.wakeUpTime = QTime(7, 30);
+        r.setup.tomorrow = true;
         QTemporaryFile tune;
         QVERIFY(tune.open());
-        r.f.setStartFile(tune.fileName());
+        r.setup.startFile = tune.fileName();
         r.click();
         QVERIFY(r.awake.held);
         r.clock.advance(60);
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
         // Still a session while waiting, asleep until the next look at the clock.
-        QCOMPARE(r.f.statusText(), QStringLiteral("Soon to get up..."));
-        QVERIFY(r.app.session().isRunning());
-        QVERIFY(!r.f.minutesEdit->isEnabled());
+        QCOMPARE(r.s.status, QStringLiteral("Soon to get up..."));
+        QCOMPARE(r.session.phase(), Phase::WaitingForWakeUp);
         QVERIFY(r.clock.waking());
         QVERIFY(r.awake.held);
 
@@ -309,15 +294,13 @@ private slots:
         r.clock.runUntil(due);
         QCOMPARE(r.shell.files, QStringList({tune.fileName()}));
         QCOMPARE(r.chime.starts, 0);
-        QCOMPARE(r.app.volume().level(), quint16(26214));
-        QCOMPARE(r.f.volumeSlider->value(), 26214);
-        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: 40 %"));
+        QCOMPARE(r.volume.level(), quint16(26214));
+        QCOMPARE(r.volume.percent(), quint8(40));
         QCOMPARE(r.mixer.level, quint16(26214));
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0x80004000u));
-        QCOMPARE(r.f.statusText(), QString());
-        QVERIFY(r.idleLook());
+        QCOMPARE(r.s.status, QString());
+        QVERIFY(r.idle());
         QVERIFY(!r.awake.held);
-        QVERIFY(r.f.wakeVolumeEdit->isEnabled());
     }
 
     void alarmDayAndWaveOutput_data()
@@ -349,9 +332,9 @@ private slots:
         Rig r(20000);
         r.mixer.wave = waveBefore;
         r.clock.now.setTime(started);
-        r.setUp(minutes, SetupView::AlarmMode, QStringLiteral("40"));
-        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), alarm));
-        r.f.setTomorrow(tomorrow);
+        r.setUp(minutes, EndAction::Alarm, QStringLiteral("40"));
+        r.setup.wakeUpTime = alarm;
+        r.setup.tomorrow = tomorrow;
         r.click();
         r.clock.advance(minutes.toInt() * 60);
         r.clock.runUntil(rings.addSecs(-1));
@@ -383,38 +366,35 @@ private slots:
         Rig r(20000);
         r.shell.handlerWorks = handlerWorks;
         r.chime.device = device;
-        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
-        r.f.setStartFile(file);
-        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(22, 1)));
+        r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
+        r.setup.startFile = file;
+        r.setup.wakeUpTime = QTime(22, 1);
         r.click();
         r.clock.advance(60); // rings at once: the clock reads 22:01
-        QVERIFY(r.idleLook());
-        QCOMPARE(r.f.statusText(), status);
-        QCOMPARE(r.chime.playing, !status.isEmpty() && device);
-        QCOMPARE(r.app.volume().level(), quint16(26214));
-        // A click on Start only silences the chime, like a click anywhere; without one it starts.
-        const bool chiming = r.chime.playing;
-        QTest::mouseClick(r.f.startCancelButton, Qt::LeftButton);
-        QVERIFY(!r.chime.playing);
-        QCOMPARE(r.clock.ticking(), !chiming);
-        // By the keyboard the same.
-        r.chime.playing = chiming;
+        QVERIFY(!r.session.isRunning());
+        QCOMPARE(r.s.status, status);
+        const bool chiming = !status.isEmpty() && device;
+        QCOMPARE(r.chime.playing, chiming);
+        QCOMPARE(r.session.describe(), chiming ? QStringLiteral("wake-up sounding") : QStringLiteral("idle"));
+        QCOMPARE(r.volume.level(), quint16(26214));
+        // Start only silences the chime; without one it starts.
         r.click();
         QVERIFY(!r.chime.playing);
-        QCOMPARE(r.clock.ticking(), false);
+        QCOMPARE(r.clock.ticking(), !chiming);
+        QCOMPARE(r.session.phase(), chiming ? Phase::Idle : Phase::Fading);
     }
 
     void cancelDuringTheWakeUpWait()
     {
         Rig r(20000);
         r.mixer.wave = 0x80004000u;
-        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
+        r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
         r.click();
         r.clock.advance(60);
         r.click();
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0x80004000u));
-        QVERIFY(r.idleLook());
-        QCOMPARE(r.f.statusText(), QString());
+        QVERIFY(r.idle());
+        QCOMPARE(r.s.status, QString());
         QVERIFY(!r.clock.waking());
         QVERIFY(!r.awake.held);
         r.clock.runUntil(r.clock.now.addDays(2));
@@ -426,26 +406,26 @@ private slots:
         // Playable, then missing: the program ends with the wake-up, or once the chime is silent.
         for (const QString &file : {QStringLiteral("europe.mid"), QStringLiteral("gone.mid")}) {
             Rig r(20000);
-            r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("99"));
-            r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), QTime(23, 0)));
-            r.f.setStartFile(file);
+            r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("99"));
+            r.setup.wakeUpTime = QTime(23, 0);
+            r.setup.startFile = file;
             r.click();
             r.clock.advance(60);
-            QVERIFY(!r.app.session().closeRequested());
+            r.session.endWhenDone();
             r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(22, 59)));
-            QCOMPARE(r.quits, 0);
+            QCOMPARE(r.s.finishes, 0);
             r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
-            QCOMPARE(r.app.volume().level(), quint16(64879));
+            QCOMPARE(r.volume.level(), quint16(64879));
             QCOMPARE(r.chime.playing, file == QLatin1String("gone.mid"));
-            QCOMPARE(r.quits, r.chime.playing ? 0 : 1);
+            QCOMPARE(r.s.finishes, r.chime.playing ? 0 : 1);
             r.chime.stop();
-            QCOMPARE(r.quits, 1);
+            QCOMPARE(r.s.finishes, 1);
         }
     }
 
     void powerActionsComeAfterTheLockIsGone()
     {
-        for (const SetupView::Choice choice : {SetupView::Shutdown, SetupView::SuspendMode}) {
+        for (const EndAction choice : {EndAction::PowerOff, EndAction::Suspend}) {
             Rig r(20000);
             r.setUp(QStringLiteral("1"), choice);
             std::optional<bool> heldAtRequest;
@@ -455,7 +435,7 @@ private slots:
             QVERIFY(r.awake.held);
             r.clock.advance(1);
             QCOMPARE(heldAtRequest, std::optional<bool>(false));
-            QVERIFY(r.idleLook());
+            QVERIFY(r.idle());
         }
     }
 
@@ -466,9 +446,9 @@ private slots:
         QTest::addColumn<int>("choice");
         QTest::addColumn<QString>("minutes");
         QTest::addColumn<int>("warnedAfter"); // seconds; -1: never
-        QTest::newRow("shutdown in 2 minutes") << int(SetupView::Shutdown) << "2" << 60;
-        QTest::newRow("suspend in 1 minute: at once") << int(SetupView::SuspendMode) << "1" << 0;
-        QTest::newRow("alarm: the computer stays on") << int(SetupView::AlarmMode) << "2" << -1;
+        QTest::newRow("shutdown in 2 minutes") << int(EndAction::PowerOff) << "2" << 60;
+        QTest::newRow("suspend in 1 minute: at once") << int(EndAction::Suspend) << "1" << 0;
+        QTest::newRow("alarm: the computer stays on") << int(EndAction::Alarm) << "2" << -1;
     }
 
     void warningAndProgress()
@@ -477,7 +457,7 @@ private slots:
         QFETCH(QString, minutes);
         QFETCH(int, warnedAfter);
         Rig r(20000);
-        r.setUp(minutes, SetupView::Choice(choice), QStringLiteral("40"));
+        r.setUp(minutes, EndAction(choice), QStringLiteral("40"));
         r.click();
         for (int second = 0; r.warning.shown.isEmpty() && r.clock.advance(1); ++second)
             QVERIFY(warnedAfter < 0 || second < warnedAfter);
@@ -485,7 +465,7 @@ private slots:
             QVERIFY(r.warning.shown.isEmpty());
         } else {
             const QString verb
-                = choice == SetupView::Shutdown ? QStringLiteral("shut down") : QStringLiteral("suspend");
+                = EndAction(choice) == EndAction::PowerOff ? QStringLiteral("shut down") : QStringLiteral("suspend");
             QCOMPARE(r.warning.shown,
                      QStringList {QStringLiteral("The computer will %1 in 1 minute | The sleep timer "
                                                  "ends at 22:0%2:00. | 60000")
@@ -505,10 +485,10 @@ private slots:
     {
         for (const EndWarning::Action action : {EndWarning::Action::Cancel, EndWarning::Action::Extend}) {
             Rig r(20000);
-            r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+            r.setUp(QStringLiteral("1"), EndAction::PowerOff);
             r.click();
             r.warning.invoked(action);
-            QCOMPARE(r.app.session().isRunning(), action == EndWarning::Action::Extend);
+            QCOMPARE(r.session.isRunning(), action == EndWarning::Action::Extend);
             QCOMPARE(r.warning.withdrawals, 1);
             QCOMPARE(r.clock.advance(3600), action == EndWarning::Action::Extend ? 16 * 60 : 0);
             // Extended, it warns again a minute before the new end.
@@ -536,102 +516,93 @@ private slots:
         QFETCH(int, minutes);
         QFETCH(QString, answer);
         Rig r(20000);
-        r.setUp(QStringLiteral("1"), SetupView::AlarmMode, QStringLiteral("40"));
-        r.f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), alarm));
-        r.f.setTomorrow(tomorrow);
+        r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
+        r.setup.wakeUpTime = alarm;
+        r.setup.tomorrow = tomorrow;
         r.click();
-        QCOMPARE(r.app.session().extend(minutes), answer);
+        QCOMPARE(r.session.extend(minutes), answer);
         QCOMPARE(r.clock.advance(24 * 3600), 60 + (answer.isEmpty() ? minutes * 60 : 0));
-        QCOMPARE(r.app.session().describe(),
+        QCOMPARE(r.session.describe(),
                  QStringLiteral("waiting for the wake-up at %1").arg(alarm.toString(QStringLiteral("HH:mm"))));
     }
 
     void farEndsNameTheirDay()
     {
         Rig r(20000);
-        r.setUp(QStringLiteral("99"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("99"), EndAction::PowerOff);
         r.click();
         for (int extension = 0; extension < 13; ++extension)
-            QCOMPARE(r.app.session().extend(99), QString());
-        QCOMPARE(r.f.statusText(), QStringLiteral("Fading until 21:06"));
-        QCOMPARE(r.app.session().extend(99), QString()); // 24 h 45 min from now
-        QCOMPARE(r.f.statusText(), QStringLiteral("Fading until 22:45 on Tue 8 Dec"));
-        QVERIFY(r.app.session().describe().contains(QStringLiteral("ends at 22:45 on Tue 8 Dec, then shutdown")));
+            QCOMPARE(r.session.extend(99), QString());
+        QCOMPARE(r.s.status, QStringLiteral("Fading until 21:06"));
+        QCOMPARE(r.session.extend(99), QString()); // 24 h 45 min from now
+        QCOMPARE(r.s.status, QStringLiteral("Fading until 22:45 on Tue 8 Dec"));
+        QVERIFY(r.session.describe().contains(QStringLiteral("ends at 22:45 on Tue 8 Dec, then shutdown")));
     }
 
     void dryRunOnlySaysWhatItWouldDo()
     {
-        for (const SetupView::Choice choice : {SetupView::Shutdown, SetupView::SuspendMode}) {
+        for (const EndAction choice : {EndAction::PowerOff, EndAction::Suspend}) {
             Rig r(20000);
             r.setUp(QStringLiteral("1"), choice);
-            r.app.session().startAsCommanded(true);
+            r.setup.dryRun = true;
+            r.click();
             r.clock.advance(60);
             QCOMPARE(r.power.calls.size(), 1); // only the question at the start
             QVERIFY(
                 r.warning.shown.value(0).startsWith(QStringLiteral("The computer would %1 in 1 minute (dry run) |")
-                                                        .arg(choice == SetupView::Shutdown ? "shut down" : "suspend")));
-            QCOMPARE(r.f.statusText(),
-                     choice == SetupView::Shutdown ? QStringLiteral("Dry run: the computer would shut down now")
+                                                        .arg(choice == EndAction::PowerOff ? "shut down" : "suspend")));
+            QCOMPARE(r.s.status,
+                     choice == EndAction::PowerOff ? QStringLiteral("Dry run: the computer would shut down now")
                                                    : QStringLiteral("Dry run: the computer would suspend now"));
-            QVERIFY(r.idleLook());
-            QCOMPARE(r.quits, 0);
+            QVERIFY(r.idle());
+            QCOMPARE(r.s.finishes, 0);
         }
     }
 
     void noChoiceCheckedRunsNoEndAction()
     {
         Rig r(20000);
-        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
-        r.f.setChoiceChecked(SetupView::Shutdown, false);
+        r.setUp(QStringLiteral("1"), EndAction::None);
         r.click();
         r.clock.advance(60);
         QCOMPARE(r.power.calls, QStringList({"privilege"}));
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
         QCOMPARE(r.mixer.level, quint16(0));
-        QVERIFY(r.idleLook());
+        QVERIFY(r.idle());
     }
 
     void unreachableMixerSkipsOnlyTheWrites()
     {
         Rig r(0);
-        r.app.volume().setLevel(30000); // as set before the mixer went away
+        r.volume.setSessionLevel(30000); // as set before the mixer went away
         r.mixer.available = false;
-        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
+        r.setUp(QStringLiteral("1"), EndAction::PowerOff);
         r.click();
         r.clock.advance(30);
-        QVERIFY(r.app.volume().level() < 30000);
-        QCOMPARE(r.f.volumeSlider->value(), int(r.app.volume().level()));
-        QCOMPARE(r.f.volumeReadout->text(), QStringLiteral("Volume: %1 %").arg(r.app.volume().percent()));
-        QVERIFY(r.f.windowTitle().endsWith(QStringLiteral(" % - Somnelle ")));
+        QVERIFY(r.volume.level() < 30000);
+        QCOMPARE(r.s.title, QStringLiteral("%1 % - Somnelle ").arg(r.volume.percent()));
         QVERIFY(r.mixer.writes.isEmpty());
         r.clock.advance(30);
         QCOMPARE(r.power.calls.last(), QStringLiteral("powerOff"));
     }
 
-    void closingDuringASessionWaitsForItsEnd()
+    // The window was closed: the program ends with the session, however it ends.
+    void endsWhenDone()
     {
-        Rig r(20000);
-        QVERIFY(r.app.session().closeRequested()); // idle: closes at once
-        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
-        r.click();
-        r.clock.advance(10);
-        QCloseEvent close;
-        QApplication::sendEvent(&r.f, &close);
-        QVERIFY(!close.isAccepted());
-        QCOMPARE(r.quits, 0);
-        QVERIFY(r.clock.ticking());
-        r.clock.advance(50);
-        QCOMPARE(r.quits, 1);
-    }
-
-    void closingThenCancelEndsTheProgram()
-    {
-        Rig r(20000);
-        r.setUp(QStringLiteral("1"), SetupView::Shutdown);
-        r.click();
-        QVERIFY(!r.app.session().closeRequested());
-        r.click();
-        QCOMPARE(r.quits, 1);
+        for (const bool cancel : {false, true}) {
+            Rig r(20000);
+            r.setUp(QStringLiteral("1"), EndAction::PowerOff);
+            r.click();
+            r.clock.advance(10);
+            r.session.endWhenDone();
+            QCOMPARE(r.s.finishes, 0);
+            QVERIFY(r.clock.ticking());
+            if (cancel)
+                r.click();
+            else
+                r.clock.advance(50);
+            QCOMPARE(r.s.finishes, 1);
+        }
     }
 };
 

@@ -1,30 +1,22 @@
 // SPDX-License-Identifier: MIT
-// The stored setup: the INI file, loading into the window, saving from it.
+// The stored setup: the INI file, loaded into a setup and saved from one.
 
-#include <QCheckBox>
-#include <QDateTimeEdit>
 #include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
-#include "fakes.h"
 #include "settings/datetime.h"
 #include "settings/inisettingsstore.h"
-#include "settings/setupsettings.h"
-#include "ui/mainwindow.h"
+#include "settings/setup.h"
 
 class SettingsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
     QString path_;
-
-    using Window = RecordedWindow;
 
     void writeRaw(const QByteArray &content)
     {
@@ -40,18 +32,30 @@ class SettingsTest : public QObject {
         return bytes;
     }
 
-    // A complete setup as the window would save it.
-    static StoredSetup fullSetup()
+    // A setup as a new window shows it.
+    static Setup layout()
     {
-        StoredSetup setup;
-        setup.timer = QStringLiteral("30");
-        setup.sd = false;
-        setup.sm = false;
-        setup.am = true;
+        Setup setup;
+        setup.wakeUpTime = QTime(10, 21, 48, 560);
+        setup.startFile = QStringLiteral("europe.mid");
+        return setup;
+    }
+
+    // A complete setup as the window would save it.
+    static Setup fullSetup()
+    {
+        Setup setup = layout();
+        setup.minutes = QStringLiteral("30");
         setup.tomorrow = true;
-        setup.wakeUpVolume = QStringLiteral("40");
+        setup.wakeUpPercent = QStringLiteral("40");
         setup.startFile = QStringLiteral("/music/wake up, now.ogg");
-        setup.alarmTime = ToStoredDateTime(QDateTime(QDate(2020, 1, 2), QTime(7, 30)));
+        setup.wakeUpTime = QTime(7, 30);
+        return setup;
+    }
+
+    static Setup loaded(IniSettingsStore &store, Setup setup = layout())
+    {
+        store.load(setup);
         return setup;
     }
 
@@ -61,11 +65,6 @@ class SettingsTest : public QObject {
             | QFile::WriteOther | QFile::ExeOther;
         const QFile::Permissions permissions = QFile::permissions(path);
         return (permissions & others) == 0 && (permissions & QFile::ReadOwner) && (permissions & QFile::WriteOwner);
-    }
-
-    static bool alarmGroupEnabled(MainWindow &f)
-    {
-        return f.alarmPanel->isEnabled() && f.wakeVolumeEdit->isEnabled() && f.alarmTimeEdit->isEnabled();
     }
 
 private slots:
@@ -89,22 +88,20 @@ private slots:
         QVERIFY(QFile::exists(path_));
         QVERIFY(ownerOnly(path_));
 
-        Window w;
-        MainWindow &f = w.form;
-        f.setMinutesText(QStringLiteral("xx"));
-        LoadSettings(store, f);
+        Setup typed = layout();
+        typed.minutes = QStringLiteral("xx");
+        const Setup first = loaded(store, typed);
         // "Timer" reads as empty; "Sd" is missing and the loading stops there.
-        QCOMPARE(f.minutesEdit->text(), QString());
-        QVERIFY(f.alarmChoice->isChecked());
-        QVERIFY(!f.tomorrowCheck->isChecked());
-        QCOMPARE(f.startFileEdit->text(), QStringLiteral("europe.mid"));
-        QCOMPARE(f.alarmTimeEdit->time(), QTime(10, 21, 48, 560));
-        QVERIFY(alarmGroupEnabled(f));
+        QCOMPARE(first.minutes, QString());
+        QCOMPARE(first.endAction, EndAction::Alarm);
+        QVERIFY(!first.tomorrow);
+        QCOMPARE(first.startFile, QStringLiteral("europe.mid"));
+        QCOMPARE(first.wakeUpTime, QTime(10, 21, 48, 560));
 
         // An existing file is left alone.
         writeRaw("[General]\nTimer=12\n");
         store.ensureSettingsFile();
-        QCOMPARE(store.read().timer, std::optional<QString>(QStringLiteral("12")));
+        QCOMPARE(loaded(store).minutes, QStringLiteral("12"));
     }
 
     void unwritableFolderIsSilentAtStartUp()
@@ -112,35 +109,29 @@ private slots:
         IniSettingsStore store(QStringLiteral("/proc/somnelle/Somnelle.conf"));
         store.ensureSettingsFile();
         QVERIFY(!QFile::exists(store.path()));
-        Window w;
-        LoadSettings(store, w.form);
-        QCOMPARE(w.form.startFileEdit->text(), QStringLiteral("europe.mid"));
+        QCOMPARE(loaded(store).startFile, QStringLiteral("europe.mid"));
     }
 
     void saveAndLoadRoundTrip()
     {
         IniSettingsStore store(path_);
         store.ensureSettingsFile();
-        Window saved;
-        saved.form.setMinutesText(QStringLiteral("45"));
-        saved.form.setChoiceChecked(SetupView::AlarmMode, true);
-        saved.form.setTomorrow(true);
-        saved.form.setWakeUpVolumeText(QStringLiteral("40"));
-        saved.form.setStartFile(QStringLiteral("/music/a \"quoted\", long name.ogg"));
-        saved.form.setAlarmDateTime(QDateTime(QDate(2031, 5, 6), QTime(7, 30, 15, 250)));
+        Setup saved = fullSetup();
+        saved.minutes = QStringLiteral("45");
+        saved.startFile = QStringLiteral("/music/a \"quoted\", long name.ogg");
+        saved.wakeUpTime = QTime(7, 30, 15, 250);
+        saved.dryRun = true; // a dry run is never stored
         QString error;
-        QVERIFY(SaveSettings(store, saved.form, &error));
+        QVERIFY(store.save(saved, &error));
         QVERIFY(ownerOnly(path_));
 
-        Window loaded;
-        LoadSettings(store, loaded.form);
-        QCOMPARE(loaded.form.minutesEdit->text(), QStringLiteral("45"));
-        QVERIFY(loaded.form.alarmChoice->isChecked());
-        QVERIFY(loaded.form.tomorrowCheck->isChecked());
-        QCOMPARE(loaded.form.wakeVolumeEdit->text(), QStringLiteral("40"));
-        QCOMPARE(loaded.form.startFileEdit->text(), QStringLiteral("/music/a \"quoted\", long name.ogg"));
-        // Only the time of day is taken: the picker keeps its own date.
-        QCOMPARE(loaded.form.alarmTimeEdit->dateTime(), QDateTime(QDate(2006, 6, 13), QTime(7, 30, 15, 250)));
+        Setup back;
+        store.load(back);
+        saved.dryRun = false;
+        QCOMPARE(std::tie(back.minutes, back.endAction, back.tomorrow, back.wakeUpPercent, back.startFile,
+                          back.wakeUpTime, back.dryRun),
+                 std::tie(saved.minutes, saved.endAction, saved.tomorrow, saved.wakeUpPercent, saved.startFile,
+                          saved.wakeUpTime, saved.dryRun));
 
         // The file holds the eight names with their kinds.
         const QSettings raw(path_, QSettings::IniFormat);
@@ -150,41 +141,27 @@ private slots:
         QCOMPARE(raw.value(QStringLiteral("Alarm_time")).toByteArray().size(), 8);
     }
 
-    void storedShutdownDisablesTheAlarmGroup()
+    // The three flags choose an end action in their order; all three off choose none.
+    void storedChoices_data()
     {
-        IniSettingsStore store(path_);
-        writeRaw("[General]\nTimer=20\nSd=1\nSm=0\nAm=0\nTomorrow=0\n");
-        Window w;
-        w.form.setStatusText(QStringLiteral("Set volume"));
-        LoadSettings(store, w.form);
-        QVERIFY(w.form.shutdownChoice->isChecked());
-        QVERIFY(!w.form.suspendChoice->isChecked() && !w.form.alarmChoice->isChecked());
-        QVERIFY(!alarmGroupEnabled(w.form));
-        // The Shutdown rule ran, clearing the status line.
-        QCOMPARE(w.form.statusText(), QString());
-        // "Wake_up_vol" is missing: an empty text, and the loading goes on.
-        QCOMPARE(w.form.wakeVolumeEdit->text(), QString());
+        QTest::addColumn<QByteArray>("flags");
+        QTest::addColumn<int>("action");
+        QTest::newRow("shutdown") << QByteArray("Sd=1\nSm=0\nAm=0\n") << int(EndAction::PowerOff);
+        QTest::newRow("the later one wins") << QByteArray("Sd=1\nSm=1\nAm=0\n") << int(EndAction::Suspend);
+        QTest::newRow("none") << QByteArray("Sd=0\nSm=0\nAm=0\n") << int(EndAction::None);
     }
 
-    void storedChoicesAllOffLeaveNoneChecked()
+    void storedChoices()
     {
+        QFETCH(QByteArray, flags);
+        QFETCH(int, action);
         IniSettingsStore store(path_);
-        writeRaw("[General]\nTimer=20\nSd=0\nSm=0\nAm=0\n");
-        Window w;
-        LoadSettings(store, w.form);
-        QVERIFY(!w.form.shutdownChoice->isChecked() && !w.form.suspendChoice->isChecked()
-                && !w.form.alarmChoice->isChecked());
-        // Unchecking runs no rule.
-        QVERIFY(alarmGroupEnabled(w.form));
-    }
-
-    void longTimerLoadsUnchanged()
-    {
-        IniSettingsStore store(path_);
-        writeRaw("[General]\nTimer=120\n");
-        Window w;
-        LoadSettings(store, w.form);
-        QCOMPARE(w.form.minutesEdit->text(), QStringLiteral("120"));
+        writeRaw("[General]\nTimer=120\n" + flags + "Tomorrow=0\n");
+        const Setup setup = loaded(store);
+        QCOMPARE(setup.endAction, EndAction(action));
+        // A long "Timer" is taken unchanged; a missing "Wake_up_vol" is an empty text, and the loading goes on.
+        QCOMPARE(setup.minutes, QStringLiteral("120"));
+        QCOMPARE(setup.wakeUpPercent, QString());
     }
 
     void partialLoads_data()
@@ -229,13 +206,11 @@ private slots:
         QFETCH(QTime, alarm);
         writeRaw(content);
         IniSettingsStore store(path_);
-        Window w;
-        LoadSettings(store, w.form);
-        QCOMPARE(w.form.minutesEdit->text(), timer);
-        QCOMPARE(w.form.shutdownChoice->isChecked(), shutdown);
-        QCOMPARE(w.form.alarmChoice->isChecked(), !shutdown);
-        QCOMPARE(w.form.startFileEdit->text(), startFile);
-        QCOMPARE(w.form.alarmTimeEdit->time(), alarm);
+        const Setup setup = loaded(store);
+        QCOMPARE(setup.minutes, timer);
+        QCOMPARE(setup.endAction, shutdown ? EndAction::PowerOff : EndAction::Alarm);
+        QCOMPARE(setup.startFile, startFile);
+        QCOMPARE(setup.wakeUpTime, alarm);
     }
 
     void randomBytesDoNotCrash()
@@ -247,15 +222,15 @@ private slots:
                 byte = char(random.bounded(256));
             writeRaw(bytes);
             IniSettingsStore store(path_);
-            Window w;
-            LoadSettings(store, w.form);
+            Setup setup = loaded(store);
             // Whatever was loaded, a save afterwards gives a file that loads completely.
-            w.form.setMinutesText(QStringLiteral("5"));
+            setup.minutes = QStringLiteral("5");
             QString error;
-            QVERIFY(SaveSettings(store, w.form, &error));
-            const StoredSetup reread = store.read();
-            QCOMPARE(reread.timer, std::optional<QString>(QStringLiteral("5")));
-            QVERIFY(reread.alarmTime.has_value());
+            QVERIFY(store.save(setup, &error));
+            Setup reread;
+            store.load(reread);
+            QCOMPARE(reread.minutes, QStringLiteral("5"));
+            QCOMPARE(reread.wakeUpTime, setup.wakeUpTime);
         }
     }
 
@@ -266,7 +241,7 @@ private slots:
         IniSettingsStore store(path_);
         store.ensureSettingsFile();
         QString error;
-        QVERIFY(store.write(fullSetup(), &error));
+        QVERIFY(store.save(fullSetup(), &error));
         QFile before(path_);
         QVERIFY(before.open(QIODevice::ReadOnly));
         const QByteArray old = before.readAll();
@@ -274,10 +249,8 @@ private slots:
 
         const QString folder = QFileInfo(path_).absolutePath();
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        Window w;
-        w.form.setMinutesText(QStringLiteral("55"));
         QString message;
-        QVERIFY(!SaveSettings(store, w.form, &message));
+        QVERIFY(!store.save(fullSetup(), &message));
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(message, QStringLiteral("Failed to set data for 'Timer'"));
         QFile after(path_);
@@ -293,7 +266,7 @@ private slots:
         IniSettingsStore store(blocker.fileName() + QStringLiteral("/Somnelle.conf"));
         store.ensureSettingsFile();
         QString message;
-        QVERIFY(!store.write(fullSetup(), &message));
+        QVERIFY(!store.save(fullSetup(), &message));
         QCOMPARE(message, QStringLiteral("Failed to set data for 'Timer'"));
     }
 
@@ -305,12 +278,13 @@ private slots:
         QVERIFY(QFile::link(target, path_));
         IniSettingsStore store(path_);
         QString error;
-        StoredSetup setup = fullSetup();
-        setup.timer = QStringLiteral("42");
-        QVERIFY(store.write(setup, &error));
+        Setup setup = fullSetup();
+        setup.minutes = QStringLiteral("42");
+        QVERIFY(store.save(setup, &error));
         QVERIFY(QFileInfo(path_).isSymLink());
-        QCOMPARE(IniSettingsStore(target).read().timer, std::optional<QString>(QStringLiteral("42")));
-        QCOMPARE(store.read().timer, std::optional<QString>(QStringLiteral("42")));
+        IniSettingsStore linked(target);
+        QCOMPARE(loaded(linked).minutes, QStringLiteral("42"));
+        QCOMPARE(loaded(store).minutes, QStringLiteral("42"));
     }
 
     void startUpRemovesOnlyOurOldStagingFiles()
@@ -335,22 +309,22 @@ private slots:
     void storedDateTimes()
     {
         // Whole days since 1899-12-30, the time of day as the fraction.
-        QCOMPARE(ToStoredDateTime(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
-        QCOMPARE(ToStoredDateTime(QDateTime(QDate(1899, 12, 31), QTime(12, 0))), 1.5);
-        QCOMPARE(ToStoredDateTime(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
-        QCOMPARE(FromStoredDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
-        QCOMPARE(FromStoredDateTime(38881.43181203704), QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
-        QVERIFY(!FromStoredDateTime(std::numeric_limits<double>::quiet_NaN()).isValid());
-        QVERIFY(!FromStoredDateTime(1e300).isValid());
+        QCOMPARE(StoredDateTime::fromDateTime(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
+        QCOMPARE(StoredDateTime::fromDateTime(QDateTime(QDate(1899, 12, 31), QTime(12, 0))), 1.5);
+        QCOMPARE(StoredDateTime::fromDateTime(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
+        QCOMPARE(StoredDateTime::toDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
+        QCOMPARE(StoredDateTime::toDateTime(38881.43181203704), QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
+        QVERIFY(!StoredDateTime::toDateTime(std::numeric_limits<double>::quiet_NaN()).isValid());
+        QVERIFY(!StoredDateTime::toDateTime(1e300).isValid());
         // Exact to the millisecond over a range of days and times, both ways.
         QRandomGenerator random(7);
         for (int i = 0; i < 20000; ++i) {
             const QDateTime original(QDate(1899, 12, 30).addDays(random.bounded(-1000, 80000)),
                                      QTime::fromMSecsSinceStartOfDay(random.bounded(86400000)));
-            QCOMPARE(FromStoredDateTime(ToStoredDateTime(original)), original);
+            QCOMPARE(StoredDateTime::toDateTime(StoredDateTime::fromDateTime(original)), original);
         }
         // A value a hair below midnight rounds into the next day.
-        QCOMPARE(FromStoredDateTime(1.0 - 1e-12), QDateTime(QDate(1899, 12, 31), QTime(0, 0)));
+        QCOMPARE(StoredDateTime::toDateTime(1.0 - 1e-12), QDateTime(QDate(1899, 12, 31), QTime(0, 0)));
     }
 };
 

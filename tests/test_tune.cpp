@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QtTest>
 
-#include "session/startfile.h"
+#include "platform/startfile.h"
 
 class TuneTest : public QObject {
     Q_OBJECT
@@ -48,7 +48,7 @@ class TuneTest : public QObject {
 private slots:
     void defaultTuneIsAWellFormedMidiFileOfHalfAMinuteToAMinute()
     {
-        const QString path = ResolveStartFile(QStringLiteral("europe.mid"), {ProgramDataFolder()});
+        const QString path = StartFile::resolve(QStringLiteral("europe.mid"), {StartFile::programDataFolder()});
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
         const QByteArray bytes = file.readAll();

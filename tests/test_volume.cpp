@@ -5,20 +5,31 @@
 #include <cmath>
 
 #include "audio/levels.h"
-#include "session/volumecontrol.h"
 #include "fakes.h"
+#include "session/volumecontrol.h"
 
 class VolumeTest : public QObject {
     Q_OBJECT
 
+    // The volume control on a fake mixer, with what it asks the window to show.
     struct Control {
         FakeMixer mixer;
-        FakeVolumeView view;
-        bool sessionRunning = false;
-        VolumeControl volume {mixer, view, [this] { return sessionRunning; }};
+        VolumeControl volume {mixer};
+        int slider = 0; // where the window's slider is
+        QString readout = QStringLiteral("Volume: ");
+        int mixerErrors = 0;
         Control()
         {
-            view.sliderChanged = [this] { volume.volumeSliderChanged(); };
+            QObject::connect(&volume, &VolumeControl::levelChanged, [this](quint16 level) { slider = level; });
+            QObject::connect(&volume, &VolumeControl::percentChanged,
+                             [this](quint8 percent) { readout = QStringLiteral("Volume: %1 %").arg(percent); });
+            QObject::connect(&volume, &VolumeControl::mixerUnavailable, [this] { ++mixerErrors; });
+        }
+        // The user moves the window's slider.
+        void moveSlider(int level)
+        {
+            slider = level;
+            volume.setLevel(quint16(level));
         }
     };
 
@@ -26,23 +37,22 @@ private slots:
     void conversionsOverTheWholeRange()
     {
         for (quint32 level = 0; level <= 65535; ++level) {
-            const quint8 percent = LevelToPercent(quint16(level));
+            const quint8 percent = Levels::toPercent(quint16(level));
             QCOMPARE(percent, quint8(100 * level / 65535));
             QCOMPARE(percent, quint8(std::trunc(double(level) / 65535.0 * 100.0)));
         }
         for (quint32 percent = 0; percent <= 100; ++percent) {
-            QCOMPARE(PercentToLevel(quint8(percent)), quint16(65535 * percent / 100));
-            QCOMPARE(PercentToLevel(quint8(percent)), quint16(std::trunc(double(percent) / 100.0 * 65535.0)));
+            QCOMPARE(Levels::fromPercent(quint8(percent)), quint16(65535 * percent / 100));
+            QCOMPARE(Levels::fromPercent(quint8(percent)), quint16(std::trunc(double(percent) / 100.0 * 65535.0)));
         }
-        QCOMPARE(LevelToPercent(65535), quint8(100));
-        QCOMPARE(LevelToPercent(655), quint8(0));
-        QCOMPARE(LevelToPercent(656), quint8(1));
-        QCOMPARE(PercentToLevel(40), quint16(26214));
-        QCOMPARE(PercentToLevel(99), quint16(64879));
+        QCOMPARE(Levels::toPercent(65535), quint8(100));
+        QCOMPARE(Levels::toPercent(655), quint8(0));
+        QCOMPARE(Levels::toPercent(656), quint8(1));
+        QCOMPARE(Levels::fromPercent(40), quint16(26214));
+        QCOMPARE(Levels::fromPercent(99), quint16(64879));
         // Above 100 % the level stays in range.
-        QCOMPARE(PercentToLevel(150), quint16(65535));
-        QCOMPARE(PercentToLevel(255), quint16(65535));
-        QCOMPARE(VolumeReadoutText(37), QStringLiteral("Volume: 37 %"));
+        QCOMPARE(Levels::fromPercent(150), quint16(65535));
+        QCOMPARE(Levels::fromPercent(255), quint16(65535));
     }
 
     // A notch or a move of the slider; turning the volume up also turns a muted output on.
@@ -71,44 +81,44 @@ private slots:
         QFETCH(int, to);
         QFETCH(bool, bySlider);
         Control c;
-        c.volume.setLevel(quint16(from));
+        c.volume.setSessionLevel(quint16(from));
         c.mixer.level = quint16(from);
         c.mixer.wave = 0; // muted, as a power-off at the end of a fade leaves it
         if (bySlider)
-            c.view.setSliderPosition(quint16(to));
+            c.moveSlider(to);
         else
             c.volume.stepByWheel(up);
         QCOMPARE(int(c.volume.level()), to);
         QCOMPARE(int(c.mixer.level), to);
-        QCOMPARE(int(c.view.position), to);
-        QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(quint16(to))));
-        QCOMPARE(c.volume.percent(), LevelToPercent(quint16(to)));
+        QCOMPARE(int(c.slider), to);
+        QCOMPARE(c.readout, QStringLiteral("Volume: %1 %").arg(Levels::toPercent(quint16(to))));
+        QCOMPARE(c.volume.percent(), Levels::toPercent(quint16(to)));
         QCOMPARE(c.mixer.wave, std::optional<quint32>(up ? 0xFFFFFFFFu : 0u));
     }
 
     void wheelDuringASessionChangesNothing()
     {
         Control c;
-        c.volume.setLevel(30000);
-        c.sessionRunning = true;
+        c.volume.setSessionLevel(30000);
+        c.volume.setLocked(true);
         c.volume.stepByWheel(true);
         c.volume.stepByWheel(false);
         QCOMPARE(c.volume.level(), quint16(30000));
         QVERIFY(c.mixer.writes.isEmpty());
-        QCOMPARE(c.view.readout, QStringLiteral("Volume: 45 %"));
+        QCOMPARE(c.readout, QStringLiteral("Volume: 45 %"));
     }
 
     void readAtShow()
     {
         Control c;
         c.mixer.level = 24248; // 37 %
-        c.volume.readAtShow();
-        QCOMPARE(c.view.readout, QStringLiteral("Volume: 37 %"));
-        QCOMPARE(c.view.position, quint16(24248));
+        c.volume.readAtStart();
+        QCOMPARE(c.readout, QStringLiteral("Volume: 37 %"));
+        QCOMPARE(c.slider, int(24248));
         QCOMPARE(c.volume.level(), quint16(24248));
         // Opening the window writes nothing back.
         QVERIFY(c.mixer.writes.isEmpty());
-        QCOMPARE(c.view.mixerErrors, 0);
+        QCOMPARE(c.mixerErrors, 0);
     }
 
     void followsChangesMadeElsewhereWhileIdle()
@@ -116,12 +126,12 @@ private slots:
         for (const bool watched : {true, false}) {
             Control c;
             c.mixer.level = 32768;
-            c.volume.readAtShow();
+            c.volume.readAtStart();
             c.mixer.watching = watched;
             c.mixer.setElsewhere(52428); // 80 %, from the panel
             if (watched) {
-                QCOMPARE(c.view.position, quint16(52428));
-                QCOMPARE(c.view.readout, QStringLiteral("Volume: 80 %"));
+                QCOMPARE(c.slider, int(52428));
+                QCOMPARE(c.readout, QStringLiteral("Volume: 80 %"));
             }
             // A notch up goes up from what the mixer has, watched or not.
             c.volume.stepByWheel(true);
@@ -129,7 +139,7 @@ private slots:
             QCOMPARE(c.mixer.writes, QList<quint16>({53428}));
 
             // During a session the fade keeps control.
-            c.sessionRunning = true;
+            c.volume.setLocked(true);
             c.mixer.setElsewhere(1000);
             QCOMPARE(c.volume.level(), quint16(53428));
         }
@@ -138,8 +148,8 @@ private slots:
     void readAtShowOfSilenceMovesNothing()
     {
         Control c;
-        c.volume.readAtShow();
-        QCOMPARE(c.view.readout, QStringLiteral("Volume: 0 %"));
+        c.volume.readAtStart();
+        QCOMPARE(c.readout, QStringLiteral("Volume: 0 %"));
         QVERIFY(c.mixer.writes.isEmpty());
         QCOMPARE(c.volume.level(), quint16(0));
     }
@@ -161,34 +171,33 @@ private slots:
         else
             c.mixer.available = false;
 
-        c.volume.readAtShow();
-        QCOMPARE(c.view.mixerErrors, 1);
-        QCOMPARE(c.view.readout, QStringLiteral("Volume: 0 %"));
-        QCOMPARE(c.view.position, quint16(0));
+        c.volume.readAtStart();
+        QCOMPARE(c.mixerErrors, 1);
+        QCOMPARE(c.readout, QStringLiteral("Volume: 0 %"));
+        QCOMPARE(c.slider, 0);
 
         // The slider: with no mixer at all the level stays; the readout follows it.
-        c.view.position = 20000;
-        c.volume.volumeSliderChanged();
+        c.moveSlider(20000);
         QCOMPARE(c.volume.level(), quint16(noControlOnly ? 20000 : 0));
-        QCOMPARE(c.view.readout, VolumeReadoutText(LevelToPercent(c.volume.level())));
+        QCOMPARE(c.readout, QStringLiteral("Volume: %1 %").arg(Levels::toPercent(c.volume.level())));
 
         // The wheel: the level and readout move, the slider only when the mixer opens.
-        c.volume.setLevel(5000);
+        c.volume.setSessionLevel(5000);
         c.volume.stepByWheel(true);
         QCOMPARE(c.volume.level(), quint16(6000));
-        QCOMPARE(c.view.position, quint16(noControlOnly ? 6000 : 5000));
-        QCOMPARE(c.view.readout, QStringLiteral("Volume: 9 %"));
+        QCOMPARE(c.slider, noControlOnly ? 6000 : 5000);
+        QCOMPARE(c.readout, QStringLiteral("Volume: 9 %"));
         QVERIFY(c.mixer.writes.isEmpty());
     }
 
     void sliderIsCutOffDuringASession()
     {
         Control c;
-        c.sessionRunning = true;
-        c.view.setSliderPosition(30000);
+        c.volume.setLocked(true);
+        c.moveSlider(30000);
         QVERIFY(c.mixer.writes.isEmpty());
         QCOMPARE(c.volume.level(), quint16(0));
-        QCOMPARE(c.view.readout, QStringLiteral("Volume: "));
+        QCOMPARE(c.readout, QStringLiteral("Volume: "));
     }
 };
 

@@ -11,8 +11,8 @@
 #include "pactl.h"
 #include "audio/alsamixer.h"
 #include "fakes.h"
-#include "session/systemclock.h"
-#include "session/desktopshell.h"
+#include "platform/systemclock.h"
+#include "platform/desktopshell.h"
 #include "settings/inisettingsstore.h"
 #include "ui/mainwindow.h"
 

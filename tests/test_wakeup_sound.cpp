@@ -9,15 +9,14 @@
 #include <cmath>
 #include <csignal>
 
-#include "app/somnelle.h"
 #include "audio/alsachime.h"
 #include "audio/alsamixer.h"
 #include "dbusmock.h"
 #include "fakes.h"
 #include "pactl.h"
-#include "session/desktopshell.h"
-#include "session/mprisplayers.h"
-#include "ui/mainwindow.h"
+#include "platform/desktopshell.h"
+#include "platform/mprisplayers.h"
+#include "sessionrig.h"
 
 class WakeUpSoundTest : public QObject {
     Q_OBJECT
@@ -141,43 +140,39 @@ private slots:
         AlsaMixer mixer;
         DesktopShell shell;
         AlsaChime alsaChime;
-        Somnelle app(fake.use(mixer).use(shell).use(alsaChime).platform);
-        const int &quits = fake.quits;
+        SessionRig r(fake.use(mixer).use(shell).use(alsaChime).platform);
         FakeClock &clock = fake.clock;
-        Q_EMIT app.form().opening();
-        MainWindow &f = app.form();
-        f.setChoiceChecked(SetupView::AlarmMode, true);
-        f.setMinutesText(QStringLiteral("1"));
-        f.setWakeUpVolumeText(QString::number(percent));
-        f.setStartFile(file);
-        f.setAlarmDateTime(QDateTime(QDate(2006, 6, 13), clock.now.time().addSecs(60)));
-        Q_EMIT app.form().startCancelClicked();
+        r.volume.readAtStart();
+        Setup setup = SessionRig::setup(QStringLiteral("1"), EndAction::Alarm, QString::number(percent));
+        setup.startFile = file;
+        setup.wakeUpTime = clock.now.time().addSecs(60);
+        r.session.start(setup);
         clock.advance(60);
         if (closed)
-            QVERIFY(!app.session().closeRequested());
-        QVERIFY(!app.session().isRunning());
+            r.session.endWhenDone();
+        QVERIFY(!r.session.isRunning());
         QTRY_COMPARE(alsaChime.isPlaying(), chime);
         QVERIFY(!Pactl::sinkMuted());
         QTest::qWait(300); // the server's word on our own write comes back
-        QCOMPARE(f.volumeReadout->text(), QStringLiteral("Volume: %1 %").arg(percent));
+        QCOMPARE(r.volume.percent(), quint8(percent));
         if (!chime) {
             QTest::qWait(500);
             QVERIFY(!alsaChime.isPlaying());
             QVERIFY(loudness(700) < 50);
-            QCOMPARE(quits, int(closed));
+            QCOMPARE(r.finishes, int(closed));
             return;
         }
         const double heard = loudness(1500);
         // A muted output or silence is 0; the chime about 200 at 40 %, 3 at 10 %.
         QVERIFY2(heard > 1, qPrintable(QString::number(heard)));
-        QCOMPARE(quits, 0);
-        QVERIFY(f.statusText().startsWith(file == QLatin1String("gone.mid") ? QStringLiteral("Start file not found: ")
-                                                                            : QStringLiteral("Could not open ")));
-        // A click on Start only silences it; a closed window's program ends then.
-        Q_EMIT app.form().startCancelClicked();
+        QCOMPARE(r.finishes, 0);
+        QVERIFY(r.status.startsWith(file == QLatin1String("gone.mid") ? QStringLiteral("Start file not found: ")
+                                                                      : QStringLiteral("Could not open ")));
+        // Start only silences it; a closed window's program ends then.
+        r.session.startOrCancel(setup);
         QVERIFY(!alsaChime.isPlaying());
-        QVERIFY(!app.session().isRunning());
-        QCOMPARE(quits, int(closed));
+        QVERIFY(!r.session.isRunning());
+        QCOMPARE(r.finishes, int(closed));
         QVERIFY(loudness(700) < 50);
     }
 

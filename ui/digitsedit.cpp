@@ -20,7 +20,7 @@ void DigitsEdit::keyPressEvent(QKeyEvent *event)
         white.setColor(QPalette::Base, Qt::white);
         setPalette(white);
         const QChar typed = event->text().front();
-        if (typed != QChar(8) && (typed < QLatin1Char('0') || typed > QLatin1Char('9')))
+        if (typed != QLatin1Char('\b') && (typed < QLatin1Char('0') || typed > QLatin1Char('9')))
             return;
     }
     QLineEdit::keyPressEvent(event);

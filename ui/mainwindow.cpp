@@ -24,8 +24,8 @@
 #include <QWheelEvent>
 
 #include "somnelleversion.h"
-#include "audio/levels.h"
-#include "session/shell.h"
+#include "platform/shell.h"
+#include "session/volumecontrol.h"
 #include "ui/etchedline.h"
 #include "ui/linklabel.h"
 #include "ui/picture.h"
@@ -34,7 +34,7 @@
 #include "ui/caretrest.h"
 #include "ui/trackbar.h"
 #include "ui/trackbarstyle.h"
-#include "ui/applicationtitle.h"
+#include "ui/volumereadout.h"
 
 const QColor MainWindow::SkyBlue(0xA6, 0xCA, 0xF0);
 const QColor MainWindow::Fuchsia(0xFF, 0x00, 0xFF);
@@ -97,10 +97,12 @@ QString timeFormatWithSeconds()
 
 } // namespace
 
-MainWindow::MainWindow(Shell &shell)
+MainWindow::MainWindow(SessionController &session, VolumeControl &volume, Shell &shell)
     : QWidget(nullptr,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
+    , session_(session)
+    , volume_(volume)
     , shell_(shell)
 {
     registerTahoma();
@@ -114,6 +116,7 @@ MainWindow::MainWindow(Shell &shell)
     createLayout();
     setTabOrderOfFields();
     connectHandlers();
+    connectControllers();
     // Presses anywhere on the window, whichever control gets them (see eventFilter).
     qApp->installEventFilter(this);
     new CaretRest(10000, this);
@@ -124,15 +127,11 @@ void MainWindow::createLayout()
     // The form's controls inherit the window's font; what follows are the
     // fonts, colours, pictures and text-fitted sizes the form leaves open.
     setupUi(this);
-    const QPixmap startPicture = Pictures::keyed(QStringLiteral(":/pictures/start.bmp"));
-
-    cancelPictureButton->setPicture(Pictures::keyed(QStringLiteral(":/pictures/cancel.bmp")));
-    cancelPictureButton->setVisible(false);
-    startPictureButton->setPicture(startPicture);
-    startPictureButton->setVisible(false);
+    startPicture_ = Pictures::keyed(QStringLiteral(":/pictures/start.bmp"));
+    cancelPicture_ = Pictures::keyed(QStringLiteral(":/pictures/cancel.bmp"));
     skyPicture->setPixmap(Pictures::sky());
     skyPicture->lower(); // the sky lies under all the controls
-    startCancelButton->setPicture(startPicture);
+    startCancelButton->setPicture(startPicture_);
     exitButton->setPicture(Pictures::keyed(QStringLiteral(":/pictures/exit.bmp")));
 
     QFont linkFont = tahoma(9);
@@ -163,7 +162,7 @@ void MainWindow::createLayout()
     // The timer panel.
     loudspeakerPicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/loudspeaker.bmp")));
     // Sized once for the widest readout, and opaque: a new percent repaints the readout alone.
-    volumeReadout->setText(VolumeReadoutText(100));
+    volumeReadout->setText(VolumeReadout::textFor(100));
     fitToText(volumeReadout);
     volumeReadout->setText(QStringLiteral("Volume: "));
     auto *trackBarStyle = new TrackBarStyle();
@@ -185,8 +184,6 @@ void MainWindow::createLayout()
 
     // Object names follow the component names, as a form designer would give them.
     const std::pair<QObject *, const char *> names[] = {{statusBar, "StatusBar1"},
-                                                        {cancelPictureButton, "SpeedButton2"},
-                                                        {startPictureButton, "SpeedButton3"},
                                                         {alarmPanel, "Panel1"},
                                                         {alarmTimeEdit, "DateTimePicker1"},
                                                         {wakeUpAtLabel, "Label10"},
@@ -240,13 +237,15 @@ void MainWindow::setTabOrderOfFields()
 
 void MainWindow::connectHandlers()
 {
-    connect(startCancelButton, &QAbstractButton::clicked, this, &MainWindow::startCancelClicked);
+    connect(startCancelButton, &QAbstractButton::clicked, this, [this] { session_.startOrCancel(setup()); });
     connect(exitButton, &QAbstractButton::clicked, this, &MainWindow::exitClicked);
     connect(browseButton, &QAbstractButton::clicked, this, &MainWindow::browseForStartFile);
-    connect(contactLink, &LinkLabel::activated, this, &MainWindow::openContactLink);
-    connect(volumeSlider, &QSlider::valueChanged, this, &MainWindow::volumeSliderChanged);
-    // The end of a drag counts as a change too, even when the position stays.
-    connect(volumeSlider, &QSlider::sliderReleased, this, &MainWindow::volumeSliderChanged);
+    connect(contactLink, &LinkLabel::activated, this,
+            [this] { shell_.open(QUrl(QStringLiteral("mailto:") + SupportAddress)); });
+    // The user's moves of the slider; the end of a drag counts too, even when the position stays.
+    connect(volumeSlider, &QSlider::valueChanged, &volume_, [this](int level) { volume_.setLevel(quint16(level)); });
+    connect(volumeSlider, &QSlider::sliderReleased, &volume_,
+            [this] { volume_.setLevel(quint16(volumeSlider->value())); });
 
     // A choice's rule runs whenever it becomes checked, by the user or by code.
     // Of the three choices only the checked one is a tab stop.
@@ -265,6 +264,18 @@ void MainWindow::connectHandlers()
         if (checked)
             enableAlarmControls();
     });
+}
+
+void MainWindow::connectControllers()
+{
+    connect(&session_, &SessionController::phaseChanged, this, &MainWindow::showPhase);
+    connect(&session_, &SessionController::statusChanged, this, &MainWindow::setStatusText);
+    connect(&session_, &SessionController::titleChanged, this, &MainWindow::showTitle);
+    connect(&session_, &SessionController::fieldMissing, this, &MainWindow::markMissing);
+    connect(&session_, &SessionController::failed, this, &MainWindow::showError);
+    connect(&volume_, &VolumeControl::levelChanged, this, &MainWindow::showLevel);
+    connect(&volume_, &VolumeControl::percentChanged, volumeReadout, &VolumeReadout::showPercent);
+    connect(&volume_, &VolumeControl::mixerUnavailable, this, &MainWindow::showMixerError);
 }
 
 QList<QWidget *> MainWindow::alarmGroup() const
@@ -324,16 +335,6 @@ void MainWindow::activateOnce()
     Q_EMIT firstActivated();
 }
 
-void MainWindow::setCloseGuard(std::function<bool()> mayClose)
-{
-    mayClose_ = std::move(mayClose);
-}
-
-void MainWindow::setPressGuard(std::function<bool()> pressTaken)
-{
-    pressTaken_ = std::move(pressTaken);
-}
-
 void MainWindow::browseForStartFile()
 {
     openDialog->exec();
@@ -343,18 +344,15 @@ void MainWindow::browseForStartFile()
         startFileEdit->setText(chosen.first());
 }
 
-void MainWindow::openContactLink()
-{
-    shell_.open(QUrl(QStringLiteral("mailto:") + SupportAddress));
-}
-
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // A press anywhere on the window, whichever control gets it, may be taken
-    // by the program (it silenced the chime) and then does nothing else.
-    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this && pressTaken_())
+    // While the chime sounds, a press anywhere on the window, whichever
+    // control gets it, only silences it.
+    if (event->type() == QEvent::MouseButtonPress && session_.phase() == SessionController::Phase::Chiming
+        && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
+        session_.silenceChime();
         return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -387,11 +385,14 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // During a session the window stays, and the program ends with the session.
-    if (mayClose_())
+    // During a session, or while its wake-up sounds, the window stays, and
+    // the program ends once that is over.
+    if (session_.phase() == SessionController::Phase::Idle) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    session_.endWhenDone();
 }
 
 void MainWindow::wheelEvent(QWheelEvent *event)
@@ -400,11 +401,11 @@ void MainWindow::wheelEvent(QWheelEvent *event)
     wheelRemainder_ += event->angleDelta().y();
     while (wheelRemainder_ >= 120) {
         wheelRemainder_ -= 120;
-        Q_EMIT wheelNotch(true);
+        volume_.stepByWheel(true);
     }
     while (wheelRemainder_ <= -120) {
         wheelRemainder_ += 120;
-        Q_EMIT wheelNotch(false);
+        volume_.stepByWheel(false);
     }
     event->ignore();
 }

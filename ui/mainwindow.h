@@ -2,24 +2,25 @@
 #pragma once
 
 #include <QColor>
-#include <QSize>
+#include <QPixmap>
 #include <QWidget>
-#include <functional>
 
-#include "audio/volumeview.h"
-#include "session/sessionview.h"
+#include "session/sessioncontroller.h"
+#include "settings/setup.h"
 #include "ui_mainwindow.h"
 
 class QFileDialog;
 class Shell;
+class VolumeControl;
 
 // The one window of the program. Its controls and their places come from the
 // form (mainwindow.ui) and are its members, named for their roles; controls
 // with a rule of their own carry it (DigitsEdit, LinkLabel, AlarmTimeEdit,
-// TrackBar). The window's own rules (enabled groups, pictures, browse) live
-// here; what the user asks of the program goes out as signals, which the
-// application connects.
-class MainWindow : public QWidget, public Ui::MainWindowForm, public VolumeView, public SessionView {
+// TrackBar). The window's own rules (enabled groups, the browse button)
+// live here. It shows what the session and the volume control say, and
+// passes on what the user asks of them; its fields are the setup that Start
+// hands to the session.
+class MainWindow : public QWidget, public Ui::MainWindowForm {
     Q_OBJECT
 public:
     static const QColor SkyBlue;
@@ -28,73 +29,45 @@ public:
     static const QString RestCaption;
     static const QString SupportAddress;
 
-    explicit MainWindow(Shell &shell);
+    MainWindow(SessionController &session, VolumeControl &volume, Shell &shell);
 
-    // Answers whether the window may close now; when not, it stays up.
-    void setCloseGuard(std::function<bool()> mayClose);
-    // Answers whether a mouse press anywhere on the window was taken (it
-    // silenced the chime) and must do nothing else.
-    void setPressGuard(std::function<bool()> pressTaken);
+    // The fields as they stand, and the fields set from a setup (the stored
+    // one, or a command line's).
+    Setup setup() const;
+    void showSetup(const Setup &setup);
+
+    QString statusText() const;
+    // The program's title: "Somnelle" at rest, the falling percentage during
+    // a fade, and the caption of its message boxes. Unlike the window's
+    // caption, it never shows the rest caption's long form.
+    QString title() const { return title_; }
+    static void setFieldColour(QLineEdit *field, const QColor &colour);
+    static QColor fieldColour(const QLineEdit *field);
+    // The text of an error message box: a full stop is added when the last
+    // character sorts after "." ("Failed to set data for 'Timer'" gets none).
+    static QString errorMessageText(const QString &message);
 
     // Control-group operations.
     void enableAlarmControls();
     void disableAlarmControls();
-    void enableSetupControls() override;
-    void disableSetupControls() override;
-
-    void setStatusText(const QString &text) override;
-    QString statusText() const;
-    static void setFieldColour(QLineEdit *field, const QColor &colour);
-    static QColor fieldColour(const QLineEdit *field);
-    // The Start/Cancel button's picture, with its accessible name.
-    void showStartPicture() override;
-    void showCancelPicture() override;
-
-    // SessionView
-    bool wakeUpVolumeEnabled() const override;
-    void markMinutesMissing() override;
-    void markWakeUpVolumeMissing() override;
-    void showRestCaption() override;
-    void setCaptionAndTitle(const QString &text) override;
-
-    // VolumeView
-    quint16 sliderPosition() const override;
-    void setSliderPosition(quint16 level) override;
-    void showVolumeReadout(quint8 percent) override;
-    void showMixerError() override;
-
-    // SetupView
-    QString minutesText() const override;
-    void setMinutesText(const QString &text) override;
-    bool isChoiceChecked(Choice choice) const override;
-    void setChoiceChecked(Choice choice, bool checked) override;
-    bool tomorrow() const override;
-    void setTomorrow(bool tomorrow) override;
-    QString wakeUpVolumeText() const override;
-    void setWakeUpVolumeText(const QString &text) override;
-    QString startFile() const override;
-    void setStartFile(const QString &file) override;
-    QDateTime alarmDateTime() const override;
-    void setAlarmDateTime(const QDateTime &dateTime) override;
+    void enableSetupControls();
+    void disableSetupControls();
 
     void browseForStartFile();
-    void openContactLink();
-    // Emits firstActivated the first time only.
-    void activateOnce();
 
     QFileDialog *openDialog;
+
+public Q_SLOTS:
+    void setStatusText(const QString &text);
+    // A modal box with the error icon, captioned with the program's title; the program goes on.
+    void showError(const QString &message);
 
 Q_SIGNALS:
     // The first show: the stored setup goes in, then the master volume.
     void opening();
     // The first activation (or right after the first show): the command line.
     void firstActivated();
-    void startCancelClicked();
     void exitClicked();
-    // The slider moved, by the user or by code, or a drag ended.
-    void volumeSliderChanged();
-    // One whole wheel notch anywhere over the window.
-    void wheelNotch(bool up);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -107,13 +80,26 @@ private:
     void createLayout();
     void setTabOrderOfFields();
     void connectHandlers();
+    void connectControllers();
+    // The running look (setup disabled, Cancel) or the idle one (Start, the rest caption).
+    void showPhase();
+    void showTitle(const QString &title);
+    void markMissing(SessionController::Field field);
+    void showLevel(quint16 level);
+    void showMixerError();
+    void chooseEndAction(EndAction action);
+    // Emits firstActivated the first time only.
+    void activateOnce();
     QList<QWidget *> alarmGroup() const;
     QList<QWidget *> timerSetup() const;
-    QRadioButton *choiceButton(Choice choice) const;
 
+    SessionController &session_;
+    VolumeControl &volume_;
     Shell &shell_;
-    std::function<bool()> mayClose_ = [] { return true; };
-    std::function<bool()> pressTaken_ = [] { return false; };
+    QPixmap startPicture_;
+    QPixmap cancelPicture_;
+    QString title_ = QStringLiteral("Somnelle");
+    bool running_ = false;
     bool shown_ = false;
     bool activated_ = false;
     int wheelRemainder_ = 0;

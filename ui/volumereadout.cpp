@@ -6,8 +6,6 @@
 #include <QStyle>
 #include <QStyleOption>
 
-#include "audio/levels.h"
-
 namespace {
 
 // Drawn together, the first one with cold caches and the others warm: a fade
@@ -15,6 +13,11 @@ namespace {
 const int PicturesAtOnce = 10;
 
 } // namespace
+
+QString VolumeReadout::textFor(quint8 percent)
+{
+    return QStringLiteral("Volume: %1 %").arg(percent);
+}
 
 void VolumeReadout::showPercent(quint8 percent)
 {
@@ -24,7 +27,7 @@ void VolumeReadout::showPercent(quint8 percent)
     if (percent == percent_)
         return;
     percent_ = percent;
-    setText(VolumeReadoutText(percent));
+    setText(textFor(percent));
 }
 
 void VolumeReadout::keepPictures(bool keep)
@@ -58,7 +61,7 @@ void VolumeReadout::drawPictures(int highest)
         picture.fill(Qt::transparent);
         QPainter painter(&picture);
         painter.setFont(font());
-        style()->drawItemText(&painter, area, flags, option.palette, isEnabled(), VolumeReadoutText(quint8(percent)),
+        style()->drawItemText(&painter, area, flags, option.palette, isEnabled(), textFor(quint8(percent)),
                               foregroundRole());
         painter.end();
         pictures_[size_t(percent)] = picture;

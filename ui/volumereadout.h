@@ -16,6 +16,9 @@ class VolumeReadout : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // "Volume: 37 %"
+    static QString textFor(quint8 percent);
+
     // Its text is set here only, so that the picture shown is the text's.
     void showPercent(quint8 percent);
     void keepPictures(bool keep);

@@ -89,7 +89,7 @@ bool endStartupOnX11(xcb_connection_t *connection, xcb_window_t window, const QS
     const Messaging atoms = askServer(connection, window);
     if (atoms.root == XCB_WINDOW_NONE)
         return false;
-    const std::optional<quint32> time = StartupIdTime(startupId);
+    const std::optional<quint32> time = WindowActivation::startupIdTime(startupId);
     if (time)
         requestActivation(connection, atoms, window, *time);
     removeStartupId(connection, atoms, window, startupId);
@@ -99,7 +99,7 @@ bool endStartupOnX11(xcb_connection_t *connection, xcb_window_t window, const QS
 
 } // namespace
 
-std::optional<quint32> StartupIdTime(const QString &startupId)
+std::optional<quint32> WindowActivation::startupIdTime(const QString &startupId)
 {
     const qsizetype at = startupId.lastIndexOf(QLatin1String("_TIME"));
     if (at < 0)
@@ -114,7 +114,7 @@ std::optional<quint32> StartupIdTime(const QString &startupId)
     return time;
 }
 
-void RaiseWithToken(QWidget *window, const QString &token)
+void WindowActivation::raise(QWidget *window, const QString &token)
 {
     window->show();
     window->raise();

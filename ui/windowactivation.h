@@ -12,7 +12,11 @@ class QWidget;
 // Desktops give the focus to a program in the background only with the token,
 // and on X11 the launcher's busy cursor ends only when the id is removed.
 // Without a token the window is only shown, raised and activated.
-void RaiseWithToken(QWidget *window, const QString &token);
+namespace WindowActivation {
+
+void raise(QWidget *window, const QString &token);
 
 // The X server time of the launch, from a startup id's "_TIME<n>" ending.
-std::optional<quint32> StartupIdTime(const QString &startupId);
+std::optional<quint32> startupIdTime(const QString &startupId);
+
+} // namespace WindowActivation

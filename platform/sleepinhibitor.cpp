@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "session/sleepinhibitor.h"
+#include "platform/sleepinhibitor.h"
 
 #include <QDBusPendingCallWatcher>
 #include <utility>
 
-#include "session/logging.h"
+#include "platform/logging.h"
 
 const QString SleepInhibitor::ApplicationId = QStringLiteral("org.somnelle.Somnelle");
 

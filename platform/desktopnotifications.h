@@ -4,7 +4,7 @@
 #include <QDBusConnection>
 #include <QObject>
 
-#include "session/endwarning.h"
+#include "platform/endwarning.h"
 
 // The warning through the desktop's notification server
 // (org.freedesktop.Notifications) on the session bus. Every call is

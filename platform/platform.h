@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 class AwakeLock;
 class Chime;
@@ -27,10 +26,7 @@ struct Platform {
     Clock *clock = nullptr;
     MediaPlayers *players = nullptr;
     Chime *chime = nullptr;
-    std::function<void()> exitProcess;              // the Exit button: at once, nothing saved
-    std::function<void()> quitApplication;          // the end of the event loop
-    std::function<void(const QString &)> showError; // the application's error box
-    QString dataFolder;            // where a start file with a relative name is looked for after the current folder
-    EndWarning *warning = nullptr; // before the computer goes off
+    EndWarning *warning = nullptr;       // before the computer goes off
     TaskbarProgress *progress = nullptr; // the fade's progress on the task bar
+    QString dataFolder; // where a start file with a relative name is looked for after the current folder
 };

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <vector>
 
-#include "session/awakelock.h"
+#include "platform/awakelock.h"
 
 // Holds off the desktop's automatic suspend, never the screen's blanking.
 // It takes the first of these that answers: the GNOME session manager

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "session/clock.h"
+#include "platform/clock.h"
 
 class QSocketNotifier;
 

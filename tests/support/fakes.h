@@ -2,8 +2,25 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
+#include <optional>
+#include <utility>
 
-#include "session/shell.h"
+#include "audio/chime.h"
+#include "audio/mixer.h"
+#include "platform/awakelock.h"
+#include "platform/clock.h"
+#include "platform/endwarning.h"
+#include "platform/mediaplayers.h"
+#include "platform/platform.h"
+#include "platform/power.h"
+#include "platform/shell.h"
+#include "platform/startfile.h"
+#include "platform/taskbarprogress.h"
+#include "settings/settingsstore.h"
+#include "settings/setup.h"
+
+// Fakes of the platform's services for the tests of the layers above it.
 
 class RecordingShell : public Shell {
 public:
@@ -18,36 +35,6 @@ public:
             done(handlerWorks);
     }
 };
-
-#include "ui/mainwindow.h"
-
-// The window on its own, with what it asks of the program recorded in order.
-struct RecordedWindow {
-    RecordingShell shell;
-    MainWindow form {shell};
-    QStringList calls;
-    int exits = 0;
-
-    RecordedWindow()
-    {
-        const auto record = [this](const char *name) { return [this, name] { calls << QLatin1String(name); }; };
-        QObject::connect(&form, &MainWindow::opening, record("opening"));
-        QObject::connect(&form, &MainWindow::firstActivated, record("firstActivated"));
-        QObject::connect(&form, &MainWindow::startCancelClicked, record("startCancelClicked"));
-        QObject::connect(&form, &MainWindow::volumeSliderChanged, record("volumeSliderChanged"));
-        QObject::connect(&form, &MainWindow::wheelNotch,
-                         [this](bool up) { calls << (up ? QStringLiteral("wheelUp") : QStringLiteral("wheelDown")); });
-        QObject::connect(&form, &MainWindow::exitClicked, [this] { ++exits; });
-    }
-};
-
-#include <functional>
-#include <utility>
-#include <optional>
-
-#include "audio/levels.h"
-#include "audio/mixer.h"
-#include "audio/volumeview.h"
 
 // A mixer in memory; it can be taken away, or lose its volume control.
 class FakeMixer : public Mixer {
@@ -97,36 +84,6 @@ public:
         waveWrites << volume;
     }
 };
-
-// A slider and readout in memory; moving the slider runs the change handler, as the window's does.
-class FakeVolumeView : public VolumeView {
-public:
-    quint16 position = 0;
-    QString readout = QStringLiteral("Volume: ");
-    int mixerErrors = 0;
-    std::function<void()> sliderChanged;
-
-    quint16 sliderPosition() const override { return position; }
-    void setSliderPosition(quint16 level) override
-    {
-        if (level == position)
-            return;
-        position = level;
-        if (sliderChanged)
-            sliderChanged();
-    }
-    void showVolumeReadout(quint8 percent) override { readout = VolumeReadoutText(percent); }
-    void showMixerError() override { ++mixerErrors; }
-};
-
-#include "session/clock.h"
-#include "audio/chime.h"
-#include "session/awakelock.h"
-#include "session/endwarning.h"
-#include "session/taskbarprogress.h"
-#include "session/mediaplayers.h"
-#include "session/power.h"
-#include "settings/settingsstore.h"
 
 // Seconds that pass only when the test says so.
 class FakeClock : public Clock {
@@ -197,11 +154,11 @@ public:
     QString refusal;
     std::function<void()> onRequest; // runs as power-off or suspend is asked for
 
-    void probePowerActions(Action chosen) override
+    void probePowerActions(EndAction chosen) override
     {
-        calls << (chosen == Action::PowerOff      ? QStringLiteral("privilege:powerOff")
-                      : chosen == Action::Suspend ? QStringLiteral("privilege:suspend")
-                                                  : QStringLiteral("privilege"));
+        calls << (chosen == EndAction::PowerOff      ? QStringLiteral("privilege:powerOff")
+                      : chosen == EndAction::Suspend ? QStringLiteral("privilege:suspend")
+                                                     : QStringLiteral("privilege"));
     }
     void powerOff(std::function<void(const QString &)> refused) override
     {
@@ -306,16 +263,20 @@ public:
     void clear() override { sent << QStringLiteral("clear"); }
 };
 
-// Settings in memory; writing can be made to fail.
+// Settings in memory, as a whole; writing can be made to fail.
 class MemorySettingsStore : public SettingsStore {
 public:
-    StoredSetup stored;
+    std::optional<Setup> stored;
     bool failWrites = false;
     int writes = 0;
 
     void ensureSettingsFile() override {}
-    StoredSetup read() override { return stored; }
-    bool write(const StoredSetup &setup, QString *error) override
+    void load(Setup &setup) override
+    {
+        if (stored)
+            setup = *stored;
+    }
+    bool save(const Setup &setup, QString *error) override
     {
         if (failWrites) {
             *error = QStringLiteral("Failed to set data for 'Timer'");
@@ -326,11 +287,6 @@ public:
         return true;
     }
 };
-
-#include "app/somnelle.h"
-
-#include "session/platform.h"
-#include "session/startfile.h"
 
 // Every platform service faked, and the Platform that hands them to the
 // program; use() puts a real adapter in place of its fake.
@@ -345,9 +301,6 @@ struct FakePlatform {
     FakeChime chime;
     FakeEndWarning warning;
     FakeTaskbarProgress progress;
-    int quits = 0;
-    int exits = 0;
-    QStringList errors;
     Platform platform {&settings,
                        &mixer,
                        &shell,
@@ -356,12 +309,9 @@ struct FakePlatform {
                        &clock,
                        &players,
                        &chime,
-                       [this] { ++exits; },
-                       [this] { ++quits; },
-                       [this](const QString &message) { errors << message; },
-                       ProgramDataFolder(),
                        &warning,
-                       &progress};
+                       &progress,
+                       StartFile::programDataFolder()};
 
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }

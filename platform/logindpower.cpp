@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "session/logindpower.h"
+#include "platform/logindpower.h"
 
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
-#include "session/logging.h"
+#include "platform/logging.h"
 
 namespace {
 
@@ -44,14 +44,14 @@ void LogindPower::call(const QString &method, const QVariantList &arguments, int
     });
 }
 
-void LogindPower::probePowerActions(Action chosen)
+void LogindPower::probePowerActions(EndAction chosen)
 {
     // Both are asked whatever the choice; only the chosen one is worth a word.
-    const std::pair<Action, QString> questions[]
-        = {{Action::PowerOff, QStringLiteral("CanPowerOff")}, {Action::Suspend, QStringLiteral("CanSuspend")}};
+    const std::pair<EndAction, QString> questions[]
+        = {{EndAction::PowerOff, QStringLiteral("CanPowerOff")}, {EndAction::Suspend, QStringLiteral("CanSuspend")}};
     for (const auto &[action, method] : questions) {
         const bool chosenOne = action == chosen;
-        const QString verb = action == Action::PowerOff ? QStringLiteral("power off") : QStringLiteral("suspend");
+        const QString verb = action == EndAction::PowerOff ? QStringLiteral("power off") : QStringLiteral("suspend");
         call(method, {}, QuestionTimeoutMs, [chosenOne, verb](const QDBusMessage &reply) {
             if (!chosenOne)
                 return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/startfile.h"
+#include "platform/startfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,16 +18,16 @@ bool isUrl(const QString &text)
 // By the name's own bytes, which QFileInfo would not keep.
 bool exists(const QString &path)
 {
-    return access(EncodeFileName(path).constData(), F_OK) == 0;
+    return access(FileNameBytes::encode(path).constData(), F_OK) == 0;
 }
 } // namespace
 
-bool StartFileIsMissing(const QString &resolved)
+bool StartFile::isMissing(const QString &resolved)
 {
     return !isUrl(resolved) && !exists(resolved);
 }
 
-QString ResolveStartFile(const QString &text, const QStringList &folders)
+QString StartFile::resolve(const QString &text, const QStringList &folders)
 {
     if (text.isEmpty() || QDir::isAbsolutePath(text) || isUrl(text))
         return text;
@@ -39,7 +39,7 @@ QString ResolveStartFile(const QString &text, const QStringList &folders)
     return text;
 }
 
-QString ProgramDataFolder()
+QString StartFile::programDataFolder()
 {
     const QDir program(QCoreApplication::applicationDirPath());
     const QString installed = QStringLiteral(SOMNELLE_INSTALLED_DATA);

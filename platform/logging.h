@@ -3,7 +3,7 @@
 
 #include <QLoggingCategory>
 
-// What the session layer writes to standard error, one category per module,
+// What the platform layer writes to standard error, one category per module,
 // so that QT_LOGGING_RULES can turn each on or off.
 Q_DECLARE_LOGGING_CATEGORY(lcPower)   // somnelle.power: logind's answers to power-off and suspend
 Q_DECLARE_LOGGING_CATEGORY(lcInhibit) // somnelle.inhibit: the lock that keeps the computer awake

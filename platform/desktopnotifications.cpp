@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/desktopnotifications.h"
+#include "platform/desktopnotifications.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

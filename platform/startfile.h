@@ -4,15 +4,20 @@
 #include <QString>
 #include <QStringList>
 
+namespace StartFile {
+
 // The start file as the desktop's handler should get it: a URL or an
 // absolute path as it stands; a relative name is looked for in each of the
 // folders in turn (the current folder, then the program's data folder) and,
 // when found nowhere, left as it stands.
-QString ResolveStartFile(const QString &text, const QStringList &folders);
+QString resolve(const QString &text, const QStringList &folders);
 
 // Whether a resolved start file is a local file that is not there (a URL is never missing).
-bool StartFileIsMissing(const QString &resolved);
+bool isMissing(const QString &resolved);
 
-// Where the program's own data lives: installed, the share/somnelle that
-// goes with the program's bin/; in the build folder, its share/somnelle.
-QString ProgramDataFolder();
+// Where the program's own data (our tune) lives: installed, the
+// share/somnelle that goes with the program's bin/; in the build folder, its
+// share/somnelle.
+QString programDataFolder();
+
+} // namespace StartFile

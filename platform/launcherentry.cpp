@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/launcherentry.h"
+#include "platform/launcherentry.h"
 
 #include <QDBusMessage>
 

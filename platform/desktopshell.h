@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "session/shell.h"
+#include "platform/shell.h"
 
 // Opens through the desktop's own handler (xdg-open); never through a shell.
 class DesktopShell : public Shell {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/systemclock.h"
+#include "platform/systemclock.h"
 
 #include <QSocketNotifier>
 #include <cerrno>

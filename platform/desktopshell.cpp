@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/desktopshell.h"
+#include "platform/desktopshell.h"
 
 #include <QDesktopServices>
 #include <QProcess>
@@ -20,7 +20,7 @@ void DesktopShell::openFile(const QString &pathOrUrl, std::function<void(bool op
     process->setProgram(QStringLiteral("xdg-open"));
     // A path whose bytes are not UTF-8 would lose them on the way to the
     // process; as a file URL its bytes travel percent-encoded.
-    const QByteArray bytes = EncodeFileName(pathOrUrl);
+    const QByteArray bytes = FileNameBytes::encode(pathOrUrl);
     const bool keepsBytes = bytes == pathOrUrl.toUtf8() || !pathOrUrl.startsWith(QLatin1Char('/'));
     process->setArguments(
         {keepsBytes ? pathOrUrl : QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/"))});

@@ -4,7 +4,7 @@
 #include <QDBusConnection>
 #include <QObject>
 
-#include "session/power.h"
+#include "platform/power.h"
 
 // Power-off and suspend through systemd-logind on the system bus. Every call
 // is asynchronous with a timeout, so a slow or absent logind never freezes
@@ -14,7 +14,7 @@ class LogindPower : public QObject, public Power {
 public:
     explicit LogindPower(const QDBusConnection &systemBus, QObject *parent = nullptr);
 
-    void probePowerActions(Action chosen) override;
+    void probePowerActions(EndAction chosen) override;
     void powerOff(std::function<void(const QString &reason)> refused) override;
     void suspend(std::function<void(const QString &refusal)> answered) override;
 

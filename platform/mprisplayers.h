@@ -4,7 +4,7 @@
 #include <QDBusConnection>
 #include <QObject>
 
-#include "session/mediaplayers.h"
+#include "platform/mediaplayers.h"
 
 // Media players over MPRIS on the session bus: each org.mpris.MediaPlayer2.*
 // name but playerctld (a proxy for the others) that is playing and can pause

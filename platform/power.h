@@ -4,15 +4,15 @@
 #include <QString>
 #include <functional>
 
+#include "settings/setup.h"
+
 // Leaving the computer at the end of a session: power-off or suspend.
 class Power {
 public:
-    enum class Action { None, PowerOff, Suspend };
-
     virtual ~Power() = default;
     // At the start of every session: asks whether the chosen action will be
     // allowed, so that a refusal is known before the user falls asleep.
-    virtual void probePowerActions(Action chosen) = 0;
+    virtual void probePowerActions(EndAction chosen) = 0;
     // Both return at once. A refusal (or no answer in time) comes back with
     // the system's reason, never empty.
     // Power-off: refused runs only when it is refused; otherwise the system carries it out.

@@ -3,7 +3,7 @@
 
 #include <QDBusConnection>
 
-#include "session/taskbarprogress.h"
+#include "platform/taskbarprogress.h"
 
 // The progress as the com.canonical.Unity.LauncherEntry Update signal on the
 // session bus, which Plasma's task manager and the common GNOME docks show on

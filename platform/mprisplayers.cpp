@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/mprisplayers.h"
+#include "platform/mprisplayers.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "session/logging.h"
+#include "platform/logging.h"
 
 // Warnings show by default, for they explain a refusal the user may not see
 // otherwise; anything chattier has to be asked for.

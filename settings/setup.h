@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QTime>
+#include <optional>
+
+// How a session ends once the volume is down.
+enum class EndAction {
+    None, // nothing more (possible only from a settings file that chose none)
+    PowerOff,
+    Suspend,
+    Alarm, // wait for the wake-up, then raise the volume and open the start file
+};
+
+// What the user chose for a night. The window's fields, the command line and
+// the settings file fill it; a session keeps its own copy from Start on. The
+// two numbers are kept as they were entered: a stored or typed text need not
+// be a number, and it shows as it stands until Start refuses it.
+struct Setup {
+    QString minutes;
+    EndAction endAction = EndAction::Alarm;
+    QTime wakeUpTime;      // the wake-up's time of day
+    bool tomorrow = false; // the wake-up comes after the next midnight
+    QString wakeUpPercent;
+    QString startFile;
+    bool dryRun = false; // at the end only say what would happen; never stored
+
+    // The minutes, 1 to 255, and the wake-up percent, 1 to 100. Empty when
+    // unset (empty, "0", "00") or not a plain decimal number.
+    std::optional<quint8> minutesValue() const;
+    std::optional<quint8> wakeUpPercentValue() const;
+};

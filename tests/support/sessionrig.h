@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include "platform/platform.h"
+#include "session/sessioncontroller.h"
+#include "session/volumecontrol.h"
+
+// The session and the volume control on a platform, with what the session
+// says recorded: the status line, the title and the fields marked missing.
+struct SessionRig {
+    VolumeControl volume;
+    SessionController session;
+    QString status;
+    QString title;
+    QList<SessionController::Field> missing;
+    QStringList errors;
+    int finishes = 0;
+
+    explicit SessionRig(const Platform &platform)
+        : volume(*platform.mixer)
+        , session(platform, volume)
+    {
+        QObject::connect(&session, &SessionController::statusChanged, [this](const QString &text) { status = text; });
+        QObject::connect(&session, &SessionController::titleChanged, [this](const QString &text) { title = text; });
+        QObject::connect(&session, &SessionController::fieldMissing,
+                         [this](SessionController::Field field) { missing << field; });
+        QObject::connect(&session, &SessionController::failed, [this](const QString &error) { errors << error; });
+        QObject::connect(&session, &SessionController::finished, [this] { ++finishes; });
+    }
+
+    // A setup of the minutes and end action (and wake-up percent), the rest as a new window has it.
+    static Setup setup(const QString &minutes, EndAction action, const QString &wakeUpPercent = QString())
+    {
+        Setup setup;
+        setup.minutes = minutes;
+        setup.endAction = action;
+        setup.wakeUpPercent = wakeUpPercent;
+        setup.wakeUpTime = QTime(10, 21, 48, 560);
+        setup.startFile = QStringLiteral("europe.mid");
+        return setup;
+    }
+};

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+#include "ui/picturebutton.h"
+#include "ui/trackbar.h"
+
+// What the window shows of the program's state, and its fields as a setup:
+// kept apart from the window's own behaviour.
+
+void MainWindow::setStatusText(const QString &text)
+{
+    if (text.isEmpty())
+        statusBar->clearMessage();
+    else
+        statusBar->showMessage(text);
+}
+
+QString MainWindow::statusText() const
+{
+    return statusBar->currentMessage();
+}
+
+void MainWindow::setFieldColour(QLineEdit *field, const QColor &colour)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    field->setPalette(palette);
+}
+
+QColor MainWindow::fieldColour(const QLineEdit *field)
+{
+    return field->palette().color(QPalette::Base);
+}
+
+QString MainWindow::errorMessageText(const QString &message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void MainWindow::showError(const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, title_, errorMessageText(message), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainWindow::showPhase()
+{
+    // Only a change between a session and none changes the look: enabling
+    // the setup again would also clear the marks of missing fields.
+    const bool running = session_.isRunning();
+    if (running == running_)
+        return;
+    running_ = running;
+    if (running) {
+        disableSetupControls();
+        startCancelButton->setPicture(cancelPicture_);
+        startCancelButton->setAccessibleName(QStringLiteral("Cancel"));
+        return;
+    }
+    enableSetupControls();
+    startCancelButton->setPicture(startPicture_);
+    startCancelButton->setAccessibleName(QStringLiteral("Start"));
+    setWindowTitle(RestCaption);
+    title_ = QStringLiteral("Somnelle");
+}
+
+void MainWindow::showTitle(const QString &title)
+{
+    setWindowTitle(title);
+    title_ = title;
+}
+
+void MainWindow::markMissing(SessionController::Field field)
+{
+    setFieldColour(field == SessionController::Field::Minutes ? minutesEdit : wakeVolumeEdit, Fuchsia);
+}
+
+void MainWindow::showLevel(quint16 level)
+{
+    // The program's own move: not to be taken for the user's.
+    const QSignalBlocker quiet(volumeSlider);
+    volumeSlider->setValue(level);
+}
+
+void MainWindow::showMixerError()
+{
+    // Opened from the event loop, once the window being shown is on the screen to own it.
+    QMetaObject::invokeMethod(
+        this, [this] { QMessageBox::warning(this, title_, QStringLiteral("Mixer initialization error")); },
+        Qt::QueuedConnection);
+}
+
+Setup MainWindow::setup() const
+{
+    Setup setup;
+    setup.minutes = minutesEdit->text();
+    setup.endAction = shutdownChoice->isChecked() ? EndAction::PowerOff
+        : suspendChoice->isChecked()              ? EndAction::Suspend
+        : alarmChoice->isChecked()                ? EndAction::Alarm
+                                                  : EndAction::None;
+    setup.wakeUpTime = alarmTimeEdit->time();
+    setup.tomorrow = tomorrowCheck->isChecked();
+    setup.wakeUpPercent = wakeVolumeEdit->text();
+    setup.startFile = startFileEdit->text();
+    return setup;
+}
+
+void MainWindow::showSetup(const Setup &setup)
+{
+    minutesEdit->setText(setup.minutes);
+    chooseEndAction(setup.endAction);
+    // The picker keeps its own date.
+    if (setup.wakeUpTime.isValid())
+        alarmTimeEdit->setTime(setup.wakeUpTime);
+    tomorrowCheck->setChecked(setup.tomorrow);
+    wakeVolumeEdit->setText(setup.wakeUpPercent);
+    startFileEdit->setText(setup.startFile);
+}
+
+void MainWindow::chooseEndAction(EndAction action)
+{
+    switch (action) {
+    case EndAction::PowerOff:
+        shutdownChoice->setChecked(true);
+        return;
+    case EndAction::Suspend:
+        suspendChoice->setChecked(true);
+        return;
+    case EndAction::Alarm:
+        alarmChoice->setChecked(true);
+        return;
+    case EndAction::None:
+        break;
+    }
+    // An exclusive choice cannot be unchecked by itself; a settings file may choose none.
+    for (QRadioButton *choice : {shutdownChoice, suspendChoice, alarmChoice}) {
+        if (!choice->isChecked())
+            continue;
+        choice->setAutoExclusive(false);
+        choice->setChecked(false);
+        choice->setAutoExclusive(true);
+    }
+}
