@@ -12,16 +12,8 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , players(QDBusConnection::sessionBus())
     , warning(QDBusConnection::sessionBus())
     , progress(QDBusConnection::sessionBus())
-    , platform {&settings,
-                &mixer,
-                &shell,
-                &power,
-                &awake,
-                &clock,
-                &players,
-                &chime,
-                &warning,
-                &progress,
-                StartFile::programDataFolder()}
+    , wake(QDBusConnection::sessionBus())
+    , platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
+                &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()}
 {
 }

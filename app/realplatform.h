@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/sleepinhibitor.h"
 #include "platform/systemclock.h"
+#include "platform/systemwakealarm.h"
 #include "settings/inisettingsstore.h"
 
 // The real adapters, built in the one place the program and the benchmarks
@@ -33,5 +34,6 @@ public:
     AlsaChime chime;
     DesktopNotifications warning;
     LauncherEntry progress;
+    SystemWakeAlarm wake;
     Platform platform;
 };

@@ -63,6 +63,9 @@ bool Somnelle::applyCommandLine(const Invocation &asked)
     case CommandLine::Outcome::Start:
         break;
     }
+    // A command line ticks the box or leaves it unticked; "registry" keeps the stored choice.
+    if (asked.words.value(0) != QLatin1String("registry"))
+        setup.sleepUntilAlarm = asked.sleepUntilAlarm;
     form_->showSetup(setup);
     setup.dryRun = asked.dryRun;
     session_.start(setup);

@@ -13,6 +13,7 @@ class Power;
 class SettingsStore;
 class Shell;
 class TaskbarProgress;
+class WakeAlarm;
 
 // The platform as the program sees it: the services it uses, none owned here.
 // app/realplatform builds the real ones; tests give fakes, or a fake platform
@@ -28,5 +29,6 @@ struct Platform {
     Chime *chime = nullptr;
     EndWarning *warning = nullptr;       // before the computer goes off
     TaskbarProgress *progress = nullptr; // the fade's progress on the task bar
+    WakeAlarm *wake = nullptr;           // wakes the computer from a suspend for the alarm
     QString dataFolder; // where a start file with a relative name is looked for after the current folder
 };

@@ -33,6 +33,14 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     , volume_(volume)
     , alarm_(*platform.clock)
 {
+    connect(platform.wake, &WakeAlarm::routeFound, this, &SessionController::wakeRouteFound);
+    connect(platform.wake, &WakeAlarm::armed, this, &SessionController::wakeArmed);
+    connect(platform.wake, &WakeAlarm::armFailed, this, &SessionController::wakeNotArmed);
+}
+
+void SessionController::findWakeRoute()
+{
+    platform_.wake->findRoute();
 }
 
 bool SessionController::isRunning() const
@@ -243,7 +251,9 @@ QString SessionController::describe() const
     case Phase::LeavingTheComputer:
         return QStringLiteral("ending");
     case Phase::WaitingForWakeUp:
-        return QStringLiteral("waiting for the wake-up at %1").arg(momentText(wakeUpAt_));
+        return QStringLiteral("waiting for the wake-up at %1%2")
+            .arg(momentText(wakeUpAt_),
+                 platform_.wake->isArmed() ? QStringLiteral("; the computer sleeps until then") : QString());
     case Phase::OpeningStartFile:
     case Phase::Chiming:
         break;
@@ -286,6 +296,8 @@ void SessionController::runEndAction()
         setPhase(Phase::WaitingForWakeUp);
         wakeUpAt_ = wakeUpAfter(platform_.clock->localNow());
         alarm_.start(wakeUpAt_, [this] { wakeUp(); });
+        if (setup_.sleepUntilAlarm)
+            sleepUntilWakeUp();
         break;
     case EndAction::None:
         endSession(Phase::Idle);
@@ -326,6 +338,46 @@ void SessionController::leaveTheComputer(bool suspend)
         }
         endSession(Phase::Idle);
     });
+}
+
+void SessionController::sleepUntilWakeUp()
+{
+    if (setup_.dryRun) {
+        Q_EMIT statusChanged(QStringLiteral("Dry run: the computer would sleep until %1").arg(momentText(wakeUpAt_)));
+        return;
+    }
+    // A minute ahead: the desktop, the sound server and the network come back first.
+    platform_.wake->arm(wakeUpAt_.addSecs(-60));
+}
+
+void SessionController::wakeArmed()
+{
+    if (phase_ != Phase::WaitingForWakeUp) {
+        platform_.wake->disarm(); // the night ended while it was being armed
+        return;
+    }
+    Q_EMIT statusChanged(QStringLiteral("The computer sleeps until %1").arg(momentText(wakeUpAt_)));
+    // The lock goes first, or it would hold off our own request; with the
+    // wake armed, an idle suspend of the desktop's cannot miss the alarm either.
+    platform_.awake->release([this] {
+        if (phase_ != Phase::WaitingForWakeUp || !platform_.wake->isArmed())
+            return;
+        // Answered once the computer has resumed; the wait goes on either way.
+        platform_.power->suspend([this](const QString &refusal) {
+            if (refusal.isEmpty() || phase_ != Phase::WaitingForWakeUp)
+                return;
+            Q_EMIT statusChanged(QStringLiteral("Suspend refused: %1").arg(refusal));
+            platform_.wake->disarm();
+            platform_.awake->hold();
+        });
+    });
+}
+
+void SessionController::wakeNotArmed()
+{
+    if (phase_ == Phase::WaitingForWakeUp && setup_.sleepUntilAlarm)
+        Q_EMIT statusChanged(
+            QStringLiteral("This computer cannot wake itself; it stays on until %1").arg(momentText(wakeUpAt_)));
 }
 
 void SessionController::wakeUp()
@@ -391,6 +443,7 @@ bool SessionController::silenceChime()
 void SessionController::letGo()
 {
     platform_.warning->withdraw();
+    platform_.wake->disarm();
     platform_.awake->release();
 }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <optional>
 
+#include "platform/wakealarm.h"
 #include "session/alarmwait.h"
 #include "settings/setup.h"
 
@@ -65,6 +66,8 @@ public Q_SLOTS:
     bool silenceChime();
     // The program is to end once the session, and its wake-up's sound, are over.
     void endWhenDone();
+    // How this computer could wake itself for the alarm now; answered by wakeRouteFound.
+    void findWakeRoute();
 
 Q_SIGNALS:
     void phaseChanged(SessionController::Phase phase);
@@ -77,6 +80,7 @@ Q_SIGNALS:
     // Asked to end the program when done (endWhenDone, or a suspend carried
     // out): it is done. The application decides to quit.
     void finished();
+    void wakeRouteFound(WakeAlarm::Route route);
 
 private:
     void begin(quint8 minutes);
@@ -87,10 +91,14 @@ private:
     void endFade();
     void runEndAction();
     void leaveTheComputer(bool suspend);
+    // In the wait: the computer asleep until a minute before the wake-up, when it can wake itself.
+    void sleepUntilWakeUp();
+    void wakeArmed();
+    void wakeNotArmed();
     void wakeUp();
     // The chime, for a start file that cannot play, with the reason in the status line.
     void ringChime(const QString &reason);
-    // The warning withdrawn and the sleep lock given back.
+    // The warning withdrawn, the sleep lock given back, a wake of the computer disarmed.
     void letGo();
     // Let go; the session ends in that phase.
     void endSession(Phase next);

@@ -170,8 +170,15 @@ void IniSettingsStore::load(Setup &setup)
     // Only the time of day counts.
     const std::optional<double> stored = readDateTime(settings, QStringLiteral("Alarm_time"));
     const QDateTime wakeUp = stored ? StoredDateTime::toDateTime(*stored) : QDateTime();
-    if (wakeUp.isValid())
-        setup.wakeUpTime = wakeUp.time();
+    if (!wakeUp.isValid())
+        return;
+    setup.wakeUpTime = wakeUp.time();
+
+    // Newer than the rest: a file without it stays awake, as it always did.
+    const QString sleep = QStringLiteral("Sleep_until_alarm");
+    const std::optional<bool> sleepUntilAlarm = settings.contains(sleep) ? readFlag(settings, sleep) : false;
+    if (sleepUntilAlarm)
+        setup.sleepUntilAlarm = *sleepUntilAlarm;
 }
 
 bool IniSettingsStore::save(const Setup &setup, QString *error)
@@ -198,6 +205,7 @@ bool IniSettingsStore::save(const Setup &setup, QString *error)
             QStringLiteral("Alarm_time"),
             dateTimeBytes(StoredDateTime::fromDateTime(QDateTime(
                 StoredDateTime::FirstDay, setup.wakeUpTime.isValid() ? setup.wakeUpTime : QTime(0, 0), Qt::UTC))));
+        settings.setValue(QStringLiteral("Sleep_until_alarm"), uint(setup.sleepUntilAlarm));
         // QSettings writes through QSaveFile, which flushes the data to disk.
         settings.sync();
         saved = settings.status() == QSettings::NoError

@@ -5,7 +5,8 @@
 
 // The setup in an INI file written with QSettings, by default
 // $XDG_CONFIG_HOME/Somnelle/Somnelle.conf, under the names "Timer", "Sd",
-// "Sm", "Am", "Tomorrow", "Wake_up_vol", "Start_file" and "Alarm_time".
+// "Sm", "Am", "Tomorrow", "Wake_up_vol", "Start_file", "Alarm_time" and
+// "Sleep_until_alarm" (absent: off).
 // Flags are whole numbers 0 or 1, the alarm time eight little-endian bytes
 // (see settings/datetime.h). A save replaces the whole file
 // at once, so a crash or a full disk leaves the previous file as it was;

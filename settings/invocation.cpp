@@ -54,6 +54,8 @@ Invocation Invocation::parse(const QStringList &arguments)
     for (const QString &word : arguments) {
         if (word == QLatin1String("--dry-run")) {
             asked.dryRun = true;
+        } else if (word == QLatin1String("--sleep-until-alarm")) {
+            asked.sleepUntilAlarm = true;
         } else if (word.startsWith(QLatin1String("--"))) {
             const bool known = std::any_of(std::begin(Alone), std::end(Alone),
                                            [&word](const auto &option) { return word == option.first; });
@@ -67,5 +69,9 @@ Invocation Invocation::parse(const QStringList &arguments)
     if (asked.dryRun && asked.words.isEmpty())
         return misuse(QStringLiteral("somnelle: --dry-run goes with a command line that starts a session, "
                                      "such as --dry-run 30 sd"));
+    // Only an alarm has a wake-up to sleep until; "registry" takes the stored choice.
+    if (asked.sleepUntilAlarm && asked.words.value(1) != QLatin1String("am"))
+        return misuse(QStringLiteral("somnelle: --sleep-until-alarm goes with an alarm, such as "
+                                     "--sleep-until-alarm 45 am 07:30 tm 40 europe.mid"));
     return asked;
 }

@@ -18,10 +18,11 @@ struct Invocation {
     };
 
     Kind kind = Kind::Start;
-    QStringList words;   // Start: the start command line, without its options
-    bool dryRun = false; // Start: --dry-run, for the session this command line starts
-    int minutes = 0;     // Extend
-    QString error;       // Misuse: one line for standard error
+    QStringList words;            // Start: the start command line, without its options
+    bool dryRun = false;          // Start: --dry-run, for the session this command line starts
+    bool sleepUntilAlarm = false; // Start: --sleep-until-alarm, with an alarm ("am") only
+    int minutes = 0;              // Extend
+    QString error;                // Misuse: one line for standard error
 
     static Invocation parse(const QStringList &arguments);
 };

@@ -7,7 +7,8 @@ struct Setup;
 
 // Where the setup persists. Its values are, in the order they are stored:
 // the minutes, the three end actions' flags, "Tomorrow", the wake-up percent,
-// the start file and the wake-up time. A session's dry run is never stored.
+// the start file, the wake-up time and whether to sleep until then. A
+// session's dry run is never stored.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

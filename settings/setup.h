@@ -24,6 +24,8 @@ struct Setup {
     bool tomorrow = false; // the wake-up comes after the next midnight
     QString wakeUpPercent;
     QString startFile;
+    // In alarm mode, suspend the computer after the fade and let it wake itself for the alarm.
+    bool sleepUntilAlarm = false;
     bool dryRun = false; // at the end only say what would happen; never stored
 
     // The minutes, 1 to 255, and the wake-up percent, 1 to 100. Empty when

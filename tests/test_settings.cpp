@@ -120,6 +120,7 @@ private slots:
         saved.minutes = QStringLiteral("45");
         saved.startFile = QStringLiteral("/music/a \"quoted\", long name.ogg");
         saved.wakeUpTime = QTime(7, 30, 15, 250);
+        saved.sleepUntilAlarm = true;
         saved.dryRun = true; // a dry run is never stored
         QString error;
         QVERIFY(store.save(saved, &error));
@@ -129,13 +130,13 @@ private slots:
         store.load(back);
         saved.dryRun = false;
         QCOMPARE(std::tie(back.minutes, back.endAction, back.tomorrow, back.wakeUpPercent, back.startFile,
-                          back.wakeUpTime, back.dryRun),
+                          back.wakeUpTime, back.sleepUntilAlarm, back.dryRun),
                  std::tie(saved.minutes, saved.endAction, saved.tomorrow, saved.wakeUpPercent, saved.startFile,
-                          saved.wakeUpTime, saved.dryRun));
+                          saved.wakeUpTime, saved.sleepUntilAlarm, saved.dryRun));
 
-        // The file holds the eight names with their kinds.
+        // The file holds the nine names with their kinds.
         const QSettings raw(path_, QSettings::IniFormat);
-        QCOMPARE(raw.allKeys().size(), 8);
+        QCOMPARE(raw.allKeys().size(), 9);
         QCOMPARE(raw.value(QStringLiteral("Sd")).toString(), QStringLiteral("0"));
         QCOMPARE(raw.value(QStringLiteral("Am")).toString(), QStringLiteral("1"));
         QCOMPARE(raw.value(QStringLiteral("Alarm_time")).toByteArray().size(), 8);
@@ -193,8 +194,12 @@ private slots:
         QTest::newRow("alarm time not a number")
             << head + "Alarm_time=@ByteArray(\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xff)\n"
             << "15" << true << "x.mid" << layoutTime;
-        QTest::newRow("complete") << head + "Alarm_time=@ByteArray(\\0\\0\\0\\0\\0\\0\\xe0?)\n"
-                                  << "15" << true << "x.mid" << QTime(12, 0);
+        QTest::newRow("complete, from before sleeping until the alarm")
+            << head + "Alarm_time=@ByteArray(\\0\\0\\0\\0\\0\\0\\xe0?)\n"
+            << "15" << true << "x.mid" << QTime(12, 0);
+        QTest::newRow("complete, asleep until the alarm")
+            << head + "Alarm_time=@ByteArray(\\0\\0\\0\\0\\0\\0\\xe0?)\nSleep_until_alarm=1\n"
+            << "15" << true << "x.mid" << QTime(12, 0);
     }
 
     void partialLoads()
@@ -206,11 +211,15 @@ private slots:
         QFETCH(QTime, alarm);
         writeRaw(content);
         IniSettingsStore store(path_);
-        const Setup setup = loaded(store);
+        Setup ticked = layout();
+        ticked.sleepUntilAlarm = true;
+        const Setup setup = loaded(store, ticked);
         QCOMPARE(setup.minutes, timer);
         QCOMPARE(setup.endAction, shutdown ? EndAction::PowerOff : EndAction::Alarm);
         QCOMPARE(setup.startFile, startFile);
         QCOMPARE(setup.wakeUpTime, alarm);
+        // Kept where the loading stopped before it; absent from a whole file: off.
+        QCOMPARE(setup.sleepUntilAlarm, alarm != QTime(12, 0) || content.contains("Sleep_until_alarm=1"));
     }
 
     void randomBytesDoNotCrash()

@@ -181,6 +181,7 @@ void MainWindow::createLayout()
     for (QLabel *label :
          {turnDownLabel, forLabel, minLabel, thenLabel, wakeUpAtLabel, startFileLabel, setVolumeLabel, percentLabel})
         fitToText(label);
+    sleepCheck->setToolTip(QStringLiteral("Suspend the computer after the fade and let it wake itself for the alarm"));
 
     // Object names follow the component names, as a form designer would give them.
     const std::pair<QObject *, const char *> names[] = {{statusBar, "StatusBar1"},
@@ -228,9 +229,9 @@ void MainWindow::setTabOrderOfFields()
 {
     // The timer panel comes before the alarm panel.
     // Start/Cancel and Exit come last.
-    const QList<QWidget *> order {minutesEdit,    volumeSlider,      shutdownChoice, suspendChoice,
-                                  alarmChoice,    alarmTimeEdit,     startFileEdit,  tomorrowCheck,
-                                  wakeVolumeEdit, startCancelButton, exitButton};
+    const QList<QWidget *> order {minutesEdit,    volumeSlider,  shutdownChoice,    suspendChoice,
+                                  alarmChoice,    alarmTimeEdit, startFileEdit,     tomorrowCheck,
+                                  wakeVolumeEdit, sleepCheck,    startCancelButton, exitButton};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -264,6 +265,11 @@ void MainWindow::connectHandlers()
         if (checked)
             enableAlarmControls();
     });
+    // Whether this computer can wake itself, said as soon as the box is ticked.
+    connect(sleepCheck, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked)
+            session_.findWakeRoute();
+    });
 }
 
 void MainWindow::connectControllers()
@@ -273,6 +279,7 @@ void MainWindow::connectControllers()
     connect(&session_, &SessionController::titleChanged, this, &MainWindow::showTitle);
     connect(&session_, &SessionController::fieldMissing, this, &MainWindow::markMissing);
     connect(&session_, &SessionController::failed, this, &MainWindow::showError);
+    connect(&session_, &SessionController::wakeRouteFound, this, &MainWindow::showWakeRoute);
     connect(&volume_, &VolumeControl::levelChanged, this, &MainWindow::showLevel);
     connect(&volume_, &VolumeControl::percentChanged, volumeReadout, &VolumeReadout::showPercent);
     connect(&volume_, &VolumeControl::mixerUnavailable, this, &MainWindow::showMixerError);
@@ -280,8 +287,8 @@ void MainWindow::connectControllers()
 
 QList<QWidget *> MainWindow::alarmGroup() const
 {
-    return {alarmPanel,     alarmTimeEdit,  tomorrowCheck, startFileEdit, wakeUpAtLabel,
-            startFileLabel, setVolumeLabel, percentLabel,  wakeVolumeEdit};
+    return {alarmPanel,     alarmTimeEdit,  tomorrowCheck, startFileEdit,  wakeUpAtLabel,
+            startFileLabel, setVolumeLabel, percentLabel,  wakeVolumeEdit, sleepCheck};
 }
 
 // The setup controls outside the alarm group, less the contact link, which is switched last.

@@ -87,6 +87,7 @@ private:
     void markMissing(SessionController::Field field);
     void showLevel(quint16 level);
     void showMixerError();
+    void showWakeRoute(WakeAlarm::Route route);
     void chooseEndAction(EndAction action);
     // Emits firstActivated the first time only.
     void activateOnce();

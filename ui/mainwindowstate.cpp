@@ -101,6 +101,24 @@ void MainWindow::showMixerError()
         Qt::QueuedConnection);
 }
 
+void MainWindow::showWakeRoute(WakeAlarm::Route route)
+{
+    switch (route) {
+    case WakeAlarm::Route::Kernel:
+        sleepCheck->setToolTip(QStringLiteral("This computer can wake itself for the alarm: Somnelle may set its "
+                                              "wake-up timer"));
+        return;
+    case WakeAlarm::Route::PowerManager:
+        sleepCheck->setToolTip(
+            QStringLiteral("This computer can wake itself for the alarm, through the desktop's power manager"));
+        return;
+    case WakeAlarm::Route::None:
+        break;
+    }
+    sleepCheck->setToolTip(
+        QStringLiteral("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
+}
+
 Setup MainWindow::setup() const
 {
     Setup setup;
@@ -113,6 +131,7 @@ Setup MainWindow::setup() const
     setup.tomorrow = tomorrowCheck->isChecked();
     setup.wakeUpPercent = wakeVolumeEdit->text();
     setup.startFile = startFileEdit->text();
+    setup.sleepUntilAlarm = sleepCheck->isChecked();
     return setup;
 }
 
@@ -126,6 +145,7 @@ void MainWindow::showSetup(const Setup &setup)
     tomorrowCheck->setChecked(setup.tomorrow);
     wakeVolumeEdit->setText(setup.wakeUpPercent);
     startFileEdit->setText(setup.startFile);
+    sleepCheck->setChecked(setup.sleepUntilAlarm);
 }
 
 void MainWindow::chooseEndAction(EndAction action)

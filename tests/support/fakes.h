@@ -17,6 +17,7 @@
 #include "platform/shell.h"
 #include "platform/startfile.h"
 #include "platform/taskbarprogress.h"
+#include "platform/wakealarm.h"
 #include "settings/settingsstore.h"
 #include "settings/setup.h"
 
@@ -288,6 +289,33 @@ public:
     }
 };
 
+// A wake that is armed at once by its route, or fails without one.
+class FakeWakeAlarm : public WakeAlarm {
+public:
+    Route route = Route::Kernel;
+    QList<QDateTime> arms;
+    int disarms = 0;
+    bool armedNow = false;
+
+    void findRoute() override { Q_EMIT routeFound(route); }
+    void arm(const QDateTime &at) override
+    {
+        if (route == Route::None) {
+            Q_EMIT armFailed(QStringLiteral("nothing here can wake this computer"));
+            return;
+        }
+        arms << at;
+        armedNow = true;
+        Q_EMIT armed(route);
+    }
+    void disarm() override
+    {
+        disarms += armedNow;
+        armedNow = false;
+    }
+    bool isArmed() const override { return armedNow; }
+};
+
 // Every platform service faked, and the Platform that hands them to the
 // program; use() puts a real adapter in place of its fake.
 struct FakePlatform {
@@ -301,17 +329,9 @@ struct FakePlatform {
     FakeChime chime;
     FakeEndWarning warning;
     FakeTaskbarProgress progress;
-    Platform platform {&settings,
-                       &mixer,
-                       &shell,
-                       &power,
-                       &awake,
-                       &clock,
-                       &players,
-                       &chime,
-                       &warning,
-                       &progress,
-                       StartFile::programDataFolder()};
+    FakeWakeAlarm wake;
+    Platform platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
+                       &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()};
 
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }
@@ -322,6 +342,7 @@ struct FakePlatform {
     FakePlatform &use(Chime &real) { return set(platform.chime, real); }
     FakePlatform &use(EndWarning &real) { return set(platform.warning, real); }
     FakePlatform &use(TaskbarProgress &real) { return set(platform.progress, real); }
+    FakePlatform &use(WakeAlarm &real) { return set(platform.wake, real); }
 
 private:
     template <class Service>
