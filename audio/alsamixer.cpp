@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -25,6 +26,10 @@ namespace {
 // Failures are reported by the program itself; ALSA's own messages on stderr
 // would only repeat them.
 void quietAlsaErrors(const char *, int, const char *, int, const char *, ...) {}
+
+// Answers from the devices, counted as the worker's calls return: a caller
+// waits for the worker for as long as they come.
+std::atomic<quint64> DeviceAnswers {0};
 
 // One control element that holds playback volumes, with its range.
 struct VolumeElement {
@@ -48,6 +53,7 @@ public:
         Q_UNUSED(quiet);
         if (snd_ctl_open(&handle_, device, mode) < 0)
             handle_ = nullptr;
+        ++DeviceAnswers;
         snd_ctl_elem_id_malloc(&id_);
         snd_ctl_elem_info_malloc(&lastInfo_);
     }
@@ -57,6 +63,7 @@ public:
         snd_ctl_elem_id_free(id_);
         if (handle_)
             snd_ctl_close(handle_);
+        ++DeviceAnswers;
     }
     OpenMixer(const OpenMixer &) = delete;
     OpenMixer &operator=(const OpenMixer &) = delete;
@@ -68,7 +75,9 @@ public:
     {
         snd_ctl_card_info_t *info;
         snd_ctl_card_info_alloca(&info);
-        if (snd_ctl_type(handle_) != SND_CTL_TYPE_EXT || snd_ctl_card_info(handle_, info) < 0)
+        const bool described = snd_ctl_type(handle_) == SND_CTL_TYPE_EXT && snd_ctl_card_info(handle_, info) >= 0;
+        ++DeviceAnswers;
+        if (!described)
             return false;
         const QByteArray id = snd_ctl_card_info_get_id(info);
         return id == "pulse" || id == "pipewire";
@@ -80,7 +89,9 @@ public:
     // none when it cannot.
     std::vector<pollfd> watchEvents()
     {
-        if (!handle_ || snd_ctl_subscribe_events(handle_, 1) < 0)
+        const bool subscribed = handle_ && snd_ctl_subscribe_events(handle_, 1) >= 0;
+        ++DeviceAnswers;
+        if (!subscribed)
             return {};
         const int count = snd_ctl_poll_descriptors_count(handle_);
         std::vector<pollfd> descriptors(size_t(qMax(count, 0)));
@@ -119,7 +130,9 @@ public:
         snd_ctl_elem_value_t *value;
         snd_ctl_elem_value_alloca(&value);
         snd_ctl_elem_value_set_id(value, id_);
-        if (snd_ctl_elem_read(handle_, value) < 0) {
+        const int result = snd_ctl_elem_read(handle_, value);
+        ++DeviceAnswers;
+        if (result < 0) {
             failed_ = true;
             return {};
         }
@@ -141,7 +154,9 @@ public:
             written[channel] = values[qMin<size_t>(channel, values.size() - 1)];
             snd_ctl_elem_value_set_integer(value, channel, written[channel]);
         }
-        if (snd_ctl_elem_write(handle_, value) < 0) {
+        const int result = snd_ctl_elem_write(handle_, value);
+        ++DeviceAnswers;
+        if (result < 0) {
             failed_ = true;
             known_.clear();
             return false;
@@ -166,6 +181,7 @@ private:
         snd_ctl_elem_id_set_name(id_, name);
         snd_ctl_elem_info_set_id(info, id_);
         const int result = snd_ctl_elem_info(handle_, info);
+        ++DeviceAnswers;
         if (result < 0) {
             // A missing element is an answer; anything else is a broken connection.
             failed_ = failed_ || result != -ENOENT;
@@ -193,9 +209,10 @@ const char *const MasterVolume = "Master Playback Volume";
 const char *const MasterSwitch = "Master Playback Switch";
 const char *const PcmVolume = "PCM Playback Volume";
 
-// How long a call waits for the worker: a server that answers needs a few
-// milliseconds. At the mixer's end, the same for the worker to close its
-// connections.
+// How long a call waits for the worker's device to answer at all: a server
+// that answers needs a few milliseconds a call, a busy machine's now and then
+// a hundred. At the mixer's end, how long it waits for the worker to close
+// its connections.
 constexpr std::chrono::milliseconds AnswerWait {100};
 
 // Lets go of a lock for as long as it is in scope.
@@ -375,7 +392,7 @@ void AlsaMixer::Worker::postNews()
         return;
     newsPosted = true;
     QMetaObject::invokeMethod(
-        news, [to = owner] { to->takeNews(); }, Qt::QueuedConnection);
+        news, [to = owner] { to->takeNews(true); }, Qt::QueuedConnection);
 }
 
 template <typename T>
@@ -473,14 +490,18 @@ quint64 AlsaMixer::post(Lock &lock, Job job)
 bool AlsaMixer::waitFor(Lock &lock, quint64 job)
 {
     Worker &worker = *worker_;
-    if (worker.finished >= job)
-        return true;
-    if (worker.heldUp)
-        return false;
     worker.waitedFor = job;
-    worker.heldUp = !worker.done.wait_for(lock, AnswerWait, [&] { return worker.finished >= job; });
+    // As long as the devices answer, whatever was queued before, up to a
+    // limit; a worker whose device answers nothing for the bound is held up.
+    const auto limit = std::chrono::steady_clock::now() + 10 * AnswerWait;
+    while (worker.finished < job && !worker.heldUp) {
+        const quint64 before = worker.finished;
+        const quint64 heard = DeviceAnswers;
+        if (!worker.done.wait_for(lock, AnswerWait, [&] { return worker.finished > before; }))
+            worker.heldUp = DeviceAnswers == heard || std::chrono::steady_clock::now() > limit;
+    }
     worker.waitedFor = 0;
-    return !worker.heldUp;
+    return worker.finished >= job;
 }
 
 template <typename T, typename Read>
@@ -567,7 +588,7 @@ std::optional<quint16> AlsaMixer::readMasterLevel()
 
 Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
 {
-    if (PulseSink *server = readyServerRoute()) {
+    if (PulseSink *server = readyServerRoute(true)) {
         server->setLevel(level);
         const Lock lock(worker_->mutex);
         worker_->level.known = level;
@@ -595,10 +616,10 @@ PulseSink *AlsaMixer::serverRoute()
     return server_.get();
 }
 
-PulseSink *AlsaMixer::readyServerRoute()
+PulseSink *AlsaMixer::readyServerRoute(bool writing)
 {
-    PulseSink *server = keepOpen_ ? serverRoute() : nullptr;
-    if (!server || !server->isReady())
+    PulseSink *server = keepOpen_ ? serverRoute() : server_.get();
+    if (!server || !server->isReady() || (!keepOpen_ && !(writing && server->isBusy())))
         return nullptr;
     {
         const Lock lock(worker_->mutex);
@@ -616,14 +637,14 @@ PulseSink *AlsaMixer::readyServerRoute()
 std::optional<quint32> AlsaMixer::readWaveVolume()
 {
     // A sound server's plug-in has no "PCM": the wave output is the sink's mute.
-    if (PulseSink *server = readyServerRoute())
+    if (PulseSink *server = readyServerRoute(false))
         return server->isMuted() ? 0u : 0xFFFFFFFFu;
     return read(&Worker::wave, readWave);
 }
 
 void AlsaMixer::writeWaveVolume(quint32 volume)
 {
-    if (PulseSink *server = readyServerRoute()) {
+    if (PulseSink *server = readyServerRoute(true)) {
         server->setMuted(volume == 0);
         const Lock lock(worker_->mutex);
         worker_->wave.known = volume;
@@ -638,7 +659,13 @@ void AlsaMixer::writeWaveVolume(quint32 volume)
 void AlsaMixer::watch(std::function<void()> changed)
 {
     onChange_ = std::move(changed);
-    openWatch();
+    const quint64 job = openWatch();
+    Lock lock(worker_->mutex);
+    const bool opened = waitFor(lock, job);
+    lock.unlock();
+    // On a server that answers, the window is watching on return, as before.
+    if (opened)
+        takeNews(false);
 }
 
 bool AlsaMixer::isWatching() const
@@ -646,11 +673,11 @@ bool AlsaMixer::isWatching() const
     return watch_ != nullptr;
 }
 
-void AlsaMixer::openWatch()
+quint64 AlsaMixer::openWatch()
 {
     closeWatch();
     watchOpening_ = true;
-    post([attempt = watchTry_](Worker &worker, Lock &held) {
+    return post([attempt = watchTry_](Worker &worker, Lock &held) {
         std::shared_ptr<OpenMixer> opened;
         std::vector<pollfd> descriptors;
         {
@@ -682,7 +709,7 @@ void AlsaMixer::closeWatch()
         });
 }
 
-void AlsaMixer::takeNews()
+void AlsaMixer::takeNews(bool late)
 {
     Lock lock(worker_->mutex);
     worker_->newsPosted = false;
@@ -704,7 +731,7 @@ void AlsaMixer::takeNews()
             notifiers_.push_back(std::move(notifier));
         }
         // What changed while it was being opened is not announced.
-        changed = true;
+        changed = changed || late;
     } else if (opened) {
         post([unwanted = std::move(opened)](Worker &, Lock &held) mutable {
             Unlocked unlocked(held);

@@ -60,12 +60,14 @@ private:
     // Queues a job for the worker (run here when there is no worker); its number.
     quint64 post(Job job);
     quint64 post(Lock &lock, Job job);
-    // Waits briefly for job to be done, unless the worker is held up already.
+    // Waits for job to be done while the worker answers, unless it is held up already.
     bool waitFor(Lock &lock, quint64 job);
-    // Takes what the worker has for us: a watch opened, a level that changed.
-    void takeNews();
+    // Takes what the worker has for us: a watch opened (late: not waited
+    // for), a level that changed.
+    void takeNews(bool late);
 
-    void openWatch();
+    // Queues the watch's open; its job.
+    quint64 openWatch();
     void closeWatch();
     void watchLater();
     void readEvents();
@@ -76,9 +78,10 @@ private:
     PulseSink *serverRoute();
     // That way while a fade keeps the mixer open and it is connected: then
     // the plug-in's connection, which would only add wake-ups, is let go.
-    // None while the worker still has a write to make, which must not land
-    // after a later one.
-    PulseSink *readyServerRoute();
+    // After the fade a write still takes it while requests sent on it are
+    // unanswered, and none does while the worker has a write to make: one
+    // way at a time, so that no write lands after a later one.
+    PulseSink *readyServerRoute(bool writing);
 
     std::shared_ptr<Worker> worker_;
     std::thread thread_;
