@@ -21,10 +21,9 @@ namespace {
 constexpr unsigned Rate = 44100;
 constexpr double Pi = 3.14159265358979323846;
 
-// How long a caller waits on the worker: for the open's result at a start, for
-// the worker's end at a stop. A server that answers needs a few milliseconds.
+// How long a start waits for the open's result; a server that answers needs a
+// few milliseconds. A stop waits for nothing: a chime told to stop is silent.
 constexpr std::chrono::milliseconds OpenWait {150};
-constexpr std::chrono::milliseconds StopWait {100};
 
 // One pass of the chime: three tones of a major chord, each with a soft
 // attack and a long bell-like decay, then a rest; about three seconds.
@@ -167,8 +166,8 @@ AlsaChime::~AlsaChime()
 
 bool AlsaChime::start()
 {
-    // A chime still playing is let go without a wait: the open's wait is all the caller can spare.
-    release(std::chrono::milliseconds::zero());
+    // A chime still playing is let go: the open's wait is all the caller can spare.
+    release();
     try {
         auto worker = std::make_shared<Worker>();
         thread_ = std::thread(&Worker::run, worker, device_, seconds_);
@@ -187,7 +186,7 @@ bool AlsaChime::start()
 
 void AlsaChime::stop()
 {
-    release(StopWait);
+    release();
     answerWhenSilent();
 }
 
@@ -211,14 +210,15 @@ void AlsaChime::answerWhenSilent()
     std::exchange(whenSilent_, nullptr)();
 }
 
-void AlsaChime::release(std::chrono::milliseconds bound)
+void AlsaChime::release()
 {
     if (!worker_)
         return;
     worker_->stopping = true;
     eventfd_write(worker_->wake, 1);
-    // Joined only when done; a worker held up by the server is let go.
-    if (worker_->waitFor(&Worker::finished, bound))
+    // Joined only when already done: a worker still closing the device, or
+    // held up by the server, ends by itself.
+    if (worker_->waitFor(&Worker::finished, std::chrono::milliseconds::zero()))
         thread_.join();
     else
         thread_.detach();

@@ -15,9 +15,9 @@
 //
 // Through a sound server's plug-in every PCM call, the open included, waits
 // for as long as the server does not answer (a hung or stopped server). So
-// the worker also opens the device, and the caller waits for it only briefly:
-// a worker that is still held up then is let go, and ends by itself once the
-// server answers again.
+// the worker also opens the device, a start waits for it only briefly and a
+// stop not at all: a worker that is still held up is let go, and ends by
+// itself once the server answers again.
 class AlsaChime : public Chime {
 public:
     explicit AlsaChime(QByteArray device = "default", int seconds = 60);
@@ -33,8 +33,8 @@ private:
     // it may outlive both the stop() that let it go and this object.
     struct Worker;
 
-    // Stops the worker and waits at most bound for it to end.
-    void release(std::chrono::milliseconds bound);
+    // Tells the worker to stop and lets it go.
+    void release();
     // Calls whenSilent_ once nothing plays.
     void answerWhenSilent();
 

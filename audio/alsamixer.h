@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 class QSocketNotifier;
@@ -16,6 +19,15 @@ class QSocketNotifier;
 // otherwise it is Master's playback switch (all on 0xFFFFFFFF, muted 0).
 // Setting a level keeps the balance between channels; a read gives the
 // loudest. Changes made elsewhere are announced from the event loop.
+//
+// Through a sound server's plug-in every control call, the open and the
+// close included, waits for as long as the server does not answer. So a
+// worker thread of the mixer's own makes them all, in order, and a caller
+// waits for one only briefly, and not at all while the worker is still held
+// up: a write is then made once the server answers (of writes not made yet,
+// the latest wins), and a read is answered from what was last read or
+// written. A late answer that differs from what the caller was told is
+// announced as a change.
 class OpenMixer;
 
 class AlsaMixer : public Mixer {
@@ -32,35 +44,59 @@ public:
     bool isWatching() const override;
 
 private:
-    void openWatch();
+    // What the worker thread shares with the mixer; the thread keeps it
+    // alive, so a worker held up by the server may outlive the mixer.
+    struct Worker;
+    template <typename T>
+    struct Value;
+    using Lock = std::unique_lock<std::mutex>;
+    // Runs on the worker with the lock held, and lets go of it around the device's calls.
+    using Job = std::function<void(Worker &, Lock &)>;
+
+    template <typename T, typename Read>
+    std::optional<T> read(Value<T> Worker::*value, Read operation);
+    template <typename T, typename Write>
+    Access write(Value<T> Worker::*value, T wanted, Write operation);
+    // Queues a job for the worker (run here when there is no worker); its number.
+    quint64 post(Job job);
+    quint64 post(Lock &lock, Job job);
+    // Waits for job to be done while the worker answers, unless it is held up already.
+    bool waitFor(Lock &lock, quint64 job);
+    // Takes what the worker has for us: a watch opened (late: not waited
+    // for), a level that changed.
+    void takeNews(bool late);
+
+    // Queues the watch's open; its job.
+    quint64 openWatch();
     void closeWatch();
     void watchLater();
     void readEvents();
 
-    // Runs one operation on the kept connection or on one of its own; a
-    // kept connection on which it fails is dropped.
-    template <typename Operation>
-    auto withMixer(Operation operation);
     // Whether "default" is a sound server's plug-in, as last seen on opening it.
-    void noteRoute(const OpenMixer &mixer);
+    bool isSoundServer() const;
     // The direct way to the sound server for a fade; none on a sound card.
     PulseSink *serverRoute();
-    // That way while it is connected (a fade keeps the mixer open, or has
-    // just let go and its last requests are on their way): then the
-    // plug-in's connection, which would only add wake-ups, is let go.
-    PulseSink *readyServerRoute();
+    // That way while a fade keeps the mixer open and it is connected: then
+    // the plug-in's connection, which would only add wake-ups, is let go.
+    // After the fade a write still takes it while requests sent on it are
+    // unanswered, and none does while the worker has a write to make: one
+    // way at a time, so that no write lands after a later one.
+    PulseSink *readyServerRoute(bool writing);
 
-    QByteArray device_;
+    std::shared_ptr<Worker> worker_;
+    std::thread thread_;
+    QObject news_; // where the worker's news are delivered, on this thread
     bool keepOpen_ = false;
-    std::unique_ptr<OpenMixer> kept_;
+    bool workerKeeps_ = false; // the worker may hold a connection kept open
     // When the device is a sound server's plug-in, a fade's levels go to the
     // server directly once connected: through the plug-in each write costs
     // five round trips and a dozen thread wake-ups.
     std::unique_ptr<PulseSink> server_;
-    bool soundServer_ = false;
 
     std::function<void()> onChange_;
-    std::unique_ptr<OpenMixer> watch_;
+    std::shared_ptr<OpenMixer> watch_;
+    bool watchOpening_ = false;
+    quint64 watchTry_ = 0; // numbers the opens: an answer to an older one is not wanted
     std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
     int watchRetryMs_ = 1000;
     std::shared_ptr<int> alive_ = std::make_shared<int>(); // a retry after the mixer is gone does nothing

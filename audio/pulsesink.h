@@ -40,6 +40,8 @@ public:
     void setMuted(bool muted);
     // Lets go of the connection as soon as the requests sent are answered.
     void close();
+    // Requests sent are not all answered yet.
+    bool isBusy() const { return unanswered_ > 0; }
 
 private:
     static void onStateChanged(pa_context *context, void *self);

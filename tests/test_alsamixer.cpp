@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QtTest>
+#include <csignal>
 
 #include "audio/alsamixer.h"
 #include "audio/levels.h"
@@ -100,6 +101,49 @@ private slots:
         qputenv("PULSE_SERVER", server_);
         QVERIFY(mixer.readMasterLevel().has_value());
         QVERIFY(!Pactl::sinkMuted());
+    }
+
+    // A sound server that stops answering holds no call up for long, and the
+    // level set last is the sink's once it answers again.
+    void aStoppedServerHoldsNoCallUp_data()
+    {
+        QTest::addColumn<bool>("fading"); // the fade's own connection was ready before the stop
+        QTest::newRow("idle") << false;
+        QTest::newRow("fading") << true;
+    }
+
+    void aStoppedServerHoldsNoCallUp()
+    {
+        QFETCH(bool, fading);
+        AlsaMixer mixer;
+        QVERIFY(mixer.readMasterLevel().has_value());
+        mixer.keepOpen(fading);
+        QTRY_VERIFY(!fading
+                    || (mixer.setMasterLevel(1000) == Mixer::Access::Done
+                        && Pactl::ourClients() == QStringList {QStringLiteral("Somnelle")}));
+        QFile pgid(
+            QFileInfo(qEnvironmentVariable("SOMNELLE_TEST_SOUND_CONTROL")).dir().filePath(QStringLiteral("pgid")));
+        QVERIFY(pgid.open(QIODevice::ReadOnly));
+        const int group = pgid.readAll().trimmed().toInt();
+        QVERIFY(group > 1 && ::kill(-group, SIGSTOP) == 0);
+        const auto resume = qScopeGuard([group] { ::kill(-group, SIGCONT); });
+        // A call that blocks never reaches the guard: resume from outside too, so that it fails in seconds.
+        QProcess::startDetached(QStringLiteral("sh"),
+                                {QStringLiteral("-c"), QStringLiteral("sleep 3; kill -CONT -%1").arg(group)});
+        QElapsedTimer elapsed;
+        qint64 longest = 0;
+        for (const std::function<void()> &call : std::vector<std::function<void()>> {
+                 [&] { mixer.setMasterLevel(2000); }, [&] { mixer.keepOpen(true); },
+                 [&] { mixer.setMasterLevel(3000); }, [&] { mixer.readMasterLevel(); },
+                 [&] { mixer.writeWaveVolume(0xFFFFFFFFu); }, [&] { mixer.keepOpen(false); },
+                 [&] { mixer.setMasterLevel(4000); }, [&] { mixer.setMasterLevel(5000); }}) {
+            elapsed.start();
+            call();
+            longest = qMax(longest, elapsed.elapsed());
+        }
+        QVERIFY2(longest < 200, qPrintable(QString::number(longest)));
+        ::kill(-group, SIGCONT);
+        QTRY_COMPARE(Pactl::sinkVolume(), qRound(5000 * 65536.0 / 65535.0));
     }
 
     void unknownDeviceIsNoMixer()
