@@ -7,6 +7,7 @@
 
 RealPlatform::RealPlatform(const QString &settingsPath)
     : settings(settingsPath)
+    , mixer("default", &sink)
     , power(QDBusConnection::systemBus())
     , awake(QDBusConnection::sessionBus(), QDBusConnection::systemBus())
     , players(QDBusConnection::sessionBus())

@@ -15,7 +15,8 @@
 #include "settings/inisettingsstore.h"
 
 // The real adapters, built in the one place the program and the benchmarks
-// share: settings file, ALSA and libpulse, xdg-open, logind, the session
+// share: settings file, ALSA and libpulse (the mixer's direct way to a
+// sound server is built here and handed to it), xdg-open, logind, the session
 // bus's inhibitors and media players, the system clock. A benchmark may put a
 // stand-in of its own into platform before the program is built on it.
 class RealPlatform {
@@ -25,6 +26,7 @@ public:
     RealPlatform &operator=(const RealPlatform &) = delete;
 
     IniSettingsStore settings;
+    PulseSink sink;
     AlsaMixer mixer;
     DesktopShell shell;
     LogindPower power;

@@ -438,8 +438,9 @@ void AlsaMixer::Worker::noteRoute(const OpenMixer &mixer)
     soundServer = isServer;
 }
 
-AlsaMixer::AlsaMixer(QByteArray device)
+AlsaMixer::AlsaMixer(QByteArray device, PulseSink *server)
     : worker_(std::make_shared<Worker>(std::move(device)))
+    , server_(server)
 {
     worker_->owner = this;
     worker_->news = &news_;
@@ -453,7 +454,6 @@ AlsaMixer::AlsaMixer(QByteArray device)
 AlsaMixer::~AlsaMixer()
 {
     closeWatch();
-    server_.reset();
     Lock lock(worker_->mutex);
     worker_->owner = nullptr;
     worker_->news = nullptr;
@@ -610,16 +610,12 @@ bool AlsaMixer::isSoundServer() const
 
 PulseSink *AlsaMixer::serverRoute()
 {
-    if (!isSoundServer())
-        return nullptr;
-    if (!server_ && PulseSink::canRunHere())
-        server_ = std::make_unique<PulseSink>();
-    return server_.get();
+    return isSoundServer() && server_ && PulseSink::canRunHere() ? server_ : nullptr;
 }
 
 PulseSink *AlsaMixer::readyServerRoute(bool writing)
 {
-    PulseSink *server = keepOpen_ ? serverRoute() : server_.get();
+    PulseSink *server = keepOpen_ ? serverRoute() : server_;
     if (!server || !server->isReady() || (!keepOpen_ && !(writing && server->isBusy())))
         return nullptr;
     {

@@ -32,7 +32,9 @@ class OpenMixer;
 
 class AlsaMixer : public Mixer {
 public:
-    explicit AlsaMixer(QByteArray device = "default");
+    // server: the direct way to a sound server for a fade, from whoever
+    // builds the platform; without it a fade goes through the plug-in too.
+    explicit AlsaMixer(QByteArray device = "default", PulseSink *server = nullptr);
     ~AlsaMixer() override;
 
     std::optional<quint16> readMasterLevel() override;
@@ -91,7 +93,7 @@ private:
     // When the device is a sound server's plug-in, a fade's levels go to the
     // server directly once connected: through the plug-in each write costs
     // five round trips and a dozen thread wake-ups.
-    std::unique_ptr<PulseSink> server_;
+    PulseSink *server_;
 
     std::function<void()> onChange_;
     std::shared_ptr<OpenMixer> watch_;

@@ -68,7 +68,8 @@ private slots:
     void aFadesConnectionCarriesTheWaveOutput()
     {
         Pactl::setSinkMuted(true);
-        AlsaMixer mixer;
+        PulseSink sink;
+        AlsaMixer mixer("default", &sink);
         QVERIFY(mixer.readMasterLevel().has_value()); // which also tells that "default" is a sound server
         mixer.keepOpen(true);
         const QStringList direct {QStringLiteral("Somnelle")};
@@ -115,7 +116,8 @@ private slots:
     void aStoppedServerHoldsNoCallUp()
     {
         QFETCH(bool, fading);
-        AlsaMixer mixer;
+        PulseSink sink;
+        AlsaMixer mixer("default", &sink);
         QVERIFY(mixer.readMasterLevel().has_value());
         mixer.keepOpen(fading);
         QTRY_VERIFY(!fading

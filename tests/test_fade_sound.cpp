@@ -23,7 +23,8 @@ class FadeSoundTest : public QObject {
 
     // The program on the real mixer, with the fade's seconds driven by the test.
     struct Rig : FakePlatform {
-        AlsaMixer mixer;
+        PulseSink sink;
+        AlsaMixer mixer {"default", &sink};
         Somnelle app {use(mixer).platform};
         MainWindow &f = app.form();
 

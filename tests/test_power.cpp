@@ -23,7 +23,8 @@ class PowerTest : public QObject {
     const QString manager_ = QStringLiteral("org.freedesktop.login1.Manager");
 
     struct Rig : FakePlatform {
-        AlsaMixer mixer;
+        PulseSink sink;
+        AlsaMixer mixer {"default", &sink};
         LogindPower power {DBusMock::privateBus(QDBusConnection::SystemBus)};
         SleepInhibitor awake {DBusMock::privateBus(QDBusConnection::SessionBus),
                               DBusMock::privateBus(QDBusConnection::SystemBus)};
