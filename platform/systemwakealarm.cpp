@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: MIT
+#include "platform/systemwakealarm.h"
+
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QFile>
+#include <QPointer>
+#include <cerrno>
+#include <linux/capability.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
+#include <utility>
+
+const QString SystemWakeAlarm::CallbackPath = QStringLiteral("/org/somnelle/Somnelle/WakeAlarm");
+
+namespace {
+
+// The bus answers at once; a power manager that does not is no route.
+constexpr int TimeoutMs = 2000;
+const QString PowerManager = QStringLiteral("org.kde.Solid.PowerManagement");
+const QString PowerManagerPath = QStringLiteral("/org/kde/Solid/PowerManagement");
+
+// Whether the process whose /proc status file this is may set wake alarms.
+bool holdsWakeAlarm(const QString &statusFile)
+{
+    QFile file(statusFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (!line.startsWith("CapEff:"))
+            continue;
+        bool ok = false;
+        const quint64 effective = line.mid(7).trimmed().toULongLong(&ok, 16);
+        return ok && (effective & (Q_UINT64_C(1) << CAP_WAKE_ALARM)) != 0;
+    }
+    return false;
+}
+
+QDBusMessage powerManagerCall(const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(PowerManager, PowerManagerPath, PowerManager, method);
+    call.setArguments(arguments);
+    // One that is not running is not the desktop's: it is not started for us.
+    call.setAutoStartService(false);
+    return call;
+}
+
+// Nothing waits for the answer: the worst a lost one does is wake the computer for nothing.
+void clearWakeup(QDBusConnection bus, uint cookie)
+{
+    bus.asyncCall(powerManagerCall(QStringLiteral("clearWakeup"), {int(cookie)}), TimeoutMs);
+}
+
+} // namespace
+
+// What the power manager calls after the wake. It is accepted and nothing
+// more: the program's own wait for the moment goes on by itself.
+class WakeupCallback : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.PowerManagement")
+public:
+    using QObject::QObject;
+
+public Q_SLOTS:
+    void wakeupCallback(int /*cookie*/) {}
+};
+
+SystemWakeAlarm::SystemWakeAlarm(const QDBusConnection &sessionBus, QObject *parent)
+    : WakeAlarm(parent)
+    , bus_(sessionBus)
+    , callback_(new WakeupCallback(this))
+{
+}
+
+SystemWakeAlarm::~SystemWakeAlarm()
+{
+    disarm();
+}
+
+void SystemWakeAlarm::findRoute()
+{
+    if (finding_)
+        return;
+    if (holdsWakeAlarm(QStringLiteral("/proc/self/status"))) {
+        found(Route::Kernel);
+        return;
+    }
+    if (!bus_.isConnected()) {
+        found(Route::None);
+        return;
+    }
+    finding_ = true;
+    const QDBusMessage owner = QDBusMessage::createMethodCall(
+                                   QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                   QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetConnectionUnixProcessID"))
+        << PowerManager;
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(owner, TimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QDBusMessage reply = watcher->reply();
+        const bool holds = reply.type() == QDBusMessage::ReplyMessage
+            && holdsWakeAlarm(QStringLiteral("/proc/%1/status").arg(reply.arguments().value(0).toUInt()));
+        found(holds ? Route::PowerManager : Route::None);
+    });
+}
+
+void SystemWakeAlarm::found(Route route)
+{
+    finding_ = false;
+    route_ = route;
+    routeKnown_ = true;
+    Q_EMIT routeFound(route);
+    if (wanted_.isValid())
+        armBy(route);
+}
+
+void SystemWakeAlarm::arm(const QDateTime &at)
+{
+    disarm();
+    wanted_ = at;
+    if (!routeKnown_)
+        findRoute();
+    else if (!finding_)
+        armBy(route_);
+}
+
+void SystemWakeAlarm::armBy(Route route)
+{
+    const QDateTime at = std::exchange(wanted_, QDateTime());
+    if (route == Route::None) {
+        Q_EMIT armFailed(QStringLiteral("Neither Somnelle nor a power manager may wake this computer"));
+        return;
+    }
+    if (route == Route::PowerManager) {
+        armPowerManager(at);
+        return;
+    }
+    const int timer = timerfd_create(CLOCK_REALTIME_ALARM, TFD_CLOEXEC | TFD_NONBLOCK);
+    const qint64 ms = at.toMSecsSinceEpoch();
+    itimerspec when {};
+    when.it_value = {static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000 * 1000000)};
+    if (timer < 0 || timerfd_settime(timer, TFD_TIMER_ABSTIME, &when, nullptr) != 0) {
+        const QString error = qt_error_string(errno);
+        if (timer >= 0)
+            ::close(timer);
+        Q_EMIT armFailed(QStringLiteral("The wake-up timer could not be set: %1").arg(error));
+        return;
+    }
+    timer_ = timer;
+    armed_ = Route::Kernel;
+    Q_EMIT armed(Route::Kernel);
+}
+
+void SystemWakeAlarm::armPowerManager(const QDateTime &at)
+{
+    if (!bus_.registerObject(CallbackPath, callback_, QDBusConnection::ExportAllSlots)) {
+        Q_EMIT armFailed(QStringLiteral("The power manager could not be given a way to call back"));
+        return;
+    }
+    const QDBusMessage schedule = powerManagerCall(
+        QStringLiteral("scheduleWakeup"),
+        {bus_.baseService(), QVariant::fromValue(QDBusObjectPath(CallbackPath)), quint64(at.toSecsSinceEpoch())});
+    // The watcher outlives us: a wake set after we let go of it is cleared when its cookie comes.
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(schedule, TimeoutMs));
+    connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+            [self = QPointer<SystemWakeAlarm>(this), request = ++request_, bus = bus_, watcher] {
+                watcher->deleteLater();
+                const QDBusMessage reply = watcher->reply();
+                const bool wanted = self && self->request_ == request;
+                if (reply.type() != QDBusMessage::ReplyMessage) {
+                    if (wanted)
+                        Q_EMIT self->armFailed(
+                            QStringLiteral("The power manager did not set the wake-up: %1").arg(reply.errorMessage()));
+                    return;
+                }
+                const uint cookie = reply.arguments().value(0).toUInt();
+                if (!wanted) {
+                    clearWakeup(bus, cookie);
+                    return;
+                }
+                self->cookie_ = cookie;
+                self->armed_ = Route::PowerManager;
+                Q_EMIT self->armed(Route::PowerManager);
+            });
+}
+
+void SystemWakeAlarm::disarm()
+{
+    wanted_ = QDateTime();
+    ++request_;
+    if (timer_ >= 0)
+        ::close(std::exchange(timer_, -1));
+    if (armed_ == Route::PowerManager)
+        clearWakeup(bus_, cookie_);
+    armed_ = Route::None;
+    if (bus_.objectRegisteredAt(CallbackPath) == callback_)
+        bus_.unregisterObject(CallbackPath);
+}
+
+bool SystemWakeAlarm::isArmed() const
+{
+    return armed_ != Route::None;
+}
+
+#include "systemwakealarm.moc"
