@@ -5,3 +5,4 @@
 // otherwise; anything chattier has to be asked for.
 Q_LOGGING_CATEGORY(lcPower, "somnelle.power", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcInhibit, "somnelle.inhibit", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcWake, "somnelle.wake", QtWarningMsg)

@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/logging.h"
+
 const QString SystemWakeAlarm::CallbackPath = QStringLiteral("/org/somnelle/Somnelle/WakeAlarm");
 
 namespace {
@@ -128,8 +130,13 @@ void SystemWakeAlarm::arm(const QDateTime &at)
 void SystemWakeAlarm::armBy(Route route)
 {
     const QDateTime at = std::exchange(wanted_, QDateTime());
+    // A timer for a moment gone expires at once: the computer would sleep through the alarm.
+    if (at <= QDateTime::currentDateTime()) {
+        fail(QStringLiteral("The wake-up time has passed"));
+        return;
+    }
     if (route == Route::None) {
-        Q_EMIT armFailed(QStringLiteral("Neither Somnelle nor a power manager may wake this computer"));
+        fail(QStringLiteral("Neither Somnelle nor a power manager may wake this computer"));
         return;
     }
     if (route == Route::PowerManager) {
@@ -144,7 +151,7 @@ void SystemWakeAlarm::armBy(Route route)
         const QString error = qt_error_string(errno);
         if (timer >= 0)
             ::close(timer);
-        Q_EMIT armFailed(QStringLiteral("The wake-up timer could not be set: %1").arg(error));
+        fail(QStringLiteral("The wake-up timer could not be set: %1").arg(error));
         return;
     }
     timer_ = timer;
@@ -155,7 +162,7 @@ void SystemWakeAlarm::armBy(Route route)
 void SystemWakeAlarm::armPowerManager(const QDateTime &at)
 {
     if (!bus_.registerObject(CallbackPath, callback_, QDBusConnection::ExportAllSlots)) {
-        Q_EMIT armFailed(QStringLiteral("The power manager could not be given a way to call back"));
+        fail(QStringLiteral("The power manager could not be given a way to call back"));
         return;
     }
     const QDBusMessage schedule = powerManagerCall(
@@ -170,7 +177,7 @@ void SystemWakeAlarm::armPowerManager(const QDateTime &at)
                 const bool wanted = self && self->request_ == request;
                 if (reply.type() != QDBusMessage::ReplyMessage) {
                     if (wanted)
-                        Q_EMIT self->armFailed(
+                        self->fail(
                             QStringLiteral("The power manager did not set the wake-up: %1").arg(reply.errorMessage()));
                     return;
                 }
@@ -196,6 +203,12 @@ void SystemWakeAlarm::disarm()
     armed_ = Route::None;
     if (bus_.objectRegisteredAt(CallbackPath) == callback_)
         bus_.unregisterObject(CallbackPath);
+}
+
+void SystemWakeAlarm::fail(const QString &reason)
+{
+    qCWarning(lcWake).noquote() << QStringLiteral("Somnelle: cannot wake the computer for the alarm: %1").arg(reason);
+    Q_EMIT armFailed(reason);
 }
 
 bool SystemWakeAlarm::isArmed() const

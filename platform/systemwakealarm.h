@@ -33,6 +33,8 @@ private:
     void found(Route route);
     void armBy(Route route);
     void armPowerManager(const QDateTime &at);
+    // Answers armFailed, and says why on standard error too.
+    void fail(const QString &reason);
 
     QDBusConnection bus_;
     Route route_ = Route::None;

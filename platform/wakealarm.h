@@ -22,7 +22,8 @@ public:
     // second call while one is out is answered with it.
     virtual void findRoute() = 0;
     // Arms a wake at the moment, replacing any armed before, by the route found
-    // last (finding it first if none was); answered by armed or armFailed.
+    // last (finding it first if none was); answered by armed, or by armFailed
+    // (also for a moment already passed).
     virtual void arm(const QDateTime &at) = 0;
     // Lets go of the armed wake, or of one being armed: the computer is not
     // woken for it. No answer; harmless when nothing is armed.

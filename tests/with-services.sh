@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Runs one test program inside a private environment, with the services it asks for:
-#   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged] -- PROGRAM [ARGS...]
+#   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged|wakealarm] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
 # pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
 # pipewire: the same with PipeWire, WirePlumber and pipewire-pulse (and a private session bus).
@@ -10,6 +10,7 @@
 #          its log goes to $SOMNELLE_TEST_LOGIND_LOG. The real system bus is never reached.
 # xdgopen: a recording xdg-open first on PATH; its calls go to $SOMNELLE_TEST_XDG_OPEN_LOG.
 # unprivileged: run as the user nobody when started as root, so that file permissions count.
+# wakealarm: the same, with CAP_WAKE_ALARM in the ambient set (pam_systemd's since systemd 254) if it can be given.
 # xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services).
 # wayland: a private headless Weston and Qt's Wayland platform instead of offscreen, with no X
 #          display to fall back to; Weston's log, with every client's requests, is $SOMNELLE_TEST_WESTON_LOG.
@@ -18,7 +19,7 @@ set -euo pipefail
 
 services=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
-[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged|wakealarm] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -78,9 +79,10 @@ EOF
     printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$HOME/.asoundrc"
 }
 
-# A bus daemon of our own at unix:path=$1 (session policy: it is ours alone).
+# A bus daemon of our own at unix:path=$1 (session policy: it is ours alone, and nobody's if we run the program as nobody).
 start_bus() {
-    spawn dbus-daemon --session --nofork --nopidfile --address="unix:path=$1" >"$1.log" 2>&1
+    printf '<busconfig><include>/usr/share/dbus-1/session.conf</include><policy context="default"><allow user="nobody"/></policy></busconfig>' >"$1.conf"
+    spawn dbus-daemon --config-file="$1.conf" --nofork --nopidfile --address="unix:path=$1" >"$1.log" 2>&1
     for _ in $(seq 100); do [ -S "$1" ] && return; sleep 0.05; done
     echo "private D-Bus bus did not start:" >&2; cat "$1.log" >&2; exit 1
 }
@@ -148,7 +150,7 @@ for service in "${services[@]}"; do
         xdgopen) start_xdgopen ;;
         xvfb) start_xvfb ;;
         wayland) start_wayland ;;
-        unprivileged)
+        unprivileged|wakealarm)
             if [ "$(id -u)" -eq 0 ]; then
                 # The build folder may not be open to nobody (a clone under /root): run a copy.
                 mkdir -p "$root/program"
@@ -157,7 +159,8 @@ for service in "${services[@]}"; do
                 chown -R nobody:nogroup "$root"
                 cd "$root"
                 run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
-            fi ;;
+            fi
+            caps=(--inh-caps=+wake_alarm --ambient-caps=+wake_alarm) && [ "$service" = wakealarm ] && setpriv "${caps[@]}" true 2>/dev/null && run_as=(setpriv "${caps[@]}" "${run_as[@]:1}") ;;
         *) echo "unknown service: $service" >&2; exit 2 ;;
     esac
 done

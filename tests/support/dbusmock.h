@@ -49,7 +49,8 @@ struct Mock {
             list.endStructure();
             QStringList words {name};
             for (const QVariant &argument : arguments)
-                words << argument.toString();
+                words << (argument.canConvert<QString>() ? argument.toString()
+                                                         : argument.value<QDBusObjectPath>().path());
             calls << words.join(QLatin1Char(' '));
         }
         list.endArray();
