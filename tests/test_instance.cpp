@@ -177,7 +177,20 @@ private Q_SLOTS:
              {"--cancel", "--status"},
              2,
              "somnelle: --cancel takes no other arguments",
-             "wake-up sounding"}};
+             "wake-up sounding"},
+            {"asleep until the alarm",
+             "idle",
+             {"--sleep-until-alarm", "1", "am", "07:30", "td", "40", "x.mid"},
+             0,
+             "",
+             "fading 100 %, ends at 22:01, then the alarm"},
+            {"asleep with an alarm only",
+             "idle",
+             {"1", "sd", "--sleep-until-alarm"},
+             2,
+             "somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 "
+             "europe.mid",
+             "idle"}};
         for (const auto &[name, state, arguments, exitCode, said, after] : rows)
             QTest::newRow(name) << QString::fromLatin1(state) << arguments << exitCode << said << after;
     }
@@ -194,6 +207,7 @@ private Q_SLOTS:
         QCOMPARE(run(arguments), std::make_pair(exitCode, said));
         QCOMPARE(r.app.session().describe(), after);
         QCOMPARE(r.chime.playing, after == QLatin1String("wake-up sounding"));
+        QCOMPARE(r.app.form().setup().sleepUntilAlarm, exitCode == 0 && arguments.contains("--sleep-until-alarm"));
         // Only a session that starts here saves the setup.
         QCOMPARE(r.settings.writes - saved, int(after.startsWith(QLatin1String("fading")) && state != "fading"));
     }

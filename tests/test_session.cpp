@@ -586,6 +586,62 @@ private slots:
         QCOMPARE(r.power.calls.last(), QStringLiteral("powerOff"));
     }
 
+    // Asleep until the alarm: with a way to wake the computer, the wake is armed
+    // a minute ahead, the lock goes, then the suspend; without one, refused, or
+    // for a dry run, the computer stays on. The alarm rings either way; Cancel
+    // and the wake-up disarm.
+    void sleepingUntilTheAlarm_data()
+    {
+        QTest::addColumn<WakeAlarm::Route>("route");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<bool>("dryRun");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("status");
+        const QString sleeps = QStringLiteral("The computer sleeps until 07:30");
+        QTest::newRow("kernel") << WakeAlarm::Route::Kernel << "" << false << false << sleeps;
+        QTest::newRow("power manager, cancelled") << WakeAlarm::Route::PowerManager << "" << false << true << sleeps;
+        QTest::newRow("no way") << WakeAlarm::Route::None << "" << false << false
+                                << "This computer cannot wake itself; it stays on until 07:30";
+        QTest::newRow("suspend refused") << WakeAlarm::Route::Kernel << "not now" << false << false
+                                         << "Suspend refused: not now";
+        QTest::newRow("dry run") << WakeAlarm::Route::Kernel << "" << true << false
+                                 << "Dry run: the computer would sleep until 07:30";
+    }
+
+    void sleepingUntilTheAlarm()
+    {
+        QFETCH(WakeAlarm::Route, route);
+        QFETCH(QString, refusal);
+        QFETCH(bool, dryRun);
+        QFETCH(bool, cancel);
+        QFETCH(QString, status);
+        Rig r(20000);
+        r.wake.route = route;
+        r.power.refusal = refusal;
+        std::optional<bool> heldAtRequest;
+        r.power.onRequest = [&r, &heldAtRequest] { heldAtRequest = r.awake.held; };
+        r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
+        r.setup.wakeUpTime = QTime(7, 30);
+        r.setup.sleepUntilAlarm = true;
+        r.setup.dryRun = dryRun;
+        r.click();
+        r.clock.advance(60);
+        QCOMPARE(r.s.status, status);
+        const bool tried = route != WakeAlarm::Route::None && !dryRun;
+        const QDateTime wakeUp(QDate(2026, 12, 8), QTime(7, 30));
+        QCOMPARE(r.wake.arms, tried ? QList<QDateTime>({wakeUp.addSecs(-60)}) : QList<QDateTime>());
+        // The lock goes before the suspend, and comes back when it is refused or not asked for.
+        QCOMPARE(heldAtRequest, tried ? std::optional<bool>(false) : std::nullopt);
+        QCOMPARE(r.awake.held, !tried || !refusal.isEmpty());
+        QCOMPARE(r.session.describe().endsWith(QStringLiteral("; the computer sleeps until then")),
+                 tried && refusal.isEmpty());
+        if (cancel)
+            r.click();
+        r.clock.runUntil(wakeUp);
+        QCOMPARE(r.shell.files.size(), cancel ? 0 : 1);
+        QVERIFY(!r.wake.isArmed());
+    }
+
     // The window was closed: the program ends with the session, however it ends.
     void endsWhenDone()
     {

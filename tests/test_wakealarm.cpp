@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Each way of waking the computer: the real kernel timer, and python3-dbusmock's power manager.
 #include <QtTest>
-#include <linux/capability.h>
 #include <optional>
-#include <sys/prctl.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include "dbusmock.h"
 #include "platform/systemwakealarm.h"
+#include "wakecapability.h"
 
 class WakeAlarmTest : public QObject {
     Q_OBJECT
@@ -32,25 +29,13 @@ private slots:
         QFETCH(int, manager);
         QFETCH(Route, route);
         QFETCH(int, minutes);
-        // This thread's CAP_WAKE_ALARM, its own (effective) and handed on to what it starts (ambient).
-        __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct caps[2];
-        syscall(SYS_capget, &header, caps);
-        const __u32 wake = CAP_TO_MASK(CAP_WAKE_ALARM);
-        __u32 &effective = caps[CAP_TO_INDEX(CAP_WAKE_ALARM)].effective;
-        effective = route == Route::Kernel ? effective | wake : effective & ~wake;
-        const int handOn = manager == 2 ? PR_CAP_AMBIENT_RAISE : PR_CAP_AMBIENT_LOWER;
-        if (syscall(SYS_capset, &header, caps) != 0 || prctl(PR_CAP_AMBIENT, handOn, CAP_WAKE_ALARM, 0, 0) != 0)
+        if (!WakeCapability::set(route == Route::Kernel, manager == 2))
             QSKIP("this user may not be given CAP_WAKE_ALARM");
-        // The minutes left on each CLOCK_REALTIME_ALARM timer this process holds.
+        // The minutes left on each alarm timer.
         const auto alarmTimers = [] {
             QList<int> left;
-            for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fdinfo")).entryInfoList(QDir::Files)) {
-                QFile file(fd.filePath());
-                const QByteArray info = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-                if (info.contains("clockid: 8\n"))
-                    left << (info.mid(info.indexOf("it_value: (") + 11).split(',').first().toInt() + 30) / 60;
-            }
+            for (const int seconds : WakeCapability::alarmTimers())
+                left << (seconds + 30) / 60;
             return left;
         };
         // Without a power manager the mock serves another name. It calls back at once, as after the wake.

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// Asleep until the alarm, with the real kernel timer (this test runs with
+// CAP_WAKE_ALARM, and gives it up where a row says so), logind's sleep lock
+// and python3-dbusmock's logind on the tests' own system bus. Nothing is
+// suspended: the mock only notes the request.
+
+#include <QtTest>
+#include <csignal>
+
+#include "app/somnelle.h"
+#include "app/unixsignals.h"
+#include "dbusmock.h"
+#include "fakes.h"
+#include "platform/logindpower.h"
+#include "platform/sleepinhibitor.h"
+#include "platform/systemwakealarm.h"
+#include "sessionrig.h"
+#include "ui/mainwindow.h"
+#include "wakecapability.h"
+
+class SleepTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void untilTheAlarm_data()
+    {
+        QTest::addColumn<bool>("capable");
+        QTest::addColumn<QString>("ending"); // rings, cancel or SIGTERM
+        QTest::newRow("asleep, then rings") << true << "rings";
+        QTest::newRow("asleep, cancelled") << true << "cancel";
+        QTest::newRow("asleep, SIGTERM") << true << "SIGTERM";
+        QTest::newRow("cannot wake itself: stays on, then rings") << false << "rings";
+    }
+
+    void untilTheAlarm()
+    {
+        QFETCH(bool, capable);
+        QFETCH(QString, ending);
+        if (!WakeCapability::set(capable, false))
+            QSKIP("this user may not be given CAP_WAKE_ALARM");
+        const DBusMock::Mock logind = DBusMock::logind();
+        logind.clearCalls();
+        QFile log(qEnvironmentVariable("SOMNELLE_TEST_LOGIND_LOG"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        log.seek(log.size()); // this row's lines only
+        logind.addMethod(QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Suspend"),
+                         QStringLiteral("b"), QString(),
+                         QStringLiteral("self.log('locks at Suspend: %d' % len(globals().get('inhibitors', [])))"));
+        FakePlatform fake;
+        LogindPower power(DBusMock::privateBus(QDBusConnection::SystemBus));
+        SleepInhibitor awake(DBusMock::privateBus(QDBusConnection::SessionBus),
+                             DBusMock::privateBus(QDBusConnection::SystemBus));
+        SystemWakeAlarm wake(DBusMock::privateBus(QDBusConnection::SessionBus));
+        fake.clock.now = QDateTime::currentDateTime();
+        Somnelle app(fake.use(power).use(awake).use(wake).platform);
+        const UnixSignals unixSignals;
+        connect(&unixSignals, &UnixSignals::received, &app, &Somnelle::endBySignal);
+        int ends = 0;
+        connect(&app, &Somnelle::ended, [&ends] { ++ends; });
+
+        // The fade ends a minute after now, the alarm five minutes later.
+        const QDateTime wakeUp(fake.clock.now.date(),
+                               QTime(fake.clock.now.time().hour(), fake.clock.now.time().minute()).addSecs(6 * 60));
+        Setup setup = SessionRig::setup(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
+        setup.wakeUpTime = wakeUp.time();
+        setup.sleepUntilAlarm = true;
+        QTemporaryFile tune;
+        QVERIFY(tune.open());
+        setup.startFile = tune.fileName();
+        app.session().start(setup);
+        fake.clock.advance(60);
+        const QString until = wakeUp.toString(QStringLiteral("HH:mm"));
+        QTRY_COMPARE(app.form().statusText(),
+                     capable ? QStringLiteral("The computer sleeps until %1").arg(until)
+                             : QStringLiteral("This computer cannot wake itself; it stays on until %1").arg(until));
+        // Armed for a minute before the wake-up; the lock given back, then the suspend asked for.
+        const int ahead = int(QDateTime::currentDateTime().secsTo(wakeUp.addSecs(-60)));
+        const QList<int> timers = WakeCapability::alarmTimers();
+        QCOMPARE(timers.size(), int(capable));
+        QVERIFY(!capable || qAbs(timers.first() - ahead) <= 2);
+        QTRY_COMPARE(logind.calls().contains(QStringLiteral("Suspend false")), capable);
+        QCOMPARE(DBusMock::inhibitors(), capable ? QStringList() : QStringList({"sleep Somnelle block"}));
+        QCOMPARE(log.readAll().contains("locks at Suspend: 0"), capable);
+
+        if (ending == QLatin1String("cancel"))
+            app.cancelOrSilence();
+        else if (ending == QLatin1String("SIGTERM"))
+            raise(SIGTERM);
+        else
+            fake.clock.runUntil(wakeUp);
+        QTRY_VERIFY(!app.session().isRunning());
+        QCOMPARE(fake.shell.files.size(), int(ending == QLatin1String("rings")));
+        QCOMPARE(ends, int(ending == QLatin1String("SIGTERM")));
+        QCOMPARE(WakeCapability::alarmTimers(), QList<int>());
+        QTRY_COMPARE(DBusMock::inhibitors(), QStringList());
+    }
+};
+
+QTEST_MAIN(SleepTest)
+#include "test_sleep.moc"
