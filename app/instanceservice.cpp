@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/instanceservice.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -45,8 +46,8 @@ bool running(QDBusConnection bus)
 QString doesNotAnswer(QDBusConnection bus)
 {
     const QDBusReply<uint> pid = bus.interface()->servicePid(InstanceService::Name);
-    return QStringLiteral("Somnelle (pid %1) runs but does not answer")
-        .arg(pid.isValid() ? QString::number(pid.value()) : QStringLiteral("unknown"));
+    return QCoreApplication::translate("Instance", "Somnelle (pid %1) runs but does not answer")
+        .arg(pid.isValid() ? QString::number(pid.value()) : QStringLiteral("?"));
 }
 
 // Arguments travel as bytes ("aay"): a file name need not be UTF-8.
@@ -137,7 +138,7 @@ std::optional<int> Instance::takeNameOrHandOver(QDBusConnection bus, const QStri
         if (!ownerLeft(reply))
             break;
     }
-    printLine(stderr, doesNotAnswer(bus) + QStringLiteral("; nothing was started"));
+    printLine(stderr, QCoreApplication::translate("Instance", "%1; nothing was started").arg(doesNotAnswer(bus)));
     return 1;
 }
 

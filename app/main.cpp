@@ -13,36 +13,39 @@
 #include "settings/filenamebytes.h"
 #include "settings/invocation.h"
 #include "ui/mainwindow.h"
+#include "ui/translations.h"
 
 int main(int argc, char *argv[])
 {
     // What is asked is known before Qt starts: a misuse or a question to the
     // running Somnelle needs no display, and opens no window.
-    const Invocation asked = Invocation::parse(FileNameBytes::programArguments(argc, argv));
-    switch (asked.kind) {
-    case Invocation::Kind::Misuse:
-        std::fputs((asked.error + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
-        return 2;
-    case Invocation::Kind::Help:
-    case Invocation::Kind::Version: {
-        const QCoreApplication core(argc, argv); // only to know where the program lives
-        const QString text = asked.kind == Invocation::Kind::Help ? CommandLine::help(StartFile::programDataFolder())
-                                                                  : CommandLine::version();
-        std::fputs(text.toLocal8Bit().constData(), stdout);
-        return 0;
-    }
-    case Invocation::Kind::Status:
-    case Invocation::Kind::Cancel:
-    case Invocation::Kind::Extend: {
-        const QCoreApplication core(argc, argv);
+    const QStringList words = FileNameBytes::programArguments(argc, argv);
+    if (Invocation::parse(words).kind != Invocation::Kind::Start) {
+        const QCoreApplication core(argc, argv); // for the language, and to know where the program lives
+        Translations::use(QLocale::system());
+        const Invocation asked = Invocation::parse(words); // its message in that language
+        switch (asked.kind) {
+        case Invocation::Kind::Misuse:
+            std::fputs((asked.error + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+            return 2;
+        case Invocation::Kind::Help:
+            std::fputs(CommandLine::help(StartFile::programDataFolder()).toLocal8Bit().constData(), stdout);
+            return 0;
+        case Invocation::Kind::Version:
+            std::fputs(CommandLine::version().toLocal8Bit().constData(), stdout);
+            return 0;
+        case Invocation::Kind::Status:
+        case Invocation::Kind::Cancel:
+        case Invocation::Kind::Extend:
+        case Invocation::Kind::Start:
+            break;
+        }
         return Instance::runControlCommand(QDBusConnection::sessionBus(), asked);
-    }
-    case Invocation::Kind::Start:
-        break;
     }
 
     const QString activationToken = Instance::launcherToken();
     QApplication app(argc, argv);
+    Translations::use(QLocale::system());
     // From argv itself, where Qt has taken out its own options: a start file's name keeps its bytes.
     const QStringList arguments = FileNameBytes::programArguments(argc, argv);
     // A second start hands its command line over to the Somnelle that runs.

@@ -45,7 +45,7 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
     if (asked.words == QStringList {QStringLiteral("registry")})
         loadStoredSetup();
     if (!applyCommandLine(asked))
-        return {HandOverAnswer::InvalidParameters, QStringLiteral("Invalid parameters")};
+        return {HandOverAnswer::InvalidParameters, tr("Invalid parameters", "status line")};
     return {};
 }
 
@@ -58,7 +58,7 @@ bool Somnelle::applyCommandLine(const Invocation &asked)
     case CommandLine::Outcome::InvalidParameters:
         // The words that converted stay in their fields.
         form_->showSetup(setup);
-        form_->setStatusText(QStringLiteral("Invalid parameters"));
+        form_->setStatusText(tr("Invalid parameters", "status line"));
         return false;
     case CommandLine::Outcome::Start:
         break;

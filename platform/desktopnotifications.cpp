@@ -35,7 +35,7 @@ void DesktopNotifications::show(const QString &summary, const QString &body, int
     wanted_ = true;
     const quint64 request = ++requests_;
     QDBusMessage notify = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
-    const QStringList actions {CancelKey, QStringLiteral("Cancel"), ExtendKey, QStringLiteral("+15 minutes")};
+    const QStringList actions {CancelKey, tr("Cancel"), ExtendKey, tr("+15 minutes")};
     const QVariantMap hints {{QStringLiteral("desktop-entry"), QStringLiteral("org.somnelle.Somnelle")},
                              {QStringLiteral("urgency"), QVariant::fromValue(uchar(1))}};
     notify.setArguments({QStringLiteral("Somnelle"), id_, QStringLiteral("org.somnelle.Somnelle"), summary, body,

@@ -9,10 +9,11 @@ cd "$(dirname "$0")/.."
 packages=(
     g++ cmake make pkgconf clang-format
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt 6 Widgets and the X11 platform
+    qt6-l10n-tools qt6-translations-l10n     # lrelease for our translations; Qt's own
     libxcb1-dev                               # startup notification and activation on X11
     libjpeg-dev                               # the sky picture's decoder
     libasound2-dev libpulse-dev               # the master volume; a fade talks to a sound server directly
-    fonts-wine                                # a font with Tahoma's metrics
+    fonts-wine fonts-droid-fallback           # a font with Tahoma's metrics; Chinese and Japanese letters
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound servers: PulseAudio,
     pipewire pipewire-pulse wireplumber              # and PipeWire
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display

@@ -2,6 +2,7 @@
 #include "session/sessioncontroller.h"
 
 #include <QDir>
+#include <QLocale>
 
 #include "audio/chime.h"
 #include "audio/mixer.h"
@@ -80,11 +81,11 @@ void SessionController::start(const Setup &setup)
     }
     if (!minutes) {
         Q_EMIT fieldMissing(Field::Minutes);
-        Q_EMIT statusChanged(QStringLiteral("Set timer"));
+        Q_EMIT statusChanged(tr("Set timer", "status line"));
     }
     if (needsWakeUpPercent && !setup.wakeUpPercentValue()) {
         Q_EMIT fieldMissing(Field::WakeUpPercent);
-        Q_EMIT statusChanged(QStringLiteral("Set volume"));
+        Q_EMIT statusChanged(tr("Set volume", "status line"));
     }
 }
 
@@ -127,19 +128,17 @@ void SessionController::showProgress()
         const bool suspend = setup_.endAction == EndAction::Suspend;
         // A dry run says what would happen, never that it will.
         const QString summary = setup_.dryRun
-            ? (suspend ? QStringLiteral("The computer would suspend in 1 minute (dry run)")
-                       : QStringLiteral("The computer would shut down in 1 minute (dry run)"))
-            : (suspend ? QStringLiteral("The computer will suspend in 1 minute")
-                       : QStringLiteral("The computer will shut down in 1 minute"));
-        platform_.warning->show(
-            summary,
-            QStringLiteral("The sleep timer ends at %1.").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm:ss"))),
-            int(left) * 1000, [this](EndWarning::Action action) {
-                if (action == EndWarning::Action::Cancel)
-                    cancel();
-                else
-                    extend(15);
-            });
+            ? (suspend ? tr("The computer would suspend in 1 minute (dry run)")
+                       : tr("The computer would shut down in 1 minute (dry run)"))
+            : (suspend ? tr("The computer will suspend in 1 minute") : tr("The computer will shut down in 1 minute"));
+        platform_.warning->show(summary,
+                                tr("The sleep timer ends at %1.").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm:ss"))),
+                                int(left) * 1000, [this](EndWarning::Action action) {
+                                    if (action == EndWarning::Action::Cancel)
+                                        cancel();
+                                    else
+                                        extend(15);
+                                });
     }
     // The task bar hears only of what it shows changing, and at most every
     // ten seconds: the fade stays as light as it is.
@@ -160,7 +159,7 @@ void SessionController::tick()
     volume_.setSessionLevel(nextLevel());
     // In a long fade the percent stays for many seconds; the title is set when it changes.
     if (ticks_ == 0 || volume_.percent() != percentShown)
-        Q_EMIT titleChanged(QStringLiteral("%1 % - Somnelle ").arg(volume_.percent()));
+        Q_EMIT titleChanged(tr("%1 % - Somnelle ").arg(volume_.percent()));
     volume_.writeCurrentLevel();
 
     if (++ticks_ >= seconds_)
@@ -183,7 +182,7 @@ quint16 SessionController::nextLevel() const
 
 QString SessionController::fadingUntil() const
 {
-    return QStringLiteral("Fading until %1").arg(momentText(fadeEndsAt_));
+    return tr("Fading until %1", "status line").arg(momentForPeople(fadeEndsAt_));
 }
 
 QString SessionController::momentText(const QDateTime &moment) const
@@ -192,6 +191,14 @@ QString SessionController::momentText(const QDateTime &moment) const
     if (platform_.clock->localNow().secsTo(moment) < 24 * 3600)
         return clockTime(moment);
     return QStringLiteral("%1 on %2").arg(clockTime(moment), moment.toString(QStringLiteral("ddd d MMM")));
+}
+
+QString SessionController::momentForPeople(const QDateTime &moment) const
+{
+    if (platform_.clock->localNow().secsTo(moment) < 24 * 3600)
+        return clockTime(moment);
+    return tr("%1 on %2", "a time of day, then a day")
+        .arg(clockTime(moment), QLocale().toString(moment, tr("ddd d MMM", "the day's format")));
 }
 
 QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const
@@ -209,17 +216,17 @@ quint32 SessionController::waveOutputOn() const
 QString SessionController::extend(int minutes)
 {
     if (phase_ == Phase::WaitingForWakeUp)
-        return QStringLiteral("the fade is over; waiting for the wake-up");
+        return tr("the fade is over; waiting for the wake-up");
     if (phase_ != Phase::Fading)
-        return QStringLiteral("no fade is running");
+        return tr("no fade is running");
     if (minutes < 1 || minutes > 99)
-        return QStringLiteral("minutes must be 1 to 99");
+        return tr("minutes must be 1 to 99");
     const QDateTime newEnd = fadeEndsAt_.addSecs(minutes * 60);
     // A later end must not move the wake-up to another day without a word.
     if (setup_.endAction == EndAction::Alarm) {
         const QDateTime wakeUp = wakeUpAfter(fadeEndsAt_);
         if (wakeUpAfter(newEnd) != wakeUp)
-            return QStringLiteral("the wake-up at %1 comes before the new end").arg(momentText(wakeUp));
+            return tr("the wake-up at %1 comes before the new end").arg(momentForPeople(wakeUp));
     }
     // From the level reached, evenly to 0 at the new end: a whole step
     // rounded up would end the sound long before it at a low level.
@@ -264,8 +271,9 @@ QString SessionController::describe() const
 QString SessionController::refusalOfAnotherSession() const
 {
     // Only a fade can be extended.
-    return QStringLiteral("a session is already running: %1; use %2")
-        .arg(describe(), phase_ == Phase::Fading ? QStringLiteral("--cancel or --extend") : QStringLiteral("--cancel"));
+    // The session as --status says it, for the script that may read this too.
+    return phase_ == Phase::Fading ? tr("a session is already running: %1; use --cancel or --extend").arg(describe())
+                                   : tr("a session is already running: %1; use --cancel").arg(describe());
 }
 
 void SessionController::endFade()
@@ -292,7 +300,7 @@ void SessionController::runEndAction()
         leaveTheComputer(setup_.endAction == EndAction::Suspend);
         break;
     case EndAction::Alarm:
-        Q_EMIT statusChanged(QStringLiteral("Soon to get up..."));
+        Q_EMIT statusChanged(tr("Soon to get up...", "status line"));
         setPhase(Phase::WaitingForWakeUp);
         wakeUpAt_ = wakeUpAfter(platform_.clock->localNow());
         alarm_.start(wakeUpAt_, [this] { wakeUp(); });
@@ -313,8 +321,8 @@ void SessionController::leaveTheComputer(bool suspend)
         if (phase_ != Phase::LeavingTheComputer)
             return; // cancelled while the lock was being given back
         if (setup_.dryRun) {
-            Q_EMIT statusChanged(suspend ? QStringLiteral("Dry run: the computer would suspend now")
-                                         : QStringLiteral("Dry run: the computer would shut down now"));
+            Q_EMIT statusChanged(suspend ? tr("Dry run: the computer would suspend now", "status line")
+                                         : tr("Dry run: the computer would shut down now", "status line"));
             endSession(Phase::Idle);
             return;
         }
@@ -323,7 +331,7 @@ void SessionController::leaveTheComputer(bool suspend)
             // The program ends once the computer has resumed; after a refusal it stays, idle.
             platform_.power->suspend([this](const QString &refusal) {
                 if (!refusal.isEmpty()) {
-                    Q_EMIT statusChanged(QStringLiteral("Suspend refused: %1").arg(refusal));
+                    Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(refusal));
                     return;
                 }
                 // Back from the suspend we asked for: the output on again, at
@@ -333,7 +341,7 @@ void SessionController::leaveTheComputer(bool suspend)
             });
         } else {
             platform_.power->powerOff([this](const QString &refusal) {
-                Q_EMIT statusChanged(QStringLiteral("Power-off refused: %1").arg(refusal));
+                Q_EMIT statusChanged(tr("Power-off refused: %1", "status line").arg(refusal));
             });
         }
         endSession(Phase::Idle);
@@ -343,7 +351,8 @@ void SessionController::leaveTheComputer(bool suspend)
 void SessionController::sleepUntilWakeUp()
 {
     if (setup_.dryRun) {
-        Q_EMIT statusChanged(QStringLiteral("Dry run: the computer would sleep until %1").arg(momentText(wakeUpAt_)));
+        Q_EMIT statusChanged(
+            tr("Dry run: the computer would sleep until %1", "status line").arg(momentForPeople(wakeUpAt_)));
         return;
     }
     // A minute ahead: the desktop, the sound server and the network come back first.
@@ -356,7 +365,7 @@ void SessionController::wakeArmed()
         platform_.wake->disarm(); // the night ended while it was being armed
         return;
     }
-    Q_EMIT statusChanged(QStringLiteral("The computer sleeps until %1").arg(momentText(wakeUpAt_)));
+    Q_EMIT statusChanged(tr("The computer sleeps until %1", "status line").arg(momentForPeople(wakeUpAt_)));
     // The lock goes first, or it would hold off our own request; with the
     // wake armed, an idle suspend of the desktop's cannot miss the alarm either.
     platform_.awake->release([this] {
@@ -366,7 +375,7 @@ void SessionController::wakeArmed()
         platform_.power->suspend([this](const QString &refusal) {
             if (refusal.isEmpty() || phase_ != Phase::WaitingForWakeUp)
                 return;
-            Q_EMIT statusChanged(QStringLiteral("Suspend refused: %1").arg(refusal));
+            Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(refusal));
             platform_.wake->disarm();
             platform_.awake->hold();
         });
@@ -376,8 +385,8 @@ void SessionController::wakeArmed()
 void SessionController::wakeNotArmed()
 {
     if (phase_ == Phase::WaitingForWakeUp && setup_.sleepUntilAlarm)
-        Q_EMIT statusChanged(
-            QStringLiteral("This computer cannot wake itself; it stays on until %1").arg(momentText(wakeUpAt_)));
+        Q_EMIT statusChanged(tr("This computer cannot wake itself; it stays on until %1", "status line")
+                                 .arg(momentForPeople(wakeUpAt_)));
 }
 
 void SessionController::wakeUp()
@@ -393,7 +402,7 @@ void SessionController::wakeUp()
     letGo();
     // A start file nobody can play must not make a silent alarm.
     if (StartFile::isMissing(file)) {
-        ringChime(QStringLiteral("Start file not found: %1").arg(name));
+        ringChime(tr("Start file not found: %1", "status line").arg(name));
         return;
     }
     setPhase(Phase::OpeningStartFile);
@@ -404,7 +413,7 @@ void SessionController::wakeUp()
             setPhase(Phase::Idle);
             finishIfAsked();
         } else {
-            ringChime(QStringLiteral("Could not open %1").arg(name));
+            ringChime(tr("Could not open %1", "status line").arg(name));
         }
     });
 }
@@ -412,7 +421,7 @@ void SessionController::wakeUp()
 void SessionController::ringChime(const QString &reason)
 {
     if (!platform_.chime->start()) {
-        Q_EMIT statusChanged(reason + QStringLiteral("; no sound device for the chime either"));
+        Q_EMIT statusChanged(tr("%1; no sound device for the chime either", "status line").arg(reason));
         setPhase(Phase::Idle);
         finishIfAsked();
         return;

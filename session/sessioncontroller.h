@@ -106,9 +106,11 @@ private:
     // The warning a minute before the computer goes off, and the progress on the task bar.
     void showProgress();
     QString fadingUntil() const;
-    // A moment as the status line and --status show it: its time of day, and
-    // its day when it is more than a day away.
+    // A moment as --status shows it, for scripts: its time of day, and its
+    // day when it is more than a day away ("17:49 on Thu 10 Dec").
     QString momentText(const QDateTime &moment) const;
+    // The same for people: in their language.
+    QString momentForPeople(const QDateTime &moment) const;
     // When the wake-up comes for a fade that ends at fadeEnd.
     QDateTime wakeUpAfter(const QDateTime &fadeEnd) const;
     // The wave output as it should be once the night is over: on, as it was

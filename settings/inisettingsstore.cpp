@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/inisettingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -213,7 +214,7 @@ bool IniSettingsStore::save(const Setup &setup, QString *error)
                 == 0;
     }
     if (!saved) {
-        *error = QStringLiteral("Failed to set data for 'Timer'");
+        *error = QCoreApplication::translate("IniSettingsStore", "Failed to set data for 'Timer'");
         return false;
     }
     staging.setAutoRemove(false); // it has become the settings file

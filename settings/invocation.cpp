@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/invocation.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 #include "settings/commandline.h"
@@ -37,14 +38,15 @@ Invocation Invocation::parse(const QStringList &arguments)
                 ? CommandLine::wholeNumber(arguments[1])
                 : std::nullopt;
             if (!minutes || *minutes < 1 || *minutes > 99)
-                return misuse(QStringLiteral("usage: somnelle --extend MINUTES (1 to 99)"));
+                return misuse(QCoreApplication::translate("Invocation", "usage: somnelle --extend MINUTES (1 to 99)"));
             Invocation asked;
             asked.kind = kind;
             asked.minutes = *minutes;
             return asked;
         }
         if (arguments.size() > 1)
-            return misuse(QStringLiteral("somnelle: %1 takes no other arguments").arg(first));
+            return misuse(
+                QCoreApplication::translate("Invocation", "somnelle: %1 takes no other arguments").arg(first));
         Invocation asked;
         asked.kind = kind;
         return asked;
@@ -59,19 +61,23 @@ Invocation Invocation::parse(const QStringList &arguments)
         } else if (word.startsWith(QLatin1String("--"))) {
             const bool known = std::any_of(std::begin(Alone), std::end(Alone),
                                            [&word](const auto &option) { return word == option.first; });
-            return misuse(known ? QStringLiteral("somnelle: %1 takes no other arguments").arg(word)
-                                : QStringLiteral("somnelle: unknown option %1; see somnelle --help").arg(word));
+            return misuse(
+                known ? QCoreApplication::translate("Invocation", "somnelle: %1 takes no other arguments").arg(word)
+                      : QCoreApplication::translate("Invocation", "somnelle: unknown option %1; see somnelle --help")
+                            .arg(word));
         } else {
             asked.words << word;
         }
     }
     // A dry run belongs to the session its command line starts.
     if (asked.dryRun && asked.words.isEmpty())
-        return misuse(QStringLiteral("somnelle: --dry-run goes with a command line that starts a session, "
-                                     "such as --dry-run 30 sd"));
+        return misuse(QCoreApplication::translate("Invocation",
+                                                  "somnelle: --dry-run goes with a command line that starts a session, "
+                                                  "such as --dry-run 30 sd"));
     // Only an alarm has a wake-up to sleep until; "registry" takes the stored choice.
     if (asked.sleepUntilAlarm && asked.words.value(1) != QLatin1String("am"))
-        return misuse(QStringLiteral("somnelle: --sleep-until-alarm goes with an alarm, such as "
-                                     "--sleep-until-alarm 45 am 07:30 tm 40 europe.mid"));
+        return misuse(QCoreApplication::translate("Invocation",
+                                                  "somnelle: --sleep-until-alarm goes with an alarm, such as "
+                                                  "--sleep-until-alarm 45 am 07:30 tm 40 europe.mid"));
     return asked;
 }

@@ -161,7 +161,7 @@ private slots:
             return shown.contains(QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"%1\"").arg(caption))
                 && shown.contains(QStringLiteral("WM_NAME(STRING) = \"%1\"").arg(caption));
         };
-        QTRY_VERIFY2(holds(shownTitle(), MainWindow::RestCaption), qPrintable(shownTitle()));
+        QTRY_VERIFY2(holds(shownTitle(), MainWindow::restCaption()), qPrintable(shownTitle()));
         r.click();
         r.clock.advance(100);
         const QString fading = QStringLiteral("%1 % - Somnelle ").arg(r.app.volume().percent());

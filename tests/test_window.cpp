@@ -619,7 +619,7 @@ private slots:
         w.clock.advance(59); // the wake-up at once, and the chime for the missing file
         QCOMPARE(w.rig.session.phase(), SessionController::Phase::Chiming);
         QCOMPARE(f.startCancelButton->accessibleName(), QStringLiteral("Start"));
-        QCOMPARE(f.windowTitle(), MainWindow::RestCaption);
+        QCOMPARE(f.windowTitle(), MainWindow::restCaption());
         QCOMPARE(f.title(), QStringLiteral("Somnelle"));
         QCOMPARE(f.volumeReadout->text(), QStringLiteral("Volume: 40 %"));
         QTest::mouseClick(f.tomorrowCheck, Qt::LeftButton);

@@ -40,8 +40,6 @@ const QColor MainWindow::SkyBlue(0xA6, 0xCA, 0xF0);
 const QColor MainWindow::Fuchsia(0xFF, 0x00, 0xFF);
 // Linux desktops publish no desktop-background colour; this is the classic one.
 const QColor MainWindow::DesktopColour(0x3A, 0x6E, 0xA5);
-const QString MainWindow::RestCaption
-    = QStringLiteral("Somnelle v" SOMNELLE_VERSION " (c) 2026 The Somnelle developers, free software");
 const QString MainWindow::SupportAddress = QStringLiteral("support@somnelle.org");
 
 namespace {
@@ -83,6 +81,13 @@ void fitToText(QWidget *control)
     control->resize(control->sizeHint().expandedTo(control->size()));
 }
 
+// The big buttons' pictures hold their words: the pictures as drawn for
+// English, and their words written anew in another language.
+QPixmap buttonPicture(const QString &resource, const QString &english, const QString &word, int wordLeft)
+{
+    return word == english ? Pictures::keyed(resource) : Pictures::worded(resource, word, wordLeft);
+}
+
 // The picker shows the time of day in the system's format, with seconds.
 QString timeFormatWithSeconds()
 {
@@ -97,6 +102,11 @@ QString timeFormatWithSeconds()
 
 } // namespace
 
+QString MainWindow::restCaption()
+{
+    return tr("Somnelle v%1 (c) 2026 The Somnelle developers, free software").arg(QStringLiteral(SOMNELLE_VERSION));
+}
+
 MainWindow::MainWindow(SessionController &session, VolumeControl &volume, Shell &shell)
     : QWidget(nullptr,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -108,7 +118,7 @@ MainWindow::MainWindow(SessionController &session, VolumeControl &volume, Shell 
     registerTahoma();
     setFont(tahoma(13));
     setFixedSize(413, 394);
-    setWindowTitle(RestCaption);
+    setWindowTitle(restCaption());
     setWindowIcon(QIcon(QStringLiteral(":/pictures/somnelle.xpm")));
     setColour(this, QPalette::Window, SkyBlue);
     setAutoFillBackground(true);
@@ -127,12 +137,13 @@ void MainWindow::createLayout()
     // The form's controls inherit the window's font; what follows are the
     // fonts, colours, pictures and text-fitted sizes the form leaves open.
     setupUi(this);
-    startPicture_ = Pictures::keyed(QStringLiteral(":/pictures/start.bmp"));
-    cancelPicture_ = Pictures::keyed(QStringLiteral(":/pictures/cancel.bmp"));
+    startPicture_ = buttonPicture(QStringLiteral(":/pictures/start.bmp"), QStringLiteral("Start"), tr("Start"), 42);
+    cancelPicture_ = buttonPicture(QStringLiteral(":/pictures/cancel.bmp"), QStringLiteral("Cancel"), tr("Cancel"), 38);
     skyPicture->setPixmap(Pictures::sky());
     skyPicture->lower(); // the sky lies under all the controls
     startCancelButton->setPicture(startPicture_);
-    exitButton->setPicture(Pictures::keyed(QStringLiteral(":/pictures/exit.bmp")));
+    exitButton->setPicture(
+        buttonPicture(QStringLiteral(":/pictures/exit.bmp"), QStringLiteral("Exit"), tr("Exit"), 42));
 
     QFont linkFont = tahoma(9);
     linkFont.setUnderline(true);
@@ -154,7 +165,7 @@ void MainWindow::createLayout()
         panel->setAutoFillBackground(true);
     }
 
-    openDialog = new QFileDialog(this, QStringLiteral("Open file to start"));
+    openDialog = new QFileDialog(this, tr("Open file to start"));
     // A typed name is taken as it stands: the file may only appear by morning.
     openDialog->setFileMode(QFileDialog::AnyFile);
     openDialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -164,7 +175,7 @@ void MainWindow::createLayout()
     // Sized once for the widest readout, and opaque: a new percent repaints the readout alone.
     volumeReadout->setText(VolumeReadout::textFor(100));
     fitToText(volumeReadout);
-    volumeReadout->setText(QStringLiteral("Volume: "));
+    volumeReadout->setText(tr("Volume: "));
     auto *trackBarStyle = new TrackBarStyle();
     trackBarStyle->setParent(volumeSlider);
     volumeSlider->setStyle(trackBarStyle);
@@ -182,7 +193,7 @@ void MainWindow::createLayout()
          std::initializer_list<QWidget *> {turnDownLabel, forLabel, minLabel, thenLabel, wakeUpAtLabel, startFileLabel,
                                            setVolumeLabel, percentLabel, sleepCheck})
         fitToText(control);
-    sleepCheck->setToolTip(QStringLiteral("Suspend the computer after the fade and let it wake itself for the alarm"));
+    sleepCheck->setToolTip(tr("Suspend the computer after the fade and let it wake itself for the alarm"));
 
     // Object names follow the component names, as a form designer would give them.
     const std::pair<QObject *, const char *> names[] = {{statusBar, "StatusBar1"},

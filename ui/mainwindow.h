@@ -26,7 +26,8 @@ public:
     static const QColor SkyBlue;
     static const QColor Fuchsia;
     static const QColor DesktopColour;
-    static const QString RestCaption;
+    // "Somnelle v1.05", and a notice of the makers'.
+    static QString restCaption();
     static const QString SupportAddress;
 
     MainWindow(SessionController &session, VolumeControl &volume, Shell &shell);

@@ -65,13 +65,13 @@ void MainWindow::showPhase()
     if (running) {
         disableSetupControls();
         startCancelButton->setPicture(cancelPicture_);
-        startCancelButton->setAccessibleName(QStringLiteral("Cancel"));
+        startCancelButton->setAccessibleName(tr("Cancel"));
         return;
     }
     enableSetupControls();
     startCancelButton->setPicture(startPicture_);
-    startCancelButton->setAccessibleName(QStringLiteral("Start"));
-    setWindowTitle(RestCaption);
+    startCancelButton->setAccessibleName(tr("Start"));
+    setWindowTitle(restCaption());
     title_ = QStringLiteral("Somnelle");
 }
 
@@ -97,26 +97,23 @@ void MainWindow::showMixerError()
 {
     // Opened from the event loop, once the window being shown is on the screen to own it.
     QMetaObject::invokeMethod(
-        this, [this] { QMessageBox::warning(this, title_, QStringLiteral("Mixer initialization error")); },
-        Qt::QueuedConnection);
+        this, [this] { QMessageBox::warning(this, title_, tr("Mixer initialization error")); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showWakeRoute(WakeAlarm::Route route)
 {
     switch (route) {
     case WakeAlarm::Route::Kernel:
-        sleepCheck->setToolTip(QStringLiteral("This computer can wake itself for the alarm: Somnelle may set its "
-                                              "wake-up timer"));
+        sleepCheck->setToolTip(tr("This computer can wake itself for the alarm: Somnelle may set its wake-up timer"));
         return;
     case WakeAlarm::Route::PowerManager:
-        sleepCheck->setToolTip(
-            QStringLiteral("This computer can wake itself for the alarm, through the desktop's power manager"));
+        sleepCheck->setToolTip(tr("This computer can wake itself for the alarm, through the desktop's power manager"));
         return;
     case WakeAlarm::Route::None:
         break;
     }
     sleepCheck->setToolTip(
-        QStringLiteral("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
+        tr("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
 }
 
 Setup MainWindow::setup() const

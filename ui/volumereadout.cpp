@@ -16,7 +16,7 @@ const int PicturesAtOnce = 10;
 
 QString VolumeReadout::textFor(quint8 percent)
 {
-    return QStringLiteral("Volume: %1 %").arg(percent);
+    return tr("Volume: %1 %").arg(percent);
 }
 
 void VolumeReadout::showPercent(quint8 percent)

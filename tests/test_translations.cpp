@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+// Every language: its texts complete, their placeholders kept, the window in
+// it, and every text fitting its control.
+
+#include <QCheckBox>
+#include <QDomDocument>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QStatusBar>
+#include <QTimer>
+#include <QtTest>
+
+#include "ui/etchedline.h"
+#include "ui/picturebutton.h"
+#include "ui/pictures.h"
+#include "ui/translations.h"
+#include "windowrig.h"
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+    // Each message of a language's file: its source, translation and comment.
+    struct Message {
+        QString source, translation, comment;
+        bool unfinished;
+    };
+    static QList<Message> messages(const QString &language)
+    {
+        QFile file(QStringLiteral(SOMNELLE_TRANSLATIONS "/somnelle_%1.ts").arg(language));
+        QDomDocument document;
+        if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
+            return {};
+        QList<Message> all;
+        const QDomNodeList nodes = document.elementsByTagName(QStringLiteral("message"));
+        for (int i = 0; i < nodes.size(); ++i) {
+            const QDomElement message = nodes.at(i).toElement();
+            const QDomElement translation = message.firstChildElement(QStringLiteral("translation"));
+            all << Message {message.firstChildElement(QStringLiteral("source")).text(), translation.text(),
+                            message.firstChildElement(QStringLiteral("comment")).text(),
+                            translation.attribute(QStringLiteral("type")) == QLatin1String("unfinished")};
+        }
+        return all;
+    }
+    static QStringList placeholders(const QString &text)
+    {
+        QStringList found;
+        for (const QRegularExpressionMatch &match : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
+            found << match.captured();
+        found.sort();
+        return found;
+    }
+
+    // Where a control draws: an etched line only along its left edge, and the
+    // slider's room before its groove is the readout's.
+    static QRect drawn(QWidget *control)
+    {
+        if (qobject_cast<EtchedLine *>(control))
+            return QRect(control->x(), control->y(), 2, control->height());
+        auto *slider = qobject_cast<QSlider *>(control);
+        if (!slider)
+            return control->geometry();
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = Qt::Horizontal;
+        option.maximum = slider->maximum();
+        option.tickPosition = slider->tickPosition();
+        const QRect groove
+            = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
+        return slider->geometry().adjusted(groove.left(), 0, 0, 0);
+    }
+
+    // What a check box or a radio button needs for its text.
+    static int textRoom(QAbstractButton *button)
+    {
+        const bool radio = qobject_cast<QRadioButton *>(button);
+        const QStyle *style = button->style();
+        return style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth)
+            + style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing)
+            + button->fontMetrics().horizontalAdvance(button->text());
+    }
+
+private slots:
+    void cleanup() { Translations::use(QLocale::c()); }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "fr", "es", "it", "nl", "pl", "pt_BR", "ru", "uk", "zh_CN", "ja"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void languages()
+    {
+        QFETCH(QString, language);
+        const bool english = language == QLatin1String("en");
+        const QList<Message> all = messages(language);
+        QCOMPARE(all.isEmpty(), english);
+        for (const Message &message : all) {
+            QVERIFY2(!message.unfinished && !message.translation.isEmpty(), qPrintable(message.source));
+            QCOMPARE(placeholders(message.translation), placeholders(message.source));
+        }
+        QCOMPARE(Translations::use(QLocale(language)), !english);
+
+        // The window speaks it: the Start button, a status text, a message box.
+        WindowRig w;
+        MainWindow &f = w.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.startCancelButton->accessibleName() == QLatin1String("Start"), english);
+        QCOMPARE(f.startCancelButton->picture().toImage() == Pictures::keyed(":/pictures/start.bmp").toImage(),
+                 english);
+        QTest::mouseClick(f.startCancelButton, Qt::LeftButton);
+        QCOMPARE(f.statusText() == QLatin1String("Set volume"), english);
+        QString boxText;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&boxText] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxText = box->text();
+                box->accept();
+            }
+        });
+        closer.start(10);
+        w.mixer.available = false;
+        w.rig.volume.readAtStart();
+        QTRY_VERIFY(!boxText.isEmpty());
+        QCOMPARE(boxText == QLatin1String("Mixer initialization error"), english);
+
+        // Every text fits its control: none overlaps another or leaves its panel, none is cut.
+        f.volumeReadout->showPercent(100);
+        f.sleepCheck->setVisible(true);
+        for (QWidget *parent :
+             {static_cast<QWidget *>(&f), static_cast<QWidget *>(f.timerPanel), static_cast<QWidget *>(f.alarmPanel)}) {
+            QList<QWidget *> children;
+            for (QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                if (child->isVisibleTo(&f) && child != f.skyPicture && child != f.statusBar)
+                    children << child;
+            for (QWidget *child : children) {
+                QVERIFY2(parent == &f || parent->contentsRect().contains(child->geometry()),
+                         qPrintable(child->objectName() + QLatin1String(" leaves its panel")));
+                if (auto *choice = qobject_cast<QAbstractButton *>(child); choice && !choice->text().isEmpty())
+                    QVERIFY2(textRoom(choice) <= choice->width(),
+                             qPrintable(child->objectName() + QLatin1String(" is cut")));
+                for (QWidget *other : children)
+                    QVERIFY2(child == other || !drawn(child).intersects(drawn(other)),
+                             qPrintable(child->objectName() + QLatin1String(" overlaps ") + other->objectName()));
+            }
+        }
+        // The status line's texts, and the big buttons' words at a readable size.
+        const QFontMetrics status(f.statusBar->font());
+        QFont words(QStringLiteral("Sans Serif"));
+        words.setBold(true);
+        words.setPixelSize(11);
+        for (const Message &message : all) {
+            const QString text = QString(message.translation)
+                                     .replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral("07:30"));
+            if (message.comment == QLatin1String("status line"))
+                QVERIFY2(status.horizontalAdvance(text) < f.statusBar->width() - 8, qPrintable(text));
+        }
+        for (const QString &word : {MainWindow::tr("Start"), MainWindow::tr("Cancel"), MainWindow::tr("Exit")})
+            QVERIFY2(QFontMetrics(words).horizontalAdvance(word) <= 58, qPrintable(word));
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "test_translations.moc"
