@@ -51,332 +51,379 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   --help     show this text
   --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
+
+MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおりに終了します。
+引数を付けると、各欄に値を入れてすぐに開始します。
+
+  registry   前回のセッションで保存した設定で開始
+  MINUTES    1〜99
+  ACTION     sd: 電源オフ、sm: サスペンド、am: アラーム (以下の引数が必要):
+  TIME       起床時刻 (例: 07:30、7:30 PM)
+  DAY        tm: 明日 (次の午前 0 時より後)、td: 今日
+  VOLUME     起床時の音量 (パーセント、1〜99)
+  FILE       起床時に開くファイル (例: europe.mid)。相対的な名前なら
+             現在のフォルダー、次に以下のフォルダーで探します:
+             %1
+
+例:
+  somnelle 30 sd
+  somnelle 45 am 07:30 tm 40 europe.mid
+
+  --dry-run MINUTES ACTION ...   同じ動作ですが、最後に電源オフや
+             サスペンドはせず、そうするはずだったと表示するだけです
+  --sleep-until-alarm MINUTES am ...   アラームと併用: フェードアウト後に
+             コンピューターをサスペンドし、可能なら起床の 1 分前に
+             自動で復帰させます (可否は起床時刻の上のチェックボックスに表示)
+
+実行中の Somnelle へ (デスクトップセッションごとに 1 つ。2 回目の起動は
+引数をそちらへ渡し、そこでセッションが実行中なら拒否されます):
+  --extend MINUTES   フェードアウトを 1〜99 分延長します。新しい終了時刻が
+             起床時刻を過ぎる場合は拒否されます
+  --cancel   「キャンセル」ボタンと同じくセッションをキャンセルするか、
+             起床のチャイムを止めます
+  --status   次のいずれか 1 行を表示します:
+               idle
+               fading 37 %, ends at 23:47, then shutdown
+                 (または then suspend、then the alarm。テスト実行なら
+                 末尾に &quot; (dry run)&quot;)
+               ending   (フェードアウトが終わり、電源が切れる直前)
+               waiting for the wake-up at 07:30
+               wake-up sounding   (チャイムが鳴っている)
+             1 日より先の時刻には日付が付きます: 17:49 on Thu 10 Dec
+コマンドラインの単語と --status の応答は、どの言語でも英語のままです
+(スクリプトが書き込み、読み取るため)。
+終了ステータス: 0 完了、1 拒否された、または実行中の Somnelle が応答しない、
+2 使い方の誤り (不明なオプション、無効なパラメーター)、3 Somnelle が未実行。
+
+  --help     このヘルプを表示
+  --version  バージョンを表示
+</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>+15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+15 分</translation>
     </message>
 </context>
 <context>
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;Timer&apos; のデータを書き込めませんでした</translation>
     </message>
 </context>
 <context>
     <name>Instance</name>
     <message>
         <source>Somnelle (pid %1) runs but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle (pid %1) は実行中ですが、応答しません</translation>
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。何も開始していません</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: somnelle --extend MINUTES (1〜99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: %1 には他の引数を付けられません</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: 不明なオプション %1 です。somnelle --help を参照してください</translation>
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --dry-run はセッションを開始するコマンドラインと一緒に使います (例: --dry-run 30 sd)</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --sleep-until-alarm はアラームと一緒に使います (例: --sleep-until-alarm 45 am 07:30 tm 40 europe.mid)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Somnelle v%1 (c) 2026 The Somnelle developers, free software</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle v%1 (c) 2026 Somnelle 開発者、フリーソフトウェア</translation>
     </message>
     <message>
         <source>Open file to start</source>
-        <translation type="unfinished"></translation>
+        <translation>起床時に開くファイルを選択</translation>
     </message>
     <message>
         <source>Suspend the computer after the fade and let it wake itself for the alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>フェードアウト後にコンピューターをサスペンドし、アラームの時刻に自動で復帰させます</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Mixer initialization error</source>
-        <translation type="unfinished"></translation>
+        <translation>ミキサーの初期化に失敗しました</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターはアラームに合わせて自動で復帰できます: Somnelle が復帰タイマーを設定します</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターはデスクトップの電源管理を通じて、アラームに合わせて自動で復帰できます</translation>
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターはアラームに合わせて自動で復帰できません: チェックしない場合と同じく、その時刻まで電源が入ったままです</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Volume: </source>
-        <translation type="unfinished"></translation>
+        <translation>音量: </translation>
     </message>
 </context>
 <context>
     <name>MainWindowForm</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Contact author</source>
-        <translation type="unfinished"></translation>
+        <translation>作者に連絡</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Wake up at:</source>
-        <translation type="unfinished"></translation>
+        <translation>起床時刻:</translation>
     </message>
     <message>
         <source>Start file:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>Set volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>起床音量:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>参照</translation>
     </message>
     <message>
         <source>Wake up at</source>
-        <translation type="unfinished"></translation>
+        <translation>起床時刻</translation>
     </message>
     <message>
         <source>Start file</source>
-        <translation type="unfinished"></translation>
+        <translation>起床時に開くファイル</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>明日</translation>
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Zzz…</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>起床までサスペンド</translation>
     </message>
     <message>
         <source>Set volume, percent</source>
-        <translation type="unfinished"></translation>
+        <translation>起床時の音量 (パーセント)</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <source>Turn down volume up to 0%</source>
-        <translation type="unfinished"></translation>
+        <translation>音量を 0% まで下げる</translation>
     </message>
     <message>
         <source>for: </source>
-        <translation type="unfinished"></translation>
+        <translation>時間:</translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>音量を 0% まで下げる時間 (分)</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>その後:</translation>
     </message>
     <message>
         <source>Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>電源オフ</translation>
     </message>
     <message>
         <source>Suspend mode</source>
-        <translation type="unfinished"></translation>
+        <translation>サスペンド</translation>
     </message>
     <message>
         <source>Alarm mode</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム</translation>
     </message>
 </context>
 <context>
     <name>SessionController</name>
     <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 分後にサスペンドするところです (テスト実行)</translation>
     </message>
     <message>
         <source>The computer would shut down in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 分後に電源をオフにするところです (テスト実行)</translation>
     </message>
     <message>
         <source>The computer will suspend in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 分後にコンピューターをサスペンドします</translation>
     </message>
     <message>
         <source>The computer will shut down in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 分後にコンピューターの電源をオフにします</translation>
     </message>
     <message>
         <source>The sleep timer ends at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>おやすみタイマーは %1 に終了します。</translation>
     </message>
     <message>
         <source>%1 % - Somnelle </source>
-        <translation type="unfinished"></translation>
+        <translation>%1% - Somnelle </translation>
     </message>
     <message>
         <source>%1 on %2</source>
         <comment>a time of day, then a day</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1</translation>
     </message>
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation type="unfinished"></translation>
+        <translation>M月d日(ddd)</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>フェードアウトは終了し、起床時刻を待っています</translation>
     </message>
     <message>
         <source>no fade is running</source>
-        <translation type="unfinished"></translation>
+        <translation>実行中のフェードアウトはありません</translation>
     </message>
     <message>
         <source>minutes must be 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>分は 1〜99 で指定してください</translation>
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の起床が新しい終了時刻より前になります</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation type="unfinished"></translation>
+        <translation>すでにセッションが実行中です: %1。--cancel か --extend を使ってください</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>すでにセッションが実行中です: %1。--cancel を使ってください</translation>
     </message>
     <message>
         <source>Set timer</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>タイマーを設定してください</translation>
     </message>
     <message>
         <source>Set volume</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>起床音量を設定してください</translation>
     </message>
     <message>
         <source>Fading until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>フェードアウト中 (%1 まで)</translation>
     </message>
     <message>
         <source>Soon to get up...</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>まもなく起床時刻です…</translation>
     </message>
     <message>
         <source>Dry run: the computer would suspend now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>テスト実行: ここでサスペンドするところです</translation>
     </message>
     <message>
         <source>Dry run: the computer would shut down now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>テスト実行: ここで電源をオフにするところです</translation>
     </message>
     <message>
         <source>Suspend refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>サスペンドが拒否されました: %1</translation>
     </message>
     <message>
         <source>Power-off refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>電源オフが拒否されました: %1</translation>
     </message>
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>テスト実行: ここで %1 までサスペンドするところです</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 までサスペンドします</translation>
     </message>
     <message>
         <source>This computer cannot wake itself; it stays on until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>自動で復帰できないため、%1 まで電源を入れたままにします</translation>
     </message>
     <message>
         <source>Start file not found: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが見つかりません: %1</translation>
     </message>
     <message>
         <source>Could not open %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 を開けませんでした</translation>
     </message>
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1。チャイムを鳴らすサウンドデバイスもありません</translation>
     </message>
 </context>
 <context>
@@ -384,14 +431,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Invalid parameters</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>パラメーターが無効です</translation>
     </message>
 </context>
 <context>
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>音量: %1%</translation>
     </message>
 </context>
 </TS>
