@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
@@ -51,7 +53,8 @@ class TranslationsTest : public QObject {
         return found;
     }
 
-    // Where a control draws: a label its text, an etched line only along its left edge.
+    // Where a control draws: a label its text, an etched line only along its
+    // left edge, the slider from its groove on.
     static QRect drawn(QWidget *control)
     {
         if (qobject_cast<EtchedLine *>(control))
@@ -59,7 +62,17 @@ class TranslationsTest : public QObject {
         if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty())
             return QRect(label->x(), label->y(), label->fontMetrics().boundingRect(label->text()).width() + 1,
                          label->height());
-        return control->geometry();
+        auto *slider = qobject_cast<QSlider *>(control);
+        if (!slider)
+            return control->geometry();
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = Qt::Horizontal;
+        option.maximum = slider->maximum();
+        option.tickPosition = slider->tickPosition();
+        const QRect groove
+            = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
+        return slider->geometry().adjusted(groove.left(), 0, 0, 0);
     }
 
     // What a check box or a radio button needs for its text.
