@@ -59,7 +59,7 @@ beginnt sofort.
 
   registry   mit den gespeicherten Einstellungen der letzten Sitzung starten
   MINUTES    1 bis 99
-  ACTION     sd: ausschalten; sm: Bereitschaft; am: Wecker, mit den weiteren:
+  ACTION     sd: ausschalten; sm: Bereitschaft; am: Wecker, gefolgt von:
   TIME       Weckzeit, etwa 07:30 oder 7:30 PM
   DAY        tm: morgen (nach der nächsten Mitternacht); td: heute
   VOLUME     Lautstärke beim Wecken in Prozent, 1 bis 99
@@ -83,7 +83,7 @@ seine Argumente an dieses weiter und wird abgelehnt, solange dort eine
 Sitzung läuft):
   --extend MINUTES   1 bis 99 Minuten zum Ausblenden hinzufügen; abgelehnt,
              wenn das neue Ende nach dem Wecken läge
-  --cancel   die Sitzung abbrechen, wie es der Knopf „Stopp“ tut, oder den
+  --cancel   die Sitzung abbrechen, wie die Schaltfläche „Stopp“, oder den
              Signalton beim Wecken verstummen lassen
   --status   eine Zeile ausgeben, eine von:
                idle
@@ -93,7 +93,7 @@ Sitzung läuft):
                ending   (Ausblenden vorbei, der Rechner geht gleich aus)
                waiting for the wake-up at 07:30
                wake-up sounding   (der Signalton klingt)
-             eine Zeit mehr als einen Tag entfernt nennt ihren Tag:
+             liegt eine Zeit mehr als einen Tag voraus, steht ihr Tag dabei:
              17:49 on Thu 10 Dec
 Die Wörter der Befehlszeile und die Antworten von --status sind in jeder
 Sprache Englisch: Skripte schreiben und lesen sie.
@@ -143,7 +143,7 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation>somnelle: %1 nimmt keine weiteren Argumente an</translation>
+        <translation>somnelle: %1 erwartet keine weiteren Argumente</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
@@ -334,7 +334,7 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation>ddd d. MMM</translation>
+        <translation>ddd, d. MMM</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
@@ -346,7 +346,7 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     </message>
     <message>
         <source>minutes must be 1 to 99</source>
-        <translation>die Minuten müssen 1 bis 99 sein</translation>
+        <translation>die Minuten müssen zwischen 1 und 99 liegen</translation>
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
@@ -428,7 +428,7 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation>%1; kein Audiogerät für den Signalton</translation>
+        <translation>%1; auch kein Audiogerät für den Signalton</translation>
     </message>
 </context>
 <context>
