@@ -58,11 +58,11 @@ ACTION zegt. Met argumenten worden de velden ingevuld en begint de sessie
 meteen.
 
   registry   beginnen met de instellingen die de vorige sessie bewaarde
-  MINUTES    1 tot 99
-  ACTION     sd: uitzetten; sm: slaapstand; am: wekker, met de rest:
+  MINUTES    1 t/m 99
+  ACTION     sd: uitzetten; sm: slaapstand; am: wekker, gevolgd door:
   TIME       wektijd, zoals 07:30 of 7:30 PM
   DAY        tm: morgen (na de volgende middernacht); td: vandaag
-  VOLUME     wekvolume in procent, 1 tot 99
+  VOLUME     wekvolume in procent, 1 t/m 99
   FILE       het bestand dat bij het wekken opengaat, zoals europe.mid; een
              relatieve naam wordt gezocht in de huidige map, dan in
              %1
@@ -76,12 +76,12 @@ Voorbeelden:
   --sleep-until-alarm MINUTES am ...   met een wekker: na het uitfaden de
              computer in slaapstand zetten en hem een minuut voor het wekken
              vanzelf laten ontwaken, waar hij dat kan (het keuzevakje
-             &quot;Tot dan slaapstand&quot; laat het zien)
+             &quot;Tot dan in slaapstand&quot; laat het zien)
 
 Aan de Somnelle die draait (één per bureaubladsessie; een tweede start geeft
 zijn argumenten daaraan door, en wordt geweigerd zolang daar een sessie
 loopt):
-  --extend MINUTES   1 tot 99 minuten aan het uitfaden toevoegen; geweigerd
+  --extend MINUTES   1 t/m 99 minuten aan het uitfaden toevoegen; geweigerd
              als het nieuwe einde na het wekken zou vallen
   --cancel   de sessie stoppen, zoals de knop &quot;Stoppen&quot; doet, of het
              belsignaal van het wekken stilzetten
@@ -93,7 +93,7 @@ loopt):
                ending   (het uitfaden is voorbij, de computer gaat zo uit)
                waiting for the wake-up at 07:30
                wake-up sounding   (het belsignaal klinkt)
-             een tijd meer dan een dag verderop noemt zijn dag:
+             ligt een tijd meer dan een dag verder, dan staat de dag erbij:
              17:49 on Thu 10 Dec
 De woorden van de opdrachtregel en de antwoorden van --status zijn in elke
 taal Engels: scripts schrijven en lezen ze.
@@ -139,11 +139,11 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation>gebruik: somnelle --extend MINUTES (1 tot 99)</translation>
+        <translation>gebruik: somnelle --extend MINUTES (1 t/m 99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation>somnelle: %1 neemt geen andere argumenten</translation>
+        <translation>somnelle: %1 accepteert geen andere argumenten</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
@@ -253,7 +253,7 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation>Tot dan slaapstand</translation>
+        <translation>Tot dan in slaapstand</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
@@ -346,7 +346,7 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     </message>
     <message>
         <source>minutes must be 1 to 99</source>
-        <translation>de minuten moeten 1 tot 99 zijn</translation>
+        <translation>het aantal minuten moet tussen 1 en 99 liggen</translation>
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
@@ -428,7 +428,7 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation>%1; geen geluidsapparaat voor het belsignaal</translation>
+        <translation>%1; ook geen geluidsapparaat voor het belsignaal</translation>
     </message>
 </context>
 <context>
