@@ -59,7 +59,7 @@ od razu.
 
   registry   zacznij z ustawieniami zapisanymi przez ostatnią sesję
   MINUTES    od 1 do 99
-  ACTION     sd: wyłącz; sm: uśpij; am: budzik, który przyjmuje resztę:
+  ACTION     sd: wyłącz; sm: uśpij; am: budzik, po którym następują:
   TIME       godzina pobudki, np. 07:30 lub 7:30 PM
   DAY        tm: jutro (po najbliższej północy); td: dziś
   VOLUME     głośność pobudki w procentach, od 1 do 99
@@ -71,7 +71,7 @@ Przykłady:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   to samo, ale na końcu tylko powiedz, że
+  --dry-run MINUTES ACTION ...   to samo, ale na końcu tylko zgłoś, że
              komputer zostałby wyłączony lub uśpiony
   --sleep-until-alarm MINUTES am ...   z budzikiem: po wyciszeniu uśpij
              komputer i pozwól mu wybudzić się minutę przed pobudką, o ile
@@ -316,7 +316,7 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     </message>
     <message>
         <source>The sleep timer ends at %1.</source>
-        <translation>Wyłącznik czasowy kończy się o %1.</translation>
+        <translation>Wyłącznik czasowy kończy odliczanie o %1.</translation>
     </message>
     <message>
         <source>%1 % - Somnelle </source>
@@ -325,12 +325,12 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>%1 on %2</source>
         <comment>a time of day, then a day</comment>
-        <translation>%1, %2</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation>ddd d MMM</translation>
+        <translation>ddd, d MMM</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
@@ -346,7 +346,7 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation>pobudka o %1 wypada przed nowym końcem</translation>
+        <translation>pobudka o %1 wypada przed nowym końcem wyciszania</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
