@@ -63,7 +63,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   DAY        tm: 明天（下一个午夜之后）；td: 今天
   VOLUME     唤醒音量，百分比，1 到 99
   FILE       唤醒时打开的文件（铃声），例如 europe.mid；相对文件名
-             先在当前文件夹中查找，再到
+             先在当前文件夹中查找，再到以下文件夹中查找：
              %1
 
 示例：
@@ -74,18 +74,19 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
              关机或挂起
   --sleep-until-alarm MINUTES am ...   用于闹钟：渐弱结束后挂起计算机，
              并在能做到时让它在唤醒前一分钟自动唤醒
-             （唤醒时间上方的复选框会显示能否做到）
+             （复选框“挂起直到唤醒”会显示能否做到）
 
 发给正在运行的 Somnelle（每个桌面会话一个；再次启动会把参数转交给它，
-而那里有会话正在运行时会被拒绝）：
+但它已有会话在运行时会被拒绝）：
   --extend MINUTES   为渐弱增加 1 到 99 分钟；新的结束时间晚于
              唤醒时间时会被拒绝
-  --cancel   取消会话，与“取消”按钮相同；或让唤醒提示音停下
+  --cancel   取消会话，与“取消”按钮相同；或停止唤醒提示音
   --status   输出一行，为以下之一：
                idle
                fading 37 %, ends at 23:47, then shutdown
-                 （或 then suspend、then the alarm；试运行再加 &quot; (dry run)&quot;）
-               ending   （渐弱已结束，计算机即将关闭）
+                 （或 then suspend、then the alarm；
+                 试运行时末尾加上 &quot; (dry run)&quot;）
+               ending   （渐弱已结束，计算机即将关机或挂起）
                waiting for the wake-up at 07:30
                wake-up sounding   （提示音正在响）
              一天以后的时间会带上日期：17:49 on Thu 10 Dec
@@ -187,7 +188,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>此计算机无法为闹钟自动唤醒：它会一直开着直到唤醒时间，与不勾选此项相同</translation>
+        <translation>此计算机无法为闹钟自动唤醒：它会保持开机直到唤醒时间，与不勾选此项相同</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -246,7 +247,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation>Zzz…</translation>
+        <translation>挂起直到唤醒</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
@@ -343,7 +344,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation>%1 的唤醒早于新的结束时间</translation>
+        <translation>唤醒时间 %1 早于新的结束时间</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
@@ -396,17 +397,17 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation>试运行：计算机本应挂起到 %1</translation>
+        <translation>试运行：计算机本应挂起至 %1</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
         <comment>status line</comment>
-        <translation>计算机挂起到 %1</translation>
+        <translation>计算机挂起至 %1</translation>
     </message>
     <message>
         <source>This computer cannot wake itself; it stays on until %1</source>
         <comment>status line</comment>
-        <translation>此计算机无法自动唤醒，将保持开机到 %1</translation>
+        <translation>此计算机无法自动唤醒，将保持开机至 %1</translation>
     </message>
     <message>
         <source>Start file not found: %1</source>
