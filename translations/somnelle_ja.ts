@@ -62,7 +62,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
   TIME       起床時刻 (例: 07:30、7:30 PM)
   DAY        tm: 明日 (次の午前 0 時より後)、td: 今日
   VOLUME     起床時の音量 (パーセント、1〜99)
-  FILE       起床時に開くファイル (例: europe.mid)。相対的な名前なら
+  FILE       起床時に開くファイル (例: europe.mid)。相対パスなら
              現在のフォルダー、次に以下のフォルダーで探します:
              %1
 
@@ -74,7 +74,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
              サスペンドはせず、そうするはずだったと表示するだけです
   --sleep-until-alarm MINUTES am ...   アラームと併用: フェードアウト後に
              コンピューターをサスペンドし、可能なら起床の 1 分前に
-             自動で復帰させます (可否は起床時刻の上のチェックボックスに表示)
+             自動で復帰させます (可否は「起床までサスペンド」に表示)
 
 実行中の Somnelle へ (デスクトップセッションごとに 1 つ。2 回目の起動は
 引数をそちらへ渡し、そこでセッションが実行中なら拒否されます):
@@ -87,7 +87,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
                fading 37 %, ends at 23:47, then shutdown
                  (または then suspend、then the alarm。テスト実行なら
                  末尾に &quot; (dry run)&quot;)
-               ending   (フェードアウトが終わり、電源が切れる直前)
+               ending   (フェードアウトが終わり、まもなく電源オフかサスペンド)
                waiting for the wake-up at 07:30
                wake-up sounding   (チャイムが鳴っている)
              1 日より先の時刻には日付が付きます: 17:49 on Thu 10 Dec
@@ -127,7 +127,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation>%1。何も開始していません</translation>
+        <translation>%1。何も開始されませんでした</translation>
     </message>
 </context>
 <context>
@@ -181,7 +181,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>このコンピューターはアラームに合わせて自動で復帰できます: Somnelle が復帰タイマーを設定します</translation>
+        <translation>このコンピューターはアラームに合わせて自動で復帰できます。Somnelle が復帰タイマーを設定します</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
@@ -189,7 +189,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>このコンピューターはアラームに合わせて自動で復帰できません: チェックしない場合と同じく、その時刻まで電源が入ったままです</translation>
+        <translation>このコンピューターはアラームに合わせて自動で復帰できません。チェックしない場合と同じく、その時刻まで電源が入ったままになります</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -248,7 +248,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation>Zzz…</translation>
+        <translation>起床までサスペンド</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
@@ -268,7 +268,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     </message>
     <message>
         <source>for: </source>
-        <translation>時間:</translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
@@ -299,11 +299,11 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <name>SessionController</name>
     <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
-        <translation>1 分後にサスペンドするところです (テスト実行)</translation>
+        <translation>本来なら 1 分後にサスペンドします (テスト実行)</translation>
     </message>
     <message>
         <source>The computer would shut down in 1 minute (dry run)</source>
-        <translation>1 分後に電源をオフにするところです (テスト実行)</translation>
+        <translation>本来なら 1 分後に電源をオフにします (テスト実行)</translation>
     </message>
     <message>
         <source>The computer will suspend in 1 minute</source>
@@ -345,7 +345,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation>%1 の起床が新しい終了時刻より前になります</translation>
+        <translation>起床時刻 %1 が新しい終了時刻より前になります</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
@@ -378,12 +378,12 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>Dry run: the computer would suspend now</source>
         <comment>status line</comment>
-        <translation>テスト実行: ここでサスペンドするところです</translation>
+        <translation>テスト実行: 本来ならここでサスペンドします</translation>
     </message>
     <message>
         <source>Dry run: the computer would shut down now</source>
         <comment>status line</comment>
-        <translation>テスト実行: ここで電源をオフにするところです</translation>
+        <translation>テスト実行: 本来ならここで電源をオフにします</translation>
     </message>
     <message>
         <source>Suspend refused: %1</source>
@@ -398,7 +398,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation>テスト実行: ここで %1 までサスペンドするところです</translation>
+        <translation>テスト実行: 本来なら %1 までサスペンドします</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
