@@ -185,8 +185,10 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     QCoreApplication::exec();
     run.atEnd = ProcessUsage();
     run.endSeconds = sinceStart.nsecsElapsed() / 1e9;
-    somnelle.session().cancel();
-    else run.lastTickSeconds = end.endedAtNs / 1e9;
+    if (somnelle.session().isRunning())
+        somnelle.session().cancel();
+    else
+        run.lastTickSeconds = end.endedAtNs / 1e9;
     return run;
 }
 
