@@ -56,7 +56,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 Diminui o volume geral até 0% em MINUTES minutos e termina como diz ACTION.
 Com argumentos, os campos são preenchidos e a sessão começa na hora.
 
-  registry   começar com a configuração salva pela última sessão
+  registry   inicia com a configuração salva pela última sessão
   MINUTES    de 1 a 99
   ACTION     sd: desligar; sm: suspender; am: alarme, que usa o restante:
   TIME       hora de despertar, como 07:30 ou 7:30 PM
@@ -74,8 +74,8 @@ Exemplos:
              computador seria desligado ou suspenso
   --sleep-until-alarm MINUTES am ...   com um alarme: após a redução do
              volume, suspende o computador e o deixa despertar sozinho um
-             minuto antes do despertar, onde ele puder (a dica da caixa
-             &quot;Suspender até o despertar&quot; informa)
+             minuto antes do alarme, se ele puder (a dica da caixa
+             &quot;Suspender até o despertar&quot; diz se pode)
 
 Ao Somnelle em execução (um por sessão gráfica; uma segunda execução lhe
 passa os argumentos e é recusada enquanto lá houver uma sessão ativa):
@@ -95,7 +95,8 @@ passa os argumentos e é recusada enquanto lá houver uma sessão ativa):
 As palavras da linha de comando e as respostas de --status são em inglês
 em todos os idiomas: scripts as escrevem e as leem.
 Status de saída: 0 feito, 1 recusado ou o Somnelle em execução não responde,
-2 mal usado (opção desconhecida ou parâmetros inválidos), 3 nenhum Somnelle.
+2 uso incorreto (opção desconhecida ou parâmetros inválidos), 3 nenhum
+Somnelle em execução.
 
   --help     mostra este texto
   --version  mostra a versão
