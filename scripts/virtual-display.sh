@@ -6,8 +6,10 @@
 # display of its own. Set $app to Somnelle's process; it ends with the script.
 
 if [ -z "${SOMNELLE_PRIVATE_SOUND:-}" ]; then
-    exec tests/with-services.sh pulse -- env SOMNELLE_PRIVATE_SOUND=1 "$0" "$@"
+    exec tests/with-services.sh pulse -- env SOMNELLE_PRIVATE_SOUND=1 SOMNELLE_LANGUAGE="${LANGUAGE:-}" "$0" "$@"
 fi
+# The window in the language asked for (LANGUAGE=de scripts/screenshot.sh), which the private environment resets.
+[ -z "${SOMNELLE_LANGUAGE:-}" ] || export LANGUAGE=$SOMNELLE_LANGUAGE
 unset QT_QPA_PLATFORM
 
 display_root=$(mktemp -d /tmp/somnelle-display.XXXXXX)

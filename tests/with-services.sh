@@ -48,6 +48,9 @@ setsid -f bash -c 'echo $$ >"$2/watchdog"; while kill -0 "$1" 2>/dev/null; do sl
 export HOME="$root/home" XDG_CONFIG_HOME="$root/config" XDG_RUNTIME_DIR="$root/run"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
+# The tests read the program's English texts, whatever language the session speaks.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 run_as=()
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION PULSE_SERVER DBUS_SESSION_BUS_ADDRESS
 # Nothing in a test may reach the machine's own system bus: without the logind service it points nowhere.

@@ -51,332 +51,384 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   --help     show this text
   --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
+
+Senkt die Gesamtlautstärke in MINUTES Minuten auf 0 % und endet dann, wie
+ACTION es sagt. Mit Argumenten werden die Felder ausgefüllt, und die Sitzung
+beginnt sofort.
+
+  registry   mit den gespeicherten Einstellungen der letzten Sitzung starten
+  MINUTES    1 bis 99
+  ACTION     sd: ausschalten; sm: Bereitschaft; am: Wecker, gefolgt von:
+  TIME       Weckzeit, etwa 07:30 oder 7:30 PM
+  DAY        tm: morgen (nach der nächsten Mitternacht); td: heute
+  VOLUME     Lautstärke beim Wecken in Prozent, 1 bis 99
+  FILE       die beim Wecken zu öffnende Datei, etwa europe.mid; ein relativer
+             Name wird im aktuellen Ordner gesucht, dann in
+             %1
+
+Beispiele:
+  somnelle 30 sd
+  somnelle 45 am 07:30 tm 40 europe.mid
+
+  --dry-run MINUTES ACTION ...   dasselbe, aber am Ende nur melden, dass der
+             Rechner ausgeschaltet oder in Bereitschaft versetzt würde
+  --sleep-until-alarm MINUTES am ...   mit Wecker: nach dem Ausblenden den
+             Rechner in Bereitschaft versetzen und ihn eine Minute vor dem
+             Wecken selbst aufwachen lassen, wo er das kann (das Ankreuzfeld
+             „Bis dahin Bereitschaft“ zeigt es an)
+
+An das laufende Somnelle (eines je Desktop-Sitzung; ein zweiter Start gibt
+seine Argumente an dieses weiter und wird abgelehnt, solange dort eine
+Sitzung läuft):
+  --extend MINUTES   1 bis 99 Minuten zum Ausblenden hinzufügen; abgelehnt,
+             wenn das neue Ende nach dem Wecken läge
+  --cancel   die Sitzung abbrechen, wie die Schaltfläche „Stopp“, oder den
+             Signalton beim Wecken verstummen lassen
+  --status   eine Zeile ausgeben, eine von:
+               idle
+               fading 37 %, ends at 23:47, then shutdown
+                 (oder then suspend, then the alarm; &quot; (dry run)&quot; nach
+                 einem Probelauf)
+               ending   (Ausblenden vorbei, der Rechner geht gleich aus)
+               waiting for the wake-up at 07:30
+               wake-up sounding   (der Signalton klingt)
+             liegt eine Zeit mehr als einen Tag voraus, steht ihr Tag dabei:
+             17:49 on Thu 10 Dec
+Die Wörter der Befehlszeile und die Antworten von --status sind in jeder
+Sprache Englisch: Skripte schreiben und lesen sie.
+Rückgabewert: 0 erledigt, 1 abgelehnt oder das laufende Somnelle antwortet
+nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
+3 es läuft kein Somnelle.
+
+  --help     diesen Text anzeigen
+  --version  die Version anzeigen
+</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>+15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+15 Minuten</translation>
     </message>
 </context>
 <context>
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten für &apos;Timer&apos; konnten nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>Instance</name>
     <message>
         <source>Somnelle (pid %1) runs but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle (PID %1) läuft, antwortet aber nicht</translation>
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; es wurde nichts gestartet</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: somnelle --extend MINUTES (1 bis 99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: %1 erwartet keine weiteren Argumente</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: unbekannte Option %1; siehe somnelle --help</translation>
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --dry-run gehört zu einer Befehlszeile, die eine Sitzung startet, etwa --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --sleep-until-alarm gehört zu einem Wecker, etwa --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Somnelle v%1 (c) 2026 The Somnelle developers, free software</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle v%1 (c) 2026 Die Somnelle-Entwickler, freie Software</translation>
     </message>
     <message>
         <source>Open file to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zum Wecken wählen</translation>
     </message>
     <message>
         <source>Suspend the computer after the fade and let it wake itself for the alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Rechner nach dem Ausblenden in Bereitschaft versetzen und zum Wecken selbst aufwachen lassen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Mixer initialization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mixer ließ sich nicht initialisieren</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Rechner kann zum Wecken selbst aufwachen: Somnelle darf seinen Aufwach-Timer stellen</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Rechner kann zum Wecken selbst aufwachen, über die Energieverwaltung der Arbeitsumgebung</translation>
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Rechner kann zum Wecken nicht selbst aufwachen: Er bleibt bis dahin an, wie ohne diese Option</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Volume: </source>
-        <translation type="unfinished"></translation>
+        <translation>Lautst.: </translation>
     </message>
 </context>
 <context>
     <name>MainWindowForm</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Contact author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor kontaktieren</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Wake up at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecken um:</translation>
     </message>
     <message>
         <source>Start file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Set volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>Wake up at</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecken um</translation>
     </message>
     <message>
         <source>Start file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zum Wecken</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis dahin Bereitschaft</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereitschaft bis zum Wecken</translation>
     </message>
     <message>
         <source>Set volume, percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke beim Wecken, Prozent</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Turn down volume up to 0%</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden bis 0 %</translation>
     </message>
     <message>
         <source>for: </source>
-        <translation type="unfinished"></translation>
+        <translation>in: </translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden bis 0 % in Minuten</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dann:</translation>
     </message>
     <message>
         <source>Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>PC aus</translation>
     </message>
     <message>
         <source>Suspend mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereitschaft</translation>
     </message>
     <message>
         <source>Alarm mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker</translation>
     </message>
 </context>
 <context>
     <name>SessionController</name>
     <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechner ginge in 1 Minute in Bereitschaft (Probelauf)</translation>
     </message>
     <message>
         <source>The computer would shut down in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechner würde in 1 Minute ausgeschaltet (Probelauf)</translation>
     </message>
     <message>
         <source>The computer will suspend in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechner geht in 1 Minute in Bereitschaft</translation>
     </message>
     <message>
         <source>The computer will shut down in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechner wird in 1 Minute ausgeschaltet</translation>
     </message>
     <message>
         <source>The sleep timer ends at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einschlaf-Timer endet um %1.</translation>
     </message>
     <message>
         <source>%1 % - Somnelle </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % - Somnelle </translation>
     </message>
     <message>
         <source>%1 on %2</source>
         <comment>a time of day, then a day</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2</translation>
     </message>
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation type="unfinished"></translation>
+        <translation>ddd, d. MMM</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ausblenden ist vorbei; es wird auf das Wecken gewartet</translation>
     </message>
     <message>
         <source>no fade is running</source>
-        <translation type="unfinished"></translation>
+        <translation>es läuft kein Ausblenden</translation>
     </message>
     <message>
         <source>minutes must be 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>die Minuten müssen zwischen 1 und 99 liegen</translation>
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation type="unfinished"></translation>
+        <translation>das Wecken um %1 käme vor dem neuen Ende</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation type="unfinished"></translation>
+        <translation>es läuft schon eine Sitzung: %1; --cancel oder --extend verwenden</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>es läuft schon eine Sitzung: %1; --cancel verwenden</translation>
     </message>
     <message>
         <source>Set timer</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minuten einstellen</translation>
     </message>
     <message>
         <source>Set volume</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke zum Wecken einstellen</translation>
     </message>
     <message>
         <source>Fading until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden bis %1</translation>
     </message>
     <message>
         <source>Soon to get up...</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bald heißt es aufstehen …</translation>
     </message>
     <message>
         <source>Dry run: the computer would suspend now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Probelauf: Der Rechner ginge jetzt in Bereitschaft</translation>
     </message>
     <message>
         <source>Dry run: the computer would shut down now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Probelauf: Der Rechner würde jetzt ausgeschaltet</translation>
     </message>
     <message>
         <source>Suspend refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bereitschaft abgelehnt: %1</translation>
     </message>
     <message>
         <source>Power-off refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten abgelehnt: %1</translation>
     </message>
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Probelauf: Der Rechner wäre bis %1 in Bereitschaft</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechner ist bis %1 in Bereitschaft</translation>
     </message>
     <message>
         <source>This computer cannot wake itself; it stays on until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechner kann nicht selbst aufwachen; er bleibt bis %1 an</translation>
     </message>
     <message>
         <source>Start file not found: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Could not open %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ließ sich nicht öffnen</translation>
     </message>
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; auch kein Audiogerät für den Signalton</translation>
     </message>
 </context>
 <context>
@@ -384,14 +436,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Invalid parameters</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Parameter</translation>
     </message>
 </context>
 <context>
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautst.: %1 %</translation>
     </message>
 </context>
 </TS>

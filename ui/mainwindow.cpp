@@ -75,10 +75,10 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(palette);
 }
 
-// A label or a check box keeps the form's size, or grows to fit its text.
-void fitToText(QWidget *control)
+// A label keeps the form's size, or grows to fit its text.
+void fitToText(QLabel *label)
 {
-    control->resize(control->sizeHint().expandedTo(control->size()));
+    label->resize(label->sizeHint().expandedTo(label->size()));
 }
 
 // The big buttons' pictures hold their words: the pictures as drawn for
@@ -189,10 +189,12 @@ void MainWindow::createLayout()
     setColour(alarmTimeEdit, QPalette::Base, SkyBlue);
     for (QLineEdit *field : std::initializer_list<QLineEdit *> {minutesEdit, startFileEdit, wakeVolumeEdit})
         field->setFont(tahoma(11));
-    for (QWidget *control :
-         std::initializer_list<QWidget *> {turnDownLabel, forLabel, minLabel, thenLabel, wakeUpAtLabel, startFileLabel,
-                                           setVolumeLabel, percentLabel, sleepCheck})
-        fitToText(control);
+    for (QLabel *label :
+         {turnDownLabel, forLabel, minLabel, thenLabel, wakeUpAtLabel, startFileLabel, setVolumeLabel, percentLabel})
+        fitToText(label);
+    // Between the panel's edge and the wake-up time it may only grow wider:
+    // a script with taller lines (Chinese, Japanese) still fits its height.
+    sleepCheck->resize(qMax(sleepCheck->width(), sleepCheck->sizeHint().width()), sleepCheck->height());
     sleepCheck->setToolTip(tr("Suspend the computer after the fade and let it wake itself for the alarm"));
 
     // Object names follow the component names, as a form designer would give them.

@@ -17,6 +17,8 @@ bool Translations::use(const QLocale &locale)
     if (!found)
         return false;
     QCoreApplication::installTranslator(&ours);
+    // Day and month names in the texts' own language, also where only LANGUAGE asks for it.
+    QLocale::setDefault(QLocale(ours.language()));
     if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <csignal>
 
 // Reads and sets the tests' private PulseAudio sink through pactl.
 namespace Pactl {
@@ -67,5 +71,32 @@ inline QStringList ourClients()
     names.sort();
     return names;
 }
+
+// The private sound server stopped (SIGSTOP, as a hung server) while this
+// lives. A call that blocks would never reach the destructor, so the server
+// is also resumed from outside after three seconds: the test fails in
+// seconds rather than hanging.
+class StoppedServer {
+public:
+    StoppedServer()
+    {
+        QFile pgid(QFileInfo(qEnvironmentVariable("SOMNELLE_TEST_SOUND_CONTROL")).dir().filePath("pgid"));
+        if (pgid.open(QIODevice::ReadOnly))
+            group_ = pgid.readAll().trimmed().toInt();
+        if (group_ <= 1 || ::kill(-group_, SIGSTOP) != 0)
+            group_ = 0;
+        else
+            QProcess::startDetached("sh", {"-c", QStringLiteral("sleep 3; kill -CONT -%1").arg(group_)});
+    }
+    ~StoppedServer()
+    {
+        if (group_)
+            ::kill(-group_, SIGCONT);
+    }
+    bool stopped() const { return group_ != 0; }
+
+private:
+    int group_ = 0;
+};
 
 } // namespace Pactl
