@@ -51,12 +51,12 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   --help     show this text
   --version  show the version
 </source>
-        <translation>Usage : somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
+        <translation>Utilisation : somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
 
-Baisse le volume principal à 0 % en MINUTES, puis finit comme le dit ACTION.
+Baisse le volume principal à 0 % en MINUTES, puis termine selon ACTION.
 Avec des arguments, les champs sont remplis et la session démarre aussitôt.
 
-  registry   démarrer avec les réglages enregistrés par la dernière session
+  registry   lancer avec les réglages enregistrés par la dernière session
   MINUTES    1 à 99
   ACTION     sd : éteindre ; sm : mettre en veille ; am : réveil, qui prend
              les arguments suivants :
@@ -71,14 +71,14 @@ Exemples :
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   la même chose, mais à la fin seulement dire
+  --dry-run MINUTES ACTION ...   la même chose, mais à la fin, dire seulement
              que l&apos;ordinateur s&apos;éteindrait ou se mettrait en veille
   --sleep-until-alarm MINUTES am ...   avec un réveil : après le fondu, mettre
              l&apos;ordinateur en veille et le laisser en sortir seul une minute
              avant le réveil, s&apos;il le peut (la case « Veille jusque-là »
              l&apos;indique)
 
-Pour le Somnelle en cours (un par session de bureau ; un second lancement
+Pour le Somnelle déjà lancé (un par session de bureau ; un second lancement
 lui passe ses arguments, et il est refusé tant qu&apos;une session y est en cours) :
   --extend MINUTES   ajouter 1 à 99 minutes au fondu ; refusé si la nouvelle
              fin dépasse l&apos;heure du réveil
@@ -92,11 +92,11 @@ lui passe ses arguments, et il est refusé tant qu&apos;une session y est en cou
                ending   (le fondu est fini, l&apos;ordinateur va s&apos;arrêter)
                waiting for the wake-up at 07:30
                wake-up sounding   (la sonnerie retentit)
-             une heure à plus d&apos;un jour nomme son jour : 17:49 on Thu 10 Dec
+             au-delà d&apos;un jour, le jour est ajouté : 17:49 on Thu 10 Dec
 Les mots de la ligne de commande et les réponses de --status sont en anglais
 dans toutes les langues : des scripts les écrivent et les lisent.
-Code de sortie : 0 fait, 1 refusé ou le Somnelle en cours ne répond pas,
-2 mal utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle.
+Code de sortie : 0 fait, 1 refusé ou le Somnelle lancé ne répond pas, 2 mal
+utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
 
   --help     afficher ce texte
   --version  afficher la version
@@ -118,41 +118,41 @@ Code de sortie : 0 fait, 1 refusé ou le Somnelle en cours ne répond pas,
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation>Impossible d&apos;enregistrer les données de &apos;Timer&apos;</translation>
+        <translation>Impossible d&apos;enregistrer les données de « Timer »</translation>
     </message>
 </context>
 <context>
     <name>Instance</name>
     <message>
         <source>Somnelle (pid %1) runs but does not answer</source>
-        <translation>Somnelle (pid %1) est en cours mais ne répond pas</translation>
+        <translation>Somnelle (pid %1) est lancé mais ne répond pas</translation>
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation>%1 ; rien n&apos;a été lancé</translation>
+        <translation>%1 ; rien n&apos;a été lancé</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation>usage : somnelle --extend MINUTES (1 à 99)</translation>
+        <translation>utilisation : somnelle --extend MINUTES (1 à 99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation>somnelle : %1 ne prend pas d&apos;autre argument</translation>
+        <translation>somnelle : %1 ne prend pas d&apos;autre argument</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
-        <translation>somnelle : option inconnue %1 ; voir somnelle --help</translation>
+        <translation>somnelle : option inconnue %1 ; voir somnelle --help</translation>
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle : --dry-run s&apos;utilise avec une ligne de commande qui lance une session, comme --dry-run 30 sd</translation>
+        <translation>somnelle : --dry-run s&apos;utilise avec une ligne de commande qui lance une session, comme --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation>somnelle : --sleep-until-alarm s&apos;utilise avec un réveil, comme --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+        <translation>somnelle : --sleep-until-alarm s&apos;utilise avec un réveil, comme --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
     </message>
 </context>
 <context>
@@ -183,7 +183,7 @@ Code de sortie : 0 fait, 1 refusé ou le Somnelle en cours ne répond pas,
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Cet ordinateur peut sortir de veille seul pour le réveil : Somnelle peut régler sa minuterie de réveil</translation>
+        <translation>Cet ordinateur peut sortir de veille seul pour le réveil : Somnelle peut en régler l&apos;heure</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
@@ -270,7 +270,7 @@ Code de sortie : 0 fait, 1 refusé ou le Somnelle en cours ne répond pas,
     </message>
     <message>
         <source>for: </source>
-        <translation>en : </translation>
+        <translation>en </translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
@@ -335,7 +335,7 @@ Code de sortie : 0 fait, 1 refusé ou le Somnelle en cours ne répond pas,
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
-        <translation>le fondu est terminé ; en attente du réveil</translation>
+        <translation>le fondu est terminé ; en attente du réveil</translation>
     </message>
     <message>
         <source>no fade is running</source>
@@ -351,11 +351,11 @@ Code de sortie : 0 fait, 1 refusé ou le Somnelle en cours ne répond pas,
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>une session est déjà en cours : %1 ; utilisez --cancel ou --extend</translation>
+        <translation>une session est déjà en cours : %1 ; utilisez --cancel ou --extend</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation>une session est déjà en cours : %1 ; utilisez --cancel</translation>
+        <translation>une session est déjà en cours : %1 ; utilisez --cancel</translation>
     </message>
     <message>
         <source>Set timer</source>
