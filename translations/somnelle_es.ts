@@ -56,9 +56,9 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 Baja el volumen principal hasta 0 % en MINUTES y luego termina según ACTION.
 Con argumentos, se rellenan los campos y la sesión empieza enseguida.
 
-  registry   empezar con la configuración guardada en la última sesión
+  registry   iniciar con la configuración guardada en la última sesión
   MINUTES    de 1 a 99
-  ACTION     sd: apagar; sm: suspender; am: alarma, que lleva el resto:
+  ACTION     sd: apagar; sm: suspender; am: alarma, que requiere el resto:
   TIME       hora de despertar, como 07:30 o 7:30 PM
   DAY        tm: mañana (tras la próxima medianoche); td: hoy
   VOLUME     volumen al despertar en porcentaje, de 1 a 99
@@ -70,17 +70,17 @@ Ejemplos:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   lo mismo, pero al final solo decir que el
-             equipo se apagaría o se suspendería
+  --dry-run MINUTES ACTION ...   lo mismo, pero al final solo avisar de que
+             el equipo se apagaría o se suspendería
   --sleep-until-alarm MINUTES am ...   con una alarma: tras el fundido,
              suspender el equipo y dejar que se reactive solo un minuto antes
              de la hora de despertar, si puede (lo indica la casilla
              «Suspender hasta entonces»)
 
 Para el Somnelle en ejecución (uno por sesión de escritorio; un segundo
-inicio le pasa sus argumentos, y se rechaza mientras allí haya una sesión):
+inicio le pasa sus argumentos, y se rechaza mientras haya una sesión en curso):
   --extend MINUTES   añadir de 1 a 99 minutos al fundido; se rechaza si el
-             nuevo final pasaría de la hora de despertar
+             nuevo final pasa de la hora de despertar
   --cancel   cancelar la sesión, como el botón Cancelar, o silenciar el tono
              de alarma
   --status   mostrar una línea, una de estas:
@@ -91,7 +91,7 @@ inicio le pasa sus argumentos, y se rechaza mientras allí haya una sesión):
                ending   (el fundido ha terminado, el equipo va a apagarse)
                waiting for the wake-up at 07:30
                wake-up sounding   (suena el tono de alarma)
-             una hora a más de un día indica su día: 17:49 on Thu 10 Dec
+             si falta más de un día, se indica el día: 17:49 on Thu 10 Dec
 Las palabras de la línea de comandos y las respuestas de --status están en
 inglés en todos los idiomas: los scripts las escriben y las leen.
 Estado de salida: 0 hecho, 1 rechazado o el Somnelle en ejecución no
@@ -118,7 +118,7 @@ ningún Somnelle en ejecución.
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation>No se pudieron guardar los datos de &apos;Timer&apos;</translation>
+        <translation>No se pudieron guardar los datos de «Timer»</translation>
     </message>
 </context>
 <context>
@@ -148,11 +148,11 @@ ningún Somnelle en ejecución.
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run va con una línea de comandos que inicia una sesión, como --dry-run 30 sd</translation>
+        <translation>somnelle: --dry-run se usa con una línea de comandos que inicia una sesión, como --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation>somnelle: --sleep-until-alarm va con una alarma, como --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+        <translation>somnelle: --sleep-until-alarm se usa con una alarma, como --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
     </message>
 </context>
 <context>
@@ -270,7 +270,7 @@ ningún Somnelle en ejecución.
     </message>
     <message>
         <source>for: </source>
-        <translation>en: </translation>
+        <translation>en </translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
@@ -331,7 +331,7 @@ ningún Somnelle en ejecución.
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation>ddd d &apos;de&apos; MMM</translation>
+        <translation>ddd d MMM</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
