@@ -56,9 +56,9 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 Abbassa il volume principale fino a 0% in MINUTES, poi termina come dice
 ACTION. Con argomenti, i campi vengono compilati e la sessione parte subito.
 
-  registry   parte con le impostazioni salvate dall&apos;ultima sessione
+  registry   avvia con le impostazioni salvate dall&apos;ultima sessione
   MINUTES    da 1 a 99
-  ACTION     sd: spegni; sm: sospendi; am: sveglia, che prende il resto:
+  ACTION     sd: spegni; sm: sospendi; am: sveglia, che richiede il resto:
   TIME       ora della sveglia, come 07:30 o 7:30 PM
   DAY        tm: domani (dopo la prossima mezzanotte); td: oggi
   VOLUME     volume della sveglia in percentuale, da 1 a 99
@@ -71,16 +71,16 @@ Esempi:
   somnelle 45 am 07:30 tm 40 europe.mid
 
   --dry-run MINUTES ACTION ...   lo stesso, ma alla fine dice soltanto che
-             il computer si spegnerebbe o si sospenderebbe
+             il computer si spegnerebbe o verrebbe sospeso
   --sleep-until-alarm MINUTES am ...   con una sveglia: dopo la dissolvenza
              sospende il computer e lascia che si riattivi da solo un minuto
              prima della sveglia, se può (lo indica la casella «Sospendi
              fino ad allora»)
 
 Per il Somnelle in esecuzione (uno per sessione del desktop; un secondo
-avvio gli passa i suoi argomenti, ed è rifiutato se lì c&apos;è una sessione):
+avvio gli passa i suoi argomenti, ed è rifiutato se c&apos;è una sessione in corso):
   --extend MINUTES   aggiunge da 1 a 99 minuti alla dissolvenza; rifiutato
-             se la nuova fine supererebbe la sveglia
+             se la nuova fine supera l&apos;ora della sveglia
   --cancel   annulla la sessione, come il pulsante Annulla, o zittisce la
              suoneria della sveglia
   --status   stampa una riga, una di queste:
@@ -90,9 +90,8 @@ avvio gli passa i suoi argomenti, ed è rifiutato se lì c&apos;è una sessione)
                  di una simulazione)
                ending   (dissolvenza finita, il computer sta per spegnersi)
                waiting for the wake-up at 07:30
-               wake-up sounding   (la suoneria è attiva)
-             un&apos;ora a più di un giorno di distanza ne indica il giorno:
-             17:49 on Thu 10 Dec
+               wake-up sounding   (la sveglia sta suonando)
+             oltre le 24 ore si indica anche il giorno: 17:49 on Thu 10 Dec
 Le parole della riga di comando e le risposte di --status sono in inglese
 in ogni lingua: gli script le scrivono e le leggono.
 Stato di uscita: 0 fatto, 1 rifiutato o il Somnelle in esecuzione non
@@ -119,7 +118,7 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation>Impossibile salvare i dati di &apos;Timer&apos;</translation>
+        <translation>Impossibile salvare i dati di «Timer»</translation>
     </message>
 </context>
 <context>
@@ -271,7 +270,7 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     </message>
     <message>
         <source>for: </source>
-        <translation>in: </translation>
+        <translation>in </translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
