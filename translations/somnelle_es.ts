@@ -51,332 +51,381 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   --help     show this text
   --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
+
+Baja el volumen principal hasta 0 % en MINUTES y luego termina según ACTION.
+Con argumentos, se rellenan los campos y la sesión empieza enseguida.
+
+  registry   iniciar con la configuración guardada en la última sesión
+  MINUTES    de 1 a 99
+  ACTION     sd: apagar; sm: suspender; am: alarma, que requiere el resto:
+  TIME       hora de despertar, como 07:30 o 7:30 PM
+  DAY        tm: mañana (tras la próxima medianoche); td: hoy
+  VOLUME     volumen al despertar en porcentaje, de 1 a 99
+  FILE       el archivo que se abre al despertar, como europe.mid; un nombre
+             relativo se busca en la carpeta actual y después en
+             %1
+
+Ejemplos:
+  somnelle 30 sd
+  somnelle 45 am 07:30 tm 40 europe.mid
+
+  --dry-run MINUTES ACTION ...   lo mismo, pero al final solo avisar de que
+             el equipo se apagaría o se suspendería
+  --sleep-until-alarm MINUTES am ...   con una alarma: tras el fundido,
+             suspender el equipo y dejar que se reactive solo un minuto antes
+             de la hora de despertar, si puede (lo indica la casilla
+             «Suspender hasta entonces»)
+
+Para el Somnelle en ejecución (uno por sesión de escritorio; un segundo
+inicio le pasa sus argumentos, y se rechaza mientras haya una sesión en curso):
+  --extend MINUTES   añadir de 1 a 99 minutos al fundido; se rechaza si el
+             nuevo final pasa de la hora de despertar
+  --cancel   cancelar la sesión, como el botón Cancelar, o silenciar el tono
+             de alarma
+  --status   mostrar una línea, una de estas:
+               idle
+               fading 37 %, ends at 23:47, then shutdown
+                 (o then suspend, then the alarm; &quot; (dry run)&quot; tras las
+                 de una simulación)
+               ending   (el fundido ha terminado, el equipo va a apagarse)
+               waiting for the wake-up at 07:30
+               wake-up sounding   (suena el tono de alarma)
+             si falta más de un día, se indica el día: 17:49 on Thu 10 Dec
+Las palabras de la línea de comandos y las respuestas de --status están en
+inglés en todos los idiomas: los scripts las escriben y las leen.
+Estado de salida: 0 hecho, 1 rechazado o el Somnelle en ejecución no
+responde, 2 mal uso (opción desconocida o parámetros no válidos), 3 no hay
+ningún Somnelle en ejecución.
+
+  --help     mostrar este texto
+  --version  mostrar la versión
+</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>+15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+15 minutos</translation>
     </message>
 </context>
 <context>
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los datos de «Timer»</translation>
     </message>
 </context>
 <context>
     <name>Instance</name>
     <message>
         <source>Somnelle (pid %1) runs but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle (pid %1) está en ejecución pero no responde</translation>
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no se ha iniciado nada</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: somnelle --extend MINUTES (de 1 a 99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: %1 no admite más argumentos</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: opción desconocida %1; consulte somnelle --help</translation>
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --dry-run se usa con una línea de comandos que inicia una sesión, como --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --sleep-until-alarm se usa con una alarma, como --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Somnelle v%1 (c) 2026 The Somnelle developers, free software</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle v%1 (c) 2026 Los desarrolladores de Somnelle, software libre</translation>
     </message>
     <message>
         <source>Open file to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el archivo de alarma</translation>
     </message>
     <message>
         <source>Suspend the computer after the fade and let it wake itself for the alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender el equipo tras el fundido y dejar que se reactive solo para la alarma</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Mixer initialization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al iniciar el mezclador</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo puede reactivarse solo para la alarma: Somnelle puede programar su temporizador de activación</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo puede reactivarse solo para la alarma, mediante el gestor de energía del escritorio</translation>
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo no puede reactivarse solo para la alarma: sigue encendido hasta entonces, como sin esta casilla</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Volume: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vol.: </translation>
     </message>
 </context>
 <context>
     <name>MainWindowForm</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Contact author</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactar con el autor</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Wake up at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertar:</translation>
     </message>
     <message>
         <source>Start file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>Set volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar</translation>
     </message>
     <message>
         <source>Wake up at</source>
-        <translation type="unfinished"></translation>
+        <translation>Despertar a las</translation>
     </message>
     <message>
         <source>Start file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de alarma</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Mañana</translation>
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender hasta entonces</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender hasta la hora de despertar</translation>
     </message>
     <message>
         <source>Set volume, percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen al despertar, en porcentaje</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Turn down volume up to 0%</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar el volumen hasta 0 %</translation>
     </message>
     <message>
         <source>for: </source>
-        <translation type="unfinished"></translation>
+        <translation>en </translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos para bajar el volumen hasta 0 %</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Luego:</translation>
     </message>
     <message>
         <source>Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Suspend mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspender</translation>
     </message>
     <message>
         <source>Alarm mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
 </context>
 <context>
     <name>SessionController</name>
     <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se suspendería en 1 minuto (simulación)</translation>
     </message>
     <message>
         <source>The computer would shut down in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se apagaría en 1 minuto (simulación)</translation>
     </message>
     <message>
         <source>The computer will suspend in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se suspenderá en 1 minuto</translation>
     </message>
     <message>
         <source>The computer will shut down in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>El equipo se apagará en 1 minuto</translation>
     </message>
     <message>
         <source>The sleep timer ends at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El temporizador de sueño termina a las %1.</translation>
     </message>
     <message>
         <source>%1 % - Somnelle </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % - Somnelle </translation>
     </message>
     <message>
         <source>%1 on %2</source>
         <comment>a time of day, then a day</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 del %2</translation>
     </message>
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation type="unfinished"></translation>
+        <translation>ddd d MMM</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>el fundido ha terminado; esperando la hora de despertar</translation>
     </message>
     <message>
         <source>no fade is running</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún fundido en curso</translation>
     </message>
     <message>
         <source>minutes must be 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>los minutos deben ser de 1 a 99</translation>
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation type="unfinished"></translation>
+        <translation>la hora de despertar (%1) llega antes del nuevo final</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation type="unfinished"></translation>
+        <translation>ya hay una sesión en curso: %1; use --cancel o --extend</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ya hay una sesión en curso: %1; use --cancel</translation>
     </message>
     <message>
         <source>Set timer</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indique los minutos</translation>
     </message>
     <message>
         <source>Set volume</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indique el volumen</translation>
     </message>
     <message>
         <source>Fading until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fundido hasta las %1</translation>
     </message>
     <message>
         <source>Soon to get up...</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pronto habrá que levantarse…</translation>
     </message>
     <message>
         <source>Dry run: the computer would suspend now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: el equipo se suspendería ahora</translation>
     </message>
     <message>
         <source>Dry run: the computer would shut down now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: el equipo se apagaría ahora</translation>
     </message>
     <message>
         <source>Suspend refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Suspensión rechazada: %1</translation>
     </message>
     <message>
         <source>Power-off refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apagado rechazado: %1</translation>
     </message>
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: el equipo se suspendería hasta las %1</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>El equipo está suspendido hasta las %1</translation>
     </message>
     <message>
         <source>This computer cannot wake itself; it stays on until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>El equipo no se reactiva solo; sigue encendido hasta las %1</translation>
     </message>
     <message>
         <source>Start file not found: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo de alarma: %1</translation>
     </message>
     <message>
         <source>Could not open %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir %1</translation>
     </message>
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; tampoco hay dispositivo de sonido para el tono</translation>
     </message>
 </context>
 <context>
@@ -384,14 +433,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Invalid parameters</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros no válidos</translation>
     </message>
 </context>
 <context>
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol.: %1 %</translation>
     </message>
 </context>
 </TS>

@@ -51,332 +51,381 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   --help     show this text
   --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
+
+Baisse le volume principal à 0 % en MINUTES, puis termine selon ACTION.
+Avec des arguments, les champs sont remplis et la session démarre aussitôt.
+
+  registry   lancer avec les réglages enregistrés par la dernière session
+  MINUTES    1 à 99
+  ACTION     sd : éteindre ; sm : mettre en veille ; am : réveil, qui prend
+             les arguments suivants :
+  TIME       heure du réveil, par exemple 07:30 ou 7:30 PM
+  DAY        tm : demain (après le prochain minuit) ; td : aujourd&apos;hui
+  VOLUME     volume du réveil en pourcentage, 1 à 99
+  FILE       le fichier à ouvrir au réveil, par exemple europe.mid ; un nom
+             relatif est cherché dans le dossier courant, puis dans
+             %1
+
+Exemples :
+  somnelle 30 sd
+  somnelle 45 am 07:30 tm 40 europe.mid
+
+  --dry-run MINUTES ACTION ...   la même chose, mais à la fin, dire seulement
+             que l&apos;ordinateur s&apos;éteindrait ou se mettrait en veille
+  --sleep-until-alarm MINUTES am ...   avec un réveil : après le fondu, mettre
+             l&apos;ordinateur en veille et le laisser en sortir seul une minute
+             avant le réveil, s&apos;il le peut (la case « Veille jusque-là »
+             l&apos;indique)
+
+Pour le Somnelle déjà lancé (un par session de bureau ; un second lancement
+lui passe ses arguments, et il est refusé tant qu&apos;une session y est en cours) :
+  --extend MINUTES   ajouter 1 à 99 minutes au fondu ; refusé si la nouvelle
+             fin dépasse l&apos;heure du réveil
+  --cancel   annuler la session, comme le bouton Annuler, ou faire taire la
+             sonnerie du réveil
+  --status   afficher une ligne, parmi :
+               idle
+               fading 37 %, ends at 23:47, then shutdown
+                 (ou then suspend, then the alarm ; &quot; (dry run)&quot; après
+                 celles d&apos;une simulation)
+               ending   (le fondu est fini, l&apos;ordinateur va s&apos;arrêter)
+               waiting for the wake-up at 07:30
+               wake-up sounding   (la sonnerie retentit)
+             au-delà d&apos;un jour, le jour est ajouté : 17:49 on Thu 10 Dec
+Les mots de la ligne de commande et les réponses de --status sont en anglais
+dans toutes les langues : des scripts les écrivent et les lisent.
+Code de sortie : 0 fait, 1 refusé ou le Somnelle lancé ne répond pas, 2 mal
+utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
+
+  --help     afficher ce texte
+  --version  afficher la version
+</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>+15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+15 minutes</translation>
     </message>
 </context>
 <context>
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les données de « Timer »</translation>
     </message>
 </context>
 <context>
     <name>Instance</name>
     <message>
         <source>Somnelle (pid %1) runs but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle (pid %1) est lancé mais ne répond pas</translation>
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; rien n&apos;a été lancé</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation : somnelle --extend MINUTES (1 à 99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle : %1 ne prend pas d&apos;autre argument</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle : option inconnue %1 ; voir somnelle --help</translation>
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle : --dry-run s&apos;utilise avec une ligne de commande qui lance une session, comme --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle : --sleep-until-alarm s&apos;utilise avec un réveil, comme --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Somnelle v%1 (c) 2026 The Somnelle developers, free software</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle v%1 (c) 2026 Les développeurs de Somnelle, logiciel libre</translation>
     </message>
     <message>
         <source>Open file to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier de réveil</translation>
     </message>
     <message>
         <source>Suspend the computer after the fade and let it wake itself for the alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre l&apos;ordinateur en veille après le fondu et le laisser en sortir seul pour le réveil</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Mixer initialization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;initialisation du mélangeur</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur peut sortir de veille seul pour le réveil : Somnelle peut en régler l&apos;heure</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur peut sortir de veille seul pour le réveil, grâce au gestionnaire d&apos;énergie du bureau</translation>
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur ne peut pas sortir de veille seul pour le réveil : il reste allumé jusque-là, comme sans cette case</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Volume: </source>
-        <translation type="unfinished"></translation>
+        <translation>Volume </translation>
     </message>
 </context>
 <context>
     <name>MainWindowForm</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Contact author</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacter l&apos;auteur</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Wake up at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil à :</translation>
     </message>
     <message>
         <source>Start file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Set volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume :</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Wake up at</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil à</translation>
     </message>
     <message>
         <source>Start file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de réveil</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Demain</translation>
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille jusque-là</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille jusqu&apos;au réveil</translation>
     </message>
     <message>
         <source>Set volume, percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume du réveil, en pourcentage</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Turn down volume up to 0%</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser le volume à 0 %</translation>
     </message>
     <message>
         <source>for: </source>
-        <translation type="unfinished"></translation>
+        <translation>en </translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes pour baisser le volume à 0 %</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis :</translation>
     </message>
     <message>
         <source>Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre</translation>
     </message>
     <message>
         <source>Suspend mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en veille</translation>
     </message>
     <message>
         <source>Alarm mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil</translation>
     </message>
 </context>
 <context>
     <name>SessionController</name>
     <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur se mettrait en veille dans 1 minute (simulation)</translation>
     </message>
     <message>
         <source>The computer would shut down in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur s&apos;éteindrait dans 1 minute (simulation)</translation>
     </message>
     <message>
         <source>The computer will suspend in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur va se mettre en veille dans 1 minute</translation>
     </message>
     <message>
         <source>The computer will shut down in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur va s&apos;éteindre dans 1 minute</translation>
     </message>
     <message>
         <source>The sleep timer ends at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le minuteur de sommeil se termine à %1.</translation>
     </message>
     <message>
         <source>%1 % - Somnelle </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % - Somnelle </translation>
     </message>
     <message>
         <source>%1 on %2</source>
         <comment>a time of day, then a day</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 le %2</translation>
     </message>
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation type="unfinished"></translation>
+        <translation>ddd d MMM</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>le fondu est terminé ; en attente du réveil</translation>
     </message>
     <message>
         <source>no fade is running</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fondu en cours</translation>
     </message>
     <message>
         <source>minutes must be 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>les minutes doivent aller de 1 à 99</translation>
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation type="unfinished"></translation>
+        <translation>le réveil à %1 arrive avant la nouvelle fin</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation type="unfinished"></translation>
+        <translation>une session est déjà en cours : %1 ; utilisez --cancel ou --extend</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>une session est déjà en cours : %1 ; utilisez --cancel</translation>
     </message>
     <message>
         <source>Set timer</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez les minutes</translation>
     </message>
     <message>
         <source>Set volume</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le volume</translation>
     </message>
     <message>
         <source>Fading until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fondu jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>Soon to get up...</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bientôt le réveil…</translation>
     </message>
     <message>
         <source>Dry run: the computer would suspend now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulation : l&apos;ordinateur se mettrait en veille maintenant</translation>
     </message>
     <message>
         <source>Dry run: the computer would shut down now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulation : l&apos;ordinateur s&apos;éteindrait maintenant</translation>
     </message>
     <message>
         <source>Suspend refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mise en veille refusée : %1</translation>
     </message>
     <message>
         <source>Power-off refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Extinction refusée : %1</translation>
     </message>
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulation : l&apos;ordinateur serait en veille jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur est en veille jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>This computer cannot wake itself; it stays on until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sortie de veille impossible ; l&apos;ordinateur reste allumé jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>Start file not found: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de réveil introuvable : %1</translation>
     </message>
     <message>
         <source>Could not open %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; pas de périphérique audio pour la sonnerie non plus</translation>
     </message>
 </context>
 <context>
@@ -384,14 +433,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Invalid parameters</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres non valides</translation>
     </message>
 </context>
 <context>
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1 %</translation>
     </message>
 </context>
 </TS>

@@ -51,332 +51,381 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   --help     show this text
   --version  show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
+
+Abbassa il volume principale fino a 0% in MINUTES, poi termina come dice
+ACTION. Con argomenti, i campi vengono compilati e la sessione parte subito.
+
+  registry   avvia con le impostazioni salvate dall&apos;ultima sessione
+  MINUTES    da 1 a 99
+  ACTION     sd: spegni; sm: sospendi; am: sveglia, che richiede il resto:
+  TIME       ora della sveglia, come 07:30 o 7:30 PM
+  DAY        tm: domani (dopo la prossima mezzanotte); td: oggi
+  VOLUME     volume della sveglia in percentuale, da 1 a 99
+  FILE       il file da aprire alla sveglia, come europe.mid; un nome
+             relativo viene cercato nella cartella corrente, poi in
+             %1
+
+Esempi:
+  somnelle 30 sd
+  somnelle 45 am 07:30 tm 40 europe.mid
+
+  --dry-run MINUTES ACTION ...   lo stesso, ma alla fine dice soltanto che
+             il computer si spegnerebbe o verrebbe sospeso
+  --sleep-until-alarm MINUTES am ...   con una sveglia: dopo la dissolvenza
+             sospende il computer e lascia che si riattivi da solo un minuto
+             prima della sveglia, se può (lo indica la casella «Sospendi
+             fino ad allora»)
+
+Per il Somnelle in esecuzione (uno per sessione del desktop; un secondo
+avvio gli passa i suoi argomenti, ed è rifiutato se c&apos;è una sessione in corso):
+  --extend MINUTES   aggiunge da 1 a 99 minuti alla dissolvenza; rifiutato
+             se la nuova fine supera l&apos;ora della sveglia
+  --cancel   annulla la sessione, come il pulsante Annulla, o zittisce la
+             suoneria della sveglia
+  --status   stampa una riga, una di queste:
+               idle
+               fading 37 %, ends at 23:47, then shutdown
+                 (o then suspend, then the alarm; &quot; (dry run)&quot; dopo quelle
+                 di una simulazione)
+               ending   (dissolvenza finita, il computer sta per spegnersi)
+               waiting for the wake-up at 07:30
+               wake-up sounding   (la sveglia sta suonando)
+             oltre le 24 ore si indica anche il giorno: 17:49 on Thu 10 Dec
+Le parole della riga di comando e le risposte di --status sono in inglese
+in ogni lingua: gli script le scrivono e le leggono.
+Stato di uscita: 0 fatto, 1 rifiutato o il Somnelle in esecuzione non
+risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
+3 nessun Somnelle in esecuzione.
+
+  --help     mostra questo testo
+  --version  mostra la versione
+</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>+15 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>+15 minuti</translation>
     </message>
 </context>
 <context>
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i dati di «Timer»</translation>
     </message>
 </context>
 <context>
     <name>Instance</name>
     <message>
         <source>Somnelle (pid %1) runs but does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle (pid %1) è in esecuzione ma non risponde</translation>
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; non è stato avviato nulla</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: somnelle --extend MINUTES (da 1 a 99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: %1 non accetta altri argomenti</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: opzione sconosciuta %1; vedere somnelle --help</translation>
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --dry-run va usato con una riga di comando che avvia una sessione, come --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation type="unfinished"></translation>
+        <translation>somnelle: --sleep-until-alarm va usato con una sveglia, come --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Somnelle v%1 (c) 2026 The Somnelle developers, free software</source>
-        <translation type="unfinished"></translation>
+        <translation>Somnelle v%1 (c) 2026 Gli sviluppatori di Somnelle, software libero</translation>
     </message>
     <message>
         <source>Open file to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il file della sveglia</translation>
     </message>
     <message>
         <source>Suspend the computer after the fade and let it wake itself for the alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospende il computer dopo la dissolvenza e lascia che si riattivi da solo per la sveglia</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Mixer initialization error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di inizializzazione del mixer</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer può riattivarsi da solo per la sveglia: Somnelle può impostarne il timer di riattivazione</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer può riattivarsi da solo per la sveglia, tramite la gestione energetica del desktop</translation>
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer non può riattivarsi da solo per la sveglia: resta acceso fino ad allora, come senza questa casella</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Volume: </source>
-        <translation type="unfinished"></translation>
+        <translation>Volume: </translation>
     </message>
 </context>
 <context>
     <name>MainWindowForm</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Contact author</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatta l&apos;autore</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Wake up at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia alle:</translation>
     </message>
     <message>
         <source>Start file:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>Set volume:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia</translation>
     </message>
     <message>
         <source>Wake up at</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia alle</translation>
     </message>
     <message>
         <source>Start file</source>
-        <translation type="unfinished"></translation>
+        <translation>File della sveglia</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Domani</translation>
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi fino ad allora</translation>
     </message>
     <message>
         <source>Sleep until the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi fino alla sveglia</translation>
     </message>
     <message>
         <source>Set volume, percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume della sveglia, in percentuale</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Turn down volume up to 0%</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbassa il volume fino a 0%</translation>
     </message>
     <message>
         <source>for: </source>
-        <translation type="unfinished"></translation>
+        <translation>in </translation>
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuti per abbassare il volume fino a 0%</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Then:</source>
-        <translation type="unfinished"></translation>
+        <translation>Poi:</translation>
     </message>
     <message>
         <source>Shutdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni</translation>
     </message>
     <message>
         <source>Suspend mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospendi</translation>
     </message>
     <message>
         <source>Alarm mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveglia</translation>
     </message>
 </context>
 <context>
     <name>SessionController</name>
     <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer verrebbe sospeso tra 1 minuto (simulazione)</translation>
     </message>
     <message>
         <source>The computer would shut down in 1 minute (dry run)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer si spegnerebbe tra 1 minuto (simulazione)</translation>
     </message>
     <message>
         <source>The computer will suspend in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer verrà sospeso tra 1 minuto</translation>
     </message>
     <message>
         <source>The computer will shut down in 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer si spegnerà tra 1 minuto</translation>
     </message>
     <message>
         <source>The sleep timer ends at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il timer del sonno finisce alle %1.</translation>
     </message>
     <message>
         <source>%1 % - Somnelle </source>
-        <translation type="unfinished"></translation>
+        <translation>%1% - Somnelle </translation>
     </message>
     <message>
         <source>%1 on %2</source>
         <comment>a time of day, then a day</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>ddd d MMM</source>
         <comment>the day&apos;s format</comment>
-        <translation type="unfinished"></translation>
+        <translation>ddd d MMM</translation>
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
-        <translation type="unfinished"></translation>
+        <translation>la dissolvenza è finita; in attesa della sveglia</translation>
     </message>
     <message>
         <source>no fade is running</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna dissolvenza in corso</translation>
     </message>
     <message>
         <source>minutes must be 1 to 99</source>
-        <translation type="unfinished"></translation>
+        <translation>i minuti devono essere da 1 a 99</translation>
     </message>
     <message>
         <source>the wake-up at %1 comes before the new end</source>
-        <translation type="unfinished"></translation>
+        <translation>la sveglia delle %1 arriva prima della nuova fine</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation type="unfinished"></translation>
+        <translation>una sessione è già in corso: %1; usare --cancel o --extend</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>una sessione è già in corso: %1; usare --cancel</translation>
     </message>
     <message>
         <source>Set timer</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imposta i minuti</translation>
     </message>
     <message>
         <source>Set volume</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il volume</translation>
     </message>
     <message>
         <source>Fading until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dissolvenza fino alle %1</translation>
     </message>
     <message>
         <source>Soon to get up...</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tra poco la sveglia…</translation>
     </message>
     <message>
         <source>Dry run: the computer would suspend now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulazione: ora il computer verrebbe sospeso</translation>
     </message>
     <message>
         <source>Dry run: the computer would shut down now</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulazione: ora il computer si spegnerebbe</translation>
     </message>
     <message>
         <source>Suspend refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sospensione rifiutata: %1</translation>
     </message>
     <message>
         <source>Power-off refused: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spegnimento rifiutato: %1</translation>
     </message>
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Simulazione: il computer sarebbe sospeso fino alle %1</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il computer è sospeso fino alle %1</translation>
     </message>
     <message>
         <source>This computer cannot wake itself; it stays on until %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il computer non può riattivarsi da solo; resta acceso fino alle %1</translation>
     </message>
     <message>
         <source>Start file not found: %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>File della sveglia non trovato: %1</translation>
     </message>
     <message>
         <source>Could not open %1</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1</translation>
     </message>
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; nessun dispositivo audio nemmeno per la suoneria</translation>
     </message>
 </context>
 <context>
@@ -384,14 +433,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Invalid parameters</source>
         <comment>status line</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parametri non validi</translation>
     </message>
 </context>
 <context>
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume: %1%</translation>
     </message>
 </context>
 </TS>
