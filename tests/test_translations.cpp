@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QSlider>
-#include <QStyleOptionSlider>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
@@ -53,26 +51,17 @@ class TranslationsTest : public QObject {
         return found;
     }
 
-    // Where a control draws: a label its text, an etched line only along its
-    // left edge, the slider from its groove on.
+    // Where a control draws: a label the ink of its text (whose softened last
+    // column may touch what follows), an etched line only along its left edge.
     static QRect drawn(QWidget *control)
     {
         if (qobject_cast<EtchedLine *>(control))
             return QRect(control->x(), control->y(), 2, control->height());
-        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty())
-            return QRect(label->x(), label->y(), label->fontMetrics().boundingRect(label->text()).width() + 1,
-                         label->height());
-        auto *slider = qobject_cast<QSlider *>(control);
-        if (!slider)
-            return control->geometry();
-        QStyleOptionSlider option;
-        option.initFrom(slider);
-        option.orientation = Qt::Horizontal;
-        option.maximum = slider->maximum();
-        option.tickPosition = slider->tickPosition();
-        const QRect groove
-            = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
-        return slider->geometry().adjusted(groove.left(), 0, 0, 0);
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
+            const QRect ink = label->fontMetrics().tightBoundingRect(label->text());
+            return QRect(label->x() + ink.left(), label->y(), ink.width() - 1, label->height());
+        }
+        return control->geometry();
     }
 
     // What a check box or a radio button needs for its text.

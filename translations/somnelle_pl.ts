@@ -198,7 +198,7 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     </message>
     <message>
         <source>Volume: </source>
-        <translation>Głośność: </translation>
+        <translation>Dźwięk: </translation>
     </message>
 </context>
 <context>
@@ -439,7 +439,7 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation>Głośność: %1%</translation>
+        <translation>Dźwięk: %1%</translation>
     </message>
 </context>
 </TS>
