@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QPointer>
 
 #include "audio/chime.h"
 #include "audio/mixer.h"
@@ -406,9 +407,10 @@ void SessionController::wakeUp()
         return;
     }
     setPhase(Phase::OpeningStartFile);
-    platform_.shell->openFile(file, [this, name](bool opened) {
-        if (phase_ != Phase::OpeningStartFile)
-            return; // a new night began meanwhile
+    // The desktop's answer may come after the program has let go of this session.
+    platform_.shell->openFile(file, [this, alive = QPointer<SessionController>(this), name](bool opened) {
+        if (!alive || phase_ != Phase::OpeningStartFile)
+            return; // gone, or a new night began meanwhile
         if (opened) {
             setPhase(Phase::Idle);
             finishIfAsked();
