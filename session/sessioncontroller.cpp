@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QPointer>
 
 #include "audio/chime.h"
 #include "audio/mixer.h"
@@ -134,12 +133,12 @@ void SessionController::showProgress()
             : (suspend ? tr("The computer will suspend in 1 minute") : tr("The computer will shut down in 1 minute"));
         platform_.warning->show(summary,
                                 tr("The sleep timer ends at %1.").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm:ss"))),
-                                int(left) * 1000, [this](EndWarning::Action action) {
+                                int(left) * 1000, whileAlive([this](EndWarning::Action action) {
                                     if (action == EndWarning::Action::Cancel)
                                         cancel();
                                     else
                                         extend(15);
-                                });
+                                }));
     }
     // The task bar hears only of what it shows changing, and at most every
     // ten seconds: the fade stays as light as it is.
@@ -287,10 +286,10 @@ void SessionController::endFade()
     platform_.mixer->keepOpen(false);
     // Muted is not paused: the night's podcast would play on silently.
     setPhase(Phase::PausingPlayers);
-    platform_.players->pauseAll([this] {
+    platform_.players->pauseAll(whileAlive([this] {
         if (phase_ == Phase::PausingPlayers)
             runEndAction();
-    });
+    }));
 }
 
 void SessionController::runEndAction()
@@ -318,7 +317,7 @@ void SessionController::leaveTheComputer(bool suspend)
 {
     setPhase(Phase::LeavingTheComputer);
     // The lock goes first, or it would hold off our own request.
-    platform_.awake->release([this, suspend] {
+    platform_.awake->release(whileAlive([this, suspend] {
         if (phase_ != Phase::LeavingTheComputer)
             return; // cancelled while the lock was being given back
         if (setup_.dryRun) {
@@ -330,7 +329,7 @@ void SessionController::leaveTheComputer(bool suspend)
         // A refusal is shown where the user looks on waking up to a computer that is still on.
         if (suspend) {
             // The program ends once the computer has resumed; after a refusal it stays, idle.
-            platform_.power->suspend([this](const QString &refusal) {
+            platform_.power->suspend(whileAlive([this](const QString &refusal) {
                 if (!refusal.isEmpty()) {
                     Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(refusal));
                     return;
@@ -339,14 +338,14 @@ void SessionController::leaveTheComputer(bool suspend)
                 // the fade's 0, so that the sound is not off for good.
                 platform_.mixer->writeWaveVolume(waveOutputOn());
                 Q_EMIT finished();
-            });
+            }));
         } else {
-            platform_.power->powerOff([this](const QString &refusal) {
+            platform_.power->powerOff(whileAlive([this](const QString &refusal) {
                 Q_EMIT statusChanged(tr("Power-off refused: %1", "status line").arg(refusal));
-            });
+            }));
         }
         endSession(Phase::Idle);
-    });
+    }));
 }
 
 void SessionController::sleepUntilWakeUp()
@@ -369,18 +368,18 @@ void SessionController::wakeArmed()
     Q_EMIT statusChanged(tr("The computer sleeps until %1", "status line").arg(momentForPeople(wakeUpAt_)));
     // The lock goes first, or it would hold off our own request; with the
     // wake armed, an idle suspend of the desktop's cannot miss the alarm either.
-    platform_.awake->release([this] {
+    platform_.awake->release(whileAlive([this] {
         if (phase_ != Phase::WaitingForWakeUp || !platform_.wake->isArmed())
             return;
         // Answered once the computer has resumed; the wait goes on either way.
-        platform_.power->suspend([this](const QString &refusal) {
+        platform_.power->suspend(whileAlive([this](const QString &refusal) {
             if (refusal.isEmpty() || phase_ != Phase::WaitingForWakeUp)
                 return;
             Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(refusal));
             platform_.wake->disarm();
             platform_.awake->hold();
-        });
-    });
+        }));
+    }));
 }
 
 void SessionController::wakeNotArmed()
@@ -407,17 +406,16 @@ void SessionController::wakeUp()
         return;
     }
     setPhase(Phase::OpeningStartFile);
-    // The desktop's answer may come after the program has let go of this session.
-    platform_.shell->openFile(file, [this, alive = QPointer<SessionController>(this), name](bool opened) {
-        if (!alive || phase_ != Phase::OpeningStartFile)
-            return; // gone, or a new night began meanwhile
-        if (opened) {
-            setPhase(Phase::Idle);
-            finishIfAsked();
-        } else {
-            ringChime(tr("Could not open %1", "status line").arg(name));
-        }
-    });
+    platform_.shell->openFile(file, whileAlive([this, name](bool opened) {
+                                  if (phase_ != Phase::OpeningStartFile)
+                                      return; // a new night began meanwhile
+                                  if (opened) {
+                                      setPhase(Phase::Idle);
+                                      finishIfAsked();
+                                  } else {
+                                      ringChime(tr("Could not open %1", "status line").arg(name));
+                                  }
+                              }));
 }
 
 void SessionController::ringChime(const QString &reason)
@@ -431,12 +429,12 @@ void SessionController::ringChime(const QString &reason)
     Q_EMIT statusChanged(reason);
     setPhase(Phase::Chiming);
     // Played out, or silenced.
-    platform_.chime->whenSilent([this] {
+    platform_.chime->whenSilent(whileAlive([this] {
         if (phase_ != Phase::Chiming)
             return;
         setPhase(Phase::Idle);
         finishIfAsked();
-    });
+    }));
 }
 
 bool SessionController::silenceChime()

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
 #include <optional>
 
 #include "platform/wakealarm.h"
@@ -83,6 +84,15 @@ Q_SIGNALS:
     void wakeRouteFound(WakeAlarm::Route route);
 
 private:
+    // A callback for a platform service, which may answer after this controller is gone.
+    template <typename Callback>
+    auto whileAlive(Callback callback)
+    {
+        return [alive = QPointer<SessionController>(this), callback](auto &&...arguments) {
+            if (alive)
+                callback(std::forward<decltype(arguments)>(arguments)...);
+        };
+    }
     void begin(quint8 minutes);
     void setPhase(Phase phase);
     void tick();
