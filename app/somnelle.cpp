@@ -42,7 +42,7 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
     // The wake-up has been heard: what comes next is a new night.
     session_.silenceChime();
     // "registry" means the stored setup, not what the window shows unsaved.
-    if (asked.words == QStringList {QStringLiteral("registry")})
+    if (asked.usesStoredSetup())
         loadStoredSetup();
     if (!applyCommandLine(asked))
         return {HandOverAnswer::InvalidParameters, tr("Invalid parameters", "status line")};
@@ -64,7 +64,7 @@ bool Somnelle::applyCommandLine(const Invocation &asked)
         break;
     }
     // A command line ticks the box or leaves it unticked; "registry" keeps the stored choice.
-    if (asked.words.value(0) != QLatin1String("registry"))
+    if (!asked.usesStoredSetup())
         setup.sleepUntilAlarm = asked.sleepUntilAlarm;
     form_->showSetup(setup);
     setup.dryRun = asked.dryRun;

@@ -5,7 +5,7 @@
 
 // What one run of the program is asked to do, read from its arguments (those
 // after its name). Options begin with "--"; any other word belongs to a start
-// command line (minutes, end action, ...; see ApplyCommandLine).
+// command line (minutes, end action, ...; see CommandLine::apply).
 struct Invocation {
     enum class Kind {
         Start,   // open the window, or hand over to the Somnelle that runs; with words, start a session
@@ -25,4 +25,6 @@ struct Invocation {
     QString error;                // Misuse: one line for standard error
 
     static Invocation parse(const QStringList &arguments);
+    // "registry": the setup stored by the last session, whatever the window shows.
+    bool usesStoredSetup() const { return words.value(0) == QLatin1String("registry"); }
 };
