@@ -20,10 +20,10 @@ void DesktopShell::openFile(const QString &pathOrUrl, std::function<void(bool op
     process->setProgram(QStringLiteral("xdg-open"));
     // A path whose bytes are not UTF-8 would lose them on the way to the
     // process; as a file URL its bytes travel percent-encoded.
-    const QByteArray bytes = FileNameBytes::encode(pathOrUrl);
-    const bool keepsBytes = bytes == pathOrUrl.toUtf8() || !pathOrUrl.startsWith(QLatin1Char('/'));
-    process->setArguments(
-        {keepsBytes ? pathOrUrl : QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/"))});
+    const bool asItStands = FileNameBytes::isUtf8(pathOrUrl) || !pathOrUrl.startsWith(QLatin1Char('/'));
+    process->setArguments({asItStands ? pathOrUrl
+                                      : QStringLiteral("file://")
+                                   + QString::fromLatin1(FileNameBytes::encode(pathOrUrl).toPercentEncoding("/"))});
     process->setStandardInputFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::finished, process, [process, done](int exitCode, QProcess::ExitStatus status) {
         process->deleteLater();

@@ -185,17 +185,22 @@ QString SessionController::fadingUntil() const
     return tr("Fading until %1", "status line").arg(momentForPeople(fadeEndsAt_));
 }
 
-QString SessionController::momentText(const QDateTime &moment) const
+bool SessionController::isWithinADay(const QDateTime &moment) const
 {
     // Past a day, the time of day alone could mean today.
-    if (platform_.clock->localNow().secsTo(moment) < 24 * 3600)
+    return platform_.clock->localNow().secsTo(moment) < 24 * 3600;
+}
+
+QString SessionController::momentText(const QDateTime &moment) const
+{
+    if (isWithinADay(moment))
         return clockTime(moment);
     return QStringLiteral("%1 on %2").arg(clockTime(moment), moment.toString(QStringLiteral("ddd d MMM")));
 }
 
 QString SessionController::momentForPeople(const QDateTime &moment) const
 {
-    if (platform_.clock->localNow().secsTo(moment) < 24 * 3600)
+    if (isWithinADay(moment))
         return clockTime(moment);
     return tr("%1 on %2", "a time of day, then a day")
         .arg(clockTime(moment), QLocale().toString(moment, tr("ddd d MMM", "the day's format")));

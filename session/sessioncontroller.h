@@ -121,6 +121,7 @@ private:
     QString momentText(const QDateTime &moment) const;
     // The same for people: in their language.
     QString momentForPeople(const QDateTime &moment) const;
+    bool isWithinADay(const QDateTime &moment) const;
     // When the wake-up comes for a fade that ends at fadeEnd.
     QDateTime wakeUpAfter(const QDateTime &fadeEnd) const;
     // The wave output as it should be once the night is over: on, as it was

@@ -57,6 +57,11 @@ QByteArray FileNameBytes::encode(const QString &name)
     return bytes;
 }
 
+bool FileNameBytes::isUtf8(const QString &name)
+{
+    return encode(name) == name.toUtf8();
+}
+
 QStringList FileNameBytes::programArguments(int argc, char **argv)
 {
     QStringList arguments;

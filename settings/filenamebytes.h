@@ -13,6 +13,8 @@ namespace FileNameBytes {
 
 QString decode(const QByteArray &bytes);
 QByteArray encode(const QString &name);
+// Whether the name's bytes are its UTF-8: no byte of it was kept that way.
+bool isUtf8(const QString &name);
 
 // The program's arguments after its name, decoded that way.
 QStringList programArguments(int argc, char **argv);

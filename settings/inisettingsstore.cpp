@@ -44,8 +44,7 @@ std::optional<QString> readFileName(const QSettings &settings, const QString &na
 // stays plain text, as it always was.
 QVariant fileNameValue(const QString &name)
 {
-    const QByteArray bytes = FileNameBytes::encode(name);
-    return bytes == name.toUtf8() ? QVariant(name) : QVariant(bytes);
+    return FileNameBytes::isUtf8(name) ? QVariant(name) : QVariant(FileNameBytes::encode(name));
 }
 
 // A flag is a whole number that fits 32 bits unsigned; any other value is not a flag.
