@@ -22,15 +22,13 @@ bool PulseSink::canRunHere()
     return dispatcher && dispatcher->inherits("QEventDispatcherGlib");
 }
 
-PulseSink::PulseSink()
-    : loop_(pa_glib_mainloop_new(nullptr))
-{
-}
+PulseSink::PulseSink() = default;
 
 PulseSink::~PulseSink()
 {
     drop();
-    pa_glib_mainloop_free(loop_);
+    if (loop_)
+        pa_glib_mainloop_free(loop_);
 }
 
 void PulseSink::connect()
@@ -38,6 +36,9 @@ void PulseSink::connect()
     closing_ = false;
     if (context_)
         return;
+    // Made with the first connection: the main loop's source runs at every wake-up of the event loop.
+    if (!loop_)
+        loop_ = pa_glib_mainloop_new(nullptr);
     context_ = pa_context_new(pa_glib_mainloop_get_api(loop_), "Somnelle");
     if (!context_)
         return;
