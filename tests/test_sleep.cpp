@@ -58,9 +58,9 @@ private slots:
         int ends = 0;
         connect(&app, &Somnelle::ended, [&ends] { ++ends; });
 
-        // The fade ends a minute after now, the alarm five minutes later.
-        const QDateTime wakeUp(fake.clock.now.date(),
-                               QTime(fake.clock.now.time().hour(), fake.clock.now.time().minute()).addSecs(6 * 60));
+        // The fade ends a minute after now, the alarm five minutes later (on the next day near midnight).
+        const QTime minute(fake.clock.now.time().hour(), fake.clock.now.time().minute());
+        const QDateTime wakeUp = QDateTime(fake.clock.now.date(), minute).addSecs(6 * 60);
         Setup setup = SessionRig::setup(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
         setup.wakeUpTime = wakeUp.time();
         setup.sleepUntilAlarm = true;
