@@ -33,6 +33,7 @@ void DesktopNotifications::show(const QString &summary, const QString &body, int
 {
     invoked_ = std::move(invoked);
     wanted_ = true;
+    clicksBeforeAnswer_.clear();
     const quint64 request = ++requests_;
     QDBusMessage notify = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
     const QStringList actions {CancelKey, tr("Cancel"), ExtendKey, tr("+15 minutes")};
@@ -51,8 +52,12 @@ void DesktopNotifications::show(const QString &summary, const QString &body, int
             return;
         }
         id_ = reply.value();
-        if (!wanted_)
+        if (!wanted_) {
             withdraw();
+            return;
+        }
+        for (const auto &[id, key] : std::exchange(clicksBeforeAnswer_, {}))
+            actionInvoked(id, key);
     });
 }
 
@@ -60,6 +65,7 @@ void DesktopNotifications::withdraw()
 {
     wanted_ = false;
     invoked_ = nullptr;
+    clicksBeforeAnswer_.clear();
     if (id_ != 0)
         close(std::exchange(id_, 0u));
 }
@@ -73,6 +79,13 @@ void DesktopNotifications::close(uint id)
 
 void DesktopNotifications::actionInvoked(uint id, const QString &key)
 {
+    // Qt may hand a signal over before the answer to a call that came ahead of
+    // it (the answer takes one more queued step), so a click that follows a
+    // late answer at once waits for that answer to give the warning its id.
+    if (id != 0 && id_ == 0 && invoked_) {
+        clicksBeforeAnswer_.append({id, key});
+        return;
+    }
     // Only the buttons offered act: some servers send "default" for a click on the body.
     if (id == 0 || id != id_ || !invoked_ || (key != CancelKey && key != ExtendKey))
         return;

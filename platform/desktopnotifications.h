@@ -31,4 +31,5 @@ private:
     uint id_ = 0;          // the notification shown, once the server has answered
     bool wanted_ = false;  // a withdraw before the server's answer closes it when it comes
     std::function<void(Action)> invoked_;
+    QList<std::pair<uint, QString>> clicksBeforeAnswer_; // (id, key) of actions that came before the id
 };
