@@ -79,7 +79,8 @@ private slots:
         QCOMPARE(timers.size(), int(capable));
         QVERIFY(!capable || qAbs(timers.first() - ahead) <= 2);
         QTRY_COMPARE(logind.calls().contains(QStringLiteral("Suspend false")), capable);
-        QCOMPARE(DBusMock::inhibitors(), capable ? QStringList() : QStringList({"sleep Somnelle block"}));
+        // Asking for the lock is a few calls (the session manager, the power manager, then logind).
+        QTRY_COMPARE(DBusMock::inhibitors(), capable ? QStringList() : QStringList({"sleep Somnelle block"}));
         QCOMPARE(log.readAll().contains("locks at Suspend: 0"), capable);
 
         if (ending == QLatin1String("cancel"))
