@@ -65,7 +65,6 @@ void DesktopNotifications::withdraw()
 {
     wanted_ = false;
     invoked_ = nullptr;
-    clicksBeforeAnswer_.clear();
     if (id_ != 0)
         close(std::exchange(id_, 0u));
 }
