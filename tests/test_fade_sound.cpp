@@ -125,10 +125,11 @@ private slots:
             QVERIFY(!r.app.session().isRunning());
             // Some 50 ms; seconds on a machine busy with other tests, when the mixer's worker is slow to answer.
             // Once back is enough: a descriptor may be open for a moment afterwards (a read of the level).
-            QVERIFY2(QTest::qWaitFor([&] { return openHandles() == before; }, 20000),
+            QPair<int, long> after;
+            QVERIFY2(QTest::qWaitFor([&] { return (after = openHandles()) == before; }, 20000),
                      qPrintable(QStringLiteral("%1 descriptors and %2 threads, against %3 and %4 before")
-                                    .arg(openHandles().first)
-                                    .arg(openHandles().second)
+                                    .arg(after.first)
+                                    .arg(after.second)
                                     .arg(before.first)
                                     .arg(before.second)));
             QTRY_COMPARE(Pactl::ourClients(), watch);
