@@ -15,9 +15,9 @@ public:
     virtual void stopSeconds() = 0;
     virtual QDateTime localNow() const = 0;
     // Calls onWake once, when the wall clock reads ms milliseconds later than
-    // now, or sooner when the wall clock is set; also right after the
-    // computer resumes from a suspend that passed that time. The caller
-    // re-reads localNow(). A new wake replaces the old one.
+    // now, however it got there: by running, by being set, or right after the
+    // computer resumes from a suspend that passed that time. It may call
+    // sooner; the caller re-reads localNow(). A new wake replaces the old one.
     virtual void wakeAfter(qint64 ms, std::function<void()> onWake) = 0;
     virtual void stopWake() = 0;
 };

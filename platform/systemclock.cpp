@@ -106,7 +106,7 @@ void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)
         due.it_value.tv_sec += 1;
         due.it_value.tv_nsec -= 1000000000;
     }
-    if (wakeFd_ >= 0 && timerfd_settime(wakeFd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &due, nullptr) == 0) {
+    if (wakeFd_ >= 0 && timerfd_settime(wakeFd_, TFD_TIMER_ABSTIME, &due, nullptr) == 0) {
         wakeNotifier_->setEnabled(true);
         return;
     }
@@ -126,7 +126,6 @@ void SystemClock::stopWake()
 
 void SystemClock::wakeFdReadable()
 {
-    // Either the expiry count or ECANCELED (the clock was set); both mean "look again".
     std::uint64_t expirations = 0;
     if (read(wakeFd_, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
         return;

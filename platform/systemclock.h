@@ -13,9 +13,10 @@ class QSocketNotifier;
 // add up; seconds that came late are all counted at once. Between ticks the
 // program sleeps in the event loop. A change of the wall clock does not move
 // them.
-// Wakes are timers on the wall clock (a timerfd on CLOCK_REALTIME): unlike
-// Qt's timers, which count only while the computer runs, they fire as soon as
-// it resumes past their time, and the kernel ends them early when the clock is set.
+// Wakes are timers on the wall clock (a timerfd on CLOCK_REALTIME, absolute):
+// unlike Qt's timers, which count only while the computer runs, they fire as
+// soon as it resumes or the clock is set past their time. They are not ended
+// by every setting of the clock: some machines step it ten times a second.
 class SystemClock : public Clock {
 public:
     SystemClock();
