@@ -5,7 +5,10 @@
 #include <QDBusPendingCallWatcher>
 #include <QFile>
 #include <QPointer>
+#include <QTimer>
 #include <cerrno>
+#include <ctime>
+#include <limits>
 #include <linux/capability.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -19,6 +22,9 @@ namespace {
 
 // The bus answers at once; a power manager that does not is no route.
 constexpr int TimeoutMs = 2000;
+// A wake set after we gave up on it must still be cleared, so its answer is
+// waited for as long as the power manager is on the bus (libdbus's "no time-out").
+constexpr int LateAnswerMs = std::numeric_limits<int>::max();
 const QString PowerManager = QStringLiteral("org.kde.Solid.PowerManagement");
 const QString PowerManagerPath = QStringLiteral("/org/kde/Solid/PowerManagement");
 
@@ -37,6 +43,14 @@ bool holdsWakeAlarm(const QString &statusFile)
         return ok && (effective & (Q_UINT64_C(1) << CAP_WAKE_ALARM)) != 0;
     }
     return false;
+}
+
+// Whether the machine has a clock that can wake it: many virtual machines and
+// some boards have none, and then no timer of anyone's wakes the computer.
+bool hasWakeClock()
+{
+    timespec resolution {};
+    return clock_getres(CLOCK_REALTIME_ALARM, &resolution) == 0;
 }
 
 QDBusMessage powerManagerCall(const QString &method, const QVariantList &arguments)
@@ -84,6 +98,10 @@ void SystemWakeAlarm::findRoute()
 {
     if (finding_)
         return;
+    if (!hasWakeClock()) {
+        found(Route::None);
+        return;
+    }
     if (holdsWakeAlarm(QStringLiteral("/proc/self/status"))) {
         found(Route::Kernel);
         return;
@@ -110,8 +128,6 @@ void SystemWakeAlarm::findRoute()
 void SystemWakeAlarm::found(Route route)
 {
     finding_ = false;
-    route_ = route;
-    routeKnown_ = true;
     Q_EMIT routeFound(route);
     if (wanted_.isValid())
         armBy(route);
@@ -121,10 +137,8 @@ void SystemWakeAlarm::arm(const QDateTime &at)
 {
     disarm();
     wanted_ = at;
-    if (!routeKnown_)
-        findRoute();
-    else if (!finding_)
-        armBy(route_);
+    // Looked for again: a power manager may have come up, or gone, since the last time.
+    findRoute();
 }
 
 void SystemWakeAlarm::armBy(Route route)
@@ -168,10 +182,11 @@ void SystemWakeAlarm::armPowerManager(const QDateTime &at)
     const QDBusMessage schedule = powerManagerCall(
         QStringLiteral("scheduleWakeup"),
         {bus_.baseService(), QVariant::fromValue(QDBusObjectPath(CallbackPath)), quint64(at.toSecsSinceEpoch())});
+    const quint64 request = ++request_;
     // The watcher outlives us: a wake set after we let go of it is cleared when its cookie comes.
-    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(schedule, TimeoutMs));
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(schedule, LateAnswerMs));
     connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-            [self = QPointer<SystemWakeAlarm>(this), request = ++request_, bus = bus_, watcher] {
+            [self = QPointer<SystemWakeAlarm>(this), request, bus = bus_, watcher] {
                 watcher->deleteLater();
                 const QDBusMessage reply = watcher->reply();
                 const bool wanted = self && self->request_ == request;
@@ -190,6 +205,13 @@ void SystemWakeAlarm::armPowerManager(const QDateTime &at)
                 self->armed_ = Route::PowerManager;
                 Q_EMIT self->armed(Route::PowerManager);
             });
+    // The night cannot wait for a slow answer; when it comes, its wake is cleared.
+    QTimer::singleShot(TimeoutMs, this, [this, request] {
+        if (request_ != request)
+            return;
+        disarm();
+        fail(QStringLiteral("The power manager did not answer in time"));
+    });
 }
 
 void SystemWakeAlarm::disarm()

@@ -7,7 +7,9 @@
 
 class WakeupCallback;
 
-// The routes, in this order:
+// The routes, in this order, looked for afresh each time. None at all where
+// the machine has no clock that can wake it (clock_getres refuses the alarm
+// clocks): the power manager's route ends in the same kernel timer.
 // Kernel: this process holds CAP_WAKE_ALARM (pam_systemd gives it to a user
 // at a local seat since systemd 254): a CLOCK_REALTIME_ALARM timerfd, armed
 // for the moment and closed to disarm. Its expiry is never read: the timer
@@ -37,8 +39,6 @@ private:
     void fail(const QString &reason);
 
     QDBusConnection bus_;
-    Route route_ = Route::None;
-    bool routeKnown_ = false;
     bool finding_ = false;
     // A wake asked for, waiting for the route.
     QDateTime wanted_;

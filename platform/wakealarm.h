@@ -18,12 +18,13 @@ public:
 
     using QObject::QObject;
 
-    // Finds how this computer can be woken now; answered by routeFound. A
-    // second call while one is out is answered with it.
+    // Finds how this computer can be woken now, looking afresh each time;
+    // answered by routeFound. A second call while one is out is answered with it.
     virtual void findRoute() = 0;
-    // Arms a wake at the moment, replacing any armed before, by the route found
-    // last (finding it first if none was); answered by armed, or by armFailed
-    // (also for a moment already passed).
+    // Arms a wake at the moment, replacing any armed before, by the route it
+    // finds now (routeFound comes first); answered by armed, or by armFailed
+    // (also for a moment already passed, or a power manager that is slow to
+    // answer: a wake it sets after all is cleared).
     virtual void arm(const QDateTime &at) = 0;
     // Lets go of the armed wake, or of one being armed: the computer is not
     // woken for it. No answer; harmless when nothing is armed.

@@ -13,23 +13,32 @@ class WakeAlarmTest : public QObject {
 private slots:
     void routes_data()
     {
-        QTest::addColumn<int>("manager"); // 0: none; 1: one without CAP_WAKE_ALARM; 2: one with it
-        QTest::addColumn<Route>("route"); // Kernel where this thread holds CAP_WAKE_ALARM
-        QTest::addColumn<int>("minutes"); // to the moment armed
-        QTest::newRow("kernel") << 0 << Route::Kernel << 60;
-        QTest::newRow("kernel before the power manager") << 2 << Route::Kernel << 60;
-        QTest::newRow("power manager") << 2 << Route::PowerManager << 60;
-        QTest::newRow("power manager without the right") << 1 << Route::None << 60;
-        QTest::newRow("no way") << 0 << Route::None << 60;
-        QTest::newRow("a moment passed") << 0 << Route::Kernel << -1;
+        QTest::addColumn<bool>("wakeClock"); // the machine has a clock that can wake it (stood in)
+        QTest::addColumn<int>("manager");    // 0: none; 1: one without CAP_WAKE_ALARM; 2: one with it; 3: late
+        QTest::addColumn<Route>("route");    // Kernel where this thread holds CAP_WAKE_ALARM
+        QTest::addColumn<int>("minutes");    // to the moment armed
+        QTest::newRow("kernel") << true << 0 << Route::Kernel << 60;
+        QTest::newRow("kernel before the power manager") << true << 2 << Route::Kernel << 60;
+        QTest::newRow("power manager") << true << 2 << Route::PowerManager << 60;
+        QTest::newRow("power manager without the right") << true << 1 << Route::None << 60;
+        QTest::newRow("no way") << true << 0 << Route::None << 60;
+        QTest::newRow("a moment passed") << true << 0 << Route::Kernel << -1;
+        QTest::newRow("no wake clock, both rights") << false << 2 << Route::None << 60;
+        // It answers after 2.5 s: given up after 2, its wake is cleared when the answer comes.
+        QTest::newRow("power manager answering late") << true << 3 << Route::PowerManager << 60;
     }
 
     void routes()
     {
+        QFETCH(bool, wakeClock);
         QFETCH(int, manager);
         QFETCH(Route, route);
         QFETCH(int, minutes);
-        if (!WakeCapability::set(route == Route::Kernel, manager == 2))
+        const bool late = manager == 3;
+        if (!wakeClock && WakeCapability::machineCanWake())
+            QSKIP("this machine has a clock that can wake it");
+        WakeCapability::standInWakeClock(wakeClock);
+        if (!WakeCapability::set(route == Route::Kernel || !wakeClock, manager >= 2))
             QSKIP("this user may not be given CAP_WAKE_ALARM");
         // The minutes left on each alarm timer.
         const auto alarmTimers = [] {
@@ -41,8 +50,10 @@ private slots:
         // Without a power manager the mock serves another name. It calls back at once, as after the wake.
         const QString pm = QStringLiteral("org.kde.Solid.PowerManagement");
         const DBusMock::SessionService mock(manager ? pm : "org.somnelle.None", "/org/kde/Solid/PowerManagement", pm);
-        const char *callsBack = "self.connection.call_async(*args[:2], 'org.kde.PowerManagement', 'wakeupCallback', "
-                                "'i', [7], lambda l=self.call_log: l.append((0, 'accepted', [])), print); ret = 7";
+        const QString callsBack = QStringLiteral("%1self.connection.call_async(*args[:2], 'org.kde.PowerManagement', "
+                                                 "'wakeupCallback', 'i', [7], lambda l=self.call_log: l.append((0, "
+                                                 "'accepted', [])), print); ret = 7")
+                                      .arg(late ? "__import__('time').sleep(2.5); " : "");
         mock.mock().addMethod(pm, "scheduleWakeup", "sot", "u", callsBack);
         mock.mock().addMethod(pm, "clearWakeup", "i", "", "");
         const QDBusConnection bus = DBusMock::privateBus(QDBusConnection::SessionBus);
@@ -50,26 +61,54 @@ private slots:
         const QString scheduled = QStringLiteral("scheduleWakeup %1 %2 %3")
                                       .arg(bus.baseService(), SystemWakeAlarm::CallbackPath)
                                       .arg(at.toSecsSinceEpoch());
-        const QStringList calls {scheduled, "accepted", "clearWakeup 7", scheduled, "clearWakeup 7"};
+        // The manager's calls: armed, called back and cleared; or cleared as the late answer comes.
+        const bool byManager = route == Route::PowerManager;
+        QStringList once;
+        if (byManager)
+            once << scheduled << (late ? QStringList() : QStringList {"accepted"}) << "clearWakeup 7";
         const QList<int> timer = route == Route::Kernel && minutes > 0 ? QList<int> {minutes} : QList<int>();
         std::optional<SystemWakeAlarm> alarm(std::in_place, bus);
         QSignalSpy found(&*alarm, &WakeAlarm::routeFound), armed(&*alarm, &WakeAlarm::armed),
             failed(&*alarm, &WakeAlarm::armFailed);
-        alarm->findRoute();
         alarm->arm(at);
         QTRY_COMPARE(armed.size() + failed.size(), 1);
         QCOMPARE(found, QList<QVariantList>({{QVariant::fromValue(route)}}));
-        QCOMPARE(alarm->isArmed(), route != Route::None && minutes > 0);
+        QCOMPARE(alarm->isArmed(), route != Route::None && minutes > 0 && !late);
         QCOMPARE(alarmTimers(), timer);
         alarm->disarm();
         QCOMPARE(alarmTimers(), QList<int>());
-        QTRY_COMPARE(mock.mock().calls(), calls.mid(0, route == Route::PowerManager ? 3 : 0));
-        // Armed again and destroyed: while armed (the kernel's) or being armed (the manager's).
+        QTRY_COMPARE(mock.mock().calls(), once);
+        // Armed again and destroyed: while armed, or while the late one is being armed.
         alarm->arm(at);
+        if (late)
+            QTRY_COMPARE(mock.mock().calls(), once + QStringList {scheduled});
+        else
+            QTRY_COMPARE(armed.size() + failed.size(), 2);
         QCOMPARE(alarmTimers(), timer);
         alarm.reset();
         QCOMPARE(alarmTimers(), QList<int>());
-        QTRY_COMPARE(mock.mock().calls(), calls.mid(0, route == Route::PowerManager ? 5 : 0));
+        QTRY_COMPARE(mock.mock().calls(), once + once);
+    }
+
+    // The route is looked for again where it is used: a power manager that
+    // comes up after the first look (started after the program) is taken.
+    void routeLookedForAgain()
+    {
+        WakeCapability::standInWakeClock(true);
+        if (!WakeCapability::set(false, true))
+            QSKIP("this user may not be given CAP_WAKE_ALARM");
+        SystemWakeAlarm alarm(DBusMock::privateBus(QDBusConnection::SessionBus));
+        QSignalSpy found(&alarm, &WakeAlarm::routeFound), armed(&alarm, &WakeAlarm::armed);
+        alarm.findRoute();
+        QVERIFY(found.wait());
+        QCOMPARE(found.takeFirst().value(0).value<Route>(), Route::None);
+        const QString pm = QStringLiteral("org.kde.Solid.PowerManagement");
+        const DBusMock::SessionService mock(pm, "/org/kde/Solid/PowerManagement", pm);
+        mock.mock().addMethod(pm, "scheduleWakeup", "sot", "u", "ret = 7");
+        mock.mock().addMethod(pm, "clearWakeup", "i", "", "");
+        alarm.arm(QDateTime::currentDateTime().addSecs(3600));
+        QVERIFY(armed.wait());
+        QCOMPARE(armed.takeFirst().value(0).value<Route>(), Route::PowerManager);
     }
 };
 

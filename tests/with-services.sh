@@ -10,7 +10,8 @@
 #          its log goes to $SOMNELLE_TEST_LOGIND_LOG. The real system bus is never reached.
 # xdgopen: a recording xdg-open first on PATH; its calls go to $SOMNELLE_TEST_XDG_OPEN_LOG.
 # unprivileged: run as the user nobody when started as root, so that file permissions count.
-# wakealarm: the same, with CAP_WAKE_ALARM in the ambient set (pam_systemd's since systemd 254) if it can be given.
+# wakealarm: the same, with CAP_WAKE_ALARM in the ambient set (pam_systemd's since systemd 254) if it can be given,
+#          and a stand-in wake clock, $SOMNELLE_TEST_WAKE_CLOCK_SHIM preloaded (on while SOMNELLE_TEST_WAKE_CLOCK=1).
 # xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services).
 # wayland: a private headless Weston and Qt's Wayland platform instead of offscreen, with no X
 #          display to fall back to; Weston's log, with every client's requests, is $SOMNELLE_TEST_WESTON_LOG.
@@ -163,7 +164,14 @@ for service in "${services[@]}"; do
                 cd "$root"
                 run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
             fi
-            caps=(--inh-caps=+wake_alarm --ambient-caps=+wake_alarm) && [ "$service" = wakealarm ] && setpriv "${caps[@]}" true 2>/dev/null && run_as=(setpriv "${caps[@]}" "${run_as[@]:1}") ;;
+            caps=(--inh-caps=+wake_alarm --ambient-caps=+wake_alarm) && [ "$service" = wakealarm ] && setpriv "${caps[@]}" true 2>/dev/null && run_as=(setpriv "${caps[@]}" "${run_as[@]:1}")
+            if [ "$service" = wakealarm ]; then
+                # The stand-in for a clock that can wake the machine (tests/support/wakeclock.cpp), which it may lack.
+                cp "$SOMNELLE_TEST_WAKE_CLOCK_SHIM" "$root/wakeclock.so" && chmod a+r "$root/wakeclock.so"
+                export LD_PRELOAD="$root/wakeclock.so"
+                # The sanitizers' runtime need not come first for a library this small.
+                export ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0"
+            fi ;;
         *) echo "unknown service: $service" >&2; exit 2 ;;
     esac
 done

@@ -7,6 +7,7 @@
 #include <linux/capability.h>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
+#include <ctime>
 #include <unistd.h>
 
 // CAP_WAKE_ALARM for the tests run by the "wakealarm" service.
@@ -24,6 +25,20 @@ inline bool set(bool own, bool handOn)
     effective = own ? effective | wake : effective & ~wake;
     return syscall(SYS_capset, &header, caps) == 0
         && prctl(PR_CAP_AMBIENT, handOn ? PR_CAP_AMBIENT_RAISE : PR_CAP_AMBIENT_LOWER, CAP_WAKE_ALARM, 0, 0) == 0;
+}
+
+// Whether this machine has a clock that can wake it: asked of the kernel
+// itself, past the stand-in that the "wakealarm" service preloads.
+inline bool machineCanWake()
+{
+    timespec resolution {};
+    return syscall(SYS_clock_getres, CLOCK_REALTIME_ALARM, &resolution) == 0;
+}
+
+// The stand-in wake clock (tests/support/wakeclock.cpp) on or off for what follows.
+inline void standInWakeClock(bool on)
+{
+    qputenv("SOMNELLE_TEST_WAKE_CLOCK", on ? "1" : "0");
 }
 
 // The seconds left on each CLOCK_REALTIME_ALARM timer this process holds.
