@@ -34,7 +34,7 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     , volume_(volume)
     , alarm_(*platform.clock)
 {
-    connect(platform.wake, &WakeAlarm::routeFound, this, &SessionController::wakeRouteFound);
+    connect(platform.wake, &WakeAlarm::routeFound, this, &SessionController::wakeRouteKnown);
     connect(platform.wake, &WakeAlarm::armed, this, &SessionController::wakeArmed);
     connect(platform.wake, &WakeAlarm::armFailed, this, &SessionController::wakeNotArmed);
 }
@@ -107,6 +107,7 @@ void SessionController::begin(quint8 minutes)
     seconds_ = minutes * 60u;
     step_ = quint16(volume_.level() / seconds_ + 1);
     evenFade_.reset();
+    routeForDryRun_ = false;
     ticks_ = 0;
     fadeEndsAt_ = platform_.clock->localNow().addSecs(seconds_);
     Q_EMIT statusChanged(fadingUntil());
@@ -353,15 +354,54 @@ void SessionController::leaveTheComputer(bool suspend)
     }));
 }
 
+QDateTime SessionController::wakeMoment() const
+{
+    // A minute ahead: the desktop, the sound server and the network come back first.
+    return wakeUpAt_.addSecs(-60);
+}
+
+bool SessionController::tooCloseToSleep() const
+{
+    // A suspend takes seconds to begin (logind may wait for other programs):
+    // a wake that comes meanwhile is lost, and the computer sleeps through the alarm.
+    return platform_.clock->localNow().secsTo(wakeMoment()) < 120;
+}
+
+void SessionController::stayOnTooClose()
+{
+    Q_EMIT statusChanged(setup_.dryRun
+                             ? tr("Dry run: the wake-up is too close; it would stay on until %1", "status line")
+                                   .arg(momentForPeople(wakeUpAt_))
+                             : tr("The wake-up is too close to sleep; the computer stays on until %1", "status line")
+                                   .arg(momentForPeople(wakeUpAt_)));
+}
+
 void SessionController::sleepUntilWakeUp()
 {
-    if (setup_.dryRun) {
-        Q_EMIT statusChanged(
-            tr("Dry run: the computer would sleep until %1", "status line").arg(momentForPeople(wakeUpAt_)));
+    if (tooCloseToSleep()) {
+        stayOnTooClose();
         return;
     }
-    // A minute ahead: the desktop, the sound server and the network come back first.
-    platform_.wake->arm(wakeUpAt_.addSecs(-60));
+    // The route is looked for now, where it is used: a power manager may have come up since.
+    if (setup_.dryRun) {
+        routeForDryRun_ = true;
+        platform_.wake->findRoute();
+        return;
+    }
+    platform_.wake->arm(wakeMoment());
+}
+
+void SessionController::wakeRouteKnown(WakeAlarm::Route route)
+{
+    Q_EMIT wakeRouteFound(route);
+    if (!std::exchange(routeForDryRun_, false) || phase_ != Phase::WaitingForWakeUp)
+        return;
+    // A dry run says what the real night would do.
+    Q_EMIT statusChanged(
+        route == WakeAlarm::Route::None
+            ? tr("Dry run: the computer cannot wake itself; would stay on until %1", "status line")
+                  .arg(momentForPeople(wakeUpAt_))
+            : tr("Dry run: the computer would sleep until %1", "status line").arg(momentForPeople(wakeUpAt_)));
 }
 
 void SessionController::wakeArmed()
@@ -376,6 +416,13 @@ void SessionController::wakeArmed()
     platform_.awake->release(whileAlive([this] {
         if (phase_ != Phase::WaitingForWakeUp || !platform_.wake->isArmed())
             return;
+        // The answers took their time: asleep now, the computer might not wake.
+        if (tooCloseToSleep()) {
+            platform_.wake->disarm();
+            platform_.awake->hold();
+            stayOnTooClose();
+            return;
+        }
         // Answered once the computer has resumed; the wait goes on either way.
         platform_.power->suspend(whileAlive([this](const QString &refusal) {
             if (refusal.isEmpty() || phase_ != Phase::WaitingForWakeUp)

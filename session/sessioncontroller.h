@@ -101,8 +101,14 @@ private:
     void endFade();
     void runEndAction();
     void leaveTheComputer(bool suspend);
-    // In the wait: the computer asleep until a minute before the wake-up, when it can wake itself.
+    // In the wait: the computer asleep until a minute before the wake-up, when
+    // it can wake itself and that moment leaves time to go to sleep.
     void sleepUntilWakeUp();
+    // When the computer is woken for the wake-up.
+    QDateTime wakeMoment() const;
+    bool tooCloseToSleep() const;
+    void stayOnTooClose();
+    void wakeRouteKnown(WakeAlarm::Route route);
     void wakeArmed();
     void wakeNotArmed();
     void wakeUp();
@@ -153,4 +159,5 @@ private:
     int percentShown_ = 0;
     std::optional<quint32> savedWave_;
     bool finishWhenDone_ = false;
+    bool routeForDryRun_ = false; // a dry run waits for the route to say what the night would do
 };

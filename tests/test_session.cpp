@@ -577,25 +577,39 @@ private slots:
     }
 
     // Asleep until the alarm: with a way to wake the computer, the wake is armed
-    // a minute ahead, the lock goes, then the suspend; without one, refused, or
-    // for a dry run, the computer stays on. The alarm rings either way; Cancel
-    // and the wake-up disarm.
+    // a minute ahead, the lock goes, then the suspend; without one, refused,
+    // with the wake less than two minutes after the fade's end, or for a dry
+    // run, the computer stays on (a dry run says what the night would do). The
+    // alarm rings either way; Cancel and the wake-up disarm.
     void sleepingUntilTheAlarm_data()
     {
         QTest::addColumn<WakeAlarm::Route>("route");
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<bool>("dryRun");
         QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QTime>("alarm"); // the fade ends at 22:01
         QTest::addColumn<QString>("status");
+        using Route = WakeAlarm::Route;
         const QString sleeps = QStringLiteral("The computer sleeps until 07:30");
-        QTest::newRow("kernel") << WakeAlarm::Route::Kernel << "" << false << false << sleeps;
-        QTest::newRow("power manager, cancelled") << WakeAlarm::Route::PowerManager << "" << false << true << sleeps;
-        QTest::newRow("no way") << WakeAlarm::Route::None << "" << false << false
+        const QTime morning(7, 30);
+        QTest::newRow("kernel") << Route::Kernel << "" << false << false << morning << sleeps;
+        QTest::newRow("power manager, cancelled") << Route::PowerManager << "" << false << true << morning << sleeps;
+        QTest::newRow("no way") << Route::None << "" << false << false << morning
                                 << "This computer cannot wake itself; it stays on until 07:30";
-        QTest::newRow("suspend refused") << WakeAlarm::Route::Kernel << "not now" << false << false
+        QTest::newRow("suspend refused") << Route::Kernel << "not now" << false << false << morning
                                          << "Suspend refused: not now";
-        QTest::newRow("dry run") << WakeAlarm::Route::Kernel << "" << true << false
+        QTest::newRow("dry run") << Route::Kernel << "" << true << false << morning
                                  << "Dry run: the computer would sleep until 07:30";
+        QTest::newRow("dry run, no way") << Route::None << "" << true << false << morning
+                                         << "Dry run: the computer cannot wake itself; would stay on until 07:30";
+        QTest::newRow("wake a minute after the fade") << Route::Kernel << "" << false << false << QTime(22, 3)
+                                                      << "The wake-up is too close to sleep; the computer stays on "
+                                                         "until 22:03";
+        QTest::newRow("wake at the fade's end, dry run")
+            << Route::Kernel << "" << true << false << QTime(22, 2)
+            << "Dry run: the wake-up is too close; it would stay on until 22:02";
+        QTest::newRow("wake two minutes after the fade")
+            << Route::Kernel << "" << false << false << QTime(22, 4) << "The computer sleeps until 22:04";
     }
 
     void sleepingUntilTheAlarm()
@@ -604,6 +618,7 @@ private slots:
         QFETCH(QString, refusal);
         QFETCH(bool, dryRun);
         QFETCH(bool, cancel);
+        QFETCH(QTime, alarm);
         QFETCH(QString, status);
         Rig r(20000);
         r.wake.route = route;
@@ -611,14 +626,14 @@ private slots:
         std::optional<bool> heldAtRequest;
         r.power.onRequest = [&r, &heldAtRequest] { heldAtRequest = r.awake.held; };
         r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
-        r.setup.wakeUpTime = QTime(7, 30);
+        r.setup.wakeUpTime = alarm;
         r.setup.sleepUntilAlarm = true;
         r.setup.dryRun = dryRun;
         r.click();
         r.clock.advance(60);
         QCOMPARE(r.s.status, status);
-        const bool tried = route != WakeAlarm::Route::None && !dryRun;
-        const QDateTime wakeUp(QDate(2026, 12, 8), QTime(7, 30));
+        const QDateTime wakeUp = AlarmWait::nextAlarmTime(r.clock.now, alarm, r.clock.now.date());
+        const bool tried = route != WakeAlarm::Route::None && !dryRun && r.clock.now.secsTo(wakeUp) >= 180;
         QCOMPARE(r.wake.arms, tried ? QList<QDateTime>({wakeUp.addSecs(-60)}) : QList<QDateTime>());
         // The lock goes before the suspend, and comes back when it is refused or not asked for.
         QCOMPARE(heldAtRequest, tried ? std::optional<bool>(false) : std::nullopt);
@@ -629,6 +644,23 @@ private slots:
             r.click();
         r.clock.runUntil(wakeUp);
         QCOMPARE(r.shell.files.size(), cancel ? 0 : 1);
+        QVERIFY(!r.wake.isArmed());
+    }
+
+    // The answers took their time: the wake is armed, but the suspend would now
+    // begin too close to it. The computer stays on, the lock back, the wake let go.
+    void tooCloseOnceArmed()
+    {
+        Rig r(20000);
+        r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
+        r.setup.wakeUpTime = QTime(22, 4);
+        r.setup.sleepUntilAlarm = true;
+        r.awake.onRelease = [&r] { r.clock.now = r.clock.now.addSecs(5); };
+        r.click();
+        r.clock.advance(60);
+        QCOMPARE(r.s.status, QStringLiteral("The wake-up is too close to sleep; the computer stays on until 22:04"));
+        QCOMPARE(r.power.calls, QStringList({"privilege"}));
+        QVERIFY(r.awake.held);
         QVERIFY(!r.wake.isArmed());
     }
 

@@ -189,9 +189,12 @@ public:
         held = true;
         ++holds;
     }
+    std::function<void()> onRelease; // runs as the lock is given back, before the answer
     void release(std::function<void()> released) override
     {
         held = false;
+        if (onRelease)
+            onRelease();
         if (released)
             released();
     }
