@@ -2,6 +2,7 @@
 // Every language: its texts complete, their placeholders kept, the window in
 // it, and every text fitting its control.
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDomDocument>
 #include <QLabel>
@@ -122,6 +123,21 @@ private slots:
         QTRY_VERIFY(!boxText.isEmpty());
         QCOMPARE(boxText == QLatin1String("Mixer initialization error"), english);
 
+        // Every control's accessible name contains its visible label: screen readers and voice control go by it.
+        for (QWidget *control : f.findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(control);
+            const auto *button = qobject_cast<QAbstractButton *>(control);
+            QWidget *named = label && label->buddy() ? label->buddy() : control;
+            const QString shown = label && label->buddy() ? label->text() : button ? button->text() : QString();
+            const QString words = QString(shown)
+                                      .remove(QLatin1Char('&'))
+                                      .remove(QRegularExpression(QStringLiteral("[:\\x{FF1A}\\s\\x{A0}\\x{202F}]+$")));
+            QVERIFY2(QAccessible::queryAccessibleInterface(named)
+                         ->text(QAccessible::Name)
+                         .contains(words, Qt::CaseInsensitive),
+                     qPrintable(named->objectName() + QLatin1String(" is not named for ") + words));
+        }
+
         // Every text fits its control: none overlaps another or leaves its panel, none is cut.
         f.volumeReadout->showPercent(100);
         f.sleepCheck->setVisible(true);
@@ -147,8 +163,9 @@ private slots:
         QFont words(QStringLiteral("Sans Serif"));
         words.setBold(true);
         words.setPixelSize(11);
-        for (const Message &message : all) {
-            const QString text = QString(message.translation)
+        // English's own texts are the sources of any language's file.
+        for (const Message &message : english ? messages(QStringLiteral("de")) : all) {
+            const QString text = QString(english ? message.source : message.translation)
                                      .replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral("07:30"));
             if (message.comment == QLatin1String("status line"))
                 QVERIFY2(status.horizontalAdvance(text) < f.statusBar->width() - 8, qPrintable(text));

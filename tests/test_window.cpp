@@ -308,6 +308,20 @@ private slots:
         QCOMPARE(f.startFileEdit->toolTip(), QStringLiteral("/home/me/Music/a rather long name.ogg"));
     }
 
+    // Whether the computer can wake itself is asked again each time the box's hint shows.
+    void sleepBoxHintFollowsTheWakeRoute()
+    {
+        Window w;
+        MainWindow &f = w.form;
+        f.alarmChoice->setChecked(true);
+        f.sleepCheck->setChecked(true);
+        QVERIFY(f.sleepCheck->toolTip().startsWith(QStringLiteral("This computer can wake itself")));
+        w.wake.route = WakeAlarm::Route::None;
+        QHelpEvent hint(QEvent::ToolTip, QPoint(5, 5), f.sleepCheck->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(f.sleepCheck, &hint);
+        QVERIFY(f.sleepCheck->toolTip().startsWith(QStringLiteral("This computer cannot wake itself")));
+    }
+
     void contactLink()
     {
         Window w;

@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -92,7 +94,10 @@ Sitzung läuft):
                  einem Probelauf)
                ending   (Ausblenden vorbei, der Rechner geht gleich aus)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; dahinter, solange
+                 ein Wecken des Rechners gestellt ist)
                wake-up sounding   (der Signalton klingt)
+               not running   (Rückgabewert 3)
              liegt eine Zeit mehr als einen Tag voraus, steht ihr Tag dabei:
              17:49 on Thu 10 Dec
 Die Wörter der Befehlszeile und die Antworten von --status sind in jeder
@@ -254,10 +259,6 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>Sleep until then</source>
         <translation>Bis dahin Bereitschaft</translation>
-    </message>
-    <message>
-        <source>Sleep until the wake-up</source>
-        <translation>Bereitschaft bis zum Wecken</translation>
     </message>
     <message>
         <source>Set volume, percent</source>
@@ -429,6 +430,21 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1; auch kein Audiogerät für den Signalton</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Wecken zu nah für Bereitschaft; der Rechner bleibt bis %1 an</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Wecken zu nah; der Rechner bliebe bis %1 an</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Rechner wacht nicht selbst auf; bliebe bis %1 an</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -90,7 +92,10 @@ inicio le pasa sus argumentos, y se rechaza mientras haya una sesión en curso):
                  de una simulación)
                ending   (el fundido ha terminado, el equipo va a apagarse)
                waiting for the wake-up at 07:30
+                 (seguido de &quot;; the computer sleeps until then&quot; mientras
+                 haya programado un despertar del equipo)
                wake-up sounding   (suena el tono de alarma)
+               not running   (código de salida 3)
              si falta más de un día, se indica el día: 17:49 on Thu 10 Dec
 Las palabras de la línea de comandos y las respuestas de --status están en
 inglés en todos los idiomas: los scripts las escriben y las leen.
@@ -253,10 +258,6 @@ ningún Somnelle en ejecución.
         <translation>Suspender hasta entonces</translation>
     </message>
     <message>
-        <source>Sleep until the wake-up</source>
-        <translation>Suspender hasta la hora de despertar</translation>
-    </message>
-    <message>
         <source>Set volume, percent</source>
         <translation>Volumen al despertar, en porcentaje</translation>
     </message>
@@ -266,7 +267,7 @@ ningún Somnelle en ejecución.
     </message>
     <message>
         <source>Turn down volume up to 0%</source>
-        <translation>Bajar el volumen hasta 0 %</translation>
+        <translation>Bajar el volumen hasta 0&#xa0;%</translation>
     </message>
     <message>
         <source>for: </source>
@@ -274,7 +275,7 @@ ningún Somnelle en ejecución.
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation>Minutos para bajar el volumen hasta 0 %</translation>
+        <translation>Minutos para bajar el volumen hasta 0&#xa0;%</translation>
     </message>
     <message>
         <source>min</source>
@@ -321,7 +322,7 @@ ningún Somnelle en ejecución.
     </message>
     <message>
         <source>%1 % - Somnelle </source>
-        <translation>%1 % - Somnelle </translation>
+        <translation>%1&#xa0;% - Somnelle </translation>
     </message>
     <message>
         <source>%1 on %2</source>
@@ -427,6 +428,21 @@ ningún Somnelle en ejecución.
         <comment>status line</comment>
         <translation>%1; tampoco hay dispositivo de sonido para el tono</translation>
     </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Despertar muy cercano; el equipo sigue encendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulación: despertar cercano; seguiría encendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulación: no se reactiva solo; seguiría encendido hasta las %1</translation>
+    </message>
 </context>
 <context>
     <name>Somnelle</name>
@@ -440,7 +456,7 @@ ningún Somnelle en ejecución.
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation>Vol.: %1 %</translation>
+        <translation>Vol.: %1&#xa0;%</translation>
     </message>
 </context>
 </TS>

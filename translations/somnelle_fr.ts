@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -91,7 +93,10 @@ lui passe ses arguments, et il est refusé tant qu&apos;une session y est en cou
                  celles d&apos;une simulation)
                ending   (le fondu est fini, l&apos;ordinateur va s&apos;arrêter)
                waiting for the wake-up at 07:30
+                 (suivi de &quot;; the computer sleeps until then&quot; tant
+                 qu&apos;un réveil de l&apos;ordinateur est programmé)
                wake-up sounding   (la sonnerie retentit)
+               not running   (code de sortie 3)
              au-delà d&apos;un jour, le jour est ajouté : 17:49 on Thu 10 Dec
 Les mots de la ligne de commande et les réponses de --status sont en anglais
 dans toutes les langues : des scripts les écrivent et les lisent.
@@ -118,7 +123,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <name>IniSettingsStore</name>
     <message>
         <source>Failed to set data for &apos;Timer&apos;</source>
-        <translation>Impossible d&apos;enregistrer les données de « Timer »</translation>
+        <translation>Impossible d&apos;enregistrer les données de «&#xa0;Timer&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -129,30 +134,30 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>%1; nothing was started</source>
-        <translation>%1 ; rien n&apos;a été lancé</translation>
+        <translation>%1&#xa0;; rien n&apos;a été lancé</translation>
     </message>
 </context>
 <context>
     <name>Invocation</name>
     <message>
         <source>usage: somnelle --extend MINUTES (1 to 99)</source>
-        <translation>utilisation : somnelle --extend MINUTES (1 à 99)</translation>
+        <translation>utilisation&#xa0;: somnelle --extend MINUTES (1 à 99)</translation>
     </message>
     <message>
         <source>somnelle: %1 takes no other arguments</source>
-        <translation>somnelle : %1 ne prend pas d&apos;autre argument</translation>
+        <translation>somnelle&#xa0;: %1 ne prend pas d&apos;autre argument</translation>
     </message>
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
-        <translation>somnelle : option inconnue %1 ; voir somnelle --help</translation>
+        <translation>somnelle&#xa0;: option inconnue %1&#xa0;; voir somnelle --help</translation>
     </message>
     <message>
         <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle : --dry-run s&apos;utilise avec une ligne de commande qui lance une session, comme --dry-run 30 sd</translation>
+        <translation>somnelle&#xa0;: --dry-run s&apos;utilise avec une ligne de commande qui lance une session, comme --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
-        <translation>somnelle : --sleep-until-alarm s&apos;utilise avec un réveil, comme --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+        <translation>somnelle&#xa0;: --sleep-until-alarm s&apos;utilise avec un réveil, comme --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
     </message>
 </context>
 <context>
@@ -183,7 +188,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Cet ordinateur peut sortir de veille seul pour le réveil : Somnelle peut en régler l&apos;heure</translation>
+        <translation>Cet ordinateur peut sortir de veille seul pour le réveil&#xa0;: Somnelle peut en régler l&apos;heure</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
@@ -191,7 +196,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Cet ordinateur ne peut pas sortir de veille seul pour le réveil : il reste allumé jusque-là, comme sans cette case</translation>
+        <translation>Cet ordinateur ne peut pas sortir de veille seul pour le réveil&#xa0;: il reste allumé jusque-là, comme sans cette case</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -218,15 +223,15 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>Wake up at:</source>
-        <translation>Réveil à :</translation>
+        <translation>Réveil à&#xa0;:</translation>
     </message>
     <message>
         <source>Start file:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Set volume:</source>
-        <translation>Volume :</translation>
+        <translation>Volume&#xa0;:</translation>
     </message>
     <message>
         <source>%</source>
@@ -253,10 +258,6 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <translation>Veille jusque-là</translation>
     </message>
     <message>
-        <source>Sleep until the wake-up</source>
-        <translation>Veille jusqu&apos;au réveil</translation>
-    </message>
-    <message>
         <source>Set volume, percent</source>
         <translation>Volume du réveil, en pourcentage</translation>
     </message>
@@ -266,7 +267,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>Turn down volume up to 0%</source>
-        <translation>Baisser le volume à 0 %</translation>
+        <translation>Baisser le volume à 0&#xa0;%</translation>
     </message>
     <message>
         <source>for: </source>
@@ -274,7 +275,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation>Minutes pour baisser le volume à 0 %</translation>
+        <translation>Minutes pour baisser le volume à 0&#xa0;%</translation>
     </message>
     <message>
         <source>min</source>
@@ -282,7 +283,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>Then:</source>
-        <translation>Puis :</translation>
+        <translation>Puis&#xa0;:</translation>
     </message>
     <message>
         <source>Shutdown</source>
@@ -321,7 +322,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>%1 % - Somnelle </source>
-        <translation>%1 % - Somnelle </translation>
+        <translation>%1&#xa0;% - Somnelle </translation>
     </message>
     <message>
         <source>%1 on %2</source>
@@ -335,7 +336,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>the fade is over; waiting for the wake-up</source>
-        <translation>le fondu est terminé ; en attente du réveil</translation>
+        <translation>le fondu est terminé&#xa0;; en attente du réveil</translation>
     </message>
     <message>
         <source>no fade is running</source>
@@ -351,11 +352,11 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>une session est déjà en cours : %1 ; utilisez --cancel ou --extend</translation>
+        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel ou --extend</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation>une session est déjà en cours : %1 ; utilisez --cancel</translation>
+        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel</translation>
     </message>
     <message>
         <source>Set timer</source>
@@ -380,27 +381,27 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Dry run: the computer would suspend now</source>
         <comment>status line</comment>
-        <translation>Simulation : l&apos;ordinateur se mettrait en veille maintenant</translation>
+        <translation>Simulation&#xa0;: l&apos;ordinateur se mettrait en veille maintenant</translation>
     </message>
     <message>
         <source>Dry run: the computer would shut down now</source>
         <comment>status line</comment>
-        <translation>Simulation : l&apos;ordinateur s&apos;éteindrait maintenant</translation>
+        <translation>Simulation&#xa0;: l&apos;ordinateur s&apos;éteindrait maintenant</translation>
     </message>
     <message>
         <source>Suspend refused: %1</source>
         <comment>status line</comment>
-        <translation>Mise en veille refusée : %1</translation>
+        <translation>Mise en veille refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Power-off refused: %1</source>
         <comment>status line</comment>
-        <translation>Extinction refusée : %1</translation>
+        <translation>Extinction refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Dry run: the computer would sleep until %1</source>
         <comment>status line</comment>
-        <translation>Simulation : l&apos;ordinateur serait en veille jusqu&apos;à %1</translation>
+        <translation>Simulation&#xa0;: l&apos;ordinateur serait en veille jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>The computer sleeps until %1</source>
@@ -410,12 +411,12 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>This computer cannot wake itself; it stays on until %1</source>
         <comment>status line</comment>
-        <translation>Sortie de veille impossible ; l&apos;ordinateur reste allumé jusqu&apos;à %1</translation>
+        <translation>Sortie de veille impossible&#xa0;; l&apos;ordinateur reste allumé jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>Start file not found: %1</source>
         <comment>status line</comment>
-        <translation>Fichier de réveil introuvable : %1</translation>
+        <translation>Fichier de réveil introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not open %1</source>
@@ -425,7 +426,22 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
-        <translation>%1 ; pas de périphérique audio pour la sonnerie non plus</translation>
+        <translation>%1&#xa0;; pas de périphérique audio pour la sonnerie non plus</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Réveil trop proche pour la veille ; reste allumé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulation : réveil trop proche ; resterait allumé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulation : pas de sortie de veille ; resterait allumé jusqu&apos;à %1</translation>
     </message>
 </context>
 <context>
@@ -440,7 +456,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <name>VolumeReadout</name>
     <message>
         <source>Volume: %1 %</source>
-        <translation>Volume %1 %</translation>
+        <translation>Volume %1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -90,7 +92,10 @@ avvio gli passa i suoi argomenti, ed è rifiutato se c&apos;è una sessione in c
                  di una simulazione)
                ending   (dissolvenza finita, il computer sta per spegnersi)
                waiting for the wake-up at 07:30
+                 (seguita da &quot;; the computer sleeps until then&quot; finché
+                 è impostato un risveglio del computer)
                wake-up sounding   (la sveglia sta suonando)
+               not running   (codice di uscita 3)
              oltre le 24 ore si indica anche il giorno: 17:49 on Thu 10 Dec
 Le parole della riga di comando e le risposte di --status sono in inglese
 in ogni lingua: gli script le scrivono e le leggono.
@@ -253,10 +258,6 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <translation>Sospendi fino ad allora</translation>
     </message>
     <message>
-        <source>Sleep until the wake-up</source>
-        <translation>Sospendi fino alla sveglia</translation>
-    </message>
-    <message>
         <source>Set volume, percent</source>
         <translation>Volume della sveglia, in percentuale</translation>
     </message>
@@ -274,7 +275,7 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation>Minuti per abbassare il volume fino a 0%</translation>
+        <translation>Abbassa il volume fino a 0%, in minuti</translation>
     </message>
     <message>
         <source>min</source>
@@ -426,6 +427,21 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1; nessun dispositivo audio nemmeno per la suoneria</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Sveglia troppo vicina; il computer resta acceso fino alle %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulazione: sveglia vicina; resterebbe acceso fino alle %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulazione: non si riattiva; resterebbe acceso fino alle %1</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -89,7 +91,10 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
                  末尾に &quot; (dry run)&quot;)
                ending   (フェードアウトが終わり、まもなく電源オフかサスペンド)
                waiting for the wake-up at 07:30
+                 (コンピューターの復帰が設定されている間は、末尾に
+                 &quot;; the computer sleeps until then&quot;)
                wake-up sounding   (チャイムが鳴っている)
+               not running   (終了ステータス 3)
              1 日より先の時刻には日付が付きます: 17:49 on Thu 10 Dec
 コマンドラインの単語と --status の応答は、どの言語でも英語のままです
 (スクリプトが書き込み、読み取るため)。
@@ -251,12 +256,8 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <translation>起床までサスペンド</translation>
     </message>
     <message>
-        <source>Sleep until the wake-up</source>
-        <translation>起床までサスペンド</translation>
-    </message>
-    <message>
         <source>Set volume, percent</source>
-        <translation>起床時の音量 (パーセント)</translation>
+        <translation>起床音量 (パーセント)</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -424,6 +425,21 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1。チャイムを鳴らすサウンドデバイスもありません</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>起床時刻が近すぎるため、%1 まで電源を入れたままにします</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 起床時刻が近すぎるため、%1 まで電源オンのまま</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 自動で復帰できないため、%1 まで電源オンのまま</translation>
     </message>
 </context>
 <context>

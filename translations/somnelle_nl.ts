@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -92,7 +94,10 @@ loopt):
                  testrun)
                ending   (het uitfaden is voorbij, de computer gaat zo uit)
                waiting for the wake-up at 07:30
+                 (gevolgd door &quot;; the computer sleeps until then&quot; zolang
+                 het wekken van de computer is ingesteld)
                wake-up sounding   (het belsignaal klinkt)
+               not running   (afsluitstatus 3)
              ligt een tijd meer dan een dag verder, dan staat de dag erbij:
              17:49 on Thu 10 Dec
 De woorden van de opdrachtregel en de antwoorden van --status zijn in elke
@@ -256,12 +261,8 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <translation>Tot dan in slaapstand</translation>
     </message>
     <message>
-        <source>Sleep until the wake-up</source>
-        <translation>Slaapstand tot het wekken</translation>
-    </message>
-    <message>
         <source>Set volume, percent</source>
-        <translation>Wekvolume, procent</translation>
+        <translation>Volume bij het wekken, procent</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -429,6 +430,21 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1; ook geen geluidsapparaat voor het belsignaal</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Wekken te dichtbij voor slaapstand; blijft aan tot %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Testrun: wekken te dichtbij; hij zou aan blijven tot %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Testrun: kan niet vanzelf ontwaken; hij zou aan blijven tot %1</translation>
     </message>
 </context>
 <context>

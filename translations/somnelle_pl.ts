@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -89,7 +91,10 @@ przekazuje mu swoje argumenty i jest odrzucane, gdy trwa tam sesja):
                  (lub then suspend, then the alarm; &quot; (dry run)&quot; po próbie)
                ending   (wyciszanie skończone, komputer zaraz się wyłączy)
                waiting for the wake-up at 07:30
+                 (z &quot;; the computer sleeps until then&quot; na końcu, dopóki
+                 ustawione jest wybudzenie komputera)
                wake-up sounding   (dzwoni dzwonek)
+               not running   (kod wyjścia 3)
              czas odległy o ponad dobę podaje dzień: 17:49 on Thu 10 Dec
 Słowa wiersza poleceń i odpowiedzi --status są w każdym języku angielskie:
 skrypty je piszą i czytają.
@@ -252,10 +257,6 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <translation>Uśpij do pobudki</translation>
     </message>
     <message>
-        <source>Sleep until the wake-up</source>
-        <translation>Uśpij do pobudki</translation>
-    </message>
-    <message>
         <source>Set volume, percent</source>
         <translation>Głośność pobudki, procent</translation>
     </message>
@@ -273,7 +274,7 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     </message>
     <message>
         <source>Turn down volume up to 0% for minutes</source>
-        <translation>Minuty wyciszania do 0%</translation>
+        <translation>Wyciszaj do 0%, w minutach</translation>
     </message>
     <message>
         <source>min</source>
@@ -425,6 +426,21 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1; brak też urządzenia audio dla dzwonka</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Pobudka zbyt blisko, by uśpić; komputer włączony do %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Próba: pobudka zbyt blisko; komputer byłby włączony do %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Próba: komputer nie wybudzi się sam; byłby włączony do %1</translation>
     </message>
 </context>
 <context>

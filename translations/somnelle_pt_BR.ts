@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -90,7 +92,10 @@ passa os argumentos e é recusada enquanto lá houver uma sessão ativa):
                  numa simulação)
                ending   (a redução acabou, o computador está para desligar)
                waiting for the wake-up at 07:30
+                 (seguido de &quot;; the computer sleeps until then&quot; enquanto
+                 um despertar do computador estiver programado)
                wake-up sounding   (o toque está soando)
+               not running   (código de saída 3)
              um horário a mais de um dia traz o dia: 17:49 on Thu 10 Dec
 As palavras da linha de comando e as respostas de --status são em inglês
 em todos os idiomas: scripts as escrevem e as leem.
@@ -238,7 +243,7 @@ Somnelle em execução.
     </message>
     <message>
         <source>Wake up at</source>
-        <translation>Hora de despertar</translation>
+        <translation>Despertar às</translation>
     </message>
     <message>
         <source>Start file</source>
@@ -250,10 +255,6 @@ Somnelle em execução.
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation>Suspender até o despertar</translation>
-    </message>
-    <message>
-        <source>Sleep until the wake-up</source>
         <translation>Suspender até o despertar</translation>
     </message>
     <message>
@@ -426,6 +427,21 @@ Somnelle em execução.
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1; também não há dispositivo de som para o toque</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Despertar perto demais para suspender; fica ligado até %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulação: despertar perto demais; ficaria ligado até %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulação: não desperta sozinho; ficaria ligado até %1</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -90,7 +92,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
                  пробного запуска)
                ending   (затухание окончено, компьютер вот-вот отключится)
                waiting for the wake-up at 07:30
+                 (с &quot;; the computer sleeps until then&quot; в конце, пока
+                 установлено пробуждение компьютера)
                wake-up sounding   (звучит сигнал)
+               not running   (код выхода 3)
              время более чем через сутки указано с днём: 17:49 on Thu 10 Dec
 Слова командной строки и ответы --status на всех языках остаются
 английскими: их пишут и читают сценарии.
@@ -238,7 +243,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>Wake up at</source>
-        <translation>Время пробуждения</translation>
+        <translation>Пробуждение, время</translation>
     </message>
     <message>
         <source>Start file</source>
@@ -250,10 +255,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation>Спать до пробуждения</translation>
-    </message>
-    <message>
-        <source>Sleep until the wake-up</source>
         <translation>Спать до пробуждения</translation>
     </message>
     <message>
@@ -426,6 +427,21 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1; нет и звукового устройства для сигнала</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Пробуждение слишком скоро; компьютер включён до %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Пробный запуск: пробуждение скоро; был бы включён до %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Пробный запуск: не проснётся сам; был бы включён до %1</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -90,7 +92,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
                  пробного запуску)
                ending   (згасання завершено, комп&apos;ютер ось-ось вимкнеться)
                waiting for the wake-up at 07:30
+                 (з &quot;; the computer sleeps until then&quot; наприкінці, поки
+                 встановлено пробудження комп&apos;ютера)
                wake-up sounding   (лунає сигнал)
+               not running   (код виходу 3)
              час, до якого більше доби, вказано з днем: 17:49 on Thu 10 Dec
 Слова командного рядка і відповіді --status в усіх мовах залишаються
 англійськими: їх пишуть і читають скрипти.
@@ -238,7 +243,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>Wake up at</source>
-        <translation>Час пробудження</translation>
+        <translation>Пробудження, час</translation>
     </message>
     <message>
         <source>Start file</source>
@@ -250,10 +255,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation>Призупинити до пробудження</translation>
-    </message>
-    <message>
-        <source>Sleep until the wake-up</source>
         <translation>Призупинити до пробудження</translation>
     </message>
     <message>
@@ -426,6 +427,21 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1; немає й звукового пристрою для сигналу</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Пробудження надто скоро; комп&apos;ютер працює до %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Пробний запуск: пробудження скоро; працював би до %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Пробний запуск: не прокинеться сам; працював би до %1</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,9 @@ its arguments over to it, and is refused while a session runs there):
                  (or then suspend, then the alarm; &quot; (dry run)&quot; after a dry run&apos;s)
                ending   (the fade is over, the computer is about to go off)
                waiting for the wake-up at 07:30
+                 (&quot;; the computer sleeps until then&quot; after it while a wake is armed)
                wake-up sounding   (the chime rings)
+               not running   (exit status 3)
              a time more than a day away names its day: 17:49 on Thu 10 Dec
 The words of the command line and the answers of --status are English in
 every language: scripts write and read them.
@@ -88,7 +90,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
                  试运行时末尾加上 &quot; (dry run)&quot;）
                ending   （渐弱已结束，计算机即将关机或挂起）
                waiting for the wake-up at 07:30
+                 （设定了计算机唤醒时，末尾加上
+                 &quot;; the computer sleeps until then&quot;）
                wake-up sounding   （提示音正在响）
+               not running   （退出状态 3）
              一天以后的时间会带上日期：17:49 on Thu 10 Dec
 命令行中的词语和 --status 的回答在所有语言中都保持英文：
 脚本会写入和读取它们。
@@ -247,10 +252,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     </message>
     <message>
         <source>Sleep until then</source>
-        <translation>挂起直到唤醒</translation>
-    </message>
-    <message>
-        <source>Sleep until the wake-up</source>
         <translation>挂起直到唤醒</translation>
     </message>
     <message>
@@ -423,6 +424,21 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1; no sound device for the chime either</source>
         <comment>status line</comment>
         <translation>%1；也没有可播放提示音的声音设备</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>唤醒时间太近，来不及挂起；计算机将保持开机至 %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>试运行：唤醒时间太近；本应保持开机至 %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>试运行：此计算机无法自动唤醒；本应保持开机至 %1</translation>
     </message>
 </context>
 <context>

@@ -279,9 +279,14 @@ void MainWindow::connectHandlers()
         if (checked)
             enableAlarmControls();
     });
-    // Whether this computer can wake itself, said as soon as the box is ticked.
+    // Whether this computer can wake itself, said as soon as the box is ticked
+    // and each time its hint shows: a power manager may come or go meanwhile.
     connect(sleepCheck, &QCheckBox::toggled, this, [this](bool checked) {
         if (checked)
+            session_.findWakeRoute();
+    });
+    connect(sleepCheck, &FreshTipCheckBox::tipWanted, this, [this] {
+        if (sleepCheck->isChecked())
             session_.findWakeRoute();
     });
 }

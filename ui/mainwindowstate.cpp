@@ -104,16 +104,15 @@ void MainWindow::showWakeRoute(WakeAlarm::Route route)
 {
     switch (route) {
     case WakeAlarm::Route::Kernel:
-        sleepCheck->setToolTip(tr("This computer can wake itself for the alarm: Somnelle may set its wake-up timer"));
+        sleepCheck->showTip(tr("This computer can wake itself for the alarm: Somnelle may set its wake-up timer"));
         return;
     case WakeAlarm::Route::PowerManager:
-        sleepCheck->setToolTip(tr("This computer can wake itself for the alarm, through the desktop's power manager"));
+        sleepCheck->showTip(tr("This computer can wake itself for the alarm, through the desktop's power manager"));
         return;
     case WakeAlarm::Route::None:
         break;
     }
-    sleepCheck->setToolTip(
-        tr("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
+    sleepCheck->showTip(tr("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
 }
 
 Setup MainWindow::setup() const
