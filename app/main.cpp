@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/displayloss.h"
 #include "app/instanceservice.h"
 #include "app/realplatform.h"
 #include "app/somnelle.h"
@@ -62,6 +63,8 @@ int main(int argc, char *argv[])
     service.publish(QDBusConnection::sessionBus());
     const UnixSignals unixSignals;
     QObject::connect(&unixSignals, &UnixSignals::received, &somnelle, &Somnelle::endBySignal);
+    // Losing the display ends the session as a signal does.
+    const DisplayLoss displayLoss(&somnelle, [&somnelle] { somnelle.endBySignal(); });
     // The event loop ends whatever the window says: Exit ends the program at once, also during a session.
     QObject::connect(&somnelle, &Somnelle::ended, &app, [] { QCoreApplication::exit(0); });
     somnelle.form().show();

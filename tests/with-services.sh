@@ -12,7 +12,8 @@
 # unprivileged: run as the user nobody when started as root, so that file permissions count.
 # wakealarm: the same, with CAP_WAKE_ALARM in the ambient set (pam_systemd's since systemd 254) if it can be given,
 #          and a stand-in wake clock, $SOMNELLE_TEST_WAKE_CLOCK_SHIM preloaded (on while SOMNELLE_TEST_WAKE_CLOCK=1).
-# xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services).
+# xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services);
+#          its process is $SOMNELLE_TEST_DISPLAY_PID, as the compositor's is with wayland.
 # wayland: a private headless Weston and Qt's Wayland platform instead of offscreen, with no X
 #          display to fall back to; Weston's log, with every client's requests, is $SOMNELLE_TEST_WESTON_LOG.
 # Nothing here touches the machine's own sound server or settings.
@@ -122,6 +123,7 @@ start_xvfb() {
     done
     # -noreset: the server must not restart when its last client leaves.
     spawn Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -noreset >"$root/xvfb.log" 2>&1
+    export SOMNELLE_TEST_DISPLAY_PID=$!
     export DISPLAY=$display QT_QPA_PLATFORM=xcb
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return; sleep 0.05; done
     echo "private virtual display did not start:" >&2; cat "$root/xvfb.log" >&2; exit 1
@@ -133,6 +135,7 @@ start_wayland() {
     # The "proto" log scope records each client's requests: what a test reads to see who spoke Wayland.
     spawn weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
         --log="$SOMNELLE_TEST_WESTON_LOG" --logger-scopes=log,proto >"$root/weston.out" 2>&1
+    export SOMNELLE_TEST_DISPLAY_PID=$!
     for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return; kill -0 $! 2>/dev/null || break; sleep 0.05; done
     echo "private Wayland compositor did not start:" >&2; cat "$root/weston.out" "$SOMNELLE_TEST_WESTON_LOG" >&2 2>/dev/null; exit 1
 }
