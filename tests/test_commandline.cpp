@@ -12,6 +12,16 @@ class CommandLineTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Scripts read --status: --help lists every line it can print.
+    void helpListsEveryStatus()
+    {
+        const QString help = CommandLine::help(QString());
+        for (const char *line : {"idle", "fading 37 %, ends at 23:47, then shutdown", " (dry run)", "ending",
+                                 "waiting for the wake-up at 07:30", "; the computer sleeps until then",
+                                 "wake-up sounding", "not running"})
+            QVERIFY2(help.contains(QLatin1String(line)), line);
+    }
+
     void wholeNumbers_data()
     {
         QTest::addColumn<QString>("text");
