@@ -19,6 +19,8 @@
 namespace {
 
 constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+// What a save's staging file adds to the settings file's name, so that no user's copy beside it looks like one.
+const QString StagingMark = QStringLiteral(".somnelle-save.");
 
 std::optional<QString> readText(const QSettings &settings, const QString &name)
 {
@@ -104,11 +106,11 @@ QString IniSettingsStore::writtenPath() const
 
 void IniSettingsStore::removeLeftovers() const
 {
-    // A save killed midway leaves its staging file ("Somnelle.conf.AbC123").
+    // A save killed midway leaves its staging file ("Somnelle.conf.somnelle-save.AbC123").
     // One that has not changed for a minute belongs to no save in progress.
     const QFileInfo written(writtenPath());
     const QRegularExpression staging(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(written.fileName())));
+        QStringLiteral("^%1[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(written.fileName() + StagingMark)));
     const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
     const QFileInfoList candidates = written.dir().entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo &file : candidates) {
@@ -188,8 +190,10 @@ bool IniSettingsStore::save(const Setup &setup, QString *error)
     // either the old file or the new one, never a part of either. Whatever
     // the old file held, even if it no longer parses, does not stop the save.
     const QString target = writtenPath();
-    QTemporaryFile staging(target + QStringLiteral(".XXXXXX"));
-    bool saved = staging.open() && staging.setPermissions(OwnerOnly);
+    QTemporaryFile staging(target + StagingMark + QStringLiteral("XXXXXX"));
+    // A settings file made read-only keeps a setup on purpose: it is not replaced.
+    bool saved = (!QFileInfo::exists(target) || ::access(QFile::encodeName(target).constData(), W_OK) == 0)
+        && staging.open() && staging.setPermissions(OwnerOnly);
     if (saved) {
         staging.close();
         QSettings settings(staging.fileName(), QSettings::IniFormat);

@@ -243,8 +243,17 @@ private slots:
         }
     }
 
+    // A folder that may not be written, or a settings file made read-only to keep a setup.
+    void failedSaveRaisesTheMessageAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("read-only folder") << true;
+        QTest::newRow("read-only file") << false;
+    }
+
     void failedSaveRaisesTheMessageAndKeepsTheOldFile()
     {
+        QFETCH(bool, folder);
         if (QFileInfo(QStringLiteral("/")).isWritable())
             QSKIP("runs as a user who may write anywhere; the suite runs it unprivileged");
         IniSettingsStore store(path_);
@@ -256,11 +265,13 @@ private slots:
         const QByteArray old = before.readAll();
         before.close();
 
-        const QString folder = QFileInfo(path_).absolutePath();
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const QString locked = folder ? QFileInfo(path_).absolutePath() : path_;
+        const QFile::Permissions permissions = QFile::permissions(locked);
+        QVERIFY(QFile::setPermissions(locked, permissions & ~(QFile::WriteOwner | QFile::WriteUser)));
         QString message;
         QVERIFY(!store.save(fullSetup(), &message));
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(QFile::permissions(path_) & QFile::WriteOwner, folder ? QFile::WriteOwner : QFile::Permissions());
+        QFile::setPermissions(locked, permissions);
         QCOMPARE(message, QStringLiteral("Failed to set data for 'Timer'"));
         QFile after(path_);
         QVERIFY(after.open(QIODevice::ReadOnly));
@@ -300,19 +311,19 @@ private slots:
     {
         QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
         const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
-        const QStringList names {"Somnelle.conf.Ab3dE9", "Somnelle.conf.Xy12Zz", "Somnelle.conf.bak",
-                                 "Somnelle.conf.Ab3dE9x", "notes.txt"};
-        for (const QString &name : names) {
+        // The user's copies stay, whatever their names look like.
+        const QStringList users {"Somnelle.conf.bak", "Somnelle.conf.backup", "Somnelle.conf.old123",
+                                 "Somnelle.conf.somnelle-save.Ab3dE9x", "notes.txt"};
+        const QString inProgress = QStringLiteral("Somnelle.conf.somnelle-save.Xy12Zz");
+        for (const QString &name : users + QStringList {"Somnelle.conf.somnelle-save.Ab3dE9", inProgress}) {
             QFile file(QFileInfo(path_).absolutePath() + QLatin1Char('/') + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(name == QLatin1String("Somnelle.conf.Xy12Zz") // a save in progress right now
-                    || file.setFileTime(old, QFileDevice::FileModificationTime));
+            QVERIFY(name == inProgress || file.setFileTime(old, QFileDevice::FileModificationTime));
         }
         IniSettingsStore(path_).ensureSettingsFile();
-        const QStringList left = QDir(QFileInfo(path_).absolutePath()).entryList(QDir::Files, QDir::Name);
-        QCOMPARE(left,
-                 QStringList({"Somnelle.conf", "Somnelle.conf.Ab3dE9x", "Somnelle.conf.Xy12Zz", "Somnelle.conf.bak",
-                              "notes.txt"}));
+        QStringList kept = users + QStringList {inProgress, "Somnelle.conf"};
+        kept.sort();
+        QCOMPARE(QDir(QFileInfo(path_).absolutePath()).entryList(QDir::Files, QDir::Name), kept);
     }
 
     void storedDateTimes()
