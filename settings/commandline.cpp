@@ -2,7 +2,6 @@
 #include "settings/commandline.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <limits>
 
 #include "somnelleversion.h"
@@ -64,31 +63,12 @@ private:
     qsizetype at_ = 0;
 };
 
-// The locale's time separator, as its short time format writes it after the hours.
-QString timeSeparator(const QLocale &locale)
-{
-    const QString format = locale.timeFormat(QLocale::ShortFormat);
-    qsizetype at = format.indexOf(QRegularExpression(QStringLiteral("[hH]")));
-    if (at < 0)
-        return QStringLiteral(":");
-    while (at < format.size() && (format[at] == QLatin1Char('h') || format[at] == QLatin1Char('H')))
-        ++at;
-    const qsizetype end = at;
-    while (at < format.size() && !format[at].isLetter() && format[at] != QLatin1Char('\''))
-        ++at;
-    const QString separator = format.mid(end, at - end).trimmed();
-    return separator.isEmpty() ? QStringLiteral(":") : separator;
-}
-
 enum class Marker { None, Am, Pm };
 
-Marker takeMarker(Scanner &scanner, const QLocale &locale)
+Marker takeMarker(Scanner &scanner)
 {
-    // The locale's own words first: they may be longer than the letters.
-    for (const auto &[word, marker] : {std::pair {locale.amText(), Marker::Am},
-                                       {locale.pmText(), Marker::Pm},
-                                       {QStringLiteral("AM"), Marker::Am},
-                                       {QStringLiteral("PM"), Marker::Pm}})
+    for (const auto &[word, marker] :
+         {std::pair {QStringLiteral("AM"), Marker::Am}, {QStringLiteral("PM"), Marker::Pm}})
         if (scanner.take(word))
             return marker;
     return Marker::None;
@@ -142,12 +122,11 @@ std::optional<qint32> CommandLine::wholeNumber(const QString &text)
     return qint32(value);
 }
 
-std::optional<QTime> CommandLine::timeOfDay(const QString &text, const QLocale &locale)
+std::optional<QTime> CommandLine::timeOfDay(const QString &text)
 {
     Scanner scanner(text);
-    const QString separator = timeSeparator(locale);
     scanner.skipBlanks();
-    Marker marker = takeMarker(scanner, locale);
+    Marker marker = takeMarker(scanner);
     scanner.skipBlanks();
 
     int parts[4] = {0, 0, 0, 0}; // hour, minute, second, millisecond
@@ -156,7 +135,7 @@ std::optional<QTime> CommandLine::timeOfDay(const QString &text, const QLocale &
     for (; count < 4; ++count) {
         if (count > 0) {
             scanner.skipBlanks();
-            if (!scanner.take(count == 3 ? locale.decimalPoint() : separator))
+            if (!scanner.take(count == 3 ? QStringLiteral(".") : QStringLiteral(":")))
                 break;
             scanner.skipBlanks();
         }
@@ -168,7 +147,7 @@ std::optional<QTime> CommandLine::timeOfDay(const QString &text, const QLocale &
 
     scanner.skipBlanks();
     if (marker == Marker::None)
-        marker = takeMarker(scanner, locale);
+        marker = takeMarker(scanner);
     scanner.skipBlanks();
     if (!scanner.atEnd())
         return std::nullopt;
@@ -181,7 +160,7 @@ std::optional<QTime> CommandLine::timeOfDay(const QString &text, const QLocale &
     return QTime(parts[0], parts[1], parts[2], parts[3]);
 }
 
-CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup, const QLocale &locale)
+CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup)
 {
     if (words.isEmpty())
         return Outcome::Nothing;
@@ -198,7 +177,7 @@ CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup, 
             setup.endAction = EndAction::Suspend;
         } else if (action == QLatin1String("am")) {
             setup.endAction = EndAction::Alarm;
-            if (const std::optional<QTime> time = timeOfDay(word(3), locale))
+            if (const std::optional<QTime> time = timeOfDay(word(3)))
                 setup.wakeUpTime = *time;
             else
                 invalid = true;
@@ -247,8 +226,9 @@ QString CommandLine::help(const QString &dataFolder)
                "  somnelle 30 sd\n"
                "  somnelle 45 am 07:30 tm 40 europe.mid\n"
                "\n"
-               "  --dry-run MINUTES ACTION ...   the same, but at the end only say that the\n"
-               "             computer would shut down or suspend\n"
+               "  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the\n"
+               "             computer would shut down or suspend; alone, it opens a window\n"
+               "             whose every Start is a dry run\n"
                "  --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend\n"
                "             the computer and let it wake itself a minute before the wake-up,\n"
                "             where it can (the check box \"Sleep until then\" tells)\n"
@@ -274,7 +254,7 @@ QString CommandLine::help(const QString &dataFolder)
                "Exit status: 0 done, 1 refused or the running Somnelle does not answer,\n"
                "2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.\n"
                "\n"
-               "  --help     show this text\n"
+               "  --help, -h   show this text\n"
                "  --version  show the version\n")
         .arg(dataFolder);
 }

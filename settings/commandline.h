@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QLocale>
 #include <QStringList>
 #include <QTime>
 #include <optional>
@@ -15,12 +14,12 @@ namespace CommandLine {
 // text must be used up and fit 32 bits; otherwise empty.
 std::optional<qint32> wholeNumber(const QString &text);
 
-// A time of day: hour, optionally minutes, seconds (with the locale's time
-// separator) and milliseconds (after its decimal separator), blanks around
-// the parts, and an AM or PM marker before or after (the locale's words or
-// the letters, any case). With a marker the hour is 1 to 12. The whole text
-// must be used up; otherwise empty.
-std::optional<QTime> timeOfDay(const QString &text, const QLocale &locale);
+// A time of day, written the same in every locale (scripts and shortcuts
+// carry it from one to another): hour, optionally minutes and seconds after
+// ":" and milliseconds after ".", blanks around the parts, and "AM" or "PM"
+// before or after, in any case. With a marker the hour is 1 to 12. The whole
+// text must be used up; otherwise empty.
+std::optional<QTime> timeOfDay(const QString &text);
 
 enum class Outcome {
     Nothing,           // no arguments
@@ -32,7 +31,7 @@ enum class Outcome {
 // minutes, end action ("sd", "sm", "am") and, for "am", the alarm time, "tm"
 // or "td", the wake-up volume and the start file. Every word is applied even
 // after one failed; the values that converted keep their new values.
-Outcome apply(const QStringList &words, Setup &setup, const QLocale &locale);
+Outcome apply(const QStringList &words, Setup &setup);
 
 // What the program prints for --help and --version.
 QString help(const QString &dataFolder);

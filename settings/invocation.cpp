@@ -11,11 +11,18 @@ namespace {
 using Kind = Invocation::Kind;
 
 // The options that stand alone: nothing may come before or after them.
-const std::pair<QLatin1String, Kind> Alone[] = {{QLatin1String("--help"), Kind::Help},
-                                                {QLatin1String("--version"), Kind::Version},
-                                                {QLatin1String("--status"), Kind::Status},
-                                                {QLatin1String("--cancel"), Kind::Cancel},
-                                                {QLatin1String("--extend"), Kind::Extend}};
+const std::pair<QLatin1String, Kind> Alone[]
+    = {{QLatin1String("--help"), Kind::Help},     {QLatin1String("-h"), Kind::Help},
+       {QLatin1String("-help"), Kind::Help},      {QLatin1String("--version"), Kind::Version},
+       {QLatin1String("--status"), Kind::Status}, {QLatin1String("--cancel"), Kind::Cancel},
+       {QLatin1String("--extend"), Kind::Extend}};
+
+// A word that looks like an option: a dash, then no digit ("-5" is a signed
+// number, for the session to refuse as it refuses any minutes out of range).
+bool isOptionLike(const QString &word)
+{
+    return word.startsWith(QLatin1Char('-')) && !(word.size() > 1 && word[1].isDigit());
+}
 
 Invocation misuse(const QString &error)
 {
@@ -58,7 +65,7 @@ Invocation Invocation::parse(const QStringList &arguments)
             asked.dryRun = true;
         } else if (word == QLatin1String("--sleep-until-alarm")) {
             asked.sleepUntilAlarm = true;
-        } else if (word.startsWith(QLatin1String("--"))) {
+        } else if (isOptionLike(word)) {
             const bool known = std::any_of(std::begin(Alone), std::end(Alone),
                                            [&word](const auto &option) { return word == option.first; });
             return misuse(
@@ -69,11 +76,6 @@ Invocation Invocation::parse(const QStringList &arguments)
             asked.words << word;
         }
     }
-    // A dry run belongs to the session its command line starts.
-    if (asked.dryRun && asked.words.isEmpty())
-        return misuse(QCoreApplication::translate("Invocation",
-                                                  "somnelle: --dry-run goes with a command line that starts a session, "
-                                                  "such as --dry-run 30 sd"));
     // Only an alarm has a wake-up to sleep until; "registry" takes the stored choice.
     if (asked.sleepUntilAlarm && asked.words.value(1) != QLatin1String("am"))
         return misuse(QCoreApplication::translate("Invocation",

@@ -4,12 +4,14 @@
 #include <QStringList>
 
 // What one run of the program is asked to do, read from its arguments (those
-// after its name). Options begin with "--"; any other word belongs to a start
-// command line (minutes, end action, ...; see CommandLine::apply).
+// after its name). Options begin with "--" ("-h" and "-help" ask for help
+// too); any other word that begins with "-" and no digit is misuse, and the
+// rest belong to a start command line (minutes, end action, ...; see
+// CommandLine::apply).
 struct Invocation {
     enum class Kind {
         Start,   // open the window, or hand over to the Somnelle that runs; with words, start a session
-        Help,    // --help
+        Help,    // --help, -h, -help
         Version, // --version
         Status,  // --status: ask the Somnelle that runs
         Cancel,  // --cancel
@@ -18,8 +20,10 @@ struct Invocation {
     };
 
     Kind kind = Kind::Start;
-    QStringList words;            // Start: the start command line, without its options
-    bool dryRun = false;          // Start: --dry-run, for the session this command line starts
+    QStringList words; // Start: the start command line, without its options
+    // Start: --dry-run. With a start command line, that session is a dry run;
+    // the window this run opens makes every Start one.
+    bool dryRun = false;
     bool sleepUntilAlarm = false; // Start: --sleep-until-alarm, with an alarm ("am") only
     int minutes = 0;              // Extend
     QString error;                // Misuse: one line for standard error
