@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/sleepinhibitor.h"
 
+#include <QCoreApplication>
 #include <QDBusPendingCallWatcher>
 #include <utility>
 
@@ -13,7 +14,11 @@ namespace {
 constexpr int TimeoutMs = 2000;
 // The session manager's flag for suspend only; 8 (idle) would also keep the screen on.
 constexpr uint GnomeInhibitSuspend = 4;
-const QString Reason = QStringLiteral("A sleep timer is running and its alarm must ring");
+// Shown in the desktop's power menus: in the user's language.
+QString reason()
+{
+    return QCoreApplication::translate("SleepInhibitor", "A sleep timer is running and its alarm must ring");
+}
 
 struct Call {
     QString service;
@@ -66,14 +71,14 @@ void SleepInhibitor::tryHolder(Holder holder)
     switch (holder) {
     case Holder::GnomeSession:
         request
-            = message(GnomeSession, QStringLiteral("Inhibit"), {ApplicationId, uint(0), Reason, GnomeInhibitSuspend});
+            = message(GnomeSession, QStringLiteral("Inhibit"), {ApplicationId, uint(0), reason(), GnomeInhibitSuspend});
         break;
     case Holder::PowerManagement:
-        request = message(PowerManagement, QStringLiteral("Inhibit"), {ApplicationId, Reason});
+        request = message(PowerManagement, QStringLiteral("Inhibit"), {ApplicationId, reason()});
         break;
     case Holder::Logind:
         request = message(Logind, QStringLiteral("Inhibit"),
-                          {QStringLiteral("sleep"), QStringLiteral("Somnelle"), Reason, QStringLiteral("block")});
+                          {QStringLiteral("sleep"), QStringLiteral("Somnelle"), reason(), QStringLiteral("block")});
         break;
     case Holder::None:
         return;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "settings/filenamebytes.h"
@@ -25,6 +26,13 @@ bool exists(const QString &path)
 bool StartFile::isMissing(const QString &resolved)
 {
     return !isUrl(resolved) && !exists(resolved);
+}
+
+bool StartFile::isNotAFile(const QString &resolved)
+{
+    struct stat status {};
+    return !isUrl(resolved) && stat(FileNameBytes::encode(resolved).constData(), &status) == 0
+        && !S_ISREG(status.st_mode);
 }
 
 QString StartFile::resolve(const QString &text, const QStringList &folders)

@@ -14,6 +14,10 @@ QString resolve(const QString &text, const QStringList &folders);
 
 // Whether a resolved start file is a local file that is not there (a URL is never missing).
 bool isMissing(const QString &resolved);
+// Whether a resolved start file is there but no file to play: a folder, a
+// FIFO, a device. The desktop would open a folder in its file manager, and
+// nothing would sound.
+bool isNotAFile(const QString &resolved);
 
 // Where the program's own data (our tune) lives: installed, the
 // share/somnelle that goes with the program's bin/; in the build folder, its

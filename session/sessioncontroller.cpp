@@ -8,6 +8,7 @@
 #include "audio/mixer.h"
 #include "platform/awakelock.h"
 #include "platform/clock.h"
+#include "platform/clockformat.h"
 #include "platform/endwarning.h"
 #include "platform/mediaplayers.h"
 #include "platform/platform.h"
@@ -20,10 +21,16 @@
 
 namespace {
 
-// A time of day as the status line and --status show it.
+// A time of day as --status shows it, for scripts: 24 hours in every locale.
 QString clockTime(const QDateTime &moment)
 {
     return moment.toString(QStringLiteral("HH:mm"));
+}
+
+// A time of day for people, as their locale writes it.
+QString clockTimeForPeople(const QDateTime &moment, const QString &format)
+{
+    return QLocale::system().toString(moment.time(), format);
 }
 
 } // namespace
@@ -66,38 +73,43 @@ void SessionController::startOrCancel(const Setup &setup)
         start(setup);
 }
 
-void SessionController::start(const Setup &setup)
+SessionController::StartAnswer SessionController::start(const Setup &setup)
 {
     if (isRunning())
-        return;
+        return {StartAnswer::AlreadyRunning, refusalOfAnotherSession()};
     // A new night begins: the last one's wake-up has been heard.
     silenceChime();
     const std::optional<quint8> minutes = setup.minutesValue();
     const bool needsWakeUpPercent = setup.endAction == EndAction::Alarm;
     if (minutes && (!needsWakeUpPercent || setup.wakeUpPercentValue())) {
         setup_ = setup;
+        // A failed save ends here with its error shown, before anything has changed.
+        QString error;
+        if (!platform_.settings->save(setup_, &error)) {
+            Q_EMIT failed(error);
+            return {StartAnswer::NotSaved, error};
+        }
         begin(*minutes);
-        return;
+        return {};
     }
+    StartAnswer missing {StartAnswer::FieldMissing, {}};
     if (!minutes) {
+        missing.reason = tr("Set timer", "status line");
         Q_EMIT fieldMissing(Field::Minutes);
-        Q_EMIT statusChanged(tr("Set timer", "status line"));
+        Q_EMIT statusChanged(missing.reason);
     }
     if (needsWakeUpPercent && !setup.wakeUpPercentValue()) {
+        const QString setVolume = tr("Set volume", "status line");
+        if (missing.reason.isEmpty())
+            missing.reason = setVolume;
         Q_EMIT fieldMissing(Field::WakeUpPercent);
-        Q_EMIT statusChanged(tr("Set volume", "status line"));
+        Q_EMIT statusChanged(setVolume);
     }
+    return missing;
 }
 
 void SessionController::begin(quint8 minutes)
 {
-    // A failed save ends here with its error shown, before anything has changed.
-    QString error;
-    if (!platform_.settings->save(setup_, &error)) {
-        Q_EMIT failed(error);
-        return;
-    }
-
     setPhase(Phase::Fading);
     platform_.power->probePowerActions(setup_.endAction);
     platform_.awake->hold();
@@ -133,7 +145,8 @@ void SessionController::showProgress()
                        : tr("The computer would shut down in 1 minute (dry run)"))
             : (suspend ? tr("The computer will suspend in 1 minute") : tr("The computer will shut down in 1 minute"));
         platform_.warning->show(summary,
-                                tr("The sleep timer ends at %1.").arg(fadeEndsAt_.toString(QStringLiteral("HH:mm:ss"))),
+                                tr("The sleep timer ends at %1.")
+                                    .arg(clockTimeForPeople(fadeEndsAt_, ClockFormat::withSeconds(QLocale::system()))),
                                 int(left) * 1000, whileAlive([this](EndWarning::Action action) {
                                     if (action == EndWarning::Action::Cancel)
                                         cancel();
@@ -201,10 +214,11 @@ QString SessionController::momentText(const QDateTime &moment) const
 
 QString SessionController::momentForPeople(const QDateTime &moment) const
 {
+    const QString time = clockTimeForPeople(moment, ClockFormat::hoursAndMinutes(QLocale::system()));
     if (isWithinADay(moment))
-        return clockTime(moment);
+        return time;
     return tr("%1 on %2", "a time of day, then a day")
-        .arg(clockTime(moment), QLocale().toString(moment, tr("ddd d MMM", "the day's format")));
+        .arg(time, QLocale().toString(moment, tr("ddd d MMM", "the day's format")));
 }
 
 QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const
@@ -457,6 +471,10 @@ void SessionController::wakeUp()
         ringChime(tr("Start file not found: %1", "status line").arg(name));
         return;
     }
+    if (StartFile::isNotAFile(file)) {
+        ringChime(tr("Start file is not a file: %1", "status line").arg(name));
+        return;
+    }
     setPhase(Phase::OpeningStartFile);
     platform_.shell->openFile(file, whileAlive([this, name](bool opened) {
                                   if (phase_ != Phase::OpeningStartFile)
@@ -491,6 +509,12 @@ void SessionController::ringChime(const QString &reason)
 
 bool SessionController::silenceChime()
 {
+    // Its answer is not waited for: a start file that then fails to open rings nothing.
+    if (phase_ == Phase::OpeningStartFile) {
+        setPhase(Phase::Idle);
+        finishIfAsked();
+        return true;
+    }
     if (phase_ != Phase::Chiming)
         return false;
     platform_.chime->stop();

@@ -35,6 +35,11 @@ public:
     // A setup field that Start found missing.
     enum class Field { Minutes, WakeUpPercent };
     Q_ENUM(Field)
+    // What came of Start, with why nothing started (as the status line or an error box says it).
+    struct StartAnswer {
+        enum Outcome { Started, AlreadyRunning, FieldMissing, NotSaved } outcome = Started;
+        QString reason;
+    };
 
     SessionController(const Platform &platform, VolumeControl &volume, QObject *parent = nullptr);
 
@@ -55,7 +60,7 @@ public Q_SLOTS:
     void startOrCancel(const Setup &setup);
     // Starts a session unless one runs; a setup that lacks the minutes, or the
     // wake-up percent for an alarm, only has them marked.
-    void start(const Setup &setup);
+    StartAnswer start(const Setup &setup);
     // Ends a running session as Cancel does: the level stays, the wave
     // output muted at the fade's end is given back, the locks are released.
     void cancel();
@@ -63,7 +68,8 @@ public Q_SLOTS:
     // reached, evenly, to 0 at the new end. Answers why not when no fade
     // runs, or when the new end would pass the wake-up; empty when done.
     QString extend(int minutes);
-    // Silences the wake-up's chime; answers whether it was sounding.
+    // Silences the wake-up: its chime, or the start file that the desktop is
+    // still opening (no chime follows it); answers whether there was one.
     bool silenceChime();
     // The program is to end once the session, and its wake-up's sound, are over.
     void endWhenDone();

@@ -9,6 +9,7 @@
 
 #include "fakes.h"
 #include "session/alarmwait.h"
+#include "platform/clockformat.h"
 #include "platform/systemclock.h"
 
 class AlarmTest : public QObject {
@@ -67,6 +68,46 @@ private slots:
         QCOMPARE(AlarmWait::nextAlarmTime(fadeEnds, alarm,
                                           QDate(fadeEnds.date().year(), fadeEnds.date().month(), earliestDay)),
                  rings);
+    }
+
+    // A time of day for people, as each locale writes it: one format, with or without the seconds.
+    void clockFormats_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("minutes");
+        QTest::addColumn<QString>("seconds");
+        QTest::newRow("C") << "C"
+                           << "22:01"
+                           << "22:01:48";
+        QTest::newRow("US") << "en_US"
+                            << "10:01 PM"
+                            << "10:01:48 PM";
+        QTest::newRow("Finnish dots") << "fi_FI"
+                                      << "22.01"
+                                      << "22.01.48";
+        QTest::newRow("Canadian French words") << "fr_CA"
+                                               << "22 h 01"
+                                               << "22 h 01 min 48 s";
+        QTest::newRow("Taiwan's day period") << "zh_TW"
+                                             << "下午10:01"
+                                             << "下午10:01:48";
+        QTest::newRow("Chinese zone first") << "zh_CN"
+                                            << "22:01"
+                                            << "22:01:48";
+        QTest::newRow("Japanese signs") << "ja_JP"
+                                        << "22:01"
+                                        << "22時01分48秒";
+    }
+
+    void clockFormats()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, minutes);
+        QFETCH(QString, seconds);
+        const QLocale written(locale);
+        const QTime time(22, 1, 48);
+        QCOMPARE(written.toString(time, ClockFormat::hoursAndMinutes(written)), minutes);
+        QCOMPARE(written.toString(time, ClockFormat::withSeconds(written)), seconds);
     }
 
     void waitLooksEveryMinuteAndCatchesJumps()

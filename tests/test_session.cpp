@@ -344,6 +344,8 @@ private slots:
         QTest::newRow("no program for it") << "europe.mid" << false << true << "Could not open europe.mid";
         QTest::newRow("no sound device either")
             << "gone.mid" << true << false << "Start file not found: gone.mid; no sound device for the chime either";
+        QTest::newRow("a folder") << "/tmp" << true << true << "Start file is not a file: /tmp";
+        QTest::newRow("a device") << "/dev/null" << true << true << "Start file is not a file: /dev/null";
         QTest::newRow("plays") << "europe.mid" << true << true << "";
     }
 

@@ -28,11 +28,15 @@ public:
     QList<QUrl> opened;
     QStringList files;
     bool handlerWorks = true;
+    bool answersLater = false;        // the desktop's program takes its time
+    std::function<void(bool)> answer; // then the answer waits here
     void open(const QUrl &url) override { opened << url; }
     void openFile(const QString &pathOrUrl, std::function<void(bool)> done) override
     {
         files << pathOrUrl;
-        if (done)
+        if (answersLater)
+            answer = std::move(done);
+        else if (done)
             done(handlerWorks);
     }
 };
