@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     const QStringList words = FileNameBytes::programArguments(argc, argv);
     if (Invocation::parse(words).kind != Invocation::Kind::Start) {
         const QCoreApplication core(argc, argv); // for the language, and to know where the program lives
-        Translations::use(QLocale::system());
+        Translations::use(QLocale::system().uiLanguages());
         const Invocation asked = Invocation::parse(words); // its message in that language
         switch (asked.kind) {
         case Invocation::Kind::Misuse:
@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
 
     const QString activationToken = Instance::launcherToken();
     QApplication app(argc, argv);
-    Translations::use(QLocale::system());
+    Translations::use(QLocale::system().uiLanguages());
     // From argv itself, where Qt has taken out its own options: a start file's name keeps its bytes.
     const QStringList arguments = FileNameBytes::programArguments(argc, argv);
     // A second start hands its command line over to the Somnelle that runs.

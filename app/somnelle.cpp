@@ -14,6 +14,8 @@ Somnelle::Somnelle(const Platform &platform, Invocation asked)
     , session_(platform, volume_)
     , form_(std::make_unique<MainWindow>(session_, volume_, *platform.shell))
 {
+    // Started as a dry run, the window stays one: no Start of its turns the computer off.
+    form_->setDryRun(asked_.dryRun);
     connect(form_.get(), &MainWindow::opening, this, [this] {
         loadStoredSetup();
         volume_.readAtStart();
@@ -37,6 +39,9 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
     if (asked.kind == Invocation::Kind::Misuse)
         return {HandOverAnswer::InvalidParameters, asked.error};
     WindowActivation::raise(form_.get(), activationToken);
+    // Without a start command line (the menu entry) it only raises the window, whatever runs there.
+    if (asked.words.isEmpty())
+        return {};
     if (session_.isRunning())
         return {HandOverAnswer::Refused, session_.refusalOfAnotherSession()};
     // The wake-up has been heard: what comes next is a new night.
@@ -44,22 +49,20 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
     // "registry" means the stored setup, not what the window shows unsaved.
     if (asked.usesStoredSetup())
         loadStoredSetup();
-    if (!applyCommandLine(asked))
-        return {HandOverAnswer::InvalidParameters, tr("Invalid parameters", "status line")};
-    return {};
+    return applyCommandLine(asked);
 }
 
-bool Somnelle::applyCommandLine(const Invocation &asked)
+HandOverAnswer Somnelle::applyCommandLine(const Invocation &asked)
 {
     Setup setup = form_->setup();
-    switch (CommandLine::apply(asked.words, setup, QLocale())) {
+    switch (CommandLine::apply(asked.words, setup)) {
     case CommandLine::Outcome::Nothing:
-        return true;
+        return {};
     case CommandLine::Outcome::InvalidParameters:
         // The words that converted stay in their fields.
         form_->showSetup(setup);
         form_->setStatusText(tr("Invalid parameters", "status line"));
-        return false;
+        return {HandOverAnswer::InvalidParameters, tr("Invalid parameters", "status line")};
     case CommandLine::Outcome::Start:
         break;
     }
@@ -67,9 +70,20 @@ bool Somnelle::applyCommandLine(const Invocation &asked)
     if (!asked.usesStoredSetup())
         setup.sleepUntilAlarm = asked.sleepUntilAlarm;
     form_->showSetup(setup);
+    // A command line carries its own dry run, whatever the window's.
     setup.dryRun = asked.dryRun;
-    session_.start(setup);
-    return true;
+    // Whoever started nothing hears why: a field the session marked, or a setup it could not save.
+    const SessionController::StartAnswer answer = session_.start(setup);
+    switch (answer.outcome) {
+    case SessionController::StartAnswer::Started:
+        return {};
+    case SessionController::StartAnswer::FieldMissing:
+        return {HandOverAnswer::InvalidParameters, answer.reason};
+    case SessionController::StartAnswer::AlreadyRunning:
+    case SessionController::StartAnswer::NotSaved:
+        break;
+    }
+    return {HandOverAnswer::Refused, answer.reason};
 }
 
 void Somnelle::cancelOrSilence()

@@ -37,7 +37,8 @@ public:
     void endBySignal();
     // Another start's command line: it raises the window and, unless a session
     // runs, is applied as this program's own (a sounding wake-up is silenced
-    // first).
+    // first). Answers at once, also when the setup could not be saved: the
+    // window's error box comes after.
     HandOverAnswer handOver(const Invocation &asked, const QString &activationToken);
     // --cancel: the Cancel button, or the silence of a sounding wake-up.
     void cancelOrSilence();
@@ -49,8 +50,8 @@ Q_SIGNALS:
 private:
     // The stored setup into the window's fields.
     void loadStoredSetup();
-    // Fills the fields from a start command line and starts; answers whether its words converted.
-    bool applyCommandLine(const Invocation &asked);
+    // Fills the fields from a start command line and starts; answers as to a second start.
+    HandOverAnswer applyCommandLine(const Invocation &asked);
     // The Exit button: at once; while waiting for the wake-up, with the wave output given back first.
     void exitProgram();
 

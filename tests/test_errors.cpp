@@ -46,6 +46,7 @@ private slots:
         QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Out of range 5")), QStringLiteral("Out of range 5."));
         QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Odd)")), QStringLiteral("Odd)"));
         QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Gone!")), QStringLiteral("Gone!"));
+        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("失败了。")), QStringLiteral("失败了。"));
         QCOMPARE(MainWindow::errorMessageText(QString()), QString());
     }
 

@@ -4,6 +4,7 @@
 // (--status, --extend, --cancel) or hands its command line over.
 
 #include <QDBusConnection>
+#include <QMessageBox>
 #include <QProcess>
 #include <QtTest>
 
@@ -31,25 +32,41 @@ class InstanceTest : public QObject {
     struct Rig : FakePlatform {
         Somnelle app;
         InstanceService service {app};
+        QTimer boxCloser;
         explicit Rig(const QString &state)
             : app(platform,
-                  state == QLatin1String("after a dry run") ? Invocation::parse({"--dry-run", "1", "sd"})
-                                                            : Invocation())
+                  state == QLatin1String("after a dry run")      ? Invocation::parse({"--dry-run", "1", "sd"})
+                      : state == QLatin1String("dry-run window") ? Invocation::parse({"--dry-run"})
+                                                                 : Invocation())
         {
             mixer.level = 65535;
             Q_EMIT app.form().opening();
-            const bool alarm = state == QLatin1String("waiting") || state == QLatin1String("sounding");
+            const bool ringing = state == QLatin1String("sounding") || state == QLatin1String("opening");
+            const bool alarm = ringing || state == QLatin1String("waiting");
             Setup setup = SessionRig::setup(alarm ? QStringLiteral("1") : QStringLiteral("60"),
                                             alarm ? EndAction::Alarm : EndAction::PowerOff, QStringLiteral("40"));
-            setup.wakeUpTime = state == QLatin1String("sounding") ? QTime(22, 1) : QTime(7, 30);
-            setup.startFile = QStringLiteral("gone.mid");
+            setup.wakeUpTime = ringing ? QTime(22, 1) : QTime(7, 30);
+            // Opening: a file that is there, whose program answers only when the test says.
+            setup.startFile = state == QLatin1String("opening") ? QCoreApplication::applicationFilePath()
+                                                                : QStringLiteral("gone.mid");
+            shell.answersLater = state == QLatin1String("opening");
+            if (state == QLatin1String("nothing stored"))
+                settings.stored = Setup();
+            // The error box, which comes after the answer, is closed.
+            settings.failWrites = state == QLatin1String("save fails");
+            connect(&boxCloser, &QTimer::timeout, [] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                    box->accept();
+            });
+            boxCloser.start(10);
             if (state == QLatin1String("edited")) {
                 settings.stored = SessionRig::setup(QStringLiteral("20"), EndAction::Suspend);
                 setup.minutes = QStringLiteral("77");
             }
             app.form().showSetup(setup);
             Q_EMIT app.form().firstActivated();
-            if (state != QLatin1String("idle") && state != QLatin1String("edited") && !app.session().isRunning())
+            const QStringList atRest {"idle", "edited", "dry-run window", "nothing stored", "save fails"};
+            if (!atRest.contains(state) && !app.session().isRunning())
                 QTest::mouseClick(app.form().startCancelButton, Qt::LeftButton);
             clock.advance(state == QLatin1String("fading") ? 0 : 60);
             QDBusConnection bus = QDBusConnection::sessionBus();
@@ -128,6 +145,20 @@ private Q_SLOTS:
             {"status with a word", "fading", {"--status", "extra"}, 2, alone.arg("--status"), fading},
             {"help with a word", "idle", {"--help", "me"}, 2, alone.arg("--help"), "idle"},
             {"two options", "sounding", {"--cancel", "--status"}, 2, alone.arg("--cancel"), "wake-up sounding"},
+            {"second start without arguments during a fade raises the window", "fading", {}, 0, "", fading},
+            {"--dry-run alone raises the window", "idle", {"--dry-run"}, 0, "", "idle"},
+            {"a real start handed to a dry-run window is real", "dry-run window", {"1", "sd"}, 0, "",
+             "fading 100 %, ends at 22:01, then shutdown"},
+            {"handed over, 0 sd starts nothing", "idle", {"0", "sd"}, 2, "Set timer", "idle"},
+            {"handed over, -5 sd starts nothing", "idle", {"-5", "sd"}, 2, "Set timer", "idle"},
+            {"handed over, a wake-up volume of 0 starts nothing", "idle", {"1", "am", "07:30", "td", "0", "x.mid"}, 2,
+             "Set volume", "idle"},
+            {"handed over, registry with nothing stored starts nothing", "nothing stored", {"registry"}, 2,
+             "Set timer", "idle"},
+            {"a setup that cannot be saved: refused at once", "save fails", {"30", "sd"}, 1,
+             "Failed to set data for 'Timer'", "idle"},
+            {"cancel while the start file opens: nothing sounds", "opening", {"--cancel"}, 0, "", "idle"},
+            {"a dash word", "idle", {"-x"}, 2, unknown.arg("-x"), "idle"},
             {"asleep until the alarm", "idle", {"--sleep-until-alarm", "1", "am", "07:30", "td", "40", "x.mid"}, 0, "",
              "fading 100 %, ends at 22:01, then the alarm"},
             {"asleep with an alarm only", "idle", {"1", "sd", "--sleep-until-alarm"}, 2,
@@ -148,7 +179,11 @@ private Q_SLOTS:
         Rig r(state);
         const int saved = r.settings.writes;
         QCOMPARE(run(arguments), std::make_pair(exitCode, said));
+        if (r.shell.answer) // the desktop's program fails only now
+            std::exchange(r.shell.answer, nullptr)(false);
         QCOMPARE(r.app.session().describe(), after);
+        // A window opened as a dry run stays one; a command line handed over does not make one.
+        QCOMPARE(r.app.form().setup().dryRun, state == "after a dry run" || state == "dry-run window");
         QCOMPARE(r.chime.playing, after == QLatin1String("wake-up sounding"));
         QCOMPARE(r.app.form().setup().sleepUntilAlarm, exitCode == 0 && arguments.contains("--sleep-until-alarm"));
         // Only a session that starts here saves the setup.
@@ -342,7 +377,8 @@ private Q_SLOTS:
         for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             qunsetenv(variable);
         QCOMPARE(run({QStringLiteral("--version")}), std::make_pair(0, QStringLiteral("Somnelle 1.05")));
-        QCOMPARE(run({QStringLiteral("--help")}), std::make_pair(0, QStringLiteral("  --version  show the version")));
+        for (const QString &help : {QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("-help")})
+            QCOMPARE(run({help}), std::make_pair(0, QStringLiteral("  --version  show the version")));
         for (const QString &option : {QStringLiteral("--status"), QStringLiteral("--cancel")})
             QCOMPARE(run({option}), std::make_pair(3, QStringLiteral("not running")));
         // Misuse opens no window.

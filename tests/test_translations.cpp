@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QDomDocument>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -76,7 +78,38 @@ class TranslationsTest : public QObject {
     }
 
 private slots:
-    void cleanup() { Translations::use(QLocale::c()); }
+    void cleanup() { Translations::use({}); }
+
+    // The first of the user's languages that Somnelle speaks, English among
+    // them; Qt's own texts and the layout's direction follow that one.
+    void languageLists_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("chosen"); // empty: English
+        QTest::newRow("British English before German") << QStringList {"en-GB", "de"} << "";
+        QTest::newRow("Hebrew, then German") << QStringList {"he", "de"} << "de";
+        QTest::newRow("Catalan, then Spanish") << QStringList {"ca", "es"} << "es";
+        QTest::newRow("Austrian German") << QStringList {"de-AT"} << "de";
+        QTest::newRow("Singapore writes Simplified Chinese") << QStringList {"zh-SG"} << "zh_CN";
+        QTest::newRow("Taiwan writes Traditional Chinese") << QStringList {"zh-TW", "ja"} << "ja";
+    }
+
+    void languageLists()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, chosen);
+        QCOMPARE(Translations::use(languages), !chosen.isEmpty());
+        QTranslator ours, qt;
+        QCOMPARE(ours.load("somnelle_" + chosen, ":/i18n"), !chosen.isEmpty());
+        QCOMPARE(qt.load("qtbase_" + chosen, QLibraryInfo::path(QLibraryInfo::TranslationsPath)), !chosen.isEmpty());
+        const auto in = [](const QTranslator &translator, const char *context, const char *text) {
+            const QString translated = translator.translate(context, text);
+            return translated.isEmpty() ? QString::fromLatin1(text) : translated;
+        };
+        QCOMPARE(MainWindow::tr("Start"), in(ours, "MainWindow", "Start"));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), in(qt, "QLineEdit", "&Undo"));
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    }
 
     void languages_data()
     {
@@ -95,7 +128,7 @@ private slots:
             QVERIFY2(!message.unfinished && !message.translation.isEmpty(), qPrintable(message.source));
             QCOMPARE(placeholders(message.translation), placeholders(message.source));
         }
-        QCOMPARE(Translations::use(QLocale(language)), !english);
+        QCOMPARE(Translations::use({language}), !english);
 
         // The window speaks it: the Start button (its name and its picture's word), a status text, a message box.
         WindowRig w;

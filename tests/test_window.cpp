@@ -599,6 +599,14 @@ private slots:
         QVERIFY(!f.shutdownChoice->isChecked() && !f.suspendChoice->isChecked() && !f.alarmChoice->isChecked());
         QCOMPARE(f.setup().endAction, EndAction::None);
         QVERIFY(!f.alarmPanel->isEnabled());
+        // A dry-run window: its setups are dry runs, and at rest it says so.
+        QVERIFY(!f.setup().dryRun);
+        f.setDryRun(true);
+        QVERIFY(f.setup().dryRun);
+        QCOMPARE(f.statusText(), QStringLiteral("Dry run: the computer stays on"));
+        f.setStatusText(QStringLiteral("Set timer"));
+        f.setStatusText(QString());
+        QCOMPARE(f.statusText(), QStringLiteral("Dry run: the computer stays on"));
     }
 
     // The window shows the session: the running look, the percent in the

@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Aufruf: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -73,8 +74,9 @@ Beispiele:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   dasselbe, aber am Ende nur melden, dass der
-             Rechner ausgeschaltet oder in Bereitschaft versetzt würde
+  --dry-run [MINUTES ACTION ...]   dasselbe, aber am Ende nur melden, dass der
+             Rechner ausgeschaltet oder in Bereitschaft versetzt würde;
+             allein öffnet es ein Fenster, in dem jeder Start ein Probelauf ist
   --sleep-until-alarm MINUTES am ...   mit Wecker: nach dem Ausblenden den
              Rechner in Bereitschaft versetzen und ihn eine Minute vor dem
              Wecken selbst aufwachen lassen, wo er das kann (das Ankreuzfeld
@@ -106,7 +108,7 @@ Rückgabewert: 0 erledigt, 1 abgelehnt oder das laufende Somnelle antwortet
 nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
 3 es läuft kein Somnelle.
 
-  --help     diesen Text anzeigen
+  --help, -h   diesen Text anzeigen
   --version  die Version anzeigen
 </translation>
     </message>
@@ -153,10 +155,6 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: unbekannte Option %1; siehe somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run gehört zu einer Befehlszeile, die eine Sitzung startet, etwa --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -208,6 +206,11 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>Volume: </source>
         <translation>Lautst.: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Der Rechner bleibt an</translation>
     </message>
 </context>
 <context>
@@ -445,6 +448,18 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>Probelauf: Rechner wacht nicht selbst auf; bliebe bis %1 an</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Die Datei zum Wecken ist keine Datei: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>Ein Schlaf-Timer läuft, und sein Wecker muss klingeln</translation>
     </message>
 </context>
 <context>

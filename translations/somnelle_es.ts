@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Uso: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -72,8 +73,9 @@ Ejemplos:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   lo mismo, pero al final solo avisar de que
-             el equipo se apagaría o se suspendería
+  --dry-run [MINUTES ACTION ...]   lo mismo, pero al final solo avisar de que
+             el equipo se apagaría o se suspendería;
+             solo, abre una ventana en la que cada inicio es una simulación
   --sleep-until-alarm MINUTES am ...   con una alarma: tras el fundido,
              suspender el equipo y dejar que se reactive solo un minuto antes
              de la hora de despertar, si puede (lo indica la casilla
@@ -103,7 +105,7 @@ Estado de salida: 0 hecho, 1 rechazado o el Somnelle en ejecución no
 responde, 2 mal uso (opción desconocida o parámetros no válidos), 3 no hay
 ningún Somnelle en ejecución.
 
-  --help     mostrar este texto
+  --help, -h   mostrar este texto
   --version  mostrar la versión
 </translation>
     </message>
@@ -150,10 +152,6 @@ ningún Somnelle en ejecución.
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: opción desconocida %1; consulte somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run se usa con una línea de comandos que inicia una sesión, como --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -205,6 +203,11 @@ ningún Somnelle en ejecución.
     <message>
         <source>Volume: </source>
         <translation>Vol.: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulación: el equipo sigue encendido</translation>
     </message>
 </context>
 <context>
@@ -442,6 +445,18 @@ ningún Somnelle en ejecución.
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>Simulación: no se reactiva solo; seguiría encendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>El archivo de alarma no es un archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>Hay un temporizador de sueño en marcha y su alarma debe sonar</translation>
     </message>
 </context>
 <context>

@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Utilisation : somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -73,8 +74,9 @@ Exemples :
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   la même chose, mais à la fin, dire seulement
-             que l&apos;ordinateur s&apos;éteindrait ou se mettrait en veille
+  --dry-run [MINUTES ACTION ...]   la même chose, mais à la fin, dire seulement
+             que l&apos;ordinateur s&apos;éteindrait ou se mettrait en veille ;
+             seul, ouvre une fenêtre dont chaque démarrage est une simulation
   --sleep-until-alarm MINUTES am ...   avec un réveil : après le fondu, mettre
              l&apos;ordinateur en veille et le laisser en sortir seul une minute
              avant le réveil, s&apos;il le peut (la case « Veille jusque-là »
@@ -103,7 +105,7 @@ dans toutes les langues : des scripts les écrivent et les lisent.
 Code de sortie : 0 fait, 1 refusé ou le Somnelle lancé ne répond pas, 2 mal
 utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
 
-  --help     afficher ce texte
+  --help, -h   afficher ce texte
   --version  afficher la version
 </translation>
     </message>
@@ -150,10 +152,6 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle&#xa0;: option inconnue %1&#xa0;; voir somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle&#xa0;: --dry-run s&apos;utilise avec une ligne de commande qui lance une session, comme --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -205,6 +203,11 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Volume: </source>
         <translation>Volume </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulation : l&apos;ordinateur reste allumé</translation>
     </message>
 </context>
 <context>
@@ -431,17 +434,29 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>The wake-up is too close to sleep; the computer stays on until %1</source>
         <comment>status line</comment>
-        <translation>Réveil trop proche pour la veille ; reste allumé jusqu&apos;à %1</translation>
+        <translation>Réveil trop proche pour la veille&#xa0;; reste allumé jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>Dry run: the wake-up is too close; it would stay on until %1</source>
         <comment>status line</comment>
-        <translation>Simulation : réveil trop proche ; resterait allumé jusqu&apos;à %1</translation>
+        <translation>Simulation&#xa0;: réveil trop proche&#xa0;; resterait allumé jusqu&apos;à %1</translation>
     </message>
     <message>
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
-        <translation>Simulation : pas de sortie de veille ; resterait allumé jusqu&apos;à %1</translation>
+        <translation>Simulation&#xa0;: pas de sortie de veille&#xa0;; resterait allumé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Le fichier de réveil n&apos;est pas un fichier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>Un minuteur de sommeil est en cours et son réveil doit sonner</translation>
     </message>
 </context>
 <context>

@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Uso: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -72,8 +73,9 @@ Esempi:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   lo stesso, ma alla fine dice soltanto che
-             il computer si spegnerebbe o verrebbe sospeso
+  --dry-run [MINUTES ACTION ...]   lo stesso, ma alla fine dice soltanto che
+             il computer si spegnerebbe o verrebbe sospeso;
+             da solo, apre una finestra in cui ogni avvio è una simulazione
   --sleep-until-alarm MINUTES am ...   con una sveglia: dopo la dissolvenza
              sospende il computer e lascia che si riattivi da solo un minuto
              prima della sveglia, se può (lo indica la casella «Sospendi
@@ -103,7 +105,7 @@ Stato di uscita: 0 fatto, 1 rifiutato o il Somnelle in esecuzione non
 risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
 3 nessun Somnelle in esecuzione.
 
-  --help     mostra questo testo
+  --help, -h   mostra questo testo
   --version  mostra la versione
 </translation>
     </message>
@@ -150,10 +152,6 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: opzione sconosciuta %1; vedere somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run va usato con una riga di comando che avvia una sessione, come --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -205,6 +203,11 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>Volume: </source>
         <translation>Volume: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulazione: il computer resta acceso</translation>
     </message>
 </context>
 <context>
@@ -442,6 +445,18 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>Simulazione: non si riattiva; resterebbe acceso fino alle %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Il file della sveglia non è un file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>È attivo un timer per dormire e la sua sveglia deve suonare</translation>
     </message>
 </context>
 <context>

@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>使い方: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -72,8 +73,9 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   同じ動作ですが、最後に電源オフや
-             サスペンドはせず、そうするはずだったと表示するだけです
+  --dry-run [MINUTES ACTION ...]   同じ動作ですが、最後に電源オフや
+             サスペンドはせず、そうするはずだったと表示するだけです。
+             単独で使うと、開始がすべてテスト実行になるウィンドウを開きます
   --sleep-until-alarm MINUTES am ...   アラームと併用: フェードアウト後に
              コンピューターをサスペンドし、可能なら起床の 1 分前に
              自動で復帰させます (可否は「起床までサスペンド」に表示)
@@ -101,7 +103,7 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
 終了ステータス: 0 完了、1 拒否された、または実行中の Somnelle が応答しない、
 2 使い方の誤り (不明なオプション、無効なパラメーター)、3 Somnelle が未実行。
 
-  --help     このヘルプを表示
+  --help, -h   このヘルプを表示
   --version  バージョンを表示
 </translation>
     </message>
@@ -148,10 +150,6 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: 不明なオプション %1 です。somnelle --help を参照してください</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run はセッションを開始するコマンドラインと一緒に使います (例: --dry-run 30 sd)</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -203,6 +201,11 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>Volume: </source>
         <translation>音量: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 電源は入ったままです</translation>
     </message>
 </context>
 <context>
@@ -440,6 +443,18 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>テスト実行: 自動で復帰できないため、%1 まで電源オンのまま</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>起床時に開くファイルがファイルではありません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>スリープタイマーが動作中で、アラームを鳴らす必要があります</translation>
     </message>
 </context>
 <context>

@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Gebruik: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -73,8 +74,9 @@ Voorbeelden:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   hetzelfde, maar aan het eind alleen melden
-             dat de computer uitgezet of in slaapstand gezet zou worden
+  --dry-run [MINUTES ACTION ...]   hetzelfde, maar aan het eind alleen melden
+             dat de computer uitgezet of in slaapstand gezet zou worden;
+             alleen opent het een venster waarin elke start een testrun is
   --sleep-until-alarm MINUTES am ...   met een wekker: na het uitfaden de
              computer in slaapstand zetten en hem een minuut voor het wekken
              vanzelf laten ontwaken, waar hij dat kan (het keuzevakje
@@ -106,7 +108,7 @@ Afsluitstatus: 0 gedaan, 1 geweigerd of de draaiende Somnelle antwoordt
 niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
 3 er draait geen Somnelle.
 
-  --help     deze tekst tonen
+  --help, -h   deze tekst tonen
   --version  de versie tonen
 </translation>
     </message>
@@ -153,10 +155,6 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: onbekende optie %1; zie somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run hoort bij een opdrachtregel die een sessie start, zoals --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -208,6 +206,11 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>Volume: </source>
         <translation>Volume: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Testrun: de computer blijft aan</translation>
     </message>
 </context>
 <context>
@@ -445,6 +448,18 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>Testrun: kan niet vanzelf ontwaken; hij zou aan blijven tot %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Het bestand voor het wekken is geen bestand: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>Er loopt een slaaptimer en zijn wekker moet afgaan</translation>
     </message>
 </context>
 <context>

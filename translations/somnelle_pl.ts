@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Użycie: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -73,8 +74,9 @@ Przykłady:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   to samo, ale na końcu tylko zgłoś, że
-             komputer zostałby wyłączony lub uśpiony
+  --dry-run [MINUTES ACTION ...]   to samo, ale na końcu tylko zgłoś, że
+             komputer zostałby wyłączony lub uśpiony;
+             samo otwiera okno, w którym każdy start jest próbą
   --sleep-until-alarm MINUTES am ...   z budzikiem: po wyciszeniu uśpij
              komputer i pozwól mu wybudzić się minutę przed pobudką, o ile
              to potrafi (mówi o tym pole wyboru „Uśpij do pobudki”)
@@ -102,7 +104,7 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
 2 błędne użycie (nieznana opcja lub nieprawidłowe parametry), 3 nie działa
 żadne Somnelle.
 
-  --help     pokaż ten tekst
+  --help, -h   pokaż ten tekst
   --version  pokaż wersję
 </translation>
     </message>
@@ -149,10 +151,6 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: nieznana opcja %1; zobacz somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run wymaga wiersza poleceń, który uruchamia sesję, np. --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -204,6 +202,11 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>Volume: </source>
         <translation>Dźwięk: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Próba: komputer pozostaje włączony</translation>
     </message>
 </context>
 <context>
@@ -441,6 +444,18 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>Próba: komputer nie wybudzi się sam; byłby włączony do %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Plik pobudki nie jest plikiem: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>Działa wyłącznik czasowy snu, a jego budzik musi zadzwonić</translation>
     </message>
 </context>
 <context>

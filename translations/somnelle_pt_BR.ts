@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Uso: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -72,8 +73,9 @@ Exemplos:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   o mesmo, mas no fim só diz que o
-             computador seria desligado ou suspenso
+  --dry-run [MINUTES ACTION ...]   o mesmo, mas no fim só diz que o
+             computador seria desligado ou suspenso;
+             sozinho, abre uma janela em que cada início é uma simulação
   --sleep-until-alarm MINUTES am ...   com um alarme: após a redução do
              volume, suspende o computador e o deixa despertar sozinho um
              minuto antes do alarme, se ele puder (a dica da caixa
@@ -103,7 +105,7 @@ Status de saída: 0 feito, 1 recusado ou o Somnelle em execução não responde,
 2 uso incorreto (opção desconhecida ou parâmetros inválidos), 3 nenhum
 Somnelle em execução.
 
-  --help     mostra este texto
+  --help, -h   mostra este texto
   --version  mostra a versão
 </translation>
     </message>
@@ -150,10 +152,6 @@ Somnelle em execução.
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: opção desconhecida %1; veja somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run acompanha uma linha de comando que inicia uma sessão, como --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -205,6 +203,11 @@ Somnelle em execução.
     <message>
         <source>Volume: </source>
         <translation>Volume: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulação: o computador fica ligado</translation>
     </message>
 </context>
 <context>
@@ -442,6 +445,18 @@ Somnelle em execução.
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>Simulação: não desperta sozinho; ficaria ligado até %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>O arquivo do despertar não é um arquivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>Um timer de sono está ativo e o seu alarme precisa tocar</translation>
     </message>
 </context>
 <context>

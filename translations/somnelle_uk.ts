@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>Використання: somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -72,8 +73,9 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   те саме, але наприкінці лише повідомити,
-             що комп&apos;ютер вимкнувся б або призупинився б
+  --dry-run [MINUTES ACTION ...]   те саме, але наприкінці лише повідомити,
+             що комп&apos;ютер вимкнувся б або призупинився б;
+             окремо відкриває вікно, де кожен запуск пробний
   --sleep-until-alarm MINUTES am ...   з будильником: після згасання
              призупинити комп&apos;ютер і дати йому прокинутися за хвилину до
              пробудження, де це можливо (це показує підказка прапорця
@@ -103,7 +105,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 помилка виклику (невідомий параметр, неправильні параметри),
 3 Somnelle не запущено.
 
-  --help     показати цю довідку
+  --help, -h   показати цю довідку
   --version  показати версію
 </translation>
     </message>
@@ -150,10 +152,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: невідомий параметр %1; див. somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run вказують разом із командою, що починає сеанс, наприклад --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -205,6 +203,11 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Volume: </source>
         <translation>Звук: </translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Пробний запуск: комп&apos;ютер лишається увімкненим</translation>
     </message>
 </context>
 <context>
@@ -442,6 +445,18 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>Пробний запуск: не прокинеться сам; працював би до %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Файл для пробудження — не файл: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>Працює таймер сну, і його будильник має задзвонити</translation>
     </message>
 </context>
 <context>

@@ -23,8 +23,9 @@ Examples:
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   the same, but at the end only say that the
-             computer would shut down or suspend
+  --dry-run [MINUTES ACTION ...]   the same, but at the end only say that the
+             computer would shut down or suspend; alone, it opens a window
+             whose every Start is a dry run
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
@@ -50,7 +51,7 @@ every language: scripts write and read them.
 Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 2 misused (an unknown option, or invalid parameters), 3 no Somnelle runs.
 
-  --help     show this text
+  --help, -h   show this text
   --version  show the version
 </source>
         <translation>用法：somnelle [registry | MINUTES ACTION [TIME DAY VOLUME FILE]]
@@ -72,8 +73,9 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   somnelle 30 sd
   somnelle 45 am 07:30 tm 40 europe.mid
 
-  --dry-run MINUTES ACTION ...   同上，但结束时只提示计算机本应
-             关机或挂起
+  --dry-run [MINUTES ACTION ...]   同上，但结束时只提示计算机本应
+             关机或挂起；
+             单独使用时，打开的窗口中每次开始都是试运行
   --sleep-until-alarm MINUTES am ...   用于闹钟：渐弱结束后挂起计算机，
              并在能做到时让它在唤醒前一分钟自动唤醒
              （复选框“挂起直到唤醒”会显示能否做到）
@@ -100,7 +102,7 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
 退出状态：0 完成；1 被拒绝，或正在运行的 Somnelle 没有响应；
 2 用法错误（未知选项或参数无效）；3 没有正在运行的 Somnelle。
 
-  --help     显示此帮助
+  --help, -h   显示此帮助
   --version  显示版本
 </translation>
     </message>
@@ -147,10 +149,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>somnelle: unknown option %1; see somnelle --help</source>
         <translation>somnelle: 未知选项 %1；请参阅 somnelle --help</translation>
-    </message>
-    <message>
-        <source>somnelle: --dry-run goes with a command line that starts a session, such as --dry-run 30 sd</source>
-        <translation>somnelle: --dry-run 需与开始会话的命令行一起使用，例如 --dry-run 30 sd</translation>
     </message>
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
@@ -202,6 +200,11 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Volume: </source>
         <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>试运行：计算机保持开机</translation>
     </message>
 </context>
 <context>
@@ -439,6 +442,18 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
         <comment>status line</comment>
         <translation>试运行：此计算机无法自动唤醒；本应保持开机至 %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>铃声不是文件：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>A sleep timer is running and its alarm must ring</source>
+        <translation>睡眠定时器正在运行，其闹钟必须响起</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include <QWheelEvent>
 
 #include "somnelleversion.h"
+#include "platform/clockformat.h"
 #include "platform/shell.h"
 #include "session/volumecontrol.h"
 #include "ui/etchedline.h"
@@ -86,18 +87,6 @@ void fitToText(QLabel *label)
 QPixmap buttonPicture(const QString &resource, const QString &english, const QString &word, int wordLeft)
 {
     return word == english ? Pictures::keyed(resource) : Pictures::worded(resource, word, wordLeft);
-}
-
-// The picker shows the time of day in the system's format, with seconds.
-QString timeFormatWithSeconds()
-{
-    QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1Char('s'))) {
-        const qsizetype minutes = format.lastIndexOf(QLatin1String("mm"));
-        if (minutes >= 0)
-            format.insert(minutes + 2, QLatin1String(":ss"));
-    }
-    return format;
 }
 
 } // namespace
@@ -184,7 +173,9 @@ void MainWindow::createLayout()
     // The alarm panel.
     alarmClockPicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/alarmclock.bmp")));
     browseButton->setPicture(Pictures::keyed(QStringLiteral(":/pictures/browse.bmp")));
-    alarmTimeEdit->setDisplayFormat(timeFormatWithSeconds());
+    // The time of day as the user's locale writes it, with seconds, in its own words for AM and PM.
+    alarmTimeEdit->setLocale(QLocale::system());
+    alarmTimeEdit->setDisplayFormat(ClockFormat::withSeconds(QLocale::system()));
     alarmTimeEdit->setDateTime(QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
     setColour(alarmTimeEdit, QPalette::Base, SkyBlue);
     for (QLineEdit *field : std::initializer_list<QLineEdit *> {minutesEdit, startFileEdit, wakeVolumeEdit})

@@ -32,9 +32,11 @@ public:
 
     MainWindow(SessionController &session, VolumeControl &volume, Shell &shell);
 
-    // The fields as they stand, and the fields set from a setup (the stored
-    // one, or a command line's).
+    // The fields as they stand (a dry run in a dry-run window), and the fields
+    // set from a setup (the stored one, or a command line's).
     Setup setup() const;
+    // A window opened for trying: each of its Starts is a dry run, and it says so at rest.
+    void setDryRun(bool dryRun);
     void showSetup(const Setup &setup);
 
     QString statusText() const;
@@ -59,8 +61,10 @@ public:
     QFileDialog *openDialog;
 
 public Q_SLOTS:
+    // An empty text is the window at rest: a dry-run window says that it is one.
     void setStatusText(const QString &text);
-    // A modal box with the error icon, captioned with the program's title; the program goes on.
+    // A modal box with the error icon, captioned with the program's title; the
+    // program goes on. It opens from the event loop, after whatever asked.
     void showError(const QString &message);
 
 Q_SIGNALS:
@@ -102,6 +106,7 @@ private:
     QPixmap cancelPicture_;
     QString title_ = QStringLiteral("Somnelle");
     bool running_ = false;
+    bool dryRun_ = false;
     bool shown_ = false;
     bool activated_ = false;
     int wheelRemainder_ = 0;

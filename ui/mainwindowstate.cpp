@@ -18,10 +18,18 @@
 
 void MainWindow::setStatusText(const QString &text)
 {
-    if (text.isEmpty())
+    const QString shown = text.isEmpty() && dryRun_ ? tr("Dry run: the computer stays on", "status line") : text;
+    if (shown.isEmpty())
         statusBar->clearMessage();
     else
-        statusBar->showMessage(text);
+        statusBar->showMessage(shown);
+}
+
+void MainWindow::setDryRun(bool dryRun)
+{
+    dryRun_ = dryRun;
+    if (statusText().isEmpty())
+        setStatusText(QString());
 }
 
 QString MainWindow::statusText() const
@@ -43,15 +51,23 @@ QColor MainWindow::fieldColour(const QLineEdit *field)
 
 QString MainWindow::errorMessageText(const QString &message)
 {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+    // Chinese and Japanese end a sentence with their own full stop.
+    const QString fullStops = QStringLiteral("\u3002\uFF0E\uFF61");
+    if (!message.isEmpty() && message.back() > QLatin1Char('.') && !fullStops.contains(message.back()))
         return message + QLatin1Char('.');
     return message;
 }
 
 void MainWindow::showError(const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, title_, errorMessageText(message), QMessageBox::Ok, this);
-    box.exec();
+    // Not inside the request that failed: a second start's hand-over has its answer at once.
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            QMessageBox box(QMessageBox::Critical, title_, errorMessageText(message), QMessageBox::Ok, this);
+            box.exec();
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::showPhase()
@@ -128,6 +144,7 @@ Setup MainWindow::setup() const
     setup.wakeUpPercent = wakeVolumeEdit->text();
     setup.startFile = startFileEdit->text();
     setup.sleepUntilAlarm = sleepCheck->isChecked();
+    setup.dryRun = dryRun_;
     return setup;
 }
 
