@@ -76,27 +76,14 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("minutes");
         QTest::addColumn<QString>("seconds");
-        QTest::newRow("C") << "C"
-                           << "22:01"
-                           << "22:01:48";
-        QTest::newRow("US") << "en_US"
-                            << "10:01 PM"
-                            << "10:01:48 PM";
-        QTest::newRow("Finnish dots") << "fi_FI"
-                                      << "22.01"
-                                      << "22.01.48";
-        QTest::newRow("Canadian French words") << "fr_CA"
-                                               << "22 h 01"
-                                               << "22 h 01 min 48 s";
-        QTest::newRow("Taiwan's day period") << "zh_TW"
-                                             << "下午10:01"
-                                             << "下午10:01:48";
-        QTest::newRow("Chinese zone first") << "zh_CN"
-                                            << "22:01"
-                                            << "22:01:48";
-        QTest::newRow("Japanese signs") << "ja_JP"
-                                        << "22:01"
-                                        << "22時01分48秒";
+        const char *rows[][3] = {{"C", "22:01", "22:01:48"},
+                                 {"en_US", "10:01 PM", "10:01:48 PM"},
+                                 {"fi_FI", "22.01", "22.01.48"},
+                                 {"fr_CA", "22 h 01", "22 h 01 min 48 s"},
+                                 {"zh_TW", "下午10:01", "下午10:01:48"}};
+        for (const auto &[locale, minutes, seconds] : rows)
+            QTest::newRow(locale) << QString::fromUtf8(locale) << QString::fromUtf8(minutes)
+                                  << QString::fromUtf8(seconds);
     }
 
     void clockFormats()
