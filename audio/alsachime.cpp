@@ -68,9 +68,10 @@ snd_pcm_t *openDevice(const char *device)
 struct AlsaChime::Worker {
     std::mutex mutex;
     std::condition_variable changed;
-    bool opened = false;     // the open returned; set under the mutex
-    bool openFailed = false; // written before opened is set, never after
-    bool finished = false;   // the device is closed; set under the mutex
+    bool opened = false;        // the open returned; set under the mutex
+    bool openFailed = false;    // written before opened is set, never after
+    bool finished = false;      // the device is closed; set under the mutex
+    AlsaChime *owner = nullptr; // told when finished, until it lets the worker go; under the mutex
     std::atomic<bool> stopping {false};
     const int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); // wakes play() for a stop; poll() ignores a -1
 
@@ -116,7 +117,11 @@ void AlsaChime::Worker::run(const QByteArray &device, int seconds)
             snd_pcm_drain(pcm);
         snd_pcm_close(pcm);
     }
-    set(&Worker::finished);
+    const std::lock_guard<std::mutex> lock(mutex);
+    finished = true;
+    changed.notify_all();
+    if (owner)
+        QMetaObject::invokeMethod(owner, &AlsaChime::playedOut, Qt::QueuedConnection);
 }
 
 void AlsaChime::Worker::play(snd_pcm_t *pcm, int seconds)
@@ -151,17 +156,16 @@ void AlsaChime::Worker::play(snd_pcm_t *pcm, int seconds)
     }
 }
 
-AlsaChime::AlsaChime(QByteArray device, int seconds)
-    : device_(std::move(device))
+AlsaChime::AlsaChime(QByteArray device, int seconds, QObject *parent)
+    : Chime(parent)
+    , device_(std::move(device))
     , seconds_(seconds)
 {
-    silentCheck_.setSingleShot(true);
-    QObject::connect(&silentCheck_, &QTimer::timeout, &silentCheck_, [this] { answerWhenSilent(); });
 }
 
 AlsaChime::~AlsaChime()
 {
-    stop();
+    release();
 }
 
 bool AlsaChime::start()
@@ -170,6 +174,7 @@ bool AlsaChime::start()
     release();
     try {
         auto worker = std::make_shared<Worker>();
+        worker->owner = this;
         thread_ = std::thread(&Worker::run, worker, device_, seconds_);
         worker_ = std::move(worker);
     } catch (const std::exception &) {
@@ -178,7 +183,7 @@ bool AlsaChime::start()
     // A server that has not answered yet counts as there: the chime sounds when
     // it does, and ends by itself should the open fail after all.
     if (worker_->waitFor(&Worker::opened, OpenWait) && worker_->openFailed) {
-        stop();
+        release();
         return false;
     }
     return true;
@@ -186,34 +191,27 @@ bool AlsaChime::start()
 
 void AlsaChime::stop()
 {
+    if (release())
+        Q_EMIT silent();
+}
+
+void AlsaChime::playedOut()
+{
+    // The news may be of a worker let go since, and one started after it still plays.
+    if (!worker_ || isPlaying())
+        return;
     release();
-    answerWhenSilent();
+    Q_EMIT silent();
 }
 
-void AlsaChime::whenSilent(std::function<void()> done)
-{
-    whenSilent_ = std::move(done);
-    answerWhenSilent();
-}
-
-void AlsaChime::answerWhenSilent()
-{
-    if (!whenSilent_)
-        return;
-    // The worker never calls into this object (it may outlive it), so a chime
-    // that plays out is noticed by a look every quarter of a second.
-    if (isPlaying()) {
-        silentCheck_.start(250);
-        return;
-    }
-    silentCheck_.stop();
-    std::exchange(whenSilent_, nullptr)();
-}
-
-void AlsaChime::release()
+bool AlsaChime::release()
 {
     if (!worker_)
-        return;
+        return false;
+    {
+        const std::lock_guard<std::mutex> lock(worker_->mutex);
+        worker_->owner = nullptr;
+    }
     worker_->stopping = true;
     eventfd_write(worker_->wake, 1);
     // Joined only when already done: a worker still closing the device, or
@@ -223,6 +221,7 @@ void AlsaChime::release()
     else
         thread_.detach();
     worker_.reset();
+    return true;
 }
 
 bool AlsaChime::isPlaying() const

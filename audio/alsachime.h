@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QTimer>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -19,29 +18,27 @@
 // stop not at all: a worker that is still held up is let go, and ends by
 // itself once the server answers again.
 class AlsaChime : public Chime {
+    Q_OBJECT
 public:
-    explicit AlsaChime(QByteArray device = "default", int seconds = 60);
+    explicit AlsaChime(QByteArray device = "default", int seconds = 60, QObject *parent = nullptr);
     ~AlsaChime() override;
 
     bool start() override;
     void stop() override;
     bool isPlaying() const override;
-    void whenSilent(std::function<void()> done) override;
 
 private:
     // What the worker shares with this object; the worker keeps it alive, so
     // it may outlive both the stop() that let it go and this object.
     struct Worker;
 
-    // Tells the worker to stop and lets it go.
-    void release();
-    // Calls whenSilent_ once nothing plays.
-    void answerWhenSilent();
+    // Tells the worker to stop and lets it go; whether one was playing.
+    bool release();
+    // The worker's news, on this thread: it has closed the device.
+    void playedOut();
 
     QByteArray device_;
     int seconds_;
     std::shared_ptr<Worker> worker_;
     std::thread thread_;
-    std::function<void()> whenSilent_;
-    QTimer silentCheck_;
 };

@@ -577,7 +577,7 @@ void AlsaMixer::keepOpen(bool keep)
         });
         if (server_)
             server_->close();
-        if (onChange_ && !watch_ && !watchOpening_)
+        if (watching_ && !watch_ && !watchOpening_)
             openWatch();
     }
 }
@@ -653,9 +653,9 @@ void AlsaMixer::writeWaveVolume(quint32 volume)
 // The watch is a connection of its own, subscribed to the control's events;
 // its descriptors wake the event loop only when something changed. The
 // worker opens and closes it; the events are read here, which never waits.
-void AlsaMixer::watch(std::function<void()> changed)
+void AlsaMixer::watch()
 {
-    onChange_ = std::move(changed);
+    watching_ = true;
     const quint64 job = openWatch();
     Lock lock(worker_->mutex);
     const bool opened = waitFor(lock, job);
@@ -735,14 +735,14 @@ void AlsaMixer::takeNews(bool late)
             unwanted.reset();
         });
     }
-    if (changed && onChange_)
-        onChange_();
+    if (changed && watching_)
+        Q_EMIT masterChanged();
 }
 
 void AlsaMixer::watchLater()
 {
     closeWatch();
-    if (!onChange_)
+    if (!watching_)
         return;
     // The server may come back: look again after a pause that grows up to a minute.
     QTimer::singleShot(watchRetryMs_, [this, alive = std::weak_ptr<int>(alive_)] {
@@ -756,18 +756,18 @@ void AlsaMixer::readEvents()
 {
     snd_ctl_event_t *event;
     snd_ctl_event_alloca(&event);
-    bool masterChanged = false;
+    bool master = false;
     int result;
     while ((result = snd_ctl_read(watch_->handle(), event)) > 0) {
         if (snd_ctl_event_get_type(event) == SND_CTL_EVENT_ELEM
             && qstrcmp(snd_ctl_event_elem_get_name(event), MasterVolume) == 0)
-            masterChanged = true;
+            master = true;
     }
     if (result < 0 && result != -EAGAIN) {
         // The server went away: the watch is broken until it is opened again.
         watchLater();
         return;
     }
-    if (masterChanged && onChange_)
-        onChange_();
+    if (master && watching_)
+        Q_EMIT masterChanged();
 }

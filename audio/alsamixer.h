@@ -31,6 +31,7 @@ class QSocketNotifier;
 class OpenMixer;
 
 class AlsaMixer : public Mixer {
+    Q_OBJECT
 public:
     // server: the direct way to a sound server for a fade, from whoever
     // builds the platform; without it a fade goes through the plug-in too.
@@ -42,7 +43,7 @@ public:
     std::optional<quint32> readWaveVolume() override;
     void writeWaveVolume(quint32 volume) override;
     void keepOpen(bool keep) override;
-    void watch(std::function<void()> changed) override;
+    void watch() override;
     bool isWatching() const override;
 
 private:
@@ -95,7 +96,7 @@ private:
     // five round trips and a dozen thread wake-ups.
     PulseSink *server_;
 
-    std::function<void()> onChange_;
+    bool watching_ = false; // changes are followed
     std::shared_ptr<OpenMixer> watch_;
     bool watchOpening_ = false;
     quint64 watchTry_ = 0; // numbers the opens: an answer to an older one is not wanted

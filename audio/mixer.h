@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QtGlobal>
-#include <functional>
+#include <QObject>
 #include <optional>
 
 // The system's master volume and the wave output, in levels 0..65535. Every
 // call opens the mixer, acts and closes it again, except while it is kept
 // open for a fade.
-class Mixer {
+class Mixer : public QObject {
+    Q_OBJECT
 public:
     enum class Access {
         NoMixer,         // the mixer could not be opened
@@ -16,7 +16,7 @@ public:
         Done,
     };
 
-    virtual ~Mixer() = default;
+    using QObject::QObject;
 
     // Empty when the mixer cannot be opened, has no volume control or cannot be read.
     virtual std::optional<quint16> readMasterLevel() = 0;
@@ -32,9 +32,13 @@ public:
     // sound server that restarted is found again). false closes it.
     virtual void keepOpen(bool keep) = 0;
 
-    // Calls changed from the event loop whenever the master volume may have
-    // changed, by anyone (our own writes included). The caller reads it again.
-    virtual void watch(std::function<void()> changed) = 0;
+    // From now on masterChanged() comes from the event loop whenever the
+    // master volume may have changed, by anyone (our own writes included).
+    virtual void watch() = 0;
     // False while changes cannot be followed (no mixer, or its server went away).
     virtual bool isWatching() const = 0;
+
+Q_SIGNALS:
+    // The listener reads the level again.
+    void masterChanged();
 };

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
+#include <QObject>
 
 // Keeps the computer from suspending itself for inactivity while a session
 // runs, so that the alarm can ring. The screen may still blank.
-class AwakeLock {
+class AwakeLock : public QObject {
+    Q_OBJECT
 public:
-    virtual ~AwakeLock() = default;
+    using QObject::QObject;
+
     // Takes the lock unless it is held already; a failure is reported and the session goes on.
     virtual void hold() = 0;
-    // Gives the lock back; released runs once it is gone (at once when none was held).
-    virtual void release(std::function<void()> released = {}) = 0;
+    // Gives the lock back; released() once it is gone (at once when none was held).
+    virtual void release() = 0;
+
+Q_SIGNALS:
+    void released();
 };

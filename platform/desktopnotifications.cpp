@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/desktopnotifications.h"
 
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <limits>
+
+#include "platform/dbuscall.h"
 
 namespace {
 
@@ -21,17 +20,15 @@ const QString ExtendKey = QStringLiteral("extend");
 } // namespace
 
 DesktopNotifications::DesktopNotifications(const QDBusConnection &sessionBus, QObject *parent)
-    : QObject(parent)
+    : EndWarning(parent)
     , bus_(sessionBus)
 {
     bus_.connect(Service, Path, Service, QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
     bus_.connect(Service, Path, Service, QStringLiteral("NotificationClosed"), this, SLOT(closed(uint, uint)));
 }
 
-void DesktopNotifications::show(const QString &summary, const QString &body, int expireMs,
-                                std::function<void(Action)> invoked)
+void DesktopNotifications::show(const QString &summary, const QString &body, int expireMs)
 {
-    invoked_ = std::move(invoked);
     wanted_ = true;
     clicksBeforeAnswer_.clear();
     const quint64 request = ++requests_;
@@ -41,30 +38,28 @@ void DesktopNotifications::show(const QString &summary, const QString &body, int
                              {QStringLiteral("urgency"), QVariant::fromValue(uchar(1))}};
     notify.setArguments({QStringLiteral("Somnelle"), id_, QStringLiteral("org.somnelle.Somnelle"), summary, body,
                          actions, hints, expireMs});
-    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify, NotifyTimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, request] {
-        watcher->deleteLater();
-        const QDBusPendingReply<uint> reply = *watcher;
-        if (reply.isError())
-            return; // no notification server: the warning is skipped
-        if (request != requests_) {
-            close(reply.value()); // a warning replaced before its answer came
-            return;
-        }
-        id_ = reply.value();
-        if (!wanted_) {
-            withdraw();
-            return;
-        }
-        for (const auto &[id, key] : std::exchange(clicksBeforeAnswer_, {}))
-            actionInvoked(id, key);
-    });
+    DBusCall::send(
+        bus_, notify, NotifyTimeoutMs, this,
+        [this, request](const QDBusMessage &reply) {
+            const uint id = reply.arguments().value(0).toUInt();
+            if (request != requests_) {
+                close(id); // a warning replaced before its answer came
+                return;
+            }
+            id_ = id;
+            if (!wanted_) {
+                withdraw();
+                return;
+            }
+            for (const auto &[clicked, key] : std::exchange(clicksBeforeAnswer_, {}))
+                actionInvoked(clicked, key);
+        },
+        [](const QDBusError &) {}); // no notification server: the warning is skipped
 }
 
 void DesktopNotifications::withdraw()
 {
     wanted_ = false;
-    invoked_ = nullptr;
     if (id_ != 0)
         close(std::exchange(id_, 0u));
 }
@@ -81,15 +76,17 @@ void DesktopNotifications::actionInvoked(uint id, const QString &key)
     // Qt may hand a signal over before the answer to a call that came ahead of
     // it (the answer takes one more queued step), so a click that follows a
     // late answer at once waits for that answer to give the warning its id.
-    if (id != 0 && id_ == 0 && invoked_) {
+    if (id != 0 && id_ == 0 && wanted_) {
         clicksBeforeAnswer_.append({id, key});
         return;
     }
     // Only the buttons offered act: some servers send "default" for a click on the body.
-    if (id == 0 || id != id_ || !invoked_ || (key != CancelKey && key != ExtendKey))
+    if (id == 0 || id != id_ || !wanted_)
         return;
-    const std::function<void(Action)> invoked = invoked_;
-    invoked(key == CancelKey ? Action::Cancel : Action::Extend);
+    if (key == CancelKey)
+        Q_EMIT cancelRequested();
+    else if (key == ExtendKey)
+        Q_EMIT extendRequested();
 }
 
 void DesktopNotifications::closed(uint id, uint)

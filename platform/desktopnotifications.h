@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QObject>
 
 #include "platform/endwarning.h"
 
@@ -11,12 +10,12 @@
 // asynchronous with a timeout; without a server nothing is shown, nothing
 // blocks and nothing is reported; a server without actions shows it without
 // buttons.
-class DesktopNotifications : public QObject, public EndWarning {
+class DesktopNotifications : public EndWarning {
     Q_OBJECT
 public:
     explicit DesktopNotifications(const QDBusConnection &sessionBus, QObject *parent = nullptr);
 
-    void show(const QString &summary, const QString &body, int expireMs, std::function<void(Action)> invoked) override;
+    void show(const QString &summary, const QString &body, int expireMs) override;
     void withdraw() override;
 
 private Q_SLOTS:
@@ -29,7 +28,6 @@ private:
     QDBusConnection bus_;
     quint64 requests_ = 0; // the Notify calls sent; an answer to any but the last is out of date
     uint id_ = 0;          // the notification shown, once the server has answered
-    bool wanted_ = false;  // a withdraw before the server's answer closes it when it comes
-    std::function<void(Action)> invoked_;
+    bool wanted_ = false;  // shown and not withdrawn: its buttons act; withdrawn before the answer, closed then
     QList<std::pair<uint, QString>> clicksBeforeAnswer_; // (id, key) of actions that came before the id
 };

@@ -12,7 +12,7 @@ void DesktopShell::open(const QUrl &url)
     QDesktopServices::openUrl(url);
 }
 
-void DesktopShell::openFile(const QString &pathOrUrl, std::function<void(bool opened)> done)
+void DesktopShell::openFile(const QString &pathOrUrl)
 {
     // xdg-open itself, as a process with one argument, so the name reaches it
     // exactly as it stands and its exit status tells whether a program took it.
@@ -25,17 +25,18 @@ void DesktopShell::openFile(const QString &pathOrUrl, std::function<void(bool op
                                       : QStringLiteral("file://")
                                    + QString::fromLatin1(FileNameBytes::encode(pathOrUrl).toPercentEncoding("/"))});
     process->setStandardInputFile(QProcess::nullDevice());
-    QObject::connect(process, &QProcess::finished, process, [process, done](int exitCode, QProcess::ExitStatus status) {
-        process->deleteLater();
-        if (done)
-            done(status == QProcess::NormalExit && exitCode == 0);
+    // The process is nobody's child: it may outlive us, and is deleted once done.
+    connect(process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+        Q_EMIT fileOpened(status == QProcess::NormalExit && exitCode == 0);
     });
-    QObject::connect(process, &QProcess::errorOccurred, process, [process, done](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        process->deleteLater();
-        if (done)
-            done(false);
+    connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            Q_EMIT fileOpened(false);
+    });
+    connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
     });
     process->start();
 }

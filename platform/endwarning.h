@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QObject>
 #include <QString>
-#include <functional>
 
 // A desktop notification shortly before the computer goes off, with actions
 // that still stop it or put it off.
-class EndWarning {
+class EndWarning : public QObject {
+    Q_OBJECT
 public:
-    enum class Action { Cancel, Extend };
+    using QObject::QObject;
 
-    virtual ~EndWarning() = default;
-    // Shows the warning, replacing one shown before; invoked runs for the action the user chose.
-    virtual void show(const QString &summary, const QString &body, int expireMs, std::function<void(Action)> invoked)
-        = 0;
+    // Shows the warning, replacing one shown before.
+    virtual void show(const QString &summary, const QString &body, int expireMs) = 0;
+    // After this, neither of its actions is asked for.
     virtual void withdraw() = 0;
+
+Q_SIGNALS:
+    void cancelRequested();
+    void extendRequested();
 };

@@ -3,8 +3,9 @@
 
 #include <QDBusMessage>
 
-LauncherEntry::LauncherEntry(const QDBusConnection &sessionBus)
-    : bus_(sessionBus)
+LauncherEntry::LauncherEntry(const QDBusConnection &sessionBus, QObject *parent)
+    : TaskbarProgress(parent)
+    , bus_(sessionBus)
 {
 }
 

@@ -9,8 +9,9 @@
 // session bus, which Plasma's task manager and the common GNOME docks show on
 // the program's button: a bar for the share gone, a count of minutes left.
 class LauncherEntry : public TaskbarProgress {
+    Q_OBJECT
 public:
-    explicit LauncherEntry(const QDBusConnection &sessionBus);
+    explicit LauncherEntry(const QDBusConnection &sessionBus, QObject *parent = nullptr);
 
     void show(double progress, int minutesLeft) override;
     void clear() override;

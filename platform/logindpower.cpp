@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/logindpower.h"
 
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-
+#include "platform/dbuscall.h"
 #include "platform/logging.h"
 
 namespace {
@@ -16,32 +14,31 @@ const QString Manager = QStringLiteral("org.freedesktop.login1.Manager");
 constexpr int QuestionTimeoutMs = 5000;
 constexpr int ActionTimeoutMs = 25000;
 
-// The reason for a refusal as logind gives it, and on standard error too.
-QString refusal(const QString &what, const QDBusMessage &reply)
+void warnCannotAsk(const QString &verb, const QDBusError &error)
 {
-    qCWarning(lcPower).noquote()
-        << QStringLiteral("Somnelle: %1: %2 (%3)").arg(what, reply.errorMessage(), reply.errorName());
-    return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+    qCWarning(lcPower).noquote() << QStringLiteral("Somnelle: cannot ask whether the computer may %1: %2 (%3)")
+                                        .arg(verb, error.message(), error.name());
 }
 
 } // namespace
 
 LogindPower::LogindPower(const QDBusConnection &systemBus, QObject *parent)
-    : QObject(parent)
+    : Power(parent)
     , bus_(systemBus)
 {
 }
 
-void LogindPower::call(const QString &method, const QVariantList &arguments, int timeoutMs,
-                       std::function<void(const QDBusMessage &reply)> done)
+QDBusMessage LogindPower::managerCall(const QString &method, const QVariantList &arguments) const
 {
     QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Manager, method);
     message.setArguments(arguments);
-    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(message, timeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done = std::move(done)] {
-        watcher->deleteLater();
-        done(watcher->reply());
-    });
+    return message;
+}
+
+void LogindPower::refuse(const QString &what, const QDBusError &error)
+{
+    qCWarning(lcPower).noquote() << QStringLiteral("Somnelle: %1: %2 (%3)").arg(what, error.message(), error.name());
+    Q_EMIT refused(error.message().isEmpty() ? error.name() : error.message());
 }
 
 void LogindPower::probePowerActions(EndAction chosen)
@@ -52,35 +49,33 @@ void LogindPower::probePowerActions(EndAction chosen)
     for (const auto &[action, method] : questions) {
         const bool chosenOne = action == chosen;
         const QString verb = action == EndAction::PowerOff ? QStringLiteral("power off") : QStringLiteral("suspend");
-        call(method, {}, QuestionTimeoutMs, [chosenOne, verb](const QDBusMessage &reply) {
-            if (!chosenOne)
-                return;
-            if (reply.type() == QDBusMessage::ErrorMessage) {
-                refusal(QStringLiteral("cannot ask whether the computer may %1").arg(verb), reply);
-                return;
-            }
-            const QString answer = reply.arguments().value(0).toString();
-            if (answer == QLatin1String("no") || answer == QLatin1String("na"))
-                qCWarning(lcPower).noquote()
-                    << QStringLiteral("Somnelle: the system will not let this user %1 (\"%2\")").arg(verb, answer);
-        });
+        DBusCall::send(
+            bus_, managerCall(method), QuestionTimeoutMs, this,
+            [chosenOne, verb](const QDBusMessage &reply) {
+                const QString answer = reply.arguments().value(0).toString();
+                if (chosenOne && (answer == QLatin1String("no") || answer == QLatin1String("na")))
+                    qCWarning(lcPower).noquote()
+                        << QStringLiteral("Somnelle: the system will not let this user %1 (\"%2\")").arg(verb, answer);
+            },
+            [chosenOne, verb](const QDBusError &error) {
+                if (chosenOne)
+                    warnCannotAsk(verb, error);
+            });
     }
 }
 
-void LogindPower::powerOff(std::function<void(const QString &reason)> refused)
+void LogindPower::powerOff()
 {
-    call(QStringLiteral("PowerOff"), {false}, ActionTimeoutMs,
-         [refused = std::move(refused)](const QDBusMessage &reply) {
-             if (reply.type() == QDBusMessage::ErrorMessage)
-                 refused(refusal(QStringLiteral("power-off refused"), reply));
-         });
+    DBusCall::send(
+        bus_, managerCall(QStringLiteral("PowerOff"), {false}), ActionTimeoutMs, this, [](const QDBusMessage &) {},
+        [this](const QDBusError &error) { refuse(QStringLiteral("power-off refused"), error); });
 }
 
-void LogindPower::suspend(std::function<void(const QString &refusal)> answered)
+void LogindPower::suspend()
 {
-    call(QStringLiteral("Suspend"), {false}, ActionTimeoutMs,
-         [answered = std::move(answered)](const QDBusMessage &reply) {
-             answered(reply.type() == QDBusMessage::ErrorMessage ? refusal(QStringLiteral("suspend refused"), reply)
-                                                                 : QString());
-         });
+    // Answered once the computer has resumed.
+    DBusCall::send(
+        bus_, managerCall(QStringLiteral("Suspend"), {false}), ActionTimeoutMs, this,
+        [this](const QDBusMessage &) { Q_EMIT resumed(); },
+        [this](const QDBusError &error) { refuse(QStringLiteral("suspend refused"), error); });
 }

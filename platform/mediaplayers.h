@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
+#include <QObject>
 
 // The media players of the desktop session.
-class MediaPlayers {
+class MediaPlayers : public QObject {
+    Q_OBJECT
 public:
-    virtual ~MediaPlayers() = default;
-    // Asks every player that is playing to pause; done runs once all have
+    using QObject::QObject;
+
+    // Asks every player that is playing to pause; paused() once all have
     // answered, or after a short time at most, whatever they do.
-    virtual void pauseAll(std::function<void()> done) = 0;
+    virtual void pauseAll() = 0;
+
+Q_SIGNALS:
+    void paused();
 };

@@ -3,10 +3,9 @@
 
 #include <QDBusArgument>
 #include <QDBusMetaType>
-#include <QDBusPendingCallWatcher>
 #include <QTimer>
-#include <memory>
-#include <utility>
+
+#include "platform/dbuscall.h"
 
 namespace {
 
@@ -20,12 +19,15 @@ QDBusMessage playerCall(const QString &player, const QString &method)
     return QDBusMessage::createMethodCall(player, PlayerPath, PlayerInterface, method);
 }
 
+const auto Ignored = [](const auto &) {};
+
 } // namespace
 
-// One pauseAll: done runs once, when the last call has been answered or the time is up.
+// One pauseAll: answered once, when the last call has been answered or the time is up.
 struct MprisPlayers::Round {
-    std::function<void()> done;
+    MprisPlayers *players;
     int pending = 0;
+    bool answered = false;
     void finishOne()
     {
         if (--pending == 0)
@@ -33,33 +35,37 @@ struct MprisPlayers::Round {
     }
     void finish()
     {
-        if (done)
-            std::exchange(done, nullptr)();
+        if (!std::exchange(answered, true))
+            Q_EMIT players->paused();
     }
 };
 
 MprisPlayers::MprisPlayers(const QDBusConnection &sessionBus, QObject *parent)
-    : QObject(parent)
+    : MediaPlayers(parent)
     , bus_(sessionBus)
 {
 }
 
-void MprisPlayers::call(const std::shared_ptr<Round> &round, const QDBusMessage &message,
-                        std::function<void(const QDBusMessage &reply)> answered)
+template <typename Answered, typename Failed>
+void MprisPlayers::call(const std::shared_ptr<Round> &round, const QDBusMessage &message, Answered answered,
+                        Failed failed)
 {
     ++round->pending;
-    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(message, TimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, round, answered] {
-        watcher->deleteLater();
-        answered(watcher->reply());
-        round->finishOne();
-    });
+    DBusCall::send(
+        bus_, message, TimeoutMs, this,
+        [round, answered](const QDBusMessage &reply) {
+            answered(reply);
+            round->finishOne();
+        },
+        [round, failed](const QDBusError &error) {
+            failed(error);
+            round->finishOne();
+        });
 }
 
-void MprisPlayers::pauseAll(std::function<void()> done)
+void MprisPlayers::pauseAll()
 {
-    auto round = std::make_shared<Round>();
-    round->done = std::move(done);
+    auto round = std::make_shared<Round>(Round {this});
     if (!bus_.isConnected()) {
         round->finish();
         return;
@@ -69,11 +75,14 @@ void MprisPlayers::pauseAll(std::function<void()> done)
     const QDBusMessage listNames = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
-    call(round, listNames, [this, round](const QDBusMessage &reply) {
-        for (const QString &name : reply.arguments().value(0).toStringList())
-            if (name.startsWith(NamePrefix) && name != Proxy)
-                pause(round, name);
-    });
+    call(
+        round, listNames,
+        [this, round](const QDBusMessage &reply) {
+            for (const QString &name : reply.arguments().value(0).toStringList())
+                if (name.startsWith(NamePrefix) && name != Proxy)
+                    pause(round, name);
+        },
+        Ignored);
 }
 
 void MprisPlayers::pause(const std::shared_ptr<Round> &round, const QString &player)
@@ -81,16 +90,19 @@ void MprisPlayers::pause(const std::shared_ptr<Round> &round, const QString &pla
     QDBusMessage getAll = QDBusMessage::createMethodCall(
         player, PlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
     getAll.setArguments({PlayerInterface});
-    call(round, getAll, [this, round, player](const QDBusMessage &reply) {
-        const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().value(0));
-        if (properties.value(QStringLiteral("PlaybackStatus")).toString() != QLatin1String("Playing")
-            || !properties.value(QStringLiteral("CanPause")).toBool())
-            return;
-        const bool canControl = properties.value(QStringLiteral("CanControl")).toBool();
-        call(round, playerCall(player, QStringLiteral("Pause")),
-             [this, round, player, canControl](const QDBusMessage &paused) {
-                 if (paused.type() == QDBusMessage::ErrorMessage && canControl)
-                     call(round, playerCall(player, QStringLiteral("Stop")), [](const QDBusMessage &) {});
-             });
-    });
+    call(
+        round, getAll,
+        [this, round, player](const QDBusMessage &reply) {
+            const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+            if (properties.value(QStringLiteral("PlaybackStatus")).toString() != QLatin1String("Playing")
+                || !properties.value(QStringLiteral("CanPause")).toBool())
+                return;
+            const bool canControl = properties.value(QStringLiteral("CanControl")).toBool();
+            call(round, playerCall(player, QStringLiteral("Pause")), Ignored,
+                 [this, round, player, canControl](const QDBusError &) {
+                     if (canControl)
+                         call(round, playerCall(player, QStringLiteral("Stop")), Ignored, Ignored);
+                 });
+        },
+        Ignored);
 }

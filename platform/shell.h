@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
-#include <functional>
 
 // Hands a file or a link to the program the desktop associates with it.
-class Shell {
+class Shell : public QObject {
+    Q_OBJECT
 public:
-    virtual ~Shell() = default;
+    using QObject::QObject;
+
     virtual void open(const QUrl &url) = 0;
-    // The start file: a path or a URL, as one argument to the desktop's handler.
-    // done tells whether the handler reported success.
-    virtual void openFile(const QString &pathOrUrl, std::function<void(bool opened)> done = {}) = 0;
+    // The start file: a path or a URL, as one argument to the desktop's
+    // handler; fileOpened() tells whether the handler reported success.
+    virtual void openFile(const QString &pathOrUrl) = 0;
+
+Q_SIGNALS:
+    void fileOpened(bool opened);
 };

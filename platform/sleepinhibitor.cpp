@@ -2,9 +2,9 @@
 #include "platform/sleepinhibitor.h"
 
 #include <QCoreApplication>
-#include <QDBusPendingCallWatcher>
 #include <utility>
 
+#include "platform/dbuscall.h"
 #include "platform/logging.h"
 
 const QString SleepInhibitor::ApplicationId = QStringLiteral("org.somnelle.Somnelle");
@@ -46,7 +46,7 @@ QDBusMessage message(const Call &call, const QString &method, const QVariantList
 } // namespace
 
 SleepInhibitor::SleepInhibitor(const QDBusConnection &sessionBus, const QDBusConnection &systemBus, QObject *parent)
-    : QObject(parent)
+    : AwakeLock(parent)
     , sessionBus_(sessionBus)
     , systemBus_(systemBus)
 {
@@ -83,35 +83,36 @@ void SleepInhibitor::tryHolder(Holder holder)
     case Holder::None:
         return;
     }
-    if (!bus.isConnected()) {
-        took(holder, QDBusMessage::createError(QDBusError::Disconnected, QStringLiteral("no bus")));
+    asking_ = true;
+    DBusCall::send(
+        bus, request, TimeoutMs, this,
+        [this, holder](const QDBusMessage &reply) {
+            asking_ = false;
+            took(holder, reply);
+        },
+        [this, holder](const QDBusError &error) {
+            asking_ = false;
+            notTaken(holder, error);
+        });
+}
+
+void SleepInhibitor::notTaken(Holder holder, const QDBusError &error)
+{
+    if (!wanted_) {
+        drop();
         return;
     }
-    asking_ = true;
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(request, TimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, holder] {
-        watcher->deleteLater();
-        asking_ = false;
-        took(holder, watcher->reply());
-    });
+    if (holder == Holder::Logind) {
+        qCWarning(lcInhibit).noquote()
+            << QStringLiteral("Somnelle: cannot keep the computer awake: %1 (%2)").arg(error.message(), error.name());
+        return;
+    }
+    // The next way, whether this one is missing or refused.
+    tryHolder(holder == Holder::GnomeSession ? Holder::PowerManagement : Holder::Logind);
 }
 
 void SleepInhibitor::took(Holder holder, const QDBusMessage &reply)
 {
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        if (!wanted_) {
-            drop();
-            return;
-        }
-        if (holder == Holder::Logind) {
-            qCWarning(lcInhibit).noquote() << QStringLiteral("Somnelle: cannot keep the computer awake: %1 (%2)")
-                                                  .arg(reply.errorMessage(), reply.errorName());
-            return;
-        }
-        // The next way, whether this one is missing or refused.
-        tryHolder(holder == Holder::GnomeSession ? Holder::PowerManagement : Holder::Logind);
-        return;
-    }
     held_ = holder;
     if (holder == Holder::Logind)
         lock_ = reply.arguments().value(0).value<QDBusUnixFileDescriptor>();
@@ -122,11 +123,9 @@ void SleepInhibitor::took(Holder holder, const QDBusMessage &reply)
         drop();
 }
 
-void SleepInhibitor::release(std::function<void()> released)
+void SleepInhibitor::release()
 {
     wanted_ = false;
-    if (released)
-        whenReleased_.push_back(std::move(released));
     // While a request is out, its answer decides what there is to give back.
     if (!asking_)
         drop();
@@ -134,12 +133,7 @@ void SleepInhibitor::release(std::function<void()> released)
 
 void SleepInhibitor::drop()
 {
-    const Holder held = held_;
-    held_ = Holder::None;
-    const auto done = [callbacks = std::exchange(whenReleased_, {})] {
-        for (const std::function<void()> &released : callbacks)
-            released();
-    };
+    const Holder held = std::exchange(held_, Holder::None);
     switch (held) {
     case Holder::None:
         break;
@@ -151,14 +145,11 @@ void SleepInhibitor::drop()
         const QDBusMessage request = held == Holder::GnomeSession
             ? message(GnomeSession, QStringLiteral("Uninhibit"), {cookie_})
             : message(PowerManagement, QStringLiteral("UnInhibit"), {cookie_});
-        auto *watcher = new QDBusPendingCallWatcher(sessionBus_.asyncCall(request, TimeoutMs), this);
         // The lock is gone once the holder has answered (or did not, in time).
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, done] {
-            watcher->deleteLater();
-            done();
-        });
+        const auto gone = [this](const auto &) { Q_EMIT released(); };
+        DBusCall::send(sessionBus_, request, TimeoutMs, this, gone, gone);
         return;
     }
     }
-    done();
+    Q_EMIT released();
 }

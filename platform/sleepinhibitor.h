@@ -3,8 +3,6 @@
 
 #include <QDBusConnection>
 #include <QDBusUnixFileDescriptor>
-#include <QObject>
-#include <vector>
 
 #include "platform/awakelock.h"
 
@@ -12,7 +10,7 @@
 // It takes the first of these that answers: the GNOME session manager
 // (suspend flag only), the freedesktop power manager (KDE, XFCE), and
 // logind's "sleep" block lock, held as a file descriptor.
-class SleepInhibitor : public QObject, public AwakeLock {
+class SleepInhibitor : public AwakeLock {
     Q_OBJECT
 public:
     static const QString ApplicationId;
@@ -21,14 +19,15 @@ public:
     ~SleepInhibitor() override;
 
     void hold() override;
-    void release(std::function<void()> released = {}) override;
+    void release() override;
 
 private:
     enum class Holder { None, GnomeSession, PowerManagement, Logind };
 
     void tryHolder(Holder holder);
     void took(Holder holder, const QDBusMessage &reply);
-    // Gives back whatever is held, then runs the waiting release callbacks.
+    void notTaken(Holder holder, const QDBusError &error);
+    // Gives back whatever is held, then says released().
     void drop();
 
     QDBusConnection sessionBus_;
@@ -38,5 +37,4 @@ private:
     Holder held_ = Holder::None;
     uint cookie_ = 0;
     QDBusUnixFileDescriptor lock_;
-    std::vector<std::function<void()>> whenReleased_;
 };

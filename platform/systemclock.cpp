@@ -7,17 +7,19 @@
 #include <ctime>
 #include <sys/timerfd.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 // A timerfd read from the event loop; -1 and no notifier when there is none.
-int newTimer(clockid_t clock, std::unique_ptr<QSocketNotifier> &notifier, std::function<void()> onRead)
+template <typename OnRead>
+int newTimer(clockid_t clock, std::unique_ptr<QSocketNotifier> &notifier, OnRead onRead)
 {
     const int fd = timerfd_create(clock, TFD_NONBLOCK | TFD_CLOEXEC);
     if (fd >= 0) {
         notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         notifier->setEnabled(false);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), std::move(onRead));
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), onRead);
     }
     return fd;
 }
@@ -34,7 +36,8 @@ void disarm(int fd, QSocketNotifier *notifier)
 
 } // namespace
 
-SystemClock::SystemClock()
+SystemClock::SystemClock(QObject *parent)
+    : Clock(parent)
 {
     secondsFd_ = newTimer(CLOCK_MONOTONIC, secondsNotifier_, [this] {
         std::uint64_t expirations = 0;
@@ -58,10 +61,10 @@ SystemClock::~SystemClock()
             close(fd);
 }
 
-void SystemClock::startSeconds(std::function<void()> onSecond)
+void SystemClock::startSeconds()
 {
     stopSeconds();
-    onSecond_ = std::move(onSecond);
+    counting_ = true;
     ++started_;
     const itimerspec everySecond {{1, 0}, {1, 0}};
     if (secondsFd_ >= 0 && timerfd_settime(secondsFd_, 0, &everySecond, nullptr) == 0)
@@ -72,19 +75,17 @@ void SystemClock::startSeconds(std::function<void()> onSecond)
 
 void SystemClock::stopSeconds()
 {
-    onSecond_ = nullptr;
+    counting_ = false;
     timer_.stop();
     disarm(secondsFd_, secondsNotifier_.get());
 }
 
 void SystemClock::secondsPassed(quint64 count)
 {
-    // Each call may stop the seconds, or start them again from now.
+    // Each second may stop the seconds, or start them again from now.
     const quint64 started = started_;
-    for (; count > 0 && onSecond_ && started == started_; --count) {
-        const std::function<void()> onSecond = onSecond_;
-        onSecond();
-    }
+    for (; count > 0 && counting_ && started == started_; --count)
+        Q_EMIT second();
 }
 
 QDateTime SystemClock::localNow() const
@@ -92,10 +93,10 @@ QDateTime SystemClock::localNow() const
     return QDateTime::currentDateTime();
 }
 
-void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)
+void SystemClock::wakeAfter(qint64 ms)
 {
     wakeTimer_.stop();
-    onWake_ = std::move(onWake);
+    waking_ = true;
     timespec now {};
     clock_gettime(CLOCK_REALTIME, &now);
     ms = qMax<qint64>(ms, 1);
@@ -119,7 +120,7 @@ void SystemClock::wakeAfter(qint64 ms, std::function<void()> onWake)
 
 void SystemClock::stopWake()
 {
-    onWake_ = nullptr;
+    waking_ = false;
     wakeTimer_.stop();
     disarm(wakeFd_, wakeNotifier_.get());
 }
@@ -135,9 +136,6 @@ void SystemClock::wakeFdReadable()
 
 void SystemClock::wakeFired()
 {
-    if (!onWake_)
-        return;
-    const std::function<void()> onWake = std::move(onWake_);
-    onWake_ = nullptr;
-    onWake();
+    if (std::exchange(waking_, false))
+        Q_EMIT wakeDue();
 }

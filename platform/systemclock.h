@@ -18,14 +18,15 @@ class QSocketNotifier;
 // soon as it resumes or the clock is set past their time. They are not ended
 // by every setting of the clock: some machines step it ten times a second.
 class SystemClock : public Clock {
+    Q_OBJECT
 public:
-    SystemClock();
+    explicit SystemClock(QObject *parent = nullptr);
     ~SystemClock() override;
 
-    void startSeconds(std::function<void()> onSecond) override;
+    void startSeconds() override;
     void stopSeconds() override;
     QDateTime localNow() const override;
-    void wakeAfter(qint64 ms, std::function<void()> onWake) override;
+    void wakeAfter(qint64 ms) override;
     void stopWake() override;
 
 private:
@@ -36,11 +37,11 @@ private:
     QTimer timer_; // only without timerfds
     int secondsFd_ = -1;
     std::unique_ptr<QSocketNotifier> secondsNotifier_;
-    std::function<void()> onSecond_;
+    bool counting_ = false;
     quint64 started_ = 0; // how many times the seconds were started
 
     int wakeFd_ = -1;
     std::unique_ptr<QSocketNotifier> wakeNotifier_;
     QTimer wakeTimer_; // only when the timerfd cannot be set
-    std::function<void()> onWake_;
+    bool waking_ = false;
 };

@@ -2,7 +2,7 @@
 #include "platform/systemwakealarm.h"
 
 #include <QDBusObjectPath>
-#include <QDBusPendingCallWatcher>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
@@ -14,6 +14,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/dbuscall.h"
 #include "platform/logging.h"
 
 const QString SystemWakeAlarm::CallbackPath = QStringLiteral("/org/somnelle/Somnelle/WakeAlarm");
@@ -115,14 +116,14 @@ void SystemWakeAlarm::findRoute()
                                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
                                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetConnectionUnixProcessID"))
         << PowerManager;
-    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(owner, TimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
-        watcher->deleteLater();
-        const QDBusMessage reply = watcher->reply();
-        const bool holds = reply.type() == QDBusMessage::ReplyMessage
-            && holdsWakeAlarm(QStringLiteral("/proc/%1/status").arg(reply.arguments().value(0).toUInt()));
-        found(holds ? Route::PowerManager : Route::None);
-    });
+    DBusCall::send(
+        bus_, owner, TimeoutMs, this,
+        [this](const QDBusMessage &reply) {
+            const bool holds
+                = holdsWakeAlarm(QStringLiteral("/proc/%1/status").arg(reply.arguments().value(0).toUInt()));
+            found(holds ? Route::PowerManager : Route::None);
+        },
+        [this](const QDBusError &) { found(Route::None); });
 }
 
 void SystemWakeAlarm::found(Route route)
@@ -183,28 +184,24 @@ void SystemWakeAlarm::armPowerManager(const QDateTime &at)
         QStringLiteral("scheduleWakeup"),
         {bus_.baseService(), QVariant::fromValue(QDBusObjectPath(CallbackPath)), quint64(at.toSecsSinceEpoch())});
     const quint64 request = ++request_;
-    // The watcher outlives us: a wake set after we let go of it is cleared when its cookie comes.
-    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(schedule, LateAnswerMs));
-    connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-            [self = QPointer<SystemWakeAlarm>(this), request, bus = bus_, watcher] {
-                watcher->deleteLater();
-                const QDBusMessage reply = watcher->reply();
-                const bool wanted = self && self->request_ == request;
-                if (reply.type() != QDBusMessage::ReplyMessage) {
-                    if (wanted)
-                        self->fail(
-                            QStringLiteral("The power manager did not set the wake-up: %1").arg(reply.errorMessage()));
-                    return;
-                }
-                const uint cookie = reply.arguments().value(0).toUInt();
-                if (!wanted) {
-                    clearWakeup(bus, cookie);
-                    return;
-                }
-                self->cookie_ = cookie;
-                self->armed_ = Route::PowerManager;
-                Q_EMIT self->armed(Route::PowerManager);
-            });
+    // The answer is taken whatever became of us: a wake set after we let go of
+    // it is cleared when its cookie comes.
+    DBusCall::send(
+        bus_, schedule, LateAnswerMs, QCoreApplication::instance(),
+        [self = QPointer<SystemWakeAlarm>(this), request, bus = bus_](const QDBusMessage &reply) {
+            const uint cookie = reply.arguments().value(0).toUInt();
+            if (!self || self->request_ != request) {
+                clearWakeup(bus, cookie);
+                return;
+            }
+            self->cookie_ = cookie;
+            self->armed_ = Route::PowerManager;
+            Q_EMIT self->armed(Route::PowerManager);
+        },
+        [self = QPointer<SystemWakeAlarm>(this), request](const QDBusError &error) {
+            if (self && self->request_ == request)
+                self->fail(QStringLiteral("The power manager did not set the wake-up: %1").arg(error.message()));
+        });
     // The night cannot wait for a slow answer; when it comes, its wake is cleared.
     QTimer::singleShot(TimeoutMs, this, [this, request] {
         if (request_ != request)

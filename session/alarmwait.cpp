@@ -48,32 +48,35 @@ QDateTime AlarmWait::nextAlarmTime(const QDateTime &now, QTime alarm, QDate earl
                 return moment;
 }
 
-AlarmWait::AlarmWait(Clock &clock)
-    : clock_(clock)
+AlarmWait::AlarmWait(Clock &clock, QObject *parent)
+    : QObject(parent)
+    , clock_(clock)
 {
+    connect(&clock_, &Clock::wakeDue, this, &AlarmWait::look);
 }
 
-void AlarmWait::start(const QDateTime &target, std::function<void()> due)
+void AlarmWait::start(const QDateTime &target)
 {
     target_ = target;
-    due_ = std::move(due);
+    waiting_ = true;
     look();
 }
 
 void AlarmWait::stop()
 {
-    due_ = nullptr;
+    waiting_ = false;
     clock_.stopWake();
 }
 
 void AlarmWait::look()
 {
+    if (!waiting_)
+        return;
     const qint64 remaining = clock_.localNow().msecsTo(target_);
     if (remaining > 0) {
-        clock_.wakeAfter(qMin(remaining, LookEveryMs), [this] { look(); });
+        clock_.wakeAfter(qMin(remaining, LookEveryMs));
         return;
     }
-    const std::function<void()> due = std::move(due_);
-    due_ = nullptr;
-    due();
+    waiting_ = false;
+    Q_EMIT due();
 }

@@ -2,17 +2,18 @@
 #pragma once
 
 #include <QDateTime>
-#include <functional>
+#include <QObject>
 
 class Clock;
 
 // Waits for a moment on the wall clock, asleep in the event loop. It looks at
 // the clock at least once a minute and at its deadline, so a suspend or a
-// clock change cannot make it miss: it fires as soon as the clock is at or
+// clock change cannot make it miss: due() comes as soon as the clock is at or
 // past the target.
-class AlarmWait {
+class AlarmWait : public QObject {
+    Q_OBJECT
 public:
-    explicit AlarmWait(Clock &clock);
+    explicit AlarmWait(Clock &clock, QObject *parent = nullptr);
 
     // The first moment at or after now, on earliestDay or later, when the local
     // clock reads the alarm's hour and minute: now itself when it reads them
@@ -22,13 +23,17 @@ public:
     // when it is set back) counts at either of its two moments.
     static QDateTime nextAlarmTime(const QDateTime &now, QTime alarm, QDate earliestDay);
 
-    void start(const QDateTime &target, std::function<void()> due);
+    // due() once the target is reached, at once when it is already.
+    void start(const QDateTime &target);
     void stop();
+
+Q_SIGNALS:
+    void due();
 
 private:
     void look();
 
     Clock &clock_;
     QDateTime target_;
-    std::function<void()> due_;
+    bool waiting_ = false;
 };

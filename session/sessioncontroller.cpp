@@ -41,6 +41,26 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     , volume_(volume)
     , alarm_(*platform.clock)
 {
+    // Each service's answers, taken once: an answer that comes after the step
+    // that asked for it is over finds the session in another phase.
+    connect(platform.clock, &Clock::second, this, &SessionController::tick);
+    connect(&alarm_, &AlarmWait::due, this, &SessionController::wakeUp);
+    connect(platform.players, &MediaPlayers::paused, this, [this] {
+        if (phase_ == Phase::PausingPlayers)
+            runEndAction();
+    });
+    connect(platform.awake, &AwakeLock::released, this, &SessionController::lockReleased);
+    connect(platform.power, &Power::refused, this, &SessionController::powerRefused);
+    connect(platform.power, &Power::resumed, this, &SessionController::resumed);
+    connect(platform.shell, &Shell::fileOpened, this, &SessionController::startFileOpened);
+    connect(platform.chime, &Chime::silent, this, [this] {
+        if (phase_ == Phase::Chiming) {
+            setPhase(Phase::Idle);
+            finishIfAsked();
+        }
+    });
+    connect(platform.warning, &EndWarning::cancelRequested, this, &SessionController::cancel);
+    connect(platform.warning, &EndWarning::extendRequested, this, [this] { extend(15); });
     connect(platform.wake, &WakeAlarm::routeFound, this, &SessionController::wakeRouteKnown);
     connect(platform.wake, &WakeAlarm::armed, this, &SessionController::wakeArmed);
     connect(platform.wake, &WakeAlarm::armFailed, this, &SessionController::wakeNotArmed);
@@ -128,7 +148,7 @@ void SessionController::begin(quint8 minutes)
     showProgress();
     // One connection to the mixer for the whole fade, not one a second.
     platform_.mixer->keepOpen(true);
-    platform_.clock->startSeconds([this] { tick(); });
+    platform_.clock->startSeconds();
 }
 
 void SessionController::showProgress()
@@ -147,12 +167,7 @@ void SessionController::showProgress()
         platform_.warning->show(summary,
                                 tr("The sleep timer ends at %1.")
                                     .arg(clockTimeForPeople(fadeEndsAt_, ClockFormat::withSeconds(QLocale::system()))),
-                                int(left) * 1000, whileAlive([this](EndWarning::Action action) {
-                                    if (action == EndWarning::Action::Cancel)
-                                        cancel();
-                                    else
-                                        extend(15);
-                                }));
+                                int(left) * 1000);
     }
     // The task bar hears only of what it shows changing, and at most every
     // ten seconds: the fade stays as light as it is.
@@ -169,6 +184,8 @@ void SessionController::showProgress()
 
 void SessionController::tick()
 {
+    if (phase_ != Phase::Fading)
+        return;
     const quint8 percentShown = volume_.percent();
     volume_.setSessionLevel(nextLevel());
     // In a long fade the percent stays for many seconds; the title is set when it changes.
@@ -306,10 +323,7 @@ void SessionController::endFade()
     platform_.mixer->keepOpen(false);
     // Muted is not paused: the night's podcast would play on silently.
     setPhase(Phase::PausingPlayers);
-    platform_.players->pauseAll(whileAlive([this] {
-        if (phase_ == Phase::PausingPlayers)
-            runEndAction();
-    }));
+    platform_.players->pauseAll();
 }
 
 void SessionController::runEndAction()
@@ -323,7 +337,7 @@ void SessionController::runEndAction()
         Q_EMIT statusChanged(tr("Soon to get up...", "status line"));
         setPhase(Phase::WaitingForWakeUp);
         wakeUpAt_ = wakeUpAfter(platform_.clock->localNow());
-        alarm_.start(wakeUpAt_, [this] { wakeUp(); });
+        alarm_.start(wakeUpAt_);
         if (setup_.sleepUntilAlarm)
             sleepUntilWakeUp();
         break;
@@ -337,35 +351,75 @@ void SessionController::leaveTheComputer(bool suspend)
 {
     setPhase(Phase::LeavingTheComputer);
     // The lock goes first, or it would hold off our own request.
-    platform_.awake->release(whileAlive([this, suspend] {
-        if (phase_ != Phase::LeavingTheComputer)
-            return; // cancelled while the lock was being given back
-        if (setup_.dryRun) {
-            Q_EMIT statusChanged(suspend ? tr("Dry run: the computer would suspend now", "status line")
-                                         : tr("Dry run: the computer would shut down now", "status line"));
-            endSession(Phase::Idle);
-            return;
-        }
-        // A refusal is shown where the user looks on waking up to a computer that is still on.
-        if (suspend) {
-            // The program ends once the computer has resumed; after a refusal it stays, idle.
-            platform_.power->suspend(whileAlive([this](const QString &refusal) {
-                if (!refusal.isEmpty()) {
-                    Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(refusal));
-                    return;
-                }
-                // Back from the suspend we asked for: the output on again, at
-                // the fade's 0, so that the sound is not off for good.
-                platform_.mixer->writeWaveVolume(waveOutputOn());
-                Q_EMIT finished();
-            }));
-        } else {
-            platform_.power->powerOff(whileAlive([this](const QString &refusal) {
-                Q_EMIT statusChanged(tr("Power-off refused: %1", "status line").arg(refusal));
-            }));
-        }
+    afterRelease_ = suspend ? AfterRelease::Suspend : AfterRelease::PowerOff;
+    platform_.awake->release();
+}
+
+void SessionController::lockReleased()
+{
+    switch (std::exchange(afterRelease_, AfterRelease::Nothing)) {
+    case AfterRelease::Nothing:
+        return;
+    case AfterRelease::PowerOff:
+    case AfterRelease::Suspend:
+        if (phase_ == Phase::LeavingTheComputer)
+            carryOutEndAction(setup_.endAction == EndAction::Suspend);
+        return;
+    case AfterRelease::SleepUntilWakeUp:
+        if (phase_ == Phase::WaitingForWakeUp && platform_.wake->isArmed())
+            suspendUntilWakeUp();
+        return;
+    }
+}
+
+void SessionController::carryOutEndAction(bool suspend)
+{
+    if (setup_.dryRun) {
+        Q_EMIT statusChanged(suspend ? tr("Dry run: the computer would suspend now", "status line")
+                                     : tr("Dry run: the computer would shut down now", "status line"));
         endSession(Phase::Idle);
-    }));
+        return;
+    }
+    // A refusal is shown where the user looks on waking up to a computer that is still on.
+    powerAsked_ = suspend ? PowerRequest::Suspend : PowerRequest::PowerOff;
+    if (suspend)
+        platform_.power->suspend();
+    else
+        platform_.power->powerOff();
+    endSession(Phase::Idle);
+}
+
+void SessionController::powerRefused(const QString &reason)
+{
+    switch (std::exchange(powerAsked_, PowerRequest::None)) {
+    case PowerRequest::None:
+        return;
+    case PowerRequest::PowerOff:
+        Q_EMIT statusChanged(tr("Power-off refused: %1", "status line").arg(reason));
+        return;
+    case PowerRequest::Suspend:
+        // After a refusal the program stays, idle.
+        Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(reason));
+        return;
+    case PowerRequest::SleepUntilWakeUp:
+        if (phase_ != Phase::WaitingForWakeUp)
+            return;
+        Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(reason));
+        platform_.wake->disarm();
+        platform_.awake->hold();
+        return;
+    }
+}
+
+void SessionController::resumed()
+{
+    // Back from a suspend that ended the session: the output on again, at the
+    // fade's 0, so that the sound is not off for good; the program ends. One
+    // that waits for the wake-up goes on waiting.
+    if (std::exchange(powerAsked_, PowerRequest::None) != PowerRequest::Suspend)
+        return;
+    platform_.mixer->writeWaveVolume(waveOutputOn());
+    Q_EMIT finished();
 }
 
 QDateTime SessionController::wakeMoment() const
@@ -427,25 +481,22 @@ void SessionController::wakeArmed()
     Q_EMIT statusChanged(tr("The computer sleeps until %1", "status line").arg(momentForPeople(wakeUpAt_)));
     // The lock goes first, or it would hold off our own request; with the
     // wake armed, an idle suspend of the desktop's cannot miss the alarm either.
-    platform_.awake->release(whileAlive([this] {
-        if (phase_ != Phase::WaitingForWakeUp || !platform_.wake->isArmed())
-            return;
-        // The answers took their time: asleep now, the computer might not wake.
-        if (tooCloseToSleep()) {
-            platform_.wake->disarm();
-            platform_.awake->hold();
-            stayOnTooClose();
-            return;
-        }
-        // Answered once the computer has resumed; the wait goes on either way.
-        platform_.power->suspend(whileAlive([this](const QString &refusal) {
-            if (refusal.isEmpty() || phase_ != Phase::WaitingForWakeUp)
-                return;
-            Q_EMIT statusChanged(tr("Suspend refused: %1", "status line").arg(refusal));
-            platform_.wake->disarm();
-            platform_.awake->hold();
-        }));
-    }));
+    afterRelease_ = AfterRelease::SleepUntilWakeUp;
+    platform_.awake->release();
+}
+
+void SessionController::suspendUntilWakeUp()
+{
+    // The answers took their time: asleep now, the computer might not wake.
+    if (tooCloseToSleep()) {
+        platform_.wake->disarm();
+        platform_.awake->hold();
+        stayOnTooClose();
+        return;
+    }
+    // Answered once the computer has resumed; the wait goes on either way.
+    powerAsked_ = PowerRequest::SleepUntilWakeUp;
+    platform_.power->suspend();
 }
 
 void SessionController::wakeNotArmed()
@@ -457,6 +508,8 @@ void SessionController::wakeNotArmed()
 
 void SessionController::wakeUp()
 {
+    if (phase_ != Phase::WaitingForWakeUp)
+        return;
     volume_.setLevelOfPercent(*setup_.wakeUpPercentValue());
     volume_.writeCurrentLevel();
     // The user asked to be woken at a volume: a wave output that was muted, or
@@ -476,16 +529,20 @@ void SessionController::wakeUp()
         return;
     }
     setPhase(Phase::OpeningStartFile);
-    platform_.shell->openFile(file, whileAlive([this, name](bool opened) {
-                                  if (phase_ != Phase::OpeningStartFile)
-                                      return; // a new night began meanwhile
-                                  if (opened) {
-                                      setPhase(Phase::Idle);
-                                      finishIfAsked();
-                                  } else {
-                                      ringChime(tr("Could not open %1", "status line").arg(name));
-                                  }
-                              }));
+    openingName_ = name;
+    platform_.shell->openFile(file);
+}
+
+void SessionController::startFileOpened(bool opened)
+{
+    if (phase_ != Phase::OpeningStartFile)
+        return; // silenced, or a new night began meanwhile
+    if (opened) {
+        setPhase(Phase::Idle);
+        finishIfAsked();
+    } else {
+        ringChime(tr("Could not open %1", "status line").arg(openingName_));
+    }
 }
 
 void SessionController::ringChime(const QString &reason)
@@ -497,14 +554,8 @@ void SessionController::ringChime(const QString &reason)
         return;
     }
     Q_EMIT statusChanged(reason);
+    // Until it has played out, or is silenced.
     setPhase(Phase::Chiming);
-    // Played out, or silenced.
-    platform_.chime->whenSilent(whileAlive([this] {
-        if (phase_ != Phase::Chiming)
-            return;
-        setPhase(Phase::Idle);
-        finishIfAsked();
-    }));
 }
 
 bool SessionController::silenceChime()
@@ -527,6 +578,8 @@ bool SessionController::silenceChime()
 
 void SessionController::letGo()
 {
+    // Nothing waits for this lock's release.
+    afterRelease_ = AfterRelease::Nothing;
     platform_.warning->withdraw();
     platform_.wake->disarm();
     platform_.awake->release();

@@ -3,7 +3,6 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QPointer>
 #include <optional>
 
 #include "platform/wakealarm.h"
@@ -90,15 +89,11 @@ Q_SIGNALS:
     void wakeRouteFound(WakeAlarm::Route route);
 
 private:
-    // A callback for a platform service, which may answer after this controller is gone.
-    template <typename Callback>
-    auto whileAlive(Callback callback)
-    {
-        return [alive = QPointer<SessionController>(this), callback](auto &&...arguments) {
-            if (alive)
-                callback(std::forward<decltype(arguments)>(arguments)...);
-        };
-    }
+    // What comes once the sleep lock is given back.
+    enum class AfterRelease { Nothing, PowerOff, Suspend, SleepUntilWakeUp };
+    // The power request out, whose answer is awaited.
+    enum class PowerRequest { None, PowerOff, Suspend, SleepUntilWakeUp };
+
     void begin(quint8 minutes);
     void setPhase(Phase phase);
     void tick();
@@ -107,6 +102,13 @@ private:
     void endFade();
     void runEndAction();
     void leaveTheComputer(bool suspend);
+    void lockReleased();
+    // The power action (or the dry run's word of it); the session ends.
+    void carryOutEndAction(bool suspend);
+    void powerRefused(const QString &reason);
+    void resumed();
+    void suspendUntilWakeUp();
+    void startFileOpened(bool opened);
     // In the wait: the computer asleep until a minute before the wake-up, when
     // it can wake itself and that moment leaves time to go to sleep.
     void sleepUntilWakeUp();
@@ -166,4 +168,7 @@ private:
     std::optional<quint32> savedWave_;
     bool finishWhenDone_ = false;
     bool routeForDryRun_ = false; // a dry run waits for the route to say what the night would do
+    AfterRelease afterRelease_ = AfterRelease::Nothing;
+    PowerRequest powerAsked_ = PowerRequest::None;
+    QString openingName_; // the start file the desktop is opening, as the setup names it
 };

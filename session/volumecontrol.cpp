@@ -8,6 +8,7 @@ VolumeControl::VolumeControl(Mixer &mixer, QObject *parent)
     : QObject(parent)
     , mixer_(mixer)
 {
+    connect(&mixer_, &Mixer::masterChanged, this, &VolumeControl::followMixer);
 }
 
 void VolumeControl::readAtStart()
@@ -16,7 +17,7 @@ void VolumeControl::readAtStart()
     if (!read)
         Q_EMIT mixerUnavailable();
     showMixerLevel(read.value_or(0));
-    mixer_.watch([this] { followMixer(); });
+    mixer_.watch();
 }
 
 void VolumeControl::followMixer()

@@ -179,8 +179,8 @@ private Q_SLOTS:
         Rig r(state);
         const int saved = r.settings.writes;
         QCOMPARE(run(arguments), std::make_pair(exitCode, said));
-        if (r.shell.answer) // the desktop's program fails only now
-            std::exchange(r.shell.answer, nullptr)(false);
+        if (r.shell.answersLater) // the desktop's program fails only now
+            Q_EMIT r.shell.fileOpened(false);
         QCOMPARE(r.app.session().describe(), after);
         // A window opened as a dry run stays one; a command line handed over does not make one.
         QCOMPARE(r.app.form().setup().dryRun, state == "after a dry run" || state == "dry-run window");
@@ -280,10 +280,10 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(service), 10000);
         const DBusMock::Mock mock {bus, service, QStringLiteral("/org/freedesktop/Notifications")};
         DesktopNotifications warning(bus);
-        QList<EndWarning::Action> chosen;
-        const auto choose = [&chosen](EndWarning::Action action) { chosen << action; };
-        warning.show(QStringLiteral("The computer will shut down in 1 minute"), QStringLiteral("At 23:47."), 60000,
-                     choose);
+        QStringList chosen;
+        connect(&warning, &EndWarning::cancelRequested, [&chosen] { chosen << QStringLiteral("cancel"); });
+        connect(&warning, &EndWarning::extendRequested, [&chosen] { chosen << QStringLiteral("extend"); });
+        warning.show(QStringLiteral("The computer will shut down in 1 minute"), QStringLiteral("At 23:47."), 60000);
         QTRY_COMPARE(mock.calls().value(0).section(QLatin1Char(' '), 0, 0), QStringLiteral("Notify"));
         // The actions and the desktop entry's hint, as the server got them.
         const QDBusArgument list
@@ -309,7 +309,7 @@ private Q_SLOTS:
                                     QStringLiteral("us"), QVariantList {id, key});
         };
         invoke(1, {"default", "other", "extend", "cancel"});
-        QTRY_COMPARE(chosen, QList<EndWarning::Action>({EndWarning::Action::Extend, EndWarning::Action::Cancel}));
+        QTRY_COMPARE(chosen, QStringList({"extend", "cancel"}));
         warning.withdraw();
         QTRY_VERIFY(mock.calls().contains(QStringLiteral("CloseNotification 1")));
 
@@ -317,10 +317,10 @@ private Q_SLOTS:
         // id is learnt all the same, its buttons act and it is withdrawn.
         mock.addMethod(service, QStringLiteral("Notify"), QStringLiteral("susssasa{sv}i"), QStringLiteral("u"),
                        QStringLiteral("import time; time.sleep(6); ret = 7"));
-        warning.show(QStringLiteral("late"), QString(), 60000, choose);
+        warning.show(QStringLiteral("late"), QString(), 60000);
         QTRY_VERIFY_WITH_TIMEOUT(mock.calls().join(QLatin1Char('|')).contains(QStringLiteral(" late ")), 10000);
         invoke(7, {"cancel"}); // sent once the late answer is, as the server does one thing at a time
-        QTRY_COMPARE(chosen, QList<EndWarning::Action>({EndWarning::Action::Cancel}));
+        QTRY_COMPARE(chosen, QStringList({"cancel"}));
         warning.withdraw();
         QTRY_VERIFY(mock.calls().contains(QStringLiteral("CloseNotification 7")));
 
@@ -329,7 +329,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!bus.interface()->isServiceRegistered(service));
         QElapsedTimer elapsed;
         elapsed.start();
-        warning.show(QStringLiteral("nobody"), QString(), 1000, [](EndWarning::Action) {});
+        warning.show(QStringLiteral("nobody"), QString(), 1000);
         warning.withdraw();
         QVERIFY(elapsed.elapsed() < 100);
     }

@@ -187,9 +187,9 @@ private slots:
             gnome.mock().calls(),
             QStringList({"Inhibit org.somnelle.Somnelle 0 A sleep timer is running and its alarm must ring 4"}));
         QCOMPARE(DBusMock::inhibitors(), QStringList());
-        bool released = false;
-        awake.release([&released] { released = true; });
-        QTRY_VERIFY(released);
+        QSignalSpy released(&awake, &AwakeLock::released);
+        awake.release();
+        QVERIFY(released.wait());
         QCOMPARE(gnome.mock().calls().last(), QStringLiteral("Uninhibit 42"));
     }
 };

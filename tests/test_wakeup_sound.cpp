@@ -80,9 +80,9 @@ private slots:
             = player(QStringLiteral("refusing"), QStringLiteral("Playing"), true,
                      QStringLiteral("raise dbus.exceptions.DBusException('no', name='org.example.No')"));
         MprisPlayers players(DBusMock::privateBus(QDBusConnection::SessionBus));
-        bool done = false;
-        players.pauseAll([&done] { done = true; });
-        QTRY_VERIFY(done);
+        QSignalSpy done(&players, &MediaPlayers::paused);
+        players.pauseAll();
+        QVERIFY(done.wait());
         QTRY_COMPARE(refusing->mock().calls(), QStringList({"Pause", "Stop"}));
         QCOMPARE(playing->mock().calls(), QStringList({"Pause"}));
         QCOMPARE(paused->mock().calls(), QStringList());
@@ -97,9 +97,9 @@ private slots:
         MprisPlayers players(DBusMock::privateBus(QDBusConnection::SessionBus));
         QElapsedTimer elapsed;
         elapsed.start();
-        bool done = false;
-        players.pauseAll([&done] { done = true; });
-        QTRY_VERIFY_WITH_TIMEOUT(done, 5000);
+        QSignalSpy done(&players, &MediaPlayers::paused);
+        players.pauseAll();
+        QVERIFY(done.wait(5000));
         qInfo("end action after %lld ms with a player that never answers", elapsed.elapsed());
         QVERIFY(elapsed.elapsed() < MprisPlayers::TimeoutMs + 500);
     }

@@ -28,16 +28,13 @@ public:
     QList<QUrl> opened;
     QStringList files;
     bool handlerWorks = true;
-    bool answersLater = false;        // the desktop's program takes its time
-    std::function<void(bool)> answer; // then the answer waits here
+    bool answersLater = false; // the desktop's program takes its time: the test answers
     void open(const QUrl &url) override { opened << url; }
-    void openFile(const QString &pathOrUrl, std::function<void(bool)> done) override
+    void openFile(const QString &pathOrUrl) override
     {
         files << pathOrUrl;
-        if (answersLater)
-            answer = std::move(done);
-        else if (done)
-            done(handlerWorks);
+        if (!answersLater)
+            Q_EMIT fileOpened(handlerWorks);
     }
 };
 
@@ -69,16 +66,16 @@ public:
     }
     bool keptOpen = false;
     void keepOpen(bool keep) override { keptOpen = keep; }
-    std::function<void()> changed;
+    bool watched = false;
     bool watching = true;
-    void watch(std::function<void()> onChange) override { changed = std::move(onChange); }
-    bool isWatching() const override { return watching && bool(changed); }
+    void watch() override { watched = true; }
+    bool isWatching() const override { return watching && watched; }
     // Another program sets the volume.
     void setElsewhere(quint16 newLevel)
     {
         level = newLevel;
         if (isWatching())
-            changed();
+            Q_EMIT masterChanged();
     }
     std::optional<quint32> readWaveVolume() override { return available ? wave : std::nullopt; }
     void writeWaveVolume(quint32 volume) override
@@ -95,35 +92,34 @@ class FakeClock : public Clock {
 public:
     QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(22, 0));
 
-    void startSeconds(std::function<void()> onSecond) override { onSecond_ = std::move(onSecond); }
-    void stopSeconds() override { onSecond_ = nullptr; }
+    void startSeconds() override { ticking_ = true; }
+    void stopSeconds() override { ticking_ = false; }
     QDateTime localNow() const override { return now; }
 
-    bool ticking() const { return bool(onSecond_); }
+    bool ticking() const { return ticking_; }
     // Lets up to n seconds pass; fewer when the seconds stop on the way.
     int advance(int n)
     {
         int passed = 0;
-        for (; passed < n && onSecond_; ++passed) {
+        for (; passed < n && ticking_; ++passed) {
             now = now.addSecs(1);
-            const std::function<void()> onSecond = onSecond_;
-            onSecond();
+            Q_EMIT second();
         }
         return passed;
     }
 
-    void wakeAfter(qint64 ms, std::function<void()> onWake) override
+    void wakeAfter(qint64 ms) override
     {
         wakeAt_ = now.addMSecs(ms);
-        onWake_ = std::move(onWake);
+        waking_ = true;
     }
-    void stopWake() override { onWake_ = nullptr; }
-    bool waking() const { return bool(onWake_); }
+    void stopWake() override { waking_ = false; }
+    bool waking() const { return waking_; }
     // Lets the wall clock run to t, waking at every deadline on the way; answers how many wakes there were.
     int runUntil(const QDateTime &t)
     {
         int wakes = 0;
-        while (onWake_ && wakeAt_ <= t) {
+        while (waking_ && wakeAt_ <= t) {
             now = wakeAt_;
             fireWake();
             ++wakes;
@@ -135,20 +131,19 @@ public:
     void jumpTo(const QDateTime &t)
     {
         now = t;
-        if (onWake_)
+        if (waking_)
             fireWake();
     }
 
 private:
     void fireWake()
     {
-        const std::function<void()> onWake = std::move(onWake_);
-        onWake_ = nullptr;
-        onWake();
+        waking_ = false;
+        Q_EMIT wakeDue();
     }
 
-    std::function<void()> onSecond_;
-    std::function<void()> onWake_;
+    bool ticking_ = false;
+    bool waking_ = false;
     QDateTime wakeAt_;
 };
 
@@ -165,20 +160,19 @@ public:
                       : chosen == EndAction::Suspend ? QStringLiteral("privilege:suspend")
                                                      : QStringLiteral("privilege"));
     }
-    void powerOff(std::function<void(const QString &)> refused) override
+    void powerOff() override { request(QStringLiteral("powerOff"), false); }
+    void suspend() override { request(QStringLiteral("suspend"), true); }
+
+private:
+    void request(const QString &call, bool answeredWhenDone)
     {
-        calls << QStringLiteral("powerOff");
+        calls << call;
         if (onRequest)
             onRequest();
         if (!refusal.isEmpty())
-            refused(refusal);
-    }
-    void suspend(std::function<void(const QString &)> answered) override
-    {
-        calls << QStringLiteral("suspend");
-        if (onRequest)
-            onRequest();
-        answered(refusal);
+            Q_EMIT refused(refusal);
+        else if (answeredWhenDone)
+            Q_EMIT resumed();
     }
 };
 
@@ -187,20 +181,19 @@ class FakeAwakeLock : public AwakeLock {
 public:
     bool held = false;
     int holds = 0;
+    std::function<void()> onRelease; // runs as the lock is given back, before the answer
 
     void hold() override
     {
         held = true;
         ++holds;
     }
-    std::function<void()> onRelease; // runs as the lock is given back, before the answer
-    void release(std::function<void()> released) override
+    void release() override
     {
         held = false;
         if (onRelease)
             onRelease();
-        if (released)
-            released();
+        Q_EMIT released();
     }
 };
 
@@ -208,10 +201,10 @@ public:
 class FakeMediaPlayers : public MediaPlayers {
 public:
     int pauses = 0;
-    void pauseAll(std::function<void()> done) override
+    void pauseAll() override
     {
         ++pauses;
-        done();
+        Q_EMIT paused();
     }
 };
 
@@ -227,20 +220,12 @@ public:
         playing = device;
         return device;
     }
-    std::function<void()> silent;
     void stop() override
     {
-        playing = false;
-        if (silent)
-            std::exchange(silent, nullptr)();
+        if (std::exchange(playing, false))
+            Q_EMIT silent();
     }
     bool isPlaying() const override { return playing; }
-    void whenSilent(std::function<void()> done) override
-    {
-        silent = std::move(done);
-        if (!playing)
-            stop();
-    }
 };
 
 // The warning and the task bar's progress, recorded.
@@ -248,17 +233,11 @@ class FakeEndWarning : public EndWarning {
 public:
     QStringList shown; // "summary | body | expiry"
     int withdrawals = 0;
-    std::function<void(Action)> invoked;
-    void show(const QString &summary, const QString &body, int expireMs, std::function<void(Action)> onAction) override
+    void show(const QString &summary, const QString &body, int expireMs) override
     {
         shown << QStringLiteral("%1 | %2 | %3").arg(summary, body).arg(expireMs);
-        invoked = std::move(onAction);
     }
-    void withdraw() override
-    {
-        ++withdrawals;
-        invoked = nullptr;
-    }
+    void withdraw() override { ++withdrawals; }
 };
 
 class FakeTaskbarProgress : public TaskbarProgress {
