@@ -89,7 +89,7 @@ int InstanceService::HandOver(const QByteArrayList &arguments, const QString &ac
 
 QString InstanceService::Extend(int minutes)
 {
-    return somnelle_.session().extend(minutes);
+    return somnelle_.extend(minutes);
 }
 
 void InstanceService::Cancel()
@@ -99,7 +99,7 @@ void InstanceService::Cancel()
 
 QString InstanceService::Status()
 {
-    return somnelle_.session().describe();
+    return somnelle_.status();
 }
 
 QString Instance::launcherToken()

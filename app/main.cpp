@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
 
     RealPlatform real;
     real.settings.ensureSettingsFile();
-    Somnelle somnelle(real.platform, Invocation::parse(arguments));
+    MainWindow window;
+    Somnelle somnelle(real.platform, window, Invocation::parse(arguments));
     InstanceService service(somnelle);
     service.publish(QDBusConnection::sessionBus());
     const UnixSignals unixSignals;

@@ -1,31 +1,83 @@
 // SPDX-License-Identifier: MIT
 #include "app/somnelle.h"
 
+#include "app/statusreport.h"
 #include "platform/platform.h"
+#include "platform/shell.h"
+#include "session/sessiontext.h"
 #include "settings/commandline.h"
 #include "settings/settingsstore.h"
 #include "ui/mainwindow.h"
 #include "ui/windowactivation.h"
 
-Somnelle::Somnelle(const Platform &platform, Invocation asked)
+Somnelle::Somnelle(const Platform &platform, MainWindow &window, Invocation asked)
     : platform_(platform)
     , asked_(std::move(asked))
     , volume_(*platform.mixer)
     , session_(platform, volume_)
-    , form_(std::make_unique<MainWindow>(session_, volume_, *platform.shell))
+    , form_(&window)
 {
     // Started as a dry run, the window stays one: no Start of its turns the computer off.
     form_->setDryRun(asked_.dryRun);
-    connect(form_.get(), &MainWindow::opening, this, [this] {
+    connect(form_, &MainWindow::opening, this, [this] {
         loadStoredSetup();
         volume_.readAtStart();
     });
-    connect(form_.get(), &MainWindow::firstActivated, this, [this] { applyCommandLine(asked_); });
-    connect(form_.get(), &MainWindow::exitClicked, this, &Somnelle::exitProgram);
+    connect(form_, &MainWindow::firstActivated, this, [this] { applyCommandLine(asked_); });
+    connect(form_, &MainWindow::exitClicked, this, &Somnelle::exitProgram);
     connect(&session_, &SessionController::finished, this, &Somnelle::ended);
+    connectWindowRequests();
+    connectWindowViews();
 }
 
 Somnelle::~Somnelle() = default;
+
+void Somnelle::connectWindowRequests()
+{
+    connect(form_, &MainWindow::startCancelClicked, &session_, &SessionController::startOrCancel);
+    connect(form_, &MainWindow::volumeMoved, &volume_, &VolumeControl::setLevel);
+    connect(form_, &MainWindow::wheelTurned, &volume_, &VolumeControl::stepByWheel);
+    connect(form_, &MainWindow::wakeRouteWanted, &session_, &SessionController::findWakeRoute);
+    connect(form_, &MainWindow::silenceRequested, &session_, &SessionController::silenceChime);
+    connect(form_, &MainWindow::closedWhileBusy, &session_, &SessionController::endWhenDone);
+    connect(form_, &MainWindow::linkActivated, platform_.shell, &Shell::open);
+}
+
+void Somnelle::connectWindowViews()
+{
+    MainWindow *window = form_;
+    connect(&session_, &SessionController::phaseChanged, window, [this, window](SessionController::Phase phase) {
+        window->setRunning(session_.isRunning());
+        window->setWakeUpSounding(phase == SessionController::Phase::OpeningStartFile
+                                  || phase == SessionController::Phase::Chiming);
+    });
+    connect(&session_, &SessionController::noticeChanged, window, [this, window](const SessionNotice &notice) {
+        window->setStatusText(SessionText::statusLine(notice, session_.now()));
+    });
+    connect(&session_, &SessionController::fadePercentChanged, window,
+            [window](int percent) { window->showTitle(SessionText::title(percent)); });
+    connect(&session_, &SessionController::fieldMissing, window, [window](SessionController::Field field) {
+        if (field == SessionController::Field::Minutes)
+            window->markMinutesMissing();
+        else
+            window->markWakeUpPercentMissing();
+    });
+    connect(&session_, &SessionController::failed, window, &MainWindow::showError);
+    connect(&session_, &SessionController::wakeRouteFound, window, &MainWindow::showWakeRoute);
+    connect(&volume_, &VolumeControl::levelChanged, window, &MainWindow::showLevel);
+    connect(&volume_, &VolumeControl::percentChanged, window, &MainWindow::showPercent);
+    connect(&volume_, &VolumeControl::mixerUnavailable, window, &MainWindow::showMixerError);
+}
+
+QString Somnelle::status() const
+{
+    return StatusReport::line(session_, volume_);
+}
+
+QString Somnelle::extend(int minutes)
+{
+    return SessionText::extendRefusal(session_.extend(minutes), session_.now());
+}
 
 void Somnelle::loadStoredSetup()
 {
@@ -38,12 +90,12 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
 {
     if (asked.kind == Invocation::Kind::Misuse)
         return {HandOverAnswer::InvalidParameters, asked.error};
-    WindowActivation::raise(form_.get(), activationToken);
+    WindowActivation::raise(form_, activationToken);
     // Without a start command line (the menu entry) it only raises the window, whatever runs there.
     if (asked.words.isEmpty())
         return {};
     if (session_.isRunning())
-        return {HandOverAnswer::Refused, session_.refusalOfAnotherSession()};
+        return {HandOverAnswer::Refused, StatusReport::refusalOfAnotherSession(session_, volume_)};
     // The wake-up has been heard: what comes next is a new night.
     session_.silenceChime();
     // "registry" means the stored setup, not what the window shows unsaved.
@@ -80,6 +132,7 @@ HandOverAnswer Somnelle::applyCommandLine(const Invocation &asked)
     case SessionController::StartAnswer::FieldMissing:
         return {HandOverAnswer::InvalidParameters, answer.reason};
     case SessionController::StartAnswer::AlreadyRunning:
+        return {HandOverAnswer::Refused, StatusReport::refusalOfAnotherSession(session_, volume_)};
     case SessionController::StartAnswer::NotSaved:
         break;
     }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
 #include "session/sessioncontroller.h"
 #include "session/volumecontrol.h"
@@ -24,11 +23,16 @@ struct HandOverAnswer {
 class Somnelle : public QObject {
     Q_OBJECT
 public:
-    // asked: the program's own command line, applied when the window is first active.
-    explicit Somnelle(const Platform &platform, Invocation asked = {});
+    // asked: the program's own command line, applied when the window is first
+    // active. The window is wired here, and outlives the program object.
+    Somnelle(const Platform &platform, MainWindow &window, Invocation asked = {});
     ~Somnelle() override;
 
     MainWindow &form() { return *form_; }
+    // --status: one line for scripts.
+    QString status() const;
+    // --extend: empty when done, else why not.
+    QString extend(int minutes);
     SessionController &session() { return session_; }
     VolumeControl &volume() { return volume_; }
 
@@ -48,6 +52,9 @@ Q_SIGNALS:
     void ended();
 
 private:
+    // What the window asks of the program, and what it shows of it.
+    void connectWindowRequests();
+    void connectWindowViews();
     // The stored setup into the window's fields.
     void loadStoredSetup();
     // Fills the fields from a start command line and starts; answers as to a second start.
@@ -59,5 +66,5 @@ private:
     Invocation asked_;
     VolumeControl volume_;
     SessionController session_;
-    std::unique_ptr<MainWindow> form_;
+    MainWindow *form_;
 };

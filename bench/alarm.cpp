@@ -21,8 +21,9 @@ int main(int argc, char *argv[])
     const int minutes = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
     QTemporaryDir folder;
     RealPlatform real(folder.filePath(QStringLiteral("Somnelle.conf")));
-    Somnelle somnelle(real.platform);
-    somnelle.form().show();
+    MainWindow window;
+    Somnelle somnelle(real.platform, window);
+    window.show();
     Setup setup;
     setup.minutes = QStringLiteral("1");
     setup.wakeUpPercent = QStringLiteral("40");

@@ -143,9 +143,9 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     NoLock awake;
     real.platform.power = &end;
     real.platform.awake = &awake;
-    Somnelle somnelle(real.platform);
+    MainWindow form;
+    Somnelle somnelle(real.platform, form);
     AlsaMixer &mixer = real.mixer;
-    MainWindow &form = somnelle.form();
     mixer.setMasterLevel(65535);
     Q_EMIT somnelle.form().opening();
     form.show();

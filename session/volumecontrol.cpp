@@ -55,13 +55,13 @@ void VolumeControl::setLevel(quint16 level)
         return;
     if (mixer_.setMasterLevel(level) != Mixer::Access::NoMixer) {
         if (level > level_)
-            turnOutputOn();
+            unmuteIfMuted();
         level_ = level;
     }
     showCurrentLevel();
 }
 
-void VolumeControl::turnOutputOn()
+void VolumeControl::unmuteIfMuted()
 {
     // A fade that ended in a power-off leaves the output muted, and a sound
     // server keeps that across a reboot: turning the volume up must be heard.
@@ -83,29 +83,58 @@ void VolumeControl::stepByWheel(bool up)
     if (mixer_.setMasterLevel(level_) != Mixer::Access::NoMixer) {
         Q_EMIT levelChanged(level_);
         if (up)
-            turnOutputOn();
+            unmuteIfMuted();
     }
     showCurrentLevel();
 }
 
-void VolumeControl::writeCurrentLevel()
+void VolumeControl::beginFade()
 {
-    mixer_.setMasterLevel(level_);
+    refreshIfUnwatched();
+    // One connection for the whole fade, not one a second.
+    mixer_.keepOpen(true);
 }
 
-void VolumeControl::setSessionLevel(quint16 level)
+void VolumeControl::setFadeLevel(quint16 level)
 {
     level_ = level;
     Q_EMIT levelChanged(level);
     showCurrentLevel();
+    mixer_.setMasterLevel(level_);
 }
 
-void VolumeControl::setLevelOfPercent(quint8 percent)
+void VolumeControl::endFade()
+{
+    mixer_.keepOpen(false);
+}
+
+void VolumeControl::muteForTheNight()
+{
+    outputBeforeTheNight_ = mixer_.readWaveVolume();
+    mixer_.writeWaveVolume(0);
+    endFade();
+}
+
+void VolumeControl::giveBackOutput()
+{
+    mixer_.writeWaveVolume(outputBeforeTheNight_.value_or(0xFFFFFFFFu));
+}
+
+void VolumeControl::turnOutputOn()
+{
+    // The user asked to be woken at a volume: a wave output that was muted, or
+    // could not be read, before the session is turned fully on.
+    const quint32 before = outputBeforeTheNight_.value_or(0);
+    mixer_.writeWaveVolume(before != 0 ? before : 0xFFFFFFFFu);
+}
+
+void VolumeControl::setWakeUpPercent(quint8 percent)
 {
     level_ = Levels::fromPercent(percent);
     Q_EMIT levelChanged(level_);
     percent_ = percent;
     Q_EMIT percentChanged(percent);
+    mixer_.setMasterLevel(level_);
 }
 
 void VolumeControl::showCurrentLevel()

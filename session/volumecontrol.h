@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 class Mixer;
 
@@ -9,7 +10,9 @@ class Mixer;
 // the slider and the mouse wheel, and the level set elsewhere followed. It
 // holds the master level the program works with and the percent shown for
 // it. While a session holds the mixer (setLocked), the session sets them,
-// and the slider, the wheel and changes made elsewhere are left alone.
+// and the slider, the wheel and changes made elsewhere are left alone. Every
+// call to the mixer is made here, the session's too: the fade's connection,
+// the wave output muted for the night and given back.
 class VolumeControl : public QObject {
     Q_OBJECT
 public:
@@ -23,15 +26,22 @@ public:
     // The current master volume, once at the start; from then on, while
     // unlocked, changes made elsewhere are followed. Writes nothing.
     void readAtStart();
-    // Reads the level again when changes made elsewhere cannot be followed.
-    void refreshIfUnwatched();
-    // The session's level: shown; written by writeCurrentLevel().
-    void setSessionLevel(quint16 level);
-    // The level of a percent, with the readout showing that percent itself
-    // rather than the level's percent rounded down.
-    void setLevelOfPercent(quint8 percent);
-    // Sets the master volume to the level; a missing mixer is skipped silently.
-    void writeCurrentLevel();
+    // A fade begins: one connection to the mixer for its length, and the level read again if it may be stale.
+    void beginFade();
+    // The fade's level of this second: shown and written.
+    void setFadeLevel(quint16 level);
+    // The fade is over or cancelled: its connection is let go.
+    void endFade();
+    // At the fade's end: the wave output muted for the night, and what it was kept.
+    void muteForTheNight();
+    // Cancelled after the fade: the wave output as it was before it.
+    void giveBackOutput();
+    // The wake-up, or back from a suspend: the output on as it was before the
+    // night, or fully on when it was muted or unknown then.
+    void turnOutputOn();
+    // The wake-up volume: the level of a percent, written, with the readout
+    // showing that percent itself rather than the level's percent rounded down.
+    void setWakeUpPercent(quint8 percent);
 
 public Q_SLOTS:
     // The user's slider: the master volume follows, unless locked.
@@ -49,14 +59,17 @@ Q_SIGNALS:
 
 private:
     void followMixer();
+    // Reads the level again when changes made elsewhere cannot be followed.
+    void refreshIfUnwatched();
     // The level's percent, then the readout.
     void showCurrentLevel();
     // The mixer's level into the level, the readout and the slider, writing nothing back.
     void showMixerLevel(quint16 level);
     // Unmutes the output when it is muted, as a volume control does when turned up.
-    void turnOutputOn();
+    void unmuteIfMuted();
 
     Mixer &mixer_;
+    std::optional<quint32> outputBeforeTheNight_;
     bool locked_ = false;
     quint16 level_ = 0;
     quint8 percent_ = 0;

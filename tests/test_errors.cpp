@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 #include "ui/picturebutton.h"
 #include "windowrig.h"
@@ -19,10 +20,11 @@ class ErrorsTest : public QObject {
         int count = 0;
     };
 
-    // Records and closes every message box that opens while the test runs.
-    static void watchMessageBoxes(Shown *shown, int remaining)
+    // Records and closes every message box that opens while the watch lasts.
+    static std::unique_ptr<QTimer> watchMessageBoxes(Shown *shown)
     {
-        QTimer::singleShot(10, [shown, remaining] {
+        auto watch = std::make_unique<QTimer>();
+        QObject::connect(watch.get(), &QTimer::timeout, [shown] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 shown->caption = box->windowTitle();
                 shown->text = box->text();
@@ -30,38 +32,46 @@ class ErrorsTest : public QObject {
                 ++shown->count;
                 box->accept();
             }
-            if (remaining > 0)
-                watchMessageBoxes(shown, remaining - 1);
         });
+        watch->start(10);
+        return watch;
     }
 
 private slots:
+    // The box adds a full stop when the last character sorts after "." and is no full stop of its own language.
     void fullStopRule()
     {
-        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Failed to set data for 'Timer'")),
-                 QStringLiteral("Failed to set data for 'Timer'"));
-        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("'x' is not a valid integer value")),
-                 QStringLiteral("'x' is not a valid integer value."));
-        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Done.")), QStringLiteral("Done."));
-        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Out of range 5")), QStringLiteral("Out of range 5."));
-        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Odd)")), QStringLiteral("Odd)"));
-        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("Gone!")), QStringLiteral("Gone!"));
-        QCOMPARE(MainWindow::errorMessageText(QStringLiteral("失败了。")), QStringLiteral("失败了。"));
-        QCOMPARE(MainWindow::errorMessageText(QString()), QString());
+        const std::pair<const char *, const char *> texts[]
+            = {{"Failed to set data for 'Timer'", "Failed to set data for 'Timer'"},
+               {"'x' is not a valid integer value", "'x' is not a valid integer value."},
+               {"Done.", "Done."},
+               {"Out of range 5", "Out of range 5."},
+               {"Odd)", "Odd)"},
+               {"Gone!", "Gone!"},
+               {"失败了。", "失败了。"}};
+        WindowRig w;
+        Shown shown;
+        const auto watch = watchMessageBoxes(&shown);
+        for (const auto &[message, shownText] : texts) {
+            const int before = shown.count;
+            w.form.showError(QString::fromUtf8(message));
+            QTRY_COMPARE(shown.count, before + 1);
+            QCOMPARE(shown.text, QString::fromUtf8(shownText));
+        }
     }
 
     void failedSaveIsShownAndTheProgramGoesOn()
     {
         WindowRig w;
         w.settings.failWrites = true;
-        MainWindow &form = w.form;
+        TestWindow &form = w.form;
         form.shutdownChoice->setChecked(true);
         form.minutesEdit->setText(QStringLiteral("10"));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         Shown shown;
-        watchMessageBoxes(&shown, 50);
+        const auto watch = watchMessageBoxes(&shown);
         QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
         QTRY_COMPARE(shown.count, 1);
         QCOMPARE(shown.caption, QStringLiteral("Somnelle"));

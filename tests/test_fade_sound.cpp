@@ -12,6 +12,7 @@
 #include "app/somnelle.h"
 #include "audio/alsamixer.h"
 #include "fakes.h"
+#include "testwindow.h"
 #include "pactl.h"
 #include "platform/systemclock.h"
 #include "ui/mainwindow.h"
@@ -25,8 +26,8 @@ class FadeSoundTest : public QObject {
     struct Rig : FakePlatform {
         PulseSink sink;
         AlsaMixer mixer {"default", &sink};
-        Somnelle app {use(mixer).platform};
-        MainWindow &f = app.form();
+        TestWindow f;
+        Somnelle app {use(mixer).platform, f};
 
         explicit Rig(const QString &minutes = QStringLiteral("1"))
         {

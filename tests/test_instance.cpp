@@ -16,6 +16,7 @@
 #include "app/somnelle.h"
 #include "dbusmock.h"
 #include "fakes.h"
+#include "testwindow.h"
 #include "platform/desktopnotifications.h"
 #include "platform/desktopshell.h"
 #include "platform/launcherentry.h"
@@ -30,11 +31,12 @@ class InstanceTest : public QObject {
     QList<std::pair<QString, QVariantMap>> updates_;
 
     struct Rig : FakePlatform {
+        TestWindow window;
         Somnelle app;
         InstanceService service {app};
         QTimer boxCloser;
         explicit Rig(const QString &state)
-            : app(platform,
+            : app(platform, window,
                   state == QLatin1String("after a dry run")      ? Invocation::parse({"--dry-run", "1", "sd"})
                       : state == QLatin1String("dry-run window") ? Invocation::parse({"--dry-run"})
                                                                  : Invocation())
@@ -67,7 +69,7 @@ class InstanceTest : public QObject {
             Q_EMIT app.form().firstActivated();
             const QStringList atRest {"idle", "edited", "dry-run window", "nothing stored", "save fails"};
             if (!atRest.contains(state) && !app.session().isRunning())
-                QTest::mouseClick(app.form().startCancelButton, Qt::LeftButton);
+                QTest::mouseClick(window.startCancelButton, Qt::LeftButton);
             clock.advance(state == QLatin1String("fading") ? 0 : 60);
             QDBusConnection bus = QDBusConnection::sessionBus();
             QVERIFY(bus.registerService(InstanceService::Name) && service.publish(bus));
@@ -181,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(run(arguments), std::make_pair(exitCode, said));
         if (r.shell.answersLater) // the desktop's program fails only now
             Q_EMIT r.shell.fileOpened(false);
-        QCOMPARE(r.app.session().describe(), after);
+        QCOMPARE(r.app.status(), after);
         // A window opened as a dry run stays one; a command line handed over does not make one.
         QCOMPARE(r.app.form().setup().dryRun, state == "after a dry run" || state == "dry-run window");
         QCOMPARE(r.chime.playing, after == QLatin1String("wake-up sounding"));
@@ -217,7 +219,7 @@ private Q_SLOTS:
         QCOMPARE(run({}, QStringLiteral("1 am 22:01 td 40 \"$(printf '%1')\"").arg(octal)),
                  std::make_pair(0, QString()));
         r.app.cancelOrSilence();
-        r.app.form().startFileEdit->setText(QStringLiteral("elsewhere.mid"));
+        r.window.startFileEdit->setText(QStringLiteral("elsewhere.mid"));
         QCOMPARE(run({QStringLiteral("registry")}), std::make_pair(0, QString()));
         r.clock.advance(60);
         QFile log(qEnvironmentVariable("SOMNELLE_TEST_XDG_OPEN_LOG"));
@@ -247,24 +249,6 @@ private Q_SLOTS:
                  std::make_pair(1,
                                 QStringLiteral("Somnelle (pid %1) runs but does not answer; nothing was started")
                                     .arg(first.processId())));
-    }
-
-    // After an extension the fade goes on evenly from where it stands to 0 at
-    // the new end, also at a low level (a whole step rounded up would end the
-    // sound long before).
-    void extendedFadeGoesOnEvenlyToItsNewEnd()
-    {
-        Rig r(QStringLiteral("fading"));
-        r.app.volume().setSessionLevel(6553); // 10 %
-        QCOMPARE(r.app.session().extend(99), QString());
-        QCOMPARE(r.app.form().statusText(), QStringLiteral("Fading until 00:39"));
-        r.mixer.writes.clear();
-        const int seconds = (60 + 99) * 60;
-        QCOMPARE(r.clock.advance(24 * 3600), seconds);
-        QCOMPARE(r.mixer.writes.size(), seconds);
-        QVERIFY(std::is_sorted(r.mixer.writes.rbegin(), r.mixer.writes.rend()));
-        QVERIFY(qAbs(r.mixer.writes[seconds / 2 - 1] - 6553 / 2) <= 1);
-        QVERIFY(r.mixer.writes.indexOf(0) >= seconds - 60);
     }
 
     // The warning through a notification server (python3-dbusmock's), and
@@ -360,10 +344,11 @@ private Q_SLOTS:
     {
         FakePlatform fake;
         fake.settings.stored = SessionRig::setup(QStringLiteral("20"), EndAction::Suspend);
-        Somnelle app(fake.platform, Invocation::parse({QStringLiteral("registry")}));
+        MainWindow window;
+        Somnelle app(fake.platform, window, Invocation::parse({QStringLiteral("registry")}));
         app.form().show();
         QCoreApplication::processEvents();
-        QCOMPARE(app.session().describe(), QStringLiteral("fading 0 %, ends at 22:20, then suspend"));
+        QCOMPARE(app.status(), QStringLiteral("fading 0 %, ends at 22:20, then suspend"));
         app.session().cancel();
         QEvent activation(QEvent::ActivationChange);
         QCoreApplication::sendEvent(&app.form(), &activation);

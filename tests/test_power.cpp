@@ -10,6 +10,7 @@
 #include "audio/alsamixer.h"
 #include "dbusmock.h"
 #include "fakes.h"
+#include "testwindow.h"
 #include "pactl.h"
 #include "platform/logindpower.h"
 #include "platform/sleepinhibitor.h"
@@ -28,7 +29,8 @@ class PowerTest : public QObject {
         LogindPower power {DBusMock::privateBus(QDBusConnection::SystemBus)};
         SleepInhibitor awake {DBusMock::privateBus(QDBusConnection::SessionBus),
                               DBusMock::privateBus(QDBusConnection::SystemBus)};
-        Somnelle app {use(mixer).use(power).use(awake).platform};
+        TestWindow window;
+        Somnelle app {use(mixer).use(power).use(awake).platform, window};
         Setup setup;
         int ends = 0;
 
@@ -136,7 +138,7 @@ private slots:
         if (signal)
             raise(signal);
         else
-            QTest::mouseClick(r.app.form().exitButton, Qt::LeftButton);
+            QTest::mouseClick(r.window.exitButton, Qt::LeftButton);
         QTRY_COMPARE(r.ends, 1);
         // Ended as Cancel ends it: the level stays, the output is on, the lock is gone.
         QVERIFY(r.idle());

@@ -5,6 +5,8 @@
 #include <QtTest>
 
 #include "fakes.h"
+#include "session/fade.h"
+#include "session/sessiontext.h"
 #include "sessionrig.h"
 
 class SessionTest : public QObject {
@@ -33,6 +35,37 @@ class SessionTest : public QObject {
     };
 
 private slots:
+    // The fade's levels: from Start a whole step a second, rounded up; after
+    // an extension evenly, rounded down, from the level reached to 0 at the
+    // new end, also at a low level (a whole step would end the sound long before).
+    void fadeLevels_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("extendedAt"); // the ticks done when 99 minutes more came; -1: never
+        QTest::addColumn<int>("tick");
+        QTest::addColumn<int>("level");
+        QTest::newRow("a step of 37") << 65535 << 30 << -1 << 0 << 65498;
+        QTest::newRow("a step short of the end") << 65535 << 30 << -1 << 1770 << 8;
+        QTest::newRow("0 at the last steps") << 65535 << 30 << -1 << 1771 << 0;
+        QTest::newRow("extended at 10 %: half at half") << 6553 << 60 << 0 << 4769 << 3276;
+        QTest::newRow("extended at 10 %: sound in the last minute") << 6553 << 60 << 0 << 9479 << 41;
+        QTest::newRow("extended mid-fade, from the level reached") << 60000 << 1 << 30 << 30 << 29964;
+    }
+
+    void fadeLevels()
+    {
+        QFETCH(int, start);
+        QFETCH(int, minutes);
+        QFETCH(int, extendedAt);
+        QFETCH(int, tick);
+        QFETCH(int, level);
+        Fade fade(quint16(start), quint32(minutes) * 60);
+        if (extendedAt >= 0)
+            fade.extend(99, quint32(extendedAt));
+        QCOMPARE(int(fade.levelAt(quint32(tick))), level);
+    }
+
     void thirtyMinutesFromFull()
     {
         Rig r(65535);
@@ -189,7 +222,8 @@ private slots:
         connect(&r.session, &SessionController::phaseChanged, [&said](Phase phase) {
             said << QString::fromLatin1(QMetaEnum::fromType<Phase>().valueToKey(int(phase)));
         });
-        connect(&r.session, &SessionController::statusChanged, [&said](const QString &text) { said << text; });
+        connect(&r.session, &SessionController::noticeChanged,
+                [&](const SessionNotice &notice) { said << SessionText::statusLine(notice, r.clock.now); });
         r.click();
         QCOMPARE(r.settings.writes, 1);
         QCOMPARE(r.settings.stored->minutes, QStringLiteral("45"));
@@ -243,11 +277,11 @@ private slots:
 
     void cancelAtSilenceEndsTheSession()
     {
-        Rig r(65535);
+        Rig r(30); // at 0 after half a minute
         r.setUp(QStringLiteral("1"), EndAction::PowerOff);
         r.click();
         r.clock.advance(60 - 1);
-        r.volume.setSessionLevel(0); // as late in a longer fade
+        QCOMPARE(r.volume.level(), quint16(0));
         r.click();
         QVERIFY(r.idle());
         QVERIFY(!r.clock.ticking());
@@ -367,7 +401,7 @@ private slots:
         QCOMPARE(r.s.status, status);
         const bool chiming = !status.isEmpty() && device;
         QCOMPARE(r.chime.playing, chiming);
-        QCOMPARE(r.session.describe(), chiming ? QStringLiteral("wake-up sounding") : QStringLiteral("idle"));
+        QCOMPARE(r.session.phase(), chiming ? Phase::Chiming : Phase::Idle);
         QCOMPARE(r.volume.level(), quint16(26214));
         // Start only silences the chime; without one it starts.
         r.click();
@@ -515,10 +549,10 @@ private slots:
         r.setup.wakeUpTime = alarm;
         r.setup.tomorrow = tomorrow;
         r.click();
-        QCOMPARE(r.session.extend(minutes), answer);
+        QCOMPARE(SessionText::extendRefusal(r.session.extend(minutes), r.clock.now), answer);
         QCOMPARE(r.clock.advance(24 * 3600), 60 + (answer.isEmpty() ? minutes * 60 : 0));
-        QCOMPARE(r.session.describe(),
-                 QStringLiteral("waiting for the wake-up at %1").arg(alarm.toString(QStringLiteral("HH:mm"))));
+        QCOMPARE(r.session.phase(), Phase::WaitingForWakeUp);
+        QCOMPARE(r.session.wakeUpAt().time(), alarm);
     }
 
     void farEndsNameTheirDay()
@@ -527,11 +561,10 @@ private slots:
         r.setUp(QStringLiteral("99"), EndAction::PowerOff);
         r.click();
         for (int extension = 0; extension < 13; ++extension)
-            QCOMPARE(r.session.extend(99), QString());
+            r.session.extend(99);
         QCOMPARE(r.s.status, QStringLiteral("Fading until 21:06"));
-        QCOMPARE(r.session.extend(99), QString()); // 24 h 45 min from now
+        r.session.extend(99); // 24 h 45 min from now
         QCOMPARE(r.s.status, QStringLiteral("Fading until 22:45 on Tue 8 Dec"));
-        QVERIFY(r.session.describe().contains(QStringLiteral("ends at 22:45 on Tue 8 Dec, then shutdown")));
     }
 
     void dryRunOnlySaysWhatItWouldDo()
@@ -568,8 +601,7 @@ private slots:
 
     void unreachableMixerSkipsOnlyTheWrites()
     {
-        Rig r(0);
-        r.volume.setSessionLevel(30000); // as set before the mixer went away
+        Rig r(30000); // as read before the mixer went away
         r.mixer.available = false;
         r.setUp(QStringLiteral("1"), EndAction::PowerOff);
         r.click();
@@ -643,8 +675,7 @@ private slots:
         // The lock goes before the suspend, and comes back when it is refused or not asked for.
         QCOMPARE(heldAtRequest, tried ? std::optional<bool>(false) : std::nullopt);
         QCOMPARE(r.awake.held, !tried || !refusal.isEmpty());
-        QCOMPARE(r.session.describe().endsWith(QStringLiteral("; the computer sleeps until then")),
-                 tried && refusal.isEmpty());
+        QCOMPARE(r.session.sleepsUntilWakeUp(), tried && refusal.isEmpty());
         if (cancel)
             r.click();
         r.clock.runUntil(wakeUp);

@@ -56,7 +56,8 @@ private slots:
                              DBusMock::privateBus(QDBusConnection::SystemBus));
         SystemWakeAlarm wake(DBusMock::privateBus(QDBusConnection::SessionBus));
         fake.clock.now = QDateTime::currentDateTime();
-        Somnelle app(fake.use(power).use(awake).use(wake).platform);
+        MainWindow window;
+        Somnelle app(fake.use(power).use(awake).use(wake).platform, window);
         const UnixSignals unixSignals;
         connect(&unixSignals, &UnixSignals::received, &app, &Somnelle::endBySignal);
         int ends = 0;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "session/sessiontext.h"
 #include "ui/etchedline.h"
 #include "ui/picturebutton.h"
 #include "ui/pictures.h"
@@ -129,7 +130,7 @@ private slots:
 
         // The window speaks it: the Start button (its name and its picture's word), a status text, a message box.
         WindowRig w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         const QString start = MainWindow::tr("Start");
@@ -137,7 +138,7 @@ private slots:
         QCOMPARE(f.startCancelButton->picture().toImage() == Pictures::keyed(":/pictures/start.bmp").toImage(),
                  start == QLatin1String("Start"));
         QTest::mouseClick(f.startCancelButton, Qt::LeftButton);
-        QCOMPARE(f.statusText(), SessionController::tr("Set volume", "status line"));
+        QCOMPARE(f.statusText(), SessionText::tr("Set volume", "status line"));
         QCOMPARE(f.statusText() == QLatin1String("Set volume"), english);
         QString boxText;
         QTimer closer;

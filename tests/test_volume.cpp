@@ -81,7 +81,7 @@ private slots:
         QFETCH(int, to);
         QFETCH(bool, bySlider);
         Control c;
-        c.volume.setSessionLevel(quint16(from));
+        c.volume.setFadeLevel(quint16(from));
         c.mixer.level = quint16(from);
         c.mixer.wave = 0; // muted, as a power-off at the end of a fade leaves it
         if (bySlider)
@@ -99,7 +99,8 @@ private slots:
     void wheelDuringASessionChangesNothing()
     {
         Control c;
-        c.volume.setSessionLevel(30000);
+        c.volume.setFadeLevel(30000);
+        c.mixer.writes.clear();
         c.volume.setLocked(true);
         c.volume.stepByWheel(true);
         c.volume.stepByWheel(false);
@@ -182,7 +183,7 @@ private slots:
         QCOMPARE(c.readout, QStringLiteral("Volume: %1 %").arg(Levels::toPercent(c.volume.level())));
 
         // The wheel: the level and readout move, the slider only when the mixer opens.
-        c.volume.setSessionLevel(5000);
+        c.volume.setFadeLevel(5000);
         c.volume.stepByWheel(true);
         QCOMPARE(c.volume.level(), quint16(6000));
         QCOMPARE(c.slider, noControlOnly ? 6000 : 5000);

@@ -14,6 +14,7 @@
 #include "platform/systemclock.h"
 #include "platform/desktopshell.h"
 #include "settings/inisettingsstore.h"
+#include "testwindow.h"
 #include "ui/mainwindow.h"
 
 class VolumeWindowTest : public QObject {
@@ -29,7 +30,7 @@ class VolumeWindowTest : public QObject {
         RealPlatform() { use(settings).use(mixer).use(shell).use(clock); }
     };
 
-    static void wheel(MainWindow &form, int delta)
+    static void wheel(TestWindow &form, int delta)
     {
         QWheelEvent event(QPointF(5, 5), form.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -55,8 +56,8 @@ private slots:
     {
         Pactl::setSinkVolume(QStringLiteral("37%"));
         RealPlatform real;
-        Somnelle somnelle(real.platform);
-        MainWindow &form = somnelle.form();
+        TestWindow form;
+        Somnelle somnelle(real.platform, form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 37 %"));
@@ -82,8 +83,8 @@ private slots:
         const QList<int> unbalanced = Pactl::sinkChannels();
         QCOMPARE(unbalanced, QList<int>({45876, 19661}));
         RealPlatform real;
-        Somnelle somnelle(real.platform);
-        MainWindow &form = somnelle.form();
+        TestWindow form;
+        Somnelle somnelle(real.platform, form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.volumeReadout->text(), QStringLiteral("Volume: 70 %"));
@@ -112,8 +113,8 @@ private slots:
         const int before = Pactl::sinkVolume();
         qputenv("PULSE_SERVER", "unix:/nonexistent/somnelle/native");
         RealPlatform real;
-        Somnelle somnelle(real.platform);
-        MainWindow &form = somnelle.form();
+        TestWindow form;
+        Somnelle somnelle(real.platform, form);
         QString message;
         closeNextMessageBox(&message);
         form.show();

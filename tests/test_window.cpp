@@ -49,7 +49,8 @@ class WindowTest : public QObject {
 
     using Window = WindowRig;
 
-    static QList<QWidget *> alarmGroup(MainWindow &f)
+    static QColor fieldColour(const QLineEdit *field) { return field->palette().color(QPalette::Base); }
+    static QList<QWidget *> alarmGroup(TestWindow &f)
     {
         return {f.alarmPanel,     f.alarmTimeEdit,  f.tomorrowCheck, f.startFileEdit, f.wakeUpAtLabel,
                 f.startFileLabel, f.setVolumeLabel, f.percentLabel,  f.wakeVolumeEdit};
@@ -66,7 +67,7 @@ private slots:
     void layoutDefaults()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         QCOMPARE(f.size(), QSize(413, 394));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -103,7 +104,8 @@ private slots:
         QCOMPARE(f.volumeReadout->text(), QStringLiteral("Volume: "));
         QCOMPARE(f.statusText(), QString());
         QVERIFY(!f.statusBar->isSizeGripEnabled());
-        QCOMPARE(f.openDialog->windowTitle(), QStringLiteral("Open file to start"));
+        QCOMPARE(f.findChild<QFileDialog *>(QStringLiteral("OpenDialog1"))->windowTitle(),
+                 QStringLiteral("Open file to start"));
         QCOMPARE(f.contactLink->toolTip(), MainWindow::SupportAddress);
         QCOMPARE(f.contactLink->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(f.startCancelButton->focusPolicy(), Qt::StrongFocus);
@@ -115,7 +117,7 @@ private slots:
     void labelsDoNotOverlapTheirNeighbours()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         const QList<QPair<QWidget *, QWidget *>> neighbours {
             {f.turnDownLabel, f.forLabel},      {f.forLabel, f.minutesEdit},
             {f.minutesEdit, f.minLabel},        {f.setVolumeLabel, f.wakeVolumeEdit},
@@ -174,26 +176,26 @@ private slots:
     void setupGroupOperations()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         const QList<QWidget *> setup {f.volumeSlider, f.shutdownChoice, f.suspendChoice,
                                       f.alarmChoice,  f.minutesEdit,    f.contactLink};
 
         f.setStatusText(QStringLiteral("Set timer"));
-        f.disableSetupControls();
+        f.setRunning(true);
         QVERIFY(allEnabled(setup, false));
         QVERIFY(allEnabled(alarmGroup(f), false));
         QCOMPARE(f.statusText(), QString());
         // Start/Cancel, Exit and the readout work in every state.
         QVERIFY(f.startCancelButton->isEnabled() && f.exitButton->isEnabled() && f.timerPanel->isEnabled());
 
-        f.enableSetupControls();
+        f.setRunning(false);
         QVERIFY(allEnabled(setup, true));
         QVERIFY(allEnabled(alarmGroup(f), true));
 
         // After a session in "Shutdown" the alarm group stays disabled.
         f.shutdownChoice->setChecked(true);
-        f.disableSetupControls();
-        f.enableSetupControls();
+        f.setRunning(true);
+        f.setRunning(false);
         QVERIFY(allEnabled(setup, true));
         QVERIFY(allEnabled(alarmGroup(f), false));
     }
@@ -201,31 +203,32 @@ private slots:
     void alarmGroupColoursAndStatus()
     {
         Window w;
-        MainWindow &f = w.form;
-        MainWindow::setFieldColour(f.minutesEdit, MainWindow::Fuchsia);
-        MainWindow::setFieldColour(f.wakeVolumeEdit, MainWindow::Fuchsia);
-        f.setStatusText(QStringLiteral("Set volume"));
-        f.enableAlarmControls();
-        QCOMPARE(MainWindow::fieldColour(f.minutesEdit), QColor(Qt::white));
-        QCOMPARE(MainWindow::fieldColour(f.wakeVolumeEdit), QColor(Qt::white));
-        QCOMPARE(f.statusText(), QStringLiteral("Set volume"));
-        f.disableAlarmControls();
-        QCOMPARE(f.statusText(), QString());
+        TestWindow &f = w.form;
+        // The alarm group enabled: both fields white, the status kept; disabled: the status cleared too.
+        for (QRadioButton *choice : {f.shutdownChoice, f.alarmChoice}) {
+            f.markMinutesMissing();
+            f.markWakeUpPercentMissing();
+            f.setStatusText(QStringLiteral("Set volume"));
+            choice->setChecked(true);
+            QCOMPARE(fieldColour(f.minutesEdit), QColor(Qt::white));
+            QCOMPARE(fieldColour(f.wakeVolumeEdit), QColor(Qt::white));
+            QCOMPARE(f.statusText(), choice == f.alarmChoice ? QStringLiteral("Set volume") : QString());
+        }
     }
 
     void choiceRules()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
 
         // Clicking the choice already checked runs no rule: the status stays.
         f.setStatusText(QStringLiteral("Set timer"));
-        MainWindow::setFieldColour(f.minutesEdit, MainWindow::Fuchsia);
+        f.markMinutesMissing();
         QTest::mouseClick(f.alarmChoice, Qt::LeftButton);
         QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
-        QCOMPARE(MainWindow::fieldColour(f.minutesEdit), MainWindow::Fuchsia);
+        QCOMPARE(fieldColour(f.minutesEdit), MainWindow::Fuchsia);
 
         // "Shutdown" greys the alarm group, blocks browse, clears the status, whitens both fields.
         QTest::mouseClick(f.shutdownChoice, Qt::LeftButton);
@@ -233,7 +236,7 @@ private slots:
         QVERIFY(allEnabled(alarmGroup(f), false));
         QVERIFY(!f.browseButton->isEnabledTo(&f) || !f.alarmPanel->isEnabled());
         QCOMPARE(f.statusText(), QString());
-        QCOMPARE(MainWindow::fieldColour(f.minutesEdit), QColor(Qt::white));
+        QCOMPARE(fieldColour(f.minutesEdit), QColor(Qt::white));
 
         // "Alarm mode" enables the group again and leaves the status alone.
         f.setStatusText(QStringLiteral("Set timer"));
@@ -258,18 +261,21 @@ private slots:
     {
         QFETCH(int, field);
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         QLineEdit *edit = field == 1 ? f.minutesEdit : f.wakeVolumeEdit;
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         edit->setFocus();
 
         // A letter is dropped but still clears the fuchsia mark; the status text stays.
-        MainWindow::setFieldColour(edit, MainWindow::Fuchsia);
+        if (edit == f.minutesEdit)
+            f.markMinutesMissing();
+        else
+            f.markWakeUpPercentMissing();
         f.setStatusText(QStringLiteral("Set timer"));
         QTest::keyClick(edit, Qt::Key_A);
         QCOMPARE(edit->text(), QString());
-        QCOMPARE(MainWindow::fieldColour(edit), QColor(Qt::white));
+        QCOMPARE(fieldColour(edit), QColor(Qt::white));
         QCOMPARE(f.statusText(), QStringLiteral("Set timer"));
 
         QTest::keyClicks(edit, QStringLiteral("4x -5"));
@@ -298,7 +304,7 @@ private slots:
     void startFileTooltipFollowsText()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         QCOMPARE(f.startFileEdit->toolTip(), QString());
         f.startFileEdit->setText(QStringLiteral("/home/me/Music/a rather long name.ogg"));
         QTest::mouseMove(f.startFileEdit, QPoint(5, 5));
@@ -312,7 +318,7 @@ private slots:
     void sleepBoxHintFollowsTheWakeRoute()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.alarmChoice->setChecked(true);
         f.sleepCheck->setChecked(true);
         QVERIFY(f.sleepCheck->toolTip().startsWith(QStringLiteral("This computer can wake itself")));
@@ -325,7 +331,7 @@ private slots:
     void contactLink()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
 
@@ -341,7 +347,7 @@ private slots:
         QCOMPARE(w.shell.opened, QList<QUrl>({QUrl(QStringLiteral("mailto:support@somnelle.org"))}));
 
         // During a session the link is part of the disabled setup controls.
-        f.disableSetupControls();
+        f.setRunning(true);
         QTest::mouseClick(f.contactLink, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(w.shell.opened.size(), 1);
     }
@@ -349,46 +355,48 @@ private slots:
     void browseKeepsTextWhenCancelled()
     {
         Window w;
-        MainWindow &f = w.form;
-        QTimer::singleShot(0, f.openDialog, &QDialog::reject);
-        f.browseForStartFile();
+        TestWindow &f = w.form;
+        auto *dialog = f.findChild<QFileDialog *>(QStringLiteral("OpenDialog1"));
+        const auto browse = [&f] { f.browseButton->click(); };
+        QTimer::singleShot(0, dialog, &QDialog::reject);
+        browse();
         QCOMPARE(f.startFileEdit->text(), QStringLiteral("europe.mid"));
 
         QTemporaryFile tune(QDir::tempPath() + QStringLiteral("/tune-XXXXXX.mid"));
         QVERIFY(tune.open());
-        QTimer::singleShot(0, f.openDialog, [&] {
+        QTimer::singleShot(0, dialog, [&, dialog] {
             // Type the name into the dialog, as a user would, and press Open.
-            auto *name = f.openDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             QVERIFY(name);
             name->setText(tune.fileName());
             QTest::keyClick(name, Qt::Key_Return);
         });
-        f.browseForStartFile();
+        browse();
         QCOMPARE(f.startFileEdit->text(), QFileInfo(tune.fileName()).absoluteFilePath());
 
         // A name that does not exist yet is taken as it stands.
         const QString later = QDir::tempPath() + QStringLiteral("/not-there-yet.mid");
-        QTimer::singleShot(0, f.openDialog, [&] {
-            auto *name = f.openDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QTimer::singleShot(0, dialog, [&, dialog] {
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             name->setText(later);
             QTest::keyClick(name, Qt::Key_Return);
         });
-        f.browseForStartFile();
+        browse();
         QCOMPARE(f.startFileEdit->text(), later);
     }
 
     void buttonsForwardAndExit()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         w.calls.clear();
         // Start with the fields as they stand: the new window's lack the minutes and the volume.
         QTest::mouseClick(f.startCancelButton, Qt::LeftButton);
         QCOMPARE(f.statusText(), QStringLiteral("Set volume"));
-        QCOMPARE(MainWindow::fieldColour(f.minutesEdit), MainWindow::Fuchsia);
-        QCOMPARE(MainWindow::fieldColour(f.wakeVolumeEdit), MainWindow::Fuchsia);
+        QCOMPARE(fieldColour(f.minutesEdit), MainWindow::Fuchsia);
+        QCOMPARE(fieldColour(f.wakeVolumeEdit), MainWindow::Fuchsia);
         QVERIFY(w.calls.isEmpty());
         QTest::mouseClick(f.exitButton, Qt::LeftButton);
         QCOMPARE(w.calls, QStringList({"exit"}));
@@ -397,7 +405,7 @@ private slots:
     void sliderChangesAndWheel()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.volumeSlider->setValue(1234);
         f.volumeSlider->setValue(1234); // no change, nothing to set
 
@@ -420,7 +428,7 @@ private slots:
     void sliderOnScreenFollowsItsValue()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         int paints = 0;
@@ -452,7 +460,7 @@ private slots:
     void sliderLooksAsTheStyleDrawsIt()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QSlider *slider = f.volumeSlider;
@@ -512,7 +520,7 @@ private slots:
     void readoutShowsPicturesOfTheLabelsOwnDrawing()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         VolumeReadout *readout = f.volumeReadout;
@@ -575,7 +583,7 @@ private slots:
     void setupFromAndToTheFields()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         Setup setup = f.setup();
         QCOMPARE(setup.endAction, EndAction::Alarm);
         QCOMPARE(setup.wakeUpTime, QTime(10, 21, 48, 560));
@@ -615,7 +623,7 @@ private slots:
     void followsTheSession()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         w.mixer.level = 30000;
@@ -653,7 +661,7 @@ private slots:
     void accessibleNames()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         QCOMPARE(f.startCancelButton->accessibleName(), QStringLiteral("Start"));
         QCOMPARE(f.exitButton->accessibleName(), QStringLiteral("Exit"));
         QCOMPARE(f.browseButton->accessibleName(), QStringLiteral("Browse"));
@@ -667,7 +675,7 @@ private slots:
     void tabOrder()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         // The first enabled control takes the focus on activation.
@@ -695,7 +703,7 @@ private slots:
     void keyboardAndWheelOnTheControls()
     {
         Window w;
-        MainWindow &f = w.form;
+        TestWindow &f = w.form;
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         // The wheel over the time picker is the volume's, and the time stays.

@@ -307,6 +307,121 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
 <context>
     <name>SessionController</name>
     <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>es läuft schon eine Sitzung: %1; --cancel oder --extend verwenden</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>es läuft schon eine Sitzung: %1; --cancel verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>SessionText</name>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a time of day, then a day</comment>
+        <translation>%1 am %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>the day&apos;s format</comment>
+        <translation>ddd, d. MMM</translation>
+    </message>
+    <message>
+        <source>Fading until %1</source>
+        <comment>status line</comment>
+        <translation>Ausblenden bis %1</translation>
+    </message>
+    <message>
+        <source>Set timer</source>
+        <comment>status line</comment>
+        <translation>Minuten einstellen</translation>
+    </message>
+    <message>
+        <source>Set volume</source>
+        <comment>status line</comment>
+        <translation>Lautstärke zum Wecken einstellen</translation>
+    </message>
+    <message>
+        <source>Soon to get up...</source>
+        <comment>status line</comment>
+        <translation>Bald heißt es aufstehen …</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would sleep until %1</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Der Rechner wäre bis %1 in Bereitschaft</translation>
+    </message>
+    <message>
+        <source>The computer sleeps until %1</source>
+        <comment>status line</comment>
+        <translation>Der Rechner ist bis %1 in Bereitschaft</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Rechner wacht nicht selbst auf; bliebe bis %1 an</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself; it stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Der Rechner kann nicht selbst aufwachen; er bleibt bis %1 an</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Wecken zu nah; der Rechner bliebe bis %1 an</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Wecken zu nah für Bereitschaft; der Rechner bleibt bis %1 an</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would shut down now</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Der Rechner würde jetzt ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would suspend now</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Der Rechner ginge jetzt in Bereitschaft</translation>
+    </message>
+    <message>
+        <source>Power-off refused: %1</source>
+        <comment>status line</comment>
+        <translation>Ausschalten abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Suspend refused: %1</source>
+        <comment>status line</comment>
+        <translation>Bereitschaft abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Start file not found: %1</source>
+        <comment>status line</comment>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Die Datei zum Wecken ist keine Datei: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <comment>status line</comment>
+        <translation>%1 ließ sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>%1; no sound device for the chime either</source>
+        <comment>status line</comment>
+        <translation>%1; auch kein Audiogerät für den Signalton</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle </source>
+        <translation>%1 % - Somnelle </translation>
+    </message>
+    <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
         <translation>Der Rechner ginge in 1 Minute in Bereitschaft (Probelauf)</translation>
     </message>
@@ -327,20 +442,6 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <translation>Der Einschlaf-Timer endet um %1.</translation>
     </message>
     <message>
-        <source>%1 % - Somnelle </source>
-        <translation>%1 % - Somnelle </translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <comment>a time of day, then a day</comment>
-        <translation>%1 am %2</translation>
-    </message>
-    <message>
-        <source>ddd d MMM</source>
-        <comment>the day&apos;s format</comment>
-        <translation>ddd, d. MMM</translation>
-    </message>
-    <message>
         <source>the fade is over; waiting for the wake-up</source>
         <translation>das Ausblenden ist vorbei; es wird auf das Wecken gewartet</translation>
     </message>
@@ -355,104 +456,6 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>the wake-up at %1 comes before the new end</source>
         <translation>das Wecken um %1 käme vor dem neuen Ende</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>es läuft schon eine Sitzung: %1; --cancel oder --extend verwenden</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>es läuft schon eine Sitzung: %1; --cancel verwenden</translation>
-    </message>
-    <message>
-        <source>Set timer</source>
-        <comment>status line</comment>
-        <translation>Minuten einstellen</translation>
-    </message>
-    <message>
-        <source>Set volume</source>
-        <comment>status line</comment>
-        <translation>Lautstärke zum Wecken einstellen</translation>
-    </message>
-    <message>
-        <source>Fading until %1</source>
-        <comment>status line</comment>
-        <translation>Ausblenden bis %1</translation>
-    </message>
-    <message>
-        <source>Soon to get up...</source>
-        <comment>status line</comment>
-        <translation>Bald heißt es aufstehen …</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would suspend now</source>
-        <comment>status line</comment>
-        <translation>Probelauf: Der Rechner ginge jetzt in Bereitschaft</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would shut down now</source>
-        <comment>status line</comment>
-        <translation>Probelauf: Der Rechner würde jetzt ausgeschaltet</translation>
-    </message>
-    <message>
-        <source>Suspend refused: %1</source>
-        <comment>status line</comment>
-        <translation>Bereitschaft abgelehnt: %1</translation>
-    </message>
-    <message>
-        <source>Power-off refused: %1</source>
-        <comment>status line</comment>
-        <translation>Ausschalten abgelehnt: %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would sleep until %1</source>
-        <comment>status line</comment>
-        <translation>Probelauf: Der Rechner wäre bis %1 in Bereitschaft</translation>
-    </message>
-    <message>
-        <source>The computer sleeps until %1</source>
-        <comment>status line</comment>
-        <translation>Der Rechner ist bis %1 in Bereitschaft</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself; it stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Der Rechner kann nicht selbst aufwachen; er bleibt bis %1 an</translation>
-    </message>
-    <message>
-        <source>Start file not found: %1</source>
-        <comment>status line</comment>
-        <translation>Datei nicht gefunden: %1</translation>
-    </message>
-    <message>
-        <source>Could not open %1</source>
-        <comment>status line</comment>
-        <translation>%1 ließ sich nicht öffnen</translation>
-    </message>
-    <message>
-        <source>%1; no sound device for the chime either</source>
-        <comment>status line</comment>
-        <translation>%1; auch kein Audiogerät für den Signalton</translation>
-    </message>
-    <message>
-        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Wecken zu nah für Bereitschaft; der Rechner bleibt bis %1 an</translation>
-    </message>
-    <message>
-        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Probelauf: Wecken zu nah; der Rechner bliebe bis %1 an</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Probelauf: Rechner wacht nicht selbst auf; bliebe bis %1 an</translation>
-    </message>
-    <message>
-        <source>Start file is not a file: %1</source>
-        <comment>status line</comment>
-        <translation>Die Datei zum Wecken ist keine Datei: %1</translation>
     </message>
 </context>
 <context>

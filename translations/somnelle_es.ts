@@ -304,6 +304,121 @@ ningún Somnelle en ejecución.
 <context>
     <name>SessionController</name>
     <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>ya hay una sesión en curso: %1; use --cancel o --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>ya hay una sesión en curso: %1; use --cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SessionText</name>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a time of day, then a day</comment>
+        <translation>%1 del %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>the day&apos;s format</comment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>Fading until %1</source>
+        <comment>status line</comment>
+        <translation>Fundido hasta las %1</translation>
+    </message>
+    <message>
+        <source>Set timer</source>
+        <comment>status line</comment>
+        <translation>Indique los minutos</translation>
+    </message>
+    <message>
+        <source>Set volume</source>
+        <comment>status line</comment>
+        <translation>Indique el volumen</translation>
+    </message>
+    <message>
+        <source>Soon to get up...</source>
+        <comment>status line</comment>
+        <translation>Pronto habrá que levantarse…</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would sleep until %1</source>
+        <comment>status line</comment>
+        <translation>Simulación: el equipo se suspendería hasta las %1</translation>
+    </message>
+    <message>
+        <source>The computer sleeps until %1</source>
+        <comment>status line</comment>
+        <translation>El equipo está suspendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulación: no se reactiva solo; seguiría encendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself; it stays on until %1</source>
+        <comment>status line</comment>
+        <translation>El equipo no se reactiva solo; sigue encendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulación: despertar cercano; seguiría encendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Despertar muy cercano; el equipo sigue encendido hasta las %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would shut down now</source>
+        <comment>status line</comment>
+        <translation>Simulación: el equipo se apagaría ahora</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would suspend now</source>
+        <comment>status line</comment>
+        <translation>Simulación: el equipo se suspendería ahora</translation>
+    </message>
+    <message>
+        <source>Power-off refused: %1</source>
+        <comment>status line</comment>
+        <translation>Apagado rechazado: %1</translation>
+    </message>
+    <message>
+        <source>Suspend refused: %1</source>
+        <comment>status line</comment>
+        <translation>Suspensión rechazada: %1</translation>
+    </message>
+    <message>
+        <source>Start file not found: %1</source>
+        <comment>status line</comment>
+        <translation>No se encuentra el archivo de alarma: %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>El archivo de alarma no es un archivo: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <comment>status line</comment>
+        <translation>No se pudo abrir %1</translation>
+    </message>
+    <message>
+        <source>%1; no sound device for the chime either</source>
+        <comment>status line</comment>
+        <translation>%1; tampoco hay dispositivo de sonido para el tono</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle </source>
+        <translation>%1&#xa0;% - Somnelle </translation>
+    </message>
+    <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
         <translation>El equipo se suspendería en 1 minuto (simulación)</translation>
     </message>
@@ -324,20 +439,6 @@ ningún Somnelle en ejecución.
         <translation>El temporizador de sueño termina a las %1.</translation>
     </message>
     <message>
-        <source>%1 % - Somnelle </source>
-        <translation>%1&#xa0;% - Somnelle </translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <comment>a time of day, then a day</comment>
-        <translation>%1 del %2</translation>
-    </message>
-    <message>
-        <source>ddd d MMM</source>
-        <comment>the day&apos;s format</comment>
-        <translation>ddd d MMM</translation>
-    </message>
-    <message>
         <source>the fade is over; waiting for the wake-up</source>
         <translation>el fundido ha terminado; esperando la hora de despertar</translation>
     </message>
@@ -352,104 +453,6 @@ ningún Somnelle en ejecución.
     <message>
         <source>the wake-up at %1 comes before the new end</source>
         <translation>la hora de despertar (%1) llega antes del nuevo final</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>ya hay una sesión en curso: %1; use --cancel o --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>ya hay una sesión en curso: %1; use --cancel</translation>
-    </message>
-    <message>
-        <source>Set timer</source>
-        <comment>status line</comment>
-        <translation>Indique los minutos</translation>
-    </message>
-    <message>
-        <source>Set volume</source>
-        <comment>status line</comment>
-        <translation>Indique el volumen</translation>
-    </message>
-    <message>
-        <source>Fading until %1</source>
-        <comment>status line</comment>
-        <translation>Fundido hasta las %1</translation>
-    </message>
-    <message>
-        <source>Soon to get up...</source>
-        <comment>status line</comment>
-        <translation>Pronto habrá que levantarse…</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would suspend now</source>
-        <comment>status line</comment>
-        <translation>Simulación: el equipo se suspendería ahora</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would shut down now</source>
-        <comment>status line</comment>
-        <translation>Simulación: el equipo se apagaría ahora</translation>
-    </message>
-    <message>
-        <source>Suspend refused: %1</source>
-        <comment>status line</comment>
-        <translation>Suspensión rechazada: %1</translation>
-    </message>
-    <message>
-        <source>Power-off refused: %1</source>
-        <comment>status line</comment>
-        <translation>Apagado rechazado: %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would sleep until %1</source>
-        <comment>status line</comment>
-        <translation>Simulación: el equipo se suspendería hasta las %1</translation>
-    </message>
-    <message>
-        <source>The computer sleeps until %1</source>
-        <comment>status line</comment>
-        <translation>El equipo está suspendido hasta las %1</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself; it stays on until %1</source>
-        <comment>status line</comment>
-        <translation>El equipo no se reactiva solo; sigue encendido hasta las %1</translation>
-    </message>
-    <message>
-        <source>Start file not found: %1</source>
-        <comment>status line</comment>
-        <translation>No se encuentra el archivo de alarma: %1</translation>
-    </message>
-    <message>
-        <source>Could not open %1</source>
-        <comment>status line</comment>
-        <translation>No se pudo abrir %1</translation>
-    </message>
-    <message>
-        <source>%1; no sound device for the chime either</source>
-        <comment>status line</comment>
-        <translation>%1; tampoco hay dispositivo de sonido para el tono</translation>
-    </message>
-    <message>
-        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Despertar muy cercano; el equipo sigue encendido hasta las %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Simulación: despertar cercano; seguiría encendido hasta las %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Simulación: no se reactiva solo; seguiría encendido hasta las %1</translation>
-    </message>
-    <message>
-        <source>Start file is not a file: %1</source>
-        <comment>status line</comment>
-        <translation>El archivo de alarma no es un archivo: %1</translation>
     </message>
 </context>
 <context>

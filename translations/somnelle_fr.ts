@@ -207,7 +207,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Dry run: the computer stays on</source>
         <comment>status line</comment>
-        <translation>Simulation : l&apos;ordinateur reste allumé</translation>
+        <translation>Simulation&#xa0;: l&apos;ordinateur reste allumé</translation>
     </message>
 </context>
 <context>
@@ -304,6 +304,121 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
 <context>
     <name>SessionController</name>
     <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel ou --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SessionText</name>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a time of day, then a day</comment>
+        <translation>%1 le %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>the day&apos;s format</comment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>Fading until %1</source>
+        <comment>status line</comment>
+        <translation>Fondu jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Set timer</source>
+        <comment>status line</comment>
+        <translation>Indiquez les minutes</translation>
+    </message>
+    <message>
+        <source>Set volume</source>
+        <comment>status line</comment>
+        <translation>Indiquez le volume</translation>
+    </message>
+    <message>
+        <source>Soon to get up...</source>
+        <comment>status line</comment>
+        <translation>Bientôt le réveil…</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would sleep until %1</source>
+        <comment>status line</comment>
+        <translation>Simulation&#xa0;: l&apos;ordinateur serait en veille jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>The computer sleeps until %1</source>
+        <comment>status line</comment>
+        <translation>L&apos;ordinateur est en veille jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulation&#xa0;: pas de sortie de veille&#xa0;; resterait allumé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself; it stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Sortie de veille impossible&#xa0;; l&apos;ordinateur reste allumé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulation&#xa0;: réveil trop proche&#xa0;; resterait allumé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Réveil trop proche pour la veille&#xa0;; reste allumé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would shut down now</source>
+        <comment>status line</comment>
+        <translation>Simulation&#xa0;: l&apos;ordinateur s&apos;éteindrait maintenant</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would suspend now</source>
+        <comment>status line</comment>
+        <translation>Simulation&#xa0;: l&apos;ordinateur se mettrait en veille maintenant</translation>
+    </message>
+    <message>
+        <source>Power-off refused: %1</source>
+        <comment>status line</comment>
+        <translation>Extinction refusée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Suspend refused: %1</source>
+        <comment>status line</comment>
+        <translation>Mise en veille refusée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Start file not found: %1</source>
+        <comment>status line</comment>
+        <translation>Fichier de réveil introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Le fichier de réveil n&apos;est pas un fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <comment>status line</comment>
+        <translation>Impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>%1; no sound device for the chime either</source>
+        <comment>status line</comment>
+        <translation>%1&#xa0;; pas de périphérique audio pour la sonnerie non plus</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle </source>
+        <translation>%1&#xa0;% - Somnelle </translation>
+    </message>
+    <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
         <translation>L&apos;ordinateur se mettrait en veille dans 1 minute (simulation)</translation>
     </message>
@@ -324,20 +439,6 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <translation>Le minuteur de sommeil se termine à %1.</translation>
     </message>
     <message>
-        <source>%1 % - Somnelle </source>
-        <translation>%1&#xa0;% - Somnelle </translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <comment>a time of day, then a day</comment>
-        <translation>%1 le %2</translation>
-    </message>
-    <message>
-        <source>ddd d MMM</source>
-        <comment>the day&apos;s format</comment>
-        <translation>ddd d MMM</translation>
-    </message>
-    <message>
         <source>the fade is over; waiting for the wake-up</source>
         <translation>le fondu est terminé&#xa0;; en attente du réveil</translation>
     </message>
@@ -352,104 +453,6 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>the wake-up at %1 comes before the new end</source>
         <translation>le réveil à %1 arrive avant la nouvelle fin</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel ou --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel</translation>
-    </message>
-    <message>
-        <source>Set timer</source>
-        <comment>status line</comment>
-        <translation>Indiquez les minutes</translation>
-    </message>
-    <message>
-        <source>Set volume</source>
-        <comment>status line</comment>
-        <translation>Indiquez le volume</translation>
-    </message>
-    <message>
-        <source>Fading until %1</source>
-        <comment>status line</comment>
-        <translation>Fondu jusqu&apos;à %1</translation>
-    </message>
-    <message>
-        <source>Soon to get up...</source>
-        <comment>status line</comment>
-        <translation>Bientôt le réveil…</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would suspend now</source>
-        <comment>status line</comment>
-        <translation>Simulation&#xa0;: l&apos;ordinateur se mettrait en veille maintenant</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would shut down now</source>
-        <comment>status line</comment>
-        <translation>Simulation&#xa0;: l&apos;ordinateur s&apos;éteindrait maintenant</translation>
-    </message>
-    <message>
-        <source>Suspend refused: %1</source>
-        <comment>status line</comment>
-        <translation>Mise en veille refusée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Power-off refused: %1</source>
-        <comment>status line</comment>
-        <translation>Extinction refusée&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would sleep until %1</source>
-        <comment>status line</comment>
-        <translation>Simulation&#xa0;: l&apos;ordinateur serait en veille jusqu&apos;à %1</translation>
-    </message>
-    <message>
-        <source>The computer sleeps until %1</source>
-        <comment>status line</comment>
-        <translation>L&apos;ordinateur est en veille jusqu&apos;à %1</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself; it stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Sortie de veille impossible&#xa0;; l&apos;ordinateur reste allumé jusqu&apos;à %1</translation>
-    </message>
-    <message>
-        <source>Start file not found: %1</source>
-        <comment>status line</comment>
-        <translation>Fichier de réveil introuvable&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Could not open %1</source>
-        <comment>status line</comment>
-        <translation>Impossible d&apos;ouvrir %1</translation>
-    </message>
-    <message>
-        <source>%1; no sound device for the chime either</source>
-        <comment>status line</comment>
-        <translation>%1&#xa0;; pas de périphérique audio pour la sonnerie non plus</translation>
-    </message>
-    <message>
-        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Réveil trop proche pour la veille&#xa0;; reste allumé jusqu&apos;à %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Simulation&#xa0;: réveil trop proche&#xa0;; resterait allumé jusqu&apos;à %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Simulation&#xa0;: pas de sortie de veille&#xa0;; resterait allumé jusqu&apos;à %1</translation>
-    </message>
-    <message>
-        <source>Start file is not a file: %1</source>
-        <comment>status line</comment>
-        <translation>Le fichier de réveil n&apos;est pas un fichier : %1</translation>
     </message>
 </context>
 <context>

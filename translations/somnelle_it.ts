@@ -304,6 +304,121 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
 <context>
     <name>SessionController</name>
     <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>una sessione è già in corso: %1; usare --cancel o --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>una sessione è già in corso: %1; usare --cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SessionText</name>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a time of day, then a day</comment>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>the day&apos;s format</comment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>Fading until %1</source>
+        <comment>status line</comment>
+        <translation>Dissolvenza fino alle %1</translation>
+    </message>
+    <message>
+        <source>Set timer</source>
+        <comment>status line</comment>
+        <translation>Imposta i minuti</translation>
+    </message>
+    <message>
+        <source>Set volume</source>
+        <comment>status line</comment>
+        <translation>Imposta il volume</translation>
+    </message>
+    <message>
+        <source>Soon to get up...</source>
+        <comment>status line</comment>
+        <translation>Tra poco la sveglia…</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would sleep until %1</source>
+        <comment>status line</comment>
+        <translation>Simulazione: il computer sarebbe sospeso fino alle %1</translation>
+    </message>
+    <message>
+        <source>The computer sleeps until %1</source>
+        <comment>status line</comment>
+        <translation>Il computer è sospeso fino alle %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulazione: non si riattiva; resterebbe acceso fino alle %1</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself; it stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Il computer non può riattivarsi da solo; resta acceso fino alle %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Simulazione: sveglia vicina; resterebbe acceso fino alle %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Sveglia troppo vicina; il computer resta acceso fino alle %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would shut down now</source>
+        <comment>status line</comment>
+        <translation>Simulazione: ora il computer si spegnerebbe</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would suspend now</source>
+        <comment>status line</comment>
+        <translation>Simulazione: ora il computer verrebbe sospeso</translation>
+    </message>
+    <message>
+        <source>Power-off refused: %1</source>
+        <comment>status line</comment>
+        <translation>Spegnimento rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>Suspend refused: %1</source>
+        <comment>status line</comment>
+        <translation>Sospensione rifiutata: %1</translation>
+    </message>
+    <message>
+        <source>Start file not found: %1</source>
+        <comment>status line</comment>
+        <translation>File della sveglia non trovato: %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Il file della sveglia non è un file: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <comment>status line</comment>
+        <translation>Impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>%1; no sound device for the chime either</source>
+        <comment>status line</comment>
+        <translation>%1; nessun dispositivo audio nemmeno per la suoneria</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle </source>
+        <translation>%1% - Somnelle </translation>
+    </message>
+    <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
         <translation>Il computer verrebbe sospeso tra 1 minuto (simulazione)</translation>
     </message>
@@ -324,20 +439,6 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <translation>Il timer del sonno finisce alle %1.</translation>
     </message>
     <message>
-        <source>%1 % - Somnelle </source>
-        <translation>%1% - Somnelle </translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <comment>a time of day, then a day</comment>
-        <translation>%1 di %2</translation>
-    </message>
-    <message>
-        <source>ddd d MMM</source>
-        <comment>the day&apos;s format</comment>
-        <translation>ddd d MMM</translation>
-    </message>
-    <message>
         <source>the fade is over; waiting for the wake-up</source>
         <translation>la dissolvenza è finita; in attesa della sveglia</translation>
     </message>
@@ -352,104 +453,6 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>the wake-up at %1 comes before the new end</source>
         <translation>la sveglia delle %1 arriva prima della nuova fine</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>una sessione è già in corso: %1; usare --cancel o --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>una sessione è già in corso: %1; usare --cancel</translation>
-    </message>
-    <message>
-        <source>Set timer</source>
-        <comment>status line</comment>
-        <translation>Imposta i minuti</translation>
-    </message>
-    <message>
-        <source>Set volume</source>
-        <comment>status line</comment>
-        <translation>Imposta il volume</translation>
-    </message>
-    <message>
-        <source>Fading until %1</source>
-        <comment>status line</comment>
-        <translation>Dissolvenza fino alle %1</translation>
-    </message>
-    <message>
-        <source>Soon to get up...</source>
-        <comment>status line</comment>
-        <translation>Tra poco la sveglia…</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would suspend now</source>
-        <comment>status line</comment>
-        <translation>Simulazione: ora il computer verrebbe sospeso</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would shut down now</source>
-        <comment>status line</comment>
-        <translation>Simulazione: ora il computer si spegnerebbe</translation>
-    </message>
-    <message>
-        <source>Suspend refused: %1</source>
-        <comment>status line</comment>
-        <translation>Sospensione rifiutata: %1</translation>
-    </message>
-    <message>
-        <source>Power-off refused: %1</source>
-        <comment>status line</comment>
-        <translation>Spegnimento rifiutato: %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would sleep until %1</source>
-        <comment>status line</comment>
-        <translation>Simulazione: il computer sarebbe sospeso fino alle %1</translation>
-    </message>
-    <message>
-        <source>The computer sleeps until %1</source>
-        <comment>status line</comment>
-        <translation>Il computer è sospeso fino alle %1</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself; it stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Il computer non può riattivarsi da solo; resta acceso fino alle %1</translation>
-    </message>
-    <message>
-        <source>Start file not found: %1</source>
-        <comment>status line</comment>
-        <translation>File della sveglia non trovato: %1</translation>
-    </message>
-    <message>
-        <source>Could not open %1</source>
-        <comment>status line</comment>
-        <translation>Impossibile aprire %1</translation>
-    </message>
-    <message>
-        <source>%1; no sound device for the chime either</source>
-        <comment>status line</comment>
-        <translation>%1; nessun dispositivo audio nemmeno per la suoneria</translation>
-    </message>
-    <message>
-        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Sveglia troppo vicina; il computer resta acceso fino alle %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Simulazione: sveglia vicina; resterebbe acceso fino alle %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Simulazione: non si riattiva; resterebbe acceso fino alle %1</translation>
-    </message>
-    <message>
-        <source>Start file is not a file: %1</source>
-        <comment>status line</comment>
-        <translation>Il file della sveglia non è un file: %1</translation>
     </message>
 </context>
 <context>

@@ -302,6 +302,121 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
 <context>
     <name>SessionController</name>
     <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>すでにセッションが実行中です: %1。--cancel か --extend を使ってください</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>すでにセッションが実行中です: %1。--cancel を使ってください</translation>
+    </message>
+</context>
+<context>
+    <name>SessionText</name>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a time of day, then a day</comment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>the day&apos;s format</comment>
+        <translation>M月d日(ddd)</translation>
+    </message>
+    <message>
+        <source>Fading until %1</source>
+        <comment>status line</comment>
+        <translation>フェードアウト中 (%1 まで)</translation>
+    </message>
+    <message>
+        <source>Set timer</source>
+        <comment>status line</comment>
+        <translation>タイマーを設定してください</translation>
+    </message>
+    <message>
+        <source>Set volume</source>
+        <comment>status line</comment>
+        <translation>起床音量を設定してください</translation>
+    </message>
+    <message>
+        <source>Soon to get up...</source>
+        <comment>status line</comment>
+        <translation>まもなく起床時刻です…</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would sleep until %1</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 本来なら %1 までサスペンドします</translation>
+    </message>
+    <message>
+        <source>The computer sleeps until %1</source>
+        <comment>status line</comment>
+        <translation>%1 までサスペンドします</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 自動で復帰できないため、%1 まで電源オンのまま</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself; it stays on until %1</source>
+        <comment>status line</comment>
+        <translation>自動で復帰できないため、%1 まで電源を入れたままにします</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 起床時刻が近すぎるため、%1 まで電源オンのまま</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>起床時刻が近すぎるため、%1 まで電源を入れたままにします</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would shut down now</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 本来ならここで電源をオフにします</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would suspend now</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 本来ならここでサスペンドします</translation>
+    </message>
+    <message>
+        <source>Power-off refused: %1</source>
+        <comment>status line</comment>
+        <translation>電源オフが拒否されました: %1</translation>
+    </message>
+    <message>
+        <source>Suspend refused: %1</source>
+        <comment>status line</comment>
+        <translation>サスペンドが拒否されました: %1</translation>
+    </message>
+    <message>
+        <source>Start file not found: %1</source>
+        <comment>status line</comment>
+        <translation>ファイルが見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>起床時に開くファイルがファイルではありません: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <comment>status line</comment>
+        <translation>%1 を開けませんでした</translation>
+    </message>
+    <message>
+        <source>%1; no sound device for the chime either</source>
+        <comment>status line</comment>
+        <translation>%1。チャイムを鳴らすサウンドデバイスもありません</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle </source>
+        <translation>%1% - Somnelle </translation>
+    </message>
+    <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
         <translation>本来なら 1 分後にサスペンドします (テスト実行)</translation>
     </message>
@@ -322,20 +437,6 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <translation>おやすみタイマーは %1 に終了します。</translation>
     </message>
     <message>
-        <source>%1 % - Somnelle </source>
-        <translation>%1% - Somnelle </translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <comment>a time of day, then a day</comment>
-        <translation>%2 %1</translation>
-    </message>
-    <message>
-        <source>ddd d MMM</source>
-        <comment>the day&apos;s format</comment>
-        <translation>M月d日(ddd)</translation>
-    </message>
-    <message>
         <source>the fade is over; waiting for the wake-up</source>
         <translation>フェードアウトは終了し、起床時刻を待っています</translation>
     </message>
@@ -350,104 +451,6 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>the wake-up at %1 comes before the new end</source>
         <translation>起床時刻 %1 が新しい終了時刻より前になります</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>すでにセッションが実行中です: %1。--cancel か --extend を使ってください</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>すでにセッションが実行中です: %1。--cancel を使ってください</translation>
-    </message>
-    <message>
-        <source>Set timer</source>
-        <comment>status line</comment>
-        <translation>タイマーを設定してください</translation>
-    </message>
-    <message>
-        <source>Set volume</source>
-        <comment>status line</comment>
-        <translation>起床音量を設定してください</translation>
-    </message>
-    <message>
-        <source>Fading until %1</source>
-        <comment>status line</comment>
-        <translation>フェードアウト中 (%1 まで)</translation>
-    </message>
-    <message>
-        <source>Soon to get up...</source>
-        <comment>status line</comment>
-        <translation>まもなく起床時刻です…</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would suspend now</source>
-        <comment>status line</comment>
-        <translation>テスト実行: 本来ならここでサスペンドします</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would shut down now</source>
-        <comment>status line</comment>
-        <translation>テスト実行: 本来ならここで電源をオフにします</translation>
-    </message>
-    <message>
-        <source>Suspend refused: %1</source>
-        <comment>status line</comment>
-        <translation>サスペンドが拒否されました: %1</translation>
-    </message>
-    <message>
-        <source>Power-off refused: %1</source>
-        <comment>status line</comment>
-        <translation>電源オフが拒否されました: %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would sleep until %1</source>
-        <comment>status line</comment>
-        <translation>テスト実行: 本来なら %1 までサスペンドします</translation>
-    </message>
-    <message>
-        <source>The computer sleeps until %1</source>
-        <comment>status line</comment>
-        <translation>%1 までサスペンドします</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself; it stays on until %1</source>
-        <comment>status line</comment>
-        <translation>自動で復帰できないため、%1 まで電源を入れたままにします</translation>
-    </message>
-    <message>
-        <source>Start file not found: %1</source>
-        <comment>status line</comment>
-        <translation>ファイルが見つかりません: %1</translation>
-    </message>
-    <message>
-        <source>Could not open %1</source>
-        <comment>status line</comment>
-        <translation>%1 を開けませんでした</translation>
-    </message>
-    <message>
-        <source>%1; no sound device for the chime either</source>
-        <comment>status line</comment>
-        <translation>%1。チャイムを鳴らすサウンドデバイスもありません</translation>
-    </message>
-    <message>
-        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
-        <comment>status line</comment>
-        <translation>起床時刻が近すぎるため、%1 まで電源を入れたままにします</translation>
-    </message>
-    <message>
-        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>テスト実行: 起床時刻が近すぎるため、%1 まで電源オンのまま</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>テスト実行: 自動で復帰できないため、%1 まで電源オンのまま</translation>
-    </message>
-    <message>
-        <source>Start file is not a file: %1</source>
-        <comment>status line</comment>
-        <translation>起床時に開くファイルがファイルではありません: %1</translation>
     </message>
 </context>
 <context>

@@ -307,6 +307,121 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
 <context>
     <name>SessionController</name>
     <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>er loopt al een sessie: %1; gebruik --cancel of --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>er loopt al een sessie: %1; gebruik --cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SessionText</name>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a time of day, then a day</comment>
+        <translation>%1 op %2</translation>
+    </message>
+    <message>
+        <source>ddd d MMM</source>
+        <comment>the day&apos;s format</comment>
+        <translation>ddd d MMM</translation>
+    </message>
+    <message>
+        <source>Fading until %1</source>
+        <comment>status line</comment>
+        <translation>Uitfaden tot %1</translation>
+    </message>
+    <message>
+        <source>Set timer</source>
+        <comment>status line</comment>
+        <translation>Minuten instellen</translation>
+    </message>
+    <message>
+        <source>Set volume</source>
+        <comment>status line</comment>
+        <translation>Wekvolume instellen</translation>
+    </message>
+    <message>
+        <source>Soon to get up...</source>
+        <comment>status line</comment>
+        <translation>Straks weer opstaan…</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would sleep until %1</source>
+        <comment>status line</comment>
+        <translation>Testrun: de computer zou tot %1 in slaapstand zijn</translation>
+    </message>
+    <message>
+        <source>The computer sleeps until %1</source>
+        <comment>status line</comment>
+        <translation>De computer is tot %1 in slaapstand</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Testrun: kan niet vanzelf ontwaken; hij zou aan blijven tot %1</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself; it stays on until %1</source>
+        <comment>status line</comment>
+        <translation>De computer kan niet vanzelf ontwaken; hij blijft aan tot %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
+        <comment>status line</comment>
+        <translation>Testrun: wekken te dichtbij; hij zou aan blijven tot %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
+        <comment>status line</comment>
+        <translation>Wekken te dichtbij voor slaapstand; blijft aan tot %1</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would shut down now</source>
+        <comment>status line</comment>
+        <translation>Testrun: de computer zou nu uitgezet worden</translation>
+    </message>
+    <message>
+        <source>Dry run: the computer would suspend now</source>
+        <comment>status line</comment>
+        <translation>Testrun: de computer zou nu in slaapstand gaan</translation>
+    </message>
+    <message>
+        <source>Power-off refused: %1</source>
+        <comment>status line</comment>
+        <translation>Uitzetten geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>Suspend refused: %1</source>
+        <comment>status line</comment>
+        <translation>Slaapstand geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>Start file not found: %1</source>
+        <comment>status line</comment>
+        <translation>Bestand niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Start file is not a file: %1</source>
+        <comment>status line</comment>
+        <translation>Het bestand voor het wekken is geen bestand: %1</translation>
+    </message>
+    <message>
+        <source>Could not open %1</source>
+        <comment>status line</comment>
+        <translation>Kan %1 niet openen</translation>
+    </message>
+    <message>
+        <source>%1; no sound device for the chime either</source>
+        <comment>status line</comment>
+        <translation>%1; ook geen geluidsapparaat voor het belsignaal</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle </source>
+        <translation>%1% - Somnelle </translation>
+    </message>
+    <message>
         <source>The computer would suspend in 1 minute (dry run)</source>
         <translation>De computer zou over 1 minuut in slaapstand gaan (testrun)</translation>
     </message>
@@ -327,20 +442,6 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <translation>De slaaptimer eindigt om %1.</translation>
     </message>
     <message>
-        <source>%1 % - Somnelle </source>
-        <translation>%1% - Somnelle </translation>
-    </message>
-    <message>
-        <source>%1 on %2</source>
-        <comment>a time of day, then a day</comment>
-        <translation>%1 op %2</translation>
-    </message>
-    <message>
-        <source>ddd d MMM</source>
-        <comment>the day&apos;s format</comment>
-        <translation>ddd d MMM</translation>
-    </message>
-    <message>
         <source>the fade is over; waiting for the wake-up</source>
         <translation>het uitfaden is voorbij; wachten op het wekken</translation>
     </message>
@@ -355,104 +456,6 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>the wake-up at %1 comes before the new end</source>
         <translation>het wekken om %1 valt voor het nieuwe einde</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>er loopt al een sessie: %1; gebruik --cancel of --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>er loopt al een sessie: %1; gebruik --cancel</translation>
-    </message>
-    <message>
-        <source>Set timer</source>
-        <comment>status line</comment>
-        <translation>Minuten instellen</translation>
-    </message>
-    <message>
-        <source>Set volume</source>
-        <comment>status line</comment>
-        <translation>Wekvolume instellen</translation>
-    </message>
-    <message>
-        <source>Fading until %1</source>
-        <comment>status line</comment>
-        <translation>Uitfaden tot %1</translation>
-    </message>
-    <message>
-        <source>Soon to get up...</source>
-        <comment>status line</comment>
-        <translation>Straks weer opstaan…</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would suspend now</source>
-        <comment>status line</comment>
-        <translation>Testrun: de computer zou nu in slaapstand gaan</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would shut down now</source>
-        <comment>status line</comment>
-        <translation>Testrun: de computer zou nu uitgezet worden</translation>
-    </message>
-    <message>
-        <source>Suspend refused: %1</source>
-        <comment>status line</comment>
-        <translation>Slaapstand geweigerd: %1</translation>
-    </message>
-    <message>
-        <source>Power-off refused: %1</source>
-        <comment>status line</comment>
-        <translation>Uitzetten geweigerd: %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer would sleep until %1</source>
-        <comment>status line</comment>
-        <translation>Testrun: de computer zou tot %1 in slaapstand zijn</translation>
-    </message>
-    <message>
-        <source>The computer sleeps until %1</source>
-        <comment>status line</comment>
-        <translation>De computer is tot %1 in slaapstand</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself; it stays on until %1</source>
-        <comment>status line</comment>
-        <translation>De computer kan niet vanzelf ontwaken; hij blijft aan tot %1</translation>
-    </message>
-    <message>
-        <source>Start file not found: %1</source>
-        <comment>status line</comment>
-        <translation>Bestand niet gevonden: %1</translation>
-    </message>
-    <message>
-        <source>Could not open %1</source>
-        <comment>status line</comment>
-        <translation>Kan %1 niet openen</translation>
-    </message>
-    <message>
-        <source>%1; no sound device for the chime either</source>
-        <comment>status line</comment>
-        <translation>%1; ook geen geluidsapparaat voor het belsignaal</translation>
-    </message>
-    <message>
-        <source>The wake-up is too close to sleep; the computer stays on until %1</source>
-        <comment>status line</comment>
-        <translation>Wekken te dichtbij voor slaapstand; blijft aan tot %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the wake-up is too close; it would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Testrun: wekken te dichtbij; hij zou aan blijven tot %1</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer cannot wake itself; would stay on until %1</source>
-        <comment>status line</comment>
-        <translation>Testrun: kan niet vanzelf ontwaken; hij zou aan blijven tot %1</translation>
-    </message>
-    <message>
-        <source>Start file is not a file: %1</source>
-        <comment>status line</comment>
-        <translation>Het bestand voor het wekken is geen bestand: %1</translation>
     </message>
 </context>
 <context>

@@ -25,8 +25,7 @@
 
 #include "somnelleversion.h"
 #include "platform/clockformat.h"
-#include "platform/shell.h"
-#include "session/volumecontrol.h"
+#include "ui_mainwindow.h"
 #include "ui/etchedline.h"
 #include "ui/linklabel.h"
 #include "ui/picture.h"
@@ -96,13 +95,11 @@ QString MainWindow::restCaption()
     return tr("Somnelle v%1 (c) 2026 The Somnelle developers, free software").arg(QStringLiteral(SOMNELLE_VERSION));
 }
 
-MainWindow::MainWindow(SessionController &session, VolumeControl &volume, Shell &shell)
-    : QWidget(nullptr,
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
-    , session_(session)
-    , volume_(volume)
-    , shell_(shell)
+    , form_(std::make_unique<Ui::MainWindowForm>())
 {
     registerTahoma();
     setFont(tahoma(13));
@@ -115,212 +112,206 @@ MainWindow::MainWindow(SessionController &session, VolumeControl &volume, Shell 
     createLayout();
     setTabOrderOfFields();
     connectHandlers();
-    connectControllers();
     // Presses anywhere on the window, whichever control gets them (see eventFilter).
     qApp->installEventFilter(this);
     new CaretRest(10000, this);
 }
 
+MainWindow::~MainWindow() = default;
+
 void MainWindow::createLayout()
 {
     // The form's controls inherit the window's font; what follows are the
     // fonts, colours, pictures and text-fitted sizes the form leaves open.
-    setupUi(this);
-    startPicture_ = buttonPicture(QStringLiteral(":/pictures/start.bmp"), QStringLiteral("Start"), tr("Start"), 42);
-    cancelPicture_ = buttonPicture(QStringLiteral(":/pictures/cancel.bmp"), QStringLiteral("Cancel"), tr("Cancel"), 38);
-    skyPicture->setPixmap(Pictures::sky());
-    skyPicture->lower(); // the sky lies under all the controls
-    startCancelButton->setPicture(startPicture_);
-    exitButton->setPicture(
-        buttonPicture(QStringLiteral(":/pictures/exit.bmp"), QStringLiteral("Exit"), tr("Exit"), 42));
-
-    QFont linkFont = tahoma(9);
-    linkFont.setUnderline(true);
-    contactLink->setFont(linkFont);
-    contactLink->resize(contactLink->sizeHint());
-    contactLink->setColours(DesktopColour, LinkBlue);
-    contactLink->setToolTip(SupportAddress);
-
-    titleLabel->setFont(tahoma(23, true));
-    titleLabel->resize(titleLabel->sizeHint());
-    setColour(titleLabel, QPalette::WindowText, SkyBlue);
-
-    setColour(statusBar, QPalette::Window, SkyBlue);
-    setColour(statusBar, QPalette::WindowText, palette().color(QPalette::ButtonText));
-
-    for (QFrame *panel : {alarmPanel, timerPanel}) {
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setLineWidth(1);
-        panel->setAutoFillBackground(true);
-    }
-
-    openDialog = new QFileDialog(this, tr("Open file to start"));
+    form_->setupUi(this);
+    openDialog_ = new QFileDialog(this, tr("Open file to start"));
     // A typed name is taken as it stands: the file may only appear by morning.
-    openDialog->setFileMode(QFileDialog::AnyFile);
-    openDialog->setOption(QFileDialog::DontUseNativeDialog);
+    openDialog_->setFileMode(QFileDialog::AnyFile);
+    openDialog_->setOption(QFileDialog::DontUseNativeDialog);
+    drawPictures();
+    setFontsAndColours();
 
-    // The timer panel.
-    loudspeakerPicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/loudspeaker.bmp")));
+    form_->contactLink->resize(form_->contactLink->sizeHint());
+    form_->contactLink->setToolTip(SupportAddress);
+    form_->titleLabel->resize(form_->titleLabel->sizeHint());
     // Sized once for the widest readout, and opaque: a new percent repaints the readout alone.
-    volumeReadout->setText(VolumeReadout::textFor(100));
-    fitToText(volumeReadout);
-    volumeReadout->setText(tr("Volume: "));
+    form_->volumeReadout->setText(VolumeReadout::textFor(100));
+    fitToText(form_->volumeReadout);
+    form_->volumeReadout->setText(tr("Volume: "));
     auto *trackBarStyle = new TrackBarStyle();
-    trackBarStyle->setParent(volumeSlider);
-    volumeSlider->setStyle(trackBarStyle);
-    clockFacePicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/clockface.bmp")));
-
-    // The alarm panel.
-    alarmClockPicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/alarmclock.bmp")));
-    browseButton->setPicture(Pictures::keyed(QStringLiteral(":/pictures/browse.bmp")));
+    trackBarStyle->setParent(form_->volumeSlider);
+    form_->volumeSlider->setStyle(trackBarStyle);
     // The time of day as the user's locale writes it, with seconds, in its own words for AM and PM.
-    alarmTimeEdit->setLocale(QLocale::system());
-    alarmTimeEdit->setDisplayFormat(ClockFormat::withSeconds(QLocale::system()));
-    alarmTimeEdit->setDateTime(QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
-    setColour(alarmTimeEdit, QPalette::Base, SkyBlue);
-    for (QLineEdit *field : std::initializer_list<QLineEdit *> {minutesEdit, startFileEdit, wakeVolumeEdit})
-        field->setFont(tahoma(11));
-    for (QLabel *label :
-         {turnDownLabel, forLabel, minLabel, thenLabel, wakeUpAtLabel, startFileLabel, setVolumeLabel, percentLabel})
+    form_->alarmTimeEdit->setLocale(QLocale::system());
+    form_->alarmTimeEdit->setDisplayFormat(ClockFormat::withSeconds(QLocale::system()));
+    form_->alarmTimeEdit->setDateTime(QDateTime(QDate(2006, 6, 13), QTime(10, 21, 48, 560)));
+    for (QLabel *label : {form_->turnDownLabel, form_->forLabel, form_->minLabel, form_->thenLabel,
+                          form_->wakeUpAtLabel, form_->startFileLabel, form_->setVolumeLabel, form_->percentLabel})
         fitToText(label);
     // Between the panel's edge and the wake-up time it may only grow wider:
     // a script with taller lines (Chinese, Japanese) still fits its height.
-    sleepCheck->resize(qMax(sleepCheck->width(), sleepCheck->sizeHint().width()), sleepCheck->height());
-    sleepCheck->setToolTip(tr("Suspend the computer after the fade and let it wake itself for the alarm"));
+    QCheckBox *sleep = form_->sleepCheck;
+    sleep->resize(qMax(sleep->width(), sleep->sizeHint().width()), sleep->height());
+    sleep->setToolTip(tr("Suspend the computer after the fade and let it wake itself for the alarm"));
+    nameControls();
+}
 
+void MainWindow::drawPictures()
+{
+    startPicture_ = buttonPicture(QStringLiteral(":/pictures/start.bmp"), QStringLiteral("Start"), tr("Start"), 42);
+    cancelPicture_ = buttonPicture(QStringLiteral(":/pictures/cancel.bmp"), QStringLiteral("Cancel"), tr("Cancel"), 38);
+    form_->skyPicture->setPixmap(Pictures::sky());
+    form_->skyPicture->lower(); // the sky lies under all the controls
+    form_->startCancelButton->setPicture(startPicture_);
+    form_->exitButton->setPicture(
+        buttonPicture(QStringLiteral(":/pictures/exit.bmp"), QStringLiteral("Exit"), tr("Exit"), 42));
+    form_->loudspeakerPicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/loudspeaker.bmp")));
+    form_->clockFacePicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/clockface.bmp")));
+    form_->alarmClockPicture->setPixmap(Pictures::keyed(QStringLiteral(":/pictures/alarmclock.bmp")));
+    form_->browseButton->setPicture(Pictures::keyed(QStringLiteral(":/pictures/browse.bmp")));
+}
+
+void MainWindow::setFontsAndColours()
+{
+    QFont linkFont = tahoma(9);
+    linkFont.setUnderline(true);
+    form_->contactLink->setFont(linkFont);
+    form_->contactLink->setColours(DesktopColour, LinkBlue);
+    form_->titleLabel->setFont(tahoma(23, true));
+    setColour(form_->titleLabel, QPalette::WindowText, SkyBlue);
+    setColour(form_->statusBar, QPalette::Window, SkyBlue);
+    setColour(form_->statusBar, QPalette::WindowText, palette().color(QPalette::ButtonText));
+    setColour(form_->alarmTimeEdit, QPalette::Base, SkyBlue);
+    for (QLineEdit *field :
+         std::initializer_list<QLineEdit *> {form_->minutesEdit, form_->startFileEdit, form_->wakeVolumeEdit})
+        field->setFont(tahoma(11));
+    // The two panels are the only sky-blue surfaces between the sky and their contents.
+    for (QFrame *panel : {form_->alarmPanel, form_->timerPanel})
+        setColour(panel, QPalette::Window, SkyBlue);
+}
+
+void MainWindow::nameControls()
+{
     // Object names follow the component names, as a form designer would give them.
-    const std::pair<QObject *, const char *> names[] = {{statusBar, "StatusBar1"},
-                                                        {alarmPanel, "Panel1"},
-                                                        {alarmTimeEdit, "DateTimePicker1"},
-                                                        {wakeUpAtLabel, "Label10"},
-                                                        {startFileLabel, "Label11"},
-                                                        {startFileEdit, "Edit2"},
-                                                        {tomorrowCheck, "CheckBox1"},
-                                                        {alarmClockPicture, "Image1"},
-                                                        {timerPanel, "Panel2"},
-                                                        {loudspeakerPicture, "Image2"},
-                                                        {volumeReadout, "Label6"},
-                                                        {volumeSlider, "TrackBar3"},
-                                                        {clockFacePicture, "Image3"},
-                                                        {turnDownLabel, "Label1"},
-                                                        {forLabel, "Label2"},
-                                                        {minLabel, "Label3"},
-                                                        {minutesEdit, "Edit1"},
-                                                        {thenLabel, "Label4"},
-                                                        {shutdownChoice, "RadioButton1"},
-                                                        {suspendChoice, "RadioButton2"},
-                                                        {shutdownSuspendLine, "Bevel2"},
-                                                        {alarmChoice, "RadioButton3"},
-                                                        {suspendAlarmLine, "Bevel4"},
-                                                        {setVolumeLabel, "Label12"},
-                                                        {wakeVolumeEdit, "Edit3"},
-                                                        {percentLabel, "Label13"},
-                                                        {skyPicture, "Image4"},
-                                                        {startCancelButton, "SpeedButton1"},
-                                                        {contactLink, "Label7"},
-                                                        {exitButton, "SpeedButton4"},
-                                                        {openDialog, "OpenDialog1"},
-                                                        {browseButton, "SpeedButton5"},
-                                                        {titleLabel, "Label14"}};
+    const Ui::MainWindowForm &f = *form_;
+    const std::pair<QObject *, const char *> names[] = {{f.statusBar, "StatusBar1"},
+                                                        {f.alarmPanel, "Panel1"},
+                                                        {f.alarmTimeEdit, "DateTimePicker1"},
+                                                        {f.wakeUpAtLabel, "Label10"},
+                                                        {f.startFileLabel, "Label11"},
+                                                        {f.startFileEdit, "Edit2"},
+                                                        {f.tomorrowCheck, "CheckBox1"},
+                                                        {f.alarmClockPicture, "Image1"},
+                                                        {f.timerPanel, "Panel2"},
+                                                        {f.loudspeakerPicture, "Image2"},
+                                                        {f.volumeReadout, "Label6"},
+                                                        {f.volumeSlider, "TrackBar3"},
+                                                        {f.clockFacePicture, "Image3"},
+                                                        {f.turnDownLabel, "Label1"},
+                                                        {f.forLabel, "Label2"},
+                                                        {f.minLabel, "Label3"},
+                                                        {f.minutesEdit, "Edit1"},
+                                                        {f.thenLabel, "Label4"},
+                                                        {f.shutdownChoice, "RadioButton1"},
+                                                        {f.suspendChoice, "RadioButton2"},
+                                                        {f.shutdownSuspendLine, "Bevel2"},
+                                                        {f.alarmChoice, "RadioButton3"},
+                                                        {f.suspendAlarmLine, "Bevel4"},
+                                                        {f.setVolumeLabel, "Label12"},
+                                                        {f.wakeVolumeEdit, "Edit3"},
+                                                        {f.percentLabel, "Label13"},
+                                                        {f.skyPicture, "Image4"},
+                                                        {f.startCancelButton, "SpeedButton1"},
+                                                        {f.contactLink, "Label7"},
+                                                        {f.exitButton, "SpeedButton4"},
+                                                        {openDialog_, "OpenDialog1"},
+                                                        {f.browseButton, "SpeedButton5"},
+                                                        {f.titleLabel, "Label14"}};
     for (const auto &[object, name] : names)
         object->setObjectName(QLatin1String(name));
-
-    // The two panels are the only sky-blue surfaces between the sky and their contents.
-    for (QWidget *panel : {alarmPanel, timerPanel})
-        setColour(panel, QPalette::Window, SkyBlue);
 }
 
 void MainWindow::setTabOrderOfFields()
 {
     // The timer panel comes before the alarm panel.
     // Start/Cancel and Exit come last.
-    const QList<QWidget *> order {minutesEdit,    volumeSlider,  shutdownChoice,    suspendChoice,
-                                  alarmChoice,    alarmTimeEdit, startFileEdit,     tomorrowCheck,
-                                  wakeVolumeEdit, sleepCheck,    startCancelButton, exitButton};
+    const QList<QWidget *> order {form_->minutesEdit,   form_->volumeSlider,      form_->shutdownChoice,
+                                  form_->suspendChoice, form_->alarmChoice,       form_->alarmTimeEdit,
+                                  form_->startFileEdit, form_->tomorrowCheck,     form_->wakeVolumeEdit,
+                                  form_->sleepCheck,    form_->startCancelButton, form_->exitButton};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::connectHandlers()
 {
-    connect(startCancelButton, &QAbstractButton::clicked, this, [this] { session_.startOrCancel(setup()); });
-    connect(exitButton, &QAbstractButton::clicked, this, &MainWindow::exitClicked);
-    connect(browseButton, &QAbstractButton::clicked, this, &MainWindow::browseForStartFile);
-    connect(contactLink, &LinkLabel::activated, this,
-            [this] { shell_.open(QUrl(QStringLiteral("mailto:") + SupportAddress)); });
+    connect(form_->startCancelButton, &QAbstractButton::clicked, this, [this] { Q_EMIT startCancelClicked(setup()); });
+    connect(form_->exitButton, &QAbstractButton::clicked, this, &MainWindow::exitClicked);
+    connect(form_->browseButton, &QAbstractButton::clicked, this, &MainWindow::browseForStartFile);
+    connect(form_->contactLink, &LinkLabel::activated, this,
+            [this] { Q_EMIT linkActivated(QUrl(QStringLiteral("mailto:") + SupportAddress)); });
     // The user's moves of the slider; the end of a drag counts too, even when the position stays.
-    connect(volumeSlider, &QSlider::valueChanged, &volume_, [this](int level) { volume_.setLevel(quint16(level)); });
-    connect(volumeSlider, &QSlider::sliderReleased, &volume_,
-            [this] { volume_.setLevel(quint16(volumeSlider->value())); });
+    connect(form_->volumeSlider, &QSlider::valueChanged, this,
+            [this](int level) { Q_EMIT volumeMoved(quint16(level)); });
+    connect(form_->volumeSlider, &QSlider::sliderReleased, this,
+            [this] { Q_EMIT volumeMoved(quint16(form_->volumeSlider->value())); });
 
     // A choice's rule runs whenever it becomes checked, by the user or by code.
     // Of the three choices only the checked one is a tab stop.
-    for (QRadioButton *choice : {shutdownChoice, suspendChoice, alarmChoice}) {
+    for (QRadioButton *choice : {form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice}) {
         choice->setFocusPolicy(choice->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
         connect(choice, &QRadioButton::toggled, choice,
                 [choice](bool checked) { choice->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
     }
     // Shutdown and Suspend mode need no alarm.
-    for (QRadioButton *choice : {shutdownChoice, suspendChoice})
+    for (QRadioButton *choice : {form_->shutdownChoice, form_->suspendChoice})
         connect(choice, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked)
                 disableAlarmControls();
         });
-    connect(alarmChoice, &QRadioButton::toggled, this, [this](bool checked) {
+    connect(form_->alarmChoice, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
             enableAlarmControls();
     });
     // Whether this computer can wake itself, said as soon as the box is ticked
     // and each time its hint shows: a power manager may come or go meanwhile.
-    connect(sleepCheck, &QCheckBox::toggled, this, [this](bool checked) {
+    connect(form_->sleepCheck, &QCheckBox::toggled, this, [this](bool checked) {
         if (checked)
-            session_.findWakeRoute();
+            Q_EMIT wakeRouteWanted();
     });
-    connect(sleepCheck, &FreshTipCheckBox::tipWanted, this, [this] {
-        if (sleepCheck->isChecked())
-            session_.findWakeRoute();
+    connect(form_->sleepCheck, &FreshTipCheckBox::tipWanted, this, [this] {
+        if (form_->sleepCheck->isChecked())
+            Q_EMIT wakeRouteWanted();
     });
-}
-
-void MainWindow::connectControllers()
-{
-    connect(&session_, &SessionController::phaseChanged, this, &MainWindow::showPhase);
-    connect(&session_, &SessionController::statusChanged, this, &MainWindow::setStatusText);
-    connect(&session_, &SessionController::titleChanged, this, &MainWindow::showTitle);
-    connect(&session_, &SessionController::fieldMissing, this, &MainWindow::markMissing);
-    connect(&session_, &SessionController::failed, this, &MainWindow::showError);
-    connect(&session_, &SessionController::wakeRouteFound, this, &MainWindow::showWakeRoute);
-    connect(&volume_, &VolumeControl::levelChanged, this, &MainWindow::showLevel);
-    connect(&volume_, &VolumeControl::percentChanged, volumeReadout, &VolumeReadout::showPercent);
-    connect(&volume_, &VolumeControl::mixerUnavailable, this, &MainWindow::showMixerError);
 }
 
 QList<QWidget *> MainWindow::alarmGroup() const
 {
-    return {alarmPanel,     alarmTimeEdit,  tomorrowCheck, startFileEdit,  wakeUpAtLabel,
-            startFileLabel, setVolumeLabel, percentLabel,  wakeVolumeEdit, sleepCheck};
+    return {form_->alarmPanel,     form_->alarmTimeEdit,  form_->tomorrowCheck,  form_->startFileEdit,
+            form_->wakeUpAtLabel,  form_->startFileLabel, form_->setVolumeLabel, form_->percentLabel,
+            form_->wakeVolumeEdit, form_->sleepCheck};
 }
 
 // The setup controls outside the alarm group, less the contact link, which is switched last.
 QList<QWidget *> MainWindow::timerSetup() const
 {
-    return {volumeSlider, shutdownChoice, suspendChoice, alarmChoice, minutesEdit};
+    return {form_->volumeSlider, form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice, form_->minutesEdit};
 }
 
 void MainWindow::enableAlarmControls()
 {
     for (QWidget *control : alarmGroup())
         control->setEnabled(true);
-    setFieldColour(wakeVolumeEdit, White);
-    setFieldColour(minutesEdit, White);
+    setFieldColour(form_->wakeVolumeEdit, White);
+    setFieldColour(form_->minutesEdit, White);
 }
 
 void MainWindow::disableAlarmControls()
 {
     for (QWidget *control : alarmGroup())
         control->setEnabled(false);
-    setFieldColour(wakeVolumeEdit, White);
-    setFieldColour(minutesEdit, White);
+    setFieldColour(form_->wakeVolumeEdit, White);
+    setFieldColour(form_->minutesEdit, White);
     setStatusText(QString());
 }
 
@@ -328,10 +319,10 @@ void MainWindow::enableSetupControls()
 {
     for (QWidget *control : timerSetup())
         control->setEnabled(true);
-    if (alarmChoice->isChecked())
+    if (form_->alarmChoice->isChecked())
         enableAlarmControls();
-    contactLink->setEnabled(true);
-    volumeReadout->keepPictures(false);
+    form_->contactLink->setEnabled(true);
+    form_->volumeReadout->keepPictures(false);
 }
 
 void MainWindow::disableSetupControls()
@@ -339,9 +330,9 @@ void MainWindow::disableSetupControls()
     for (QWidget *control : timerSetup())
         control->setEnabled(false);
     disableAlarmControls();
-    contactLink->setEnabled(false);
+    form_->contactLink->setEnabled(false);
     // A session is starting: its fade changes the readout every few seconds.
-    volumeReadout->keepPictures(true);
+    form_->volumeReadout->keepPictures(true);
 }
 
 void MainWindow::activateOnce()
@@ -354,20 +345,20 @@ void MainWindow::activateOnce()
 
 void MainWindow::browseForStartFile()
 {
-    openDialog->exec();
-    const QStringList chosen = openDialog->selectedFiles();
+    openDialog_->exec();
+    const QStringList chosen = openDialog_->selectedFiles();
     // A cancelled dialog chose nothing, and the start file stays as it was.
-    if (openDialog->result() == QDialog::Accepted && !chosen.isEmpty())
-        startFileEdit->setText(chosen.first());
+    if (openDialog_->result() == QDialog::Accepted && !chosen.isEmpty())
+        form_->startFileEdit->setText(chosen.first());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // While the chime sounds, a press anywhere on the window, whichever
+    // While the wake-up sounds, a press anywhere on the window, whichever
     // control gets it, only silences it.
-    if (event->type() == QEvent::MouseButtonPress && session_.phase() == SessionController::Phase::Chiming
-        && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
-        session_.silenceChime();
+    if (event->type() == QEvent::MouseButtonPress && sounding_ && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        Q_EMIT silenceRequested();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -383,7 +374,7 @@ void MainWindow::showEvent(QShowEvent *event)
         move(screen->availableGeometry().center() - rect().center());
     Q_EMIT opening();
     // The minutes take the focus first, also now that the buttons can take it.
-    minutesEdit->setFocus();
+    form_->minutesEdit->setFocus();
     // Without a window manager (a scheduled start on a bare display) nobody
     // else activates the window.
     activateWindow();
@@ -404,12 +395,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // During a session, or while its wake-up sounds, the window stays, and
     // the program ends once that is over.
-    if (session_.phase() == SessionController::Phase::Idle) {
+    if (form_->minutesEdit->isEnabled() && !sounding_) {
         event->accept();
         return;
     }
     event->ignore();
-    session_.endWhenDone();
+    Q_EMIT closedWhileBusy();
 }
 
 void MainWindow::wheelEvent(QWheelEvent *event)
@@ -418,11 +409,11 @@ void MainWindow::wheelEvent(QWheelEvent *event)
     wheelRemainder_ += event->angleDelta().y();
     while (wheelRemainder_ >= 120) {
         wheelRemainder_ -= 120;
-        volume_.stepByWheel(true);
+        Q_EMIT wheelTurned(true);
     }
     while (wheelRemainder_ <= -120) {
         wheelRemainder_ += 120;
-        volume_.stepByWheel(false);
+        Q_EMIT wheelTurned(false);
     }
     event->ignore();
 }

@@ -12,6 +12,8 @@
 
 #include "ui/picturebutton.h"
 #include "ui/trackbar.h"
+#include "ui/volumereadout.h"
+#include "ui_mainwindow.h"
 
 // What the window shows of the program's state, and its fields as a setup:
 // kept apart from the window's own behaviour.
@@ -20,9 +22,9 @@ void MainWindow::setStatusText(const QString &text)
 {
     const QString shown = text.isEmpty() && dryRun_ ? tr("Dry run: the computer stays on", "status line") : text;
     if (shown.isEmpty())
-        statusBar->clearMessage();
+        form_->statusBar->clearMessage();
     else
-        statusBar->showMessage(shown);
+        form_->statusBar->showMessage(shown);
 }
 
 void MainWindow::setDryRun(bool dryRun)
@@ -34,7 +36,7 @@ void MainWindow::setDryRun(bool dryRun)
 
 QString MainWindow::statusText() const
 {
-    return statusBar->currentMessage();
+    return form_->statusBar->currentMessage();
 }
 
 void MainWindow::setFieldColour(QLineEdit *field, const QColor &colour)
@@ -42,11 +44,6 @@ void MainWindow::setFieldColour(QLineEdit *field, const QColor &colour)
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, colour);
     field->setPalette(palette);
-}
-
-QColor MainWindow::fieldColour(const QLineEdit *field)
-{
-    return field->palette().color(QPalette::Base);
 }
 
 QString MainWindow::errorMessageText(const QString &message)
@@ -64,120 +61,140 @@ void MainWindow::showError(const QString &message)
     QMetaObject::invokeMethod(
         this,
         [this, message] {
-            QMessageBox box(QMessageBox::Critical, title_, errorMessageText(message), QMessageBox::Ok, this);
+            QMessageBox box(QMessageBox::Critical, title(), errorMessageText(message), QMessageBox::Ok, this);
             box.exec();
         },
         Qt::QueuedConnection);
 }
 
-void MainWindow::showPhase()
+void MainWindow::setRunning(bool running)
 {
     // Only a change between a session and none changes the look: enabling
-    // the setup again would also clear the marks of missing fields.
-    const bool running = session_.isRunning();
-    if (running == running_)
+    // the setup again would also clear the marks of missing fields. The
+    // running look has the setup disabled.
+    if (running == !form_->minutesEdit->isEnabled())
         return;
-    running_ = running;
     if (running) {
         disableSetupControls();
-        startCancelButton->setPicture(cancelPicture_);
-        startCancelButton->setAccessibleName(tr("Cancel"));
+        form_->startCancelButton->setPicture(cancelPicture_);
+        form_->startCancelButton->setAccessibleName(tr("Cancel"));
         return;
     }
     enableSetupControls();
-    startCancelButton->setPicture(startPicture_);
-    startCancelButton->setAccessibleName(tr("Start"));
+    form_->startCancelButton->setPicture(startPicture_);
+    form_->startCancelButton->setAccessibleName(tr("Start"));
     setWindowTitle(restCaption());
-    title_ = QStringLiteral("Somnelle");
+}
+
+void MainWindow::setWakeUpSounding(bool sounding)
+{
+    sounding_ = sounding;
 }
 
 void MainWindow::showTitle(const QString &title)
 {
     setWindowTitle(title);
-    title_ = title;
 }
 
-void MainWindow::markMissing(SessionController::Field field)
+QString MainWindow::title() const
 {
-    setFieldColour(field == SessionController::Field::Minutes ? minutesEdit : wakeVolumeEdit, Fuchsia);
+    return windowTitle() == restCaption() ? QStringLiteral("Somnelle") : windowTitle();
+}
+
+void MainWindow::markMinutesMissing()
+{
+    setFieldColour(form_->minutesEdit, Fuchsia);
+}
+
+void MainWindow::markWakeUpPercentMissing()
+{
+    setFieldColour(form_->wakeVolumeEdit, Fuchsia);
+}
+
+void MainWindow::showPercent(quint8 percent)
+{
+    form_->volumeReadout->showPercent(percent);
 }
 
 void MainWindow::showLevel(quint16 level)
 {
     // The program's own move: not to be taken for the user's.
-    const QSignalBlocker quiet(volumeSlider);
-    volumeSlider->setValue(level);
+    const QSignalBlocker quiet(form_->volumeSlider);
+    form_->volumeSlider->setValue(level);
 }
 
 void MainWindow::showMixerError()
 {
     // Opened from the event loop, once the window being shown is on the screen to own it.
     QMetaObject::invokeMethod(
-        this, [this] { QMessageBox::warning(this, title_, tr("Mixer initialization error")); }, Qt::QueuedConnection);
+        this, [this] { QMessageBox::warning(this, title(), tr("Mixer initialization error")); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showWakeRoute(WakeAlarm::Route route)
 {
     switch (route) {
     case WakeAlarm::Route::Kernel:
-        sleepCheck->showTip(tr("This computer can wake itself for the alarm: Somnelle may set its wake-up timer"));
+        form_->sleepCheck->showTip(
+            tr("This computer can wake itself for the alarm: Somnelle may set its wake-up timer"));
         return;
     case WakeAlarm::Route::PowerManager:
-        sleepCheck->showTip(tr("This computer can wake itself for the alarm, through the desktop's power manager"));
+        form_->sleepCheck->showTip(
+            tr("This computer can wake itself for the alarm, through the desktop's power manager"));
         return;
     case WakeAlarm::Route::None:
         break;
     }
-    sleepCheck->showTip(tr("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
+    form_->sleepCheck->showTip(
+        tr("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
 }
 
 Setup MainWindow::setup() const
 {
     Setup setup;
-    setup.minutes = minutesEdit->text();
-    setup.endAction = shutdownChoice->isChecked() ? EndAction::PowerOff
-        : suspendChoice->isChecked()              ? EndAction::Suspend
-        : alarmChoice->isChecked()                ? EndAction::Alarm
-                                                  : EndAction::None;
-    setup.wakeUpTime = alarmTimeEdit->time();
-    setup.tomorrow = tomorrowCheck->isChecked();
-    setup.wakeUpPercent = wakeVolumeEdit->text();
-    setup.startFile = startFileEdit->text();
-    setup.sleepUntilAlarm = sleepCheck->isChecked();
+    setup.minutes = form_->minutesEdit->text();
+    setup.endAction = form_->shutdownChoice->isChecked() ? EndAction::PowerOff
+        : form_->suspendChoice->isChecked()              ? EndAction::Suspend
+        : form_->alarmChoice->isChecked()                ? EndAction::Alarm
+                                                         : EndAction::None;
+    setup.wakeUpTime = form_->alarmTimeEdit->time();
+    setup.tomorrow = form_->tomorrowCheck->isChecked();
+    setup.wakeUpPercent = form_->wakeVolumeEdit->text();
+    setup.startFile = form_->startFileEdit->text();
+    setup.sleepUntilAlarm = form_->sleepCheck->isChecked();
     setup.dryRun = dryRun_;
     return setup;
 }
 
 void MainWindow::showSetup(const Setup &setup)
 {
-    minutesEdit->setText(setup.minutes);
+    form_->minutesEdit->setText(setup.minutes);
     chooseEndAction(setup.endAction);
     // The picker keeps its own date.
     if (setup.wakeUpTime.isValid())
-        alarmTimeEdit->setTime(setup.wakeUpTime);
-    tomorrowCheck->setChecked(setup.tomorrow);
-    wakeVolumeEdit->setText(setup.wakeUpPercent);
-    startFileEdit->setText(setup.startFile);
-    sleepCheck->setChecked(setup.sleepUntilAlarm);
+        form_->alarmTimeEdit->setTime(setup.wakeUpTime);
+    form_->tomorrowCheck->setChecked(setup.tomorrow);
+    form_->wakeVolumeEdit->setText(setup.wakeUpPercent);
+    form_->startFileEdit->setText(setup.startFile);
+    form_->sleepCheck->setChecked(setup.sleepUntilAlarm);
 }
 
 void MainWindow::chooseEndAction(EndAction action)
 {
     switch (action) {
     case EndAction::PowerOff:
-        shutdownChoice->setChecked(true);
+        form_->shutdownChoice->setChecked(true);
         return;
     case EndAction::Suspend:
-        suspendChoice->setChecked(true);
+        form_->suspendChoice->setChecked(true);
         return;
     case EndAction::Alarm:
-        alarmChoice->setChecked(true);
+        form_->alarmChoice->setChecked(true);
         return;
     case EndAction::None:
         break;
     }
     // An exclusive choice cannot be unchecked by itself; a settings file may choose none.
-    for (QRadioButton *choice : {shutdownChoice, suspendChoice, alarmChoice}) {
+    for (QRadioButton *choice : {form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice}) {
         if (!choice->isChecked())
             continue;
         choice->setAutoExclusive(false);

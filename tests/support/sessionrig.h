@@ -4,12 +4,14 @@
 #include <QObject>
 #include <QStringList>
 
+#include "platform/clock.h"
 #include "platform/platform.h"
 #include "session/sessioncontroller.h"
+#include "session/sessiontext.h"
 #include "session/volumecontrol.h"
 
 // The session and the volume control on a platform, with what the session
-// says recorded: the status line, the title and the fields marked missing.
+// says recorded in words: the status line, the title and the fields marked missing.
 struct SessionRig {
     VolumeControl volume;
     SessionController session;
@@ -23,8 +25,11 @@ struct SessionRig {
         : volume(*platform.mixer)
         , session(platform, volume)
     {
-        QObject::connect(&session, &SessionController::statusChanged, [this](const QString &text) { status = text; });
-        QObject::connect(&session, &SessionController::titleChanged, [this](const QString &text) { title = text; });
+        QObject::connect(&session, &SessionController::noticeChanged, [this](const SessionNotice &notice) {
+            status = SessionText::statusLine(notice, session.now());
+        });
+        QObject::connect(&session, &SessionController::fadePercentChanged,
+                         [this](int percent) { title = SessionText::title(percent); });
         QObject::connect(&session, &SessionController::fieldMissing,
                          [this](SessionController::Field field) { missing << field; });
         QObject::connect(&session, &SessionController::failed, [this](const QString &error) { errors << error; });

@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/somnelle.h"
 #include "fakes.h"
-#include "sessionrig.h"
-#include "ui/mainwindow.h"
+#include "testwindow.h"
 
-// The window over a session on fakes of the platform, with what it asks of
-// the program recorded in order.
+// The window wired to the program on fakes of the platform, with what it asks
+// of the program recorded in order.
 struct WindowRig : FakePlatform {
-    SessionRig rig {platform};
-    MainWindow form {rig.session, rig.volume, shell};
+    TestWindow form;
+    Somnelle app {platform, form};
+    struct Program {
+        SessionController &session;
+        VolumeControl &volume;
+        int finishes = 0;
+    } rig {app.session(), app.volume()};
     QStringList calls;
 
     WindowRig()
@@ -18,5 +23,6 @@ struct WindowRig : FakePlatform {
         QObject::connect(&form, &MainWindow::opening, record("opening"));
         QObject::connect(&form, &MainWindow::firstActivated, record("firstActivated"));
         QObject::connect(&form, &MainWindow::exitClicked, record("exit"));
+        QObject::connect(&rig.session, &SessionController::finished, [this] { ++rig.finishes; });
     }
 };
