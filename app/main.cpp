@@ -45,6 +45,8 @@ int main(int argc, char *argv[])
     }
 
     const QString activationToken = Instance::launcherToken();
+    // The panel indicator's title, and the window's class on X11 (as the desktop entry names it).
+    QCoreApplication::setApplicationName(QStringLiteral("Somnelle"));
     QApplication app(argc, argv);
     Translations::use(QLocale::system().uiLanguages());
     // From argv itself, where Qt has taken out its own options: a start file's name keeps its bytes.

@@ -28,6 +28,7 @@ Somnelle::Somnelle(const Platform &platform, MainWindow &window, Invocation aske
     connect(&session_, &SessionController::finished, this, &Somnelle::ended);
     connectWindowRequests();
     connectWindowViews();
+    connectIndicator();
 }
 
 Somnelle::~Somnelle() = default;
@@ -67,6 +68,44 @@ void Somnelle::connectWindowViews()
     connect(&volume_, &VolumeControl::levelChanged, window, &MainWindow::showLevel);
     connect(&volume_, &VolumeControl::percentChanged, window, &MainWindow::showPercent);
     connect(&volume_, &VolumeControl::mixerUnavailable, window, &MainWindow::showMixerError);
+}
+
+void Somnelle::connectIndicator()
+{
+    connect(&session_, &SessionController::phaseChanged, this, [this](SessionController::Phase phase) {
+        if (phase == SessionController::Phase::Fading)
+            fadeLeft_ = 1;
+        showIndicator();
+    });
+    connect(&session_, &SessionController::noticeChanged, this, &Somnelle::showIndicator);
+    connect(&session_, &SessionController::fadeProgressed, this, [this](double left) {
+        fadeLeft_ = left;
+        showIndicator();
+    });
+    connect(&indicator_, &TrayIndicator::windowWanted, this, [this] { WindowActivation::raise(form_, QString()); });
+    connect(&indicator_, &TrayIndicator::extendRequested, this, [this] {
+        // Refused as --extend is, and said where the person looks next.
+        const QString refusal = extend(15);
+        if (!refusal.isEmpty())
+            form_->setStatusText(refusal);
+    });
+    connect(&indicator_, &TrayIndicator::cancelRequested, &session_, &SessionController::cancel);
+    connect(&indicator_, &TrayIndicator::silenceRequested, &session_, &SessionController::silenceChime);
+}
+
+void Somnelle::showIndicator()
+{
+    const SessionController::Phase phase = session_.phase();
+    if (phase == SessionController::Phase::Idle) {
+        indicator_.remove();
+        return;
+    }
+    TrayIndicator::View view;
+    view.fading = phase == SessionController::Phase::Fading;
+    view.left = fadeLeft_;
+    view.toolTip = SessionText::indicatorToolTip(session_, volume_.percent());
+    view.sounding = !session_.isRunning();
+    indicator_.show(view);
 }
 
 QString Somnelle::status() const

@@ -6,6 +6,7 @@
 #include "session/sessioncontroller.h"
 #include "session/volumecontrol.h"
 #include "settings/invocation.h"
+#include "ui/trayindicator.h"
 
 class MainWindow;
 struct Platform;
@@ -55,6 +56,9 @@ private:
     // What the window asks of the program, and what it shows of it.
     void connectWindowRequests();
     void connectWindowViews();
+    void connectIndicator();
+    // The panel's indicator, as the session stands.
+    void showIndicator();
     // The stored setup into the window's fields.
     void loadStoredSetup();
     // Fills the fields from a start command line and starts; answers as to a second start.
@@ -67,4 +71,6 @@ private:
     VolumeControl volume_;
     SessionController session_;
     MainWindow *form_;
+    TrayIndicator indicator_;
+    double fadeLeft_ = 1; // the share of the fade to go, as last shown
 };

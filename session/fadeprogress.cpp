@@ -23,7 +23,7 @@ void FadeProgress::restart(const Setup &setup, const QDateTime &fadeEnd)
     sentAt_.reset();
 }
 
-void FadeProgress::show(quint32 ticks, quint32 seconds)
+bool FadeProgress::show(quint32 ticks, quint32 seconds)
 {
     const quint32 left = seconds - ticks;
     const bool leaving = endAction_ == EndAction::PowerOff || endAction_ == EndAction::Suspend;
@@ -35,11 +35,12 @@ void FadeProgress::show(quint32 ticks, quint32 seconds)
     const int minutesLeft = int((left + 59) / 60);
     const int percentGone = int(100 * ticks / seconds);
     if (sentAt_ && (ticks - *sentAt_ < 10 || (minutesLeft == minutesShown_ && percentGone == percentShown_)))
-        return;
+        return false;
     sentAt_ = ticks;
     minutesShown_ = minutesLeft;
     percentShown_ = percentGone;
     taskbar_.show(double(ticks) / seconds, minutesLeft);
+    return true;
 }
 
 void FadeProgress::clear()

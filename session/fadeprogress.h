@@ -19,8 +19,8 @@ public:
 
     // A fade begins, or was extended: the warning, when one was shown, comes again before the new end.
     void restart(const Setup &setup, const QDateTime &fadeEnd);
-    // ticks of the fade's seconds have passed.
-    void show(quint32 ticks, quint32 seconds);
+    // ticks of the fade's seconds have passed; answers whether the progress went out.
+    bool show(quint32 ticks, quint32 seconds);
     // The fade is over or cancelled: the task bar shows nothing.
     void clear();
 

@@ -150,8 +150,14 @@ void SessionController::begin(quint8 minutes)
     fadeEndsAt_ = now().addSecs(fade_.seconds());
     say(Kind::FadingUntil, fadeEndsAt_);
     progress_.restart(setup_, fadeEndsAt_);
-    progress_.show(ticks_, fade_.seconds());
+    showProgress();
     platform_.clock->startSeconds();
+}
+
+void SessionController::showProgress()
+{
+    if (progress_.show(ticks_, fade_.seconds()))
+        Q_EMIT fadeProgressed(1.0 - double(ticks_) / fade_.seconds());
 }
 
 void SessionController::tick()
@@ -166,7 +172,7 @@ void SessionController::tick()
     if (++ticks_ >= fade_.seconds())
         endFade();
     else
-        progress_.show(ticks_, fade_.seconds());
+        showProgress();
 }
 
 QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const
@@ -195,7 +201,7 @@ SessionController::ExtendAnswer SessionController::extend(int minutes)
     fadeEndsAt_ = newEnd;
     say(Kind::FadingUntil, fadeEndsAt_);
     progress_.restart(setup_, fadeEndsAt_);
-    progress_.show(ticks_, fade_.seconds());
+    showProgress();
     return {};
 }
 

@@ -92,6 +92,9 @@ Q_SIGNALS:
     void noticeChanged(const SessionNotice &notice);
     // The fade's level in percent: at its first second, then at each change.
     void fadePercentChanged(int percent);
+    // The share of the fade still to go, as the desktop is shown it: at the
+    // start and after an extension, then at most every ten seconds.
+    void fadeProgressed(double left);
     void fieldMissing(SessionController::Field field);
     // An error for the user, such as a setup that could not be saved; nothing was started.
     void failed(const QString &message);
@@ -110,6 +113,7 @@ private:
     void begin(quint8 minutes);
     void setPhase(Phase phase);
     void tick();
+    void showProgress();
     // The seconds, the task bar and the mixer's connection let go, as the fade ends or is cancelled.
     void stopFade();
     void endFade();

@@ -101,3 +101,35 @@ QString SessionText::extendRefusal(const SessionController::ExtendAnswer &answer
     }
     return {};
 }
+
+QString SessionText::indicatorToolTip(const SessionController &session, int percent)
+{
+    using Phase = SessionController::Phase;
+    QString text;
+    switch (session.phase()) {
+    case Phase::Idle:
+        return {};
+    case Phase::Fading: {
+        const EndAction action = session.setup().endAction;
+        const QString end = moment(session.fadeEndsAt(), session.now());
+        text = action == EndAction::PowerOff ? tr("%1 % - ends at %2, then shutdown").arg(percent).arg(end)
+            : action == EndAction::Suspend   ? tr("%1 % - ends at %2, then suspend").arg(percent).arg(end)
+                                             : tr("%1 % - ends at %2, then the alarm").arg(percent).arg(end);
+        break;
+    }
+    case Phase::PausingPlayers:
+    case Phase::LeavingTheComputer:
+        text = tr("The fade is over");
+        break;
+    case Phase::WaitingForWakeUp: {
+        const QString wakeUp = moment(session.wakeUpAt(), session.now());
+        text = session.sleepsUntilWakeUp() ? tr("Wake-up at %1; the computer sleeps until then").arg(wakeUp)
+                                           : tr("Wake-up at %1").arg(wakeUp);
+        break;
+    }
+    case Phase::OpeningStartFile:
+    case Phase::Chiming:
+        return tr("The wake-up is sounding");
+    }
+    return session.setup().dryRun ? tr("%1 (dry run)").arg(text) : text;
+}

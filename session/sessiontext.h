@@ -20,6 +20,8 @@ public:
     static QString title(int percent);
     static QString warningSummary(EndAction action, bool dryRun);
     static QString warningBody(const QDateTime &fadeEnd);
+    // The panel indicator's tool tip: what --status says, for people.
+    static QString indicatorToolTip(const SessionController &session, int percent);
     // Why an extension was refused (empty when it was not), as --extend prints it.
     static QString extendRefusal(const SessionController::ExtendAnswer &answer, const QDateTime &now);
     // A moment for people: its time of day as the locale writes it, and its

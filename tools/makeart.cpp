@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Draws the window's pictures and writes them into the folder given as the
 // first argument: 24-bit bitmaps whose lower-left pixel is the transparent key,
+// the panel indicator's figures as PNGs,
 // the sky as a baseline JPEG and the 16-colour application icon; and, into
 // the second, the desktop theme's icons (hicolor PNGs and an SVG).
 //   cmake -DSOMNELLE_TOOLS=ON ... && build/makeart ui/pictures data/icons
@@ -106,10 +107,9 @@ QImage browsePicture()
     return image;
 }
 
-QImage alarmClockPicture()
+// An alarm clock within 37 x 35.
+void paintAlarmClock(QPainter &p)
 {
-    QImage image = canvas(37, 35);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(DarkBlue, 1));
     p.setBrush(Blue);
@@ -125,6 +125,13 @@ QImage alarmClockPicture()
     p.setPen(QPen(DarkBlue, 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(18.5, 18.5), QPointF(18.5, 12));
     p.drawLine(QPointF(18.5, 18.5), QPointF(23, 20));
+}
+
+QImage alarmClockPicture()
+{
+    QImage image = canvas(37, 35);
+    QPainter p(&image);
+    paintAlarmClock(p);
     return image;
 }
 
@@ -229,6 +236,24 @@ QImage iconPicture()
     return image.convertToFormat(QImage::Format_Indexed8, palette);
 }
 
+// The panel's indicator, 64 x 64 with room around for the fade's ring, which
+// the program draws: the figure on a night-blue disc.
+template <typename Paint>
+QImage indicatorPicture(double scale, QPointF at, Paint paint)
+{
+    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Night);
+    p.drawEllipse(QRectF(8, 8, 48, 48));
+    p.translate(at);
+    p.scale(scale, scale);
+    paint(p);
+    return image;
+}
+
 bool write(const QImage &image, const QString &path, const char *format)
 {
     QImageWriter writer(path, format);
@@ -316,7 +341,11 @@ int main(int argc, char *argv[])
         && write(loudspeakerPicture(), folder.filePath(QStringLiteral("loudspeaker.bmp")), "bmp")
         && write(clockFacePicture(), folder.filePath(QStringLiteral("clockface.bmp")), "bmp")
         && write(skyPicture(), folder.filePath(QStringLiteral("sky.jpg")), "jpg")
-        && write(iconPicture(), folder.filePath(QStringLiteral("somnelle.xpm")), "xpm");
+        && write(iconPicture(), folder.filePath(QStringLiteral("somnelle.xpm")), "xpm")
+        && write(indicatorPicture(1.25, QPointF(12, 12), paintMoonAndStars),
+                 folder.filePath(QStringLiteral("indicator-night.png")), "png")
+        && write(indicatorPicture(1.0, QPointF(13.5, 14.5), paintAlarmClock),
+                 folder.filePath(QStringLiteral("indicator-alarm.png")), "png");
     if (ok && argc == 3)
         ok = writeThemeIcons(QDir(QString::fromLocal8Bit(argv[2])), QStringLiteral("org.somnelle.Somnelle"));
     return ok ? 0 : 1;
