@@ -15,8 +15,8 @@
 // So a caller waits for a job only briefly, and not at all while the worker
 // is held up: one whose device answered nothing for a while stays held up
 // until it has done all that was queued. At the end a worker that is still
-// busy is let go, and ends by itself once its device answers: the jobs keep
-// alive all that they use, and nothing of the owner's.
+// busy is let go, and ends by itself once its device answers: so the jobs
+// keep alive what they use, and touch the owner only through their news.
 //
 // What the jobs share with the owner is under the worker's lock. A job runs
 // with it held, and lets go of it around the device's calls; its news for the
