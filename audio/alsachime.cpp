@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "audio/alsachime.h"
+#include "audio/audioworker.h"
 
 #include <alsa/asoundlib.h>
 #include <poll.h>
@@ -10,9 +11,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <exception>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -64,67 +63,47 @@ snd_pcm_t *openDevice(const char *device)
 
 } // namespace
 
-// The worker never touches the AlsaChime: everything it needs is its own or here.
-struct AlsaChime::Worker {
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool opened = false;        // the open returned; set under the mutex
-    bool openFailed = false;    // written before opened is set, never after
-    bool finished = false;      // the device is closed; set under the mutex
-    AlsaChime *owner = nullptr; // told when finished, until it lets the worker go; under the mutex
+// The device, and a stop's word for the job that plays on it.
+struct AlsaChime::Playing {
+    snd_pcm_t *pcm = nullptr; // the worker's own
+    bool openFailed = false;  // under the worker's lock
     std::atomic<bool> stopping {false};
     const int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); // wakes play() for a stop; poll() ignores a -1
 
-    Worker() = default;
-    Worker(const Worker &) = delete;
-    Worker &operator=(const Worker &) = delete;
-    ~Worker()
+    Playing() = default;
+    Playing(const Playing &) = delete;
+    Playing &operator=(const Playing &) = delete;
+    ~Playing()
     {
+        // Open still only when the job that plays could not be queued.
+        if (pcm)
+            snd_pcm_close(pcm);
         if (wake >= 0)
             close(wake);
     }
 
-    void run(const QByteArray &device, int seconds);
-    void play(snd_pcm_t *pcm, int seconds);
-
-    void set(bool Worker::*flag)
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        this->*flag = true;
-        changed.notify_all();
-    }
-    bool waitFor(bool Worker::*flag, std::chrono::milliseconds bound)
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, bound, [&] { return this->*flag; });
-    }
+    // Plays until done or stopped, then closes the device.
+    void playOut(int seconds);
+    void play(int seconds);
 };
 
-void AlsaChime::Worker::run(const QByteArray &device, int seconds)
+void AlsaChime::Playing::playOut(int seconds)
 {
-    snd_pcm_t *pcm = openDevice(device.constData());
-    openFailed = !pcm;
-    set(&Worker::opened);
-    if (pcm) {
-        try {
-            play(pcm, seconds);
-        } catch (const std::exception &) {
-            // No memory for the samples: the chime ends as at a lost device.
-        }
-        if (stopping)
-            snd_pcm_drop(pcm);
-        else if (snd_pcm_nonblock(pcm, 0) == 0) // a non-blocking drain would cut the last tone off
-            snd_pcm_drain(pcm);
-        snd_pcm_close(pcm);
+    if (!pcm)
+        return;
+    try {
+        play(seconds);
+    } catch (const std::exception &) {
+        // No memory for the samples: the chime ends as at a lost device.
     }
-    const std::lock_guard<std::mutex> lock(mutex);
-    finished = true;
-    changed.notify_all();
-    if (owner)
-        QMetaObject::invokeMethod(owner, &AlsaChime::playedOut, Qt::QueuedConnection);
+    if (stopping)
+        snd_pcm_drop(pcm);
+    else if (snd_pcm_nonblock(pcm, 0) == 0) // a non-blocking drain would cut the last tone off
+        snd_pcm_drain(pcm);
+    snd_pcm_close(std::exchange(pcm, nullptr));
 }
 
-void AlsaChime::Worker::play(snd_pcm_t *pcm, int seconds)
+void AlsaChime::Playing::play(int seconds)
 {
     const std::vector<short> pass = chimeSamples();
     const int pcmFds = snd_pcm_poll_descriptors_count(pcm);
@@ -172,21 +151,34 @@ bool AlsaChime::start()
 {
     // A chime still playing is let go: the open's wait is all the caller can spare.
     release();
+    quint64 opening = 0;
     try {
-        auto worker = std::make_shared<Worker>();
-        worker->owner = this;
-        thread_ = std::thread(&Worker::run, worker, device_, seconds_);
+        auto worker = std::make_unique<AudioWorker>(OpenWait, std::chrono::milliseconds::zero());
+        if (!worker->hasThread())
+            return false; // played here, the chime would hold the caller up
+        auto playing = std::make_shared<Playing>();
+        opening = worker->post([playing, device = device_](AudioWorker::Turn &turn) {
+            playing->pcm = turn.unlocked([&] { return openDevice(device.constData()); });
+            playing->openFailed = !playing->pcm;
+        });
+        // The news run only while the worker lives, which this object outlives.
+        playJob_ = worker->post([this, playing, seconds = seconds_](AudioWorker::Turn &turn) {
+            turn.unlocked([&] { playing->playOut(seconds); });
+            turn.deliver([this] { playedOut(); });
+        });
         worker_ = std::move(worker);
+        playing_ = std::move(playing);
     } catch (const std::exception &) {
-        return false; // no memory or no thread for the worker
+        return false; // no memory for the worker
     }
     // A server that has not answered yet counts as there: the chime sounds when
     // it does, and ends by itself should the open fail after all.
-    if (worker_->waitFor(&Worker::opened, OpenWait) && worker_->openFailed) {
+    AudioWorker::Lock lock = worker_->lock();
+    const bool failed = worker_->waitFor(lock, opening) && playing_->openFailed;
+    lock.unlock();
+    if (failed)
         release();
-        return false;
-    }
-    return true;
+    return !failed;
 }
 
 void AlsaChime::stop()
@@ -197,9 +189,7 @@ void AlsaChime::stop()
 
 void AlsaChime::playedOut()
 {
-    // The news may be of a worker let go since, and one started after it still plays.
-    if (!worker_ || isPlaying())
-        return;
+    // Only the worker in hand has news: one let go took its own with it.
     release();
     Q_EMIT silent();
 }
@@ -208,19 +198,12 @@ bool AlsaChime::release()
 {
     if (!worker_)
         return false;
-    {
-        const std::lock_guard<std::mutex> lock(worker_->mutex);
-        worker_->owner = nullptr;
-    }
-    worker_->stopping = true;
-    eventfd_write(worker_->wake, 1);
-    // Joined only when already done: a worker still closing the device, or
-    // held up by the server, ends by itself.
-    if (worker_->waitFor(&Worker::finished, std::chrono::milliseconds::zero()))
-        thread_.join();
-    else
-        thread_.detach();
+    playing_->stopping = true;
+    eventfd_write(playing_->wake, 1);
+    // A worker still closing the device, or held up by the server, is let go
+    // and ends by itself.
     worker_.reset();
+    playing_.reset();
     return true;
 }
 
@@ -228,6 +211,6 @@ bool AlsaChime::isPlaying() const
 {
     if (!worker_)
         return false;
-    const std::lock_guard<std::mutex> lock(worker_->mutex);
-    return !worker_->finished;
+    const AudioWorker::Lock lock = worker_->lock();
+    return !worker_->hasFinished(lock, playJob_);
 }

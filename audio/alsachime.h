@@ -2,11 +2,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <chrono>
 #include <memory>
-#include <thread>
 
 #include "audio/chime.h"
+
+class AudioWorker;
 
 // The chime on an ALSA PCM device ("default": the sound server), played by a
 // worker thread for 60 seconds or until stopped: a few soft bell tones that
@@ -28,9 +28,9 @@ public:
     bool isPlaying() const override;
 
 private:
-    // What the worker shares with this object; the worker keeps it alive, so
-    // it may outlive both the stop() that let it go and this object.
-    struct Worker;
+    // What the worker's jobs share with this object; they keep it alive, so
+    // it may outlive both the stop() that let the worker go and this object.
+    struct Playing;
 
     // Tells the worker to stop and lets it go; whether one was playing.
     bool release();
@@ -39,6 +39,8 @@ private:
 
     QByteArray device_;
     int seconds_;
-    std::shared_ptr<Worker> worker_;
-    std::thread thread_;
+    // One for each chime started: one let go may still be held up by the server.
+    std::unique_ptr<AudioWorker> worker_;
+    std::shared_ptr<Playing> playing_;
+    quint64 playJob_ = 0;
 };

@@ -4,13 +4,10 @@
 #include <QByteArray>
 #include <QObject>
 #include <memory>
-#include <mutex>
-#include <thread>
-#include <vector>
 
-class QSocketNotifier;
-
+#include "audio/audioworker.h"
 #include "audio/mixer.h"
+#include "audio/mixerwatch.h"
 #include "audio/pulsesink.h"
 
 // The ALSA mixer: the "Master" playback volume on a control
@@ -28,8 +25,6 @@ class QSocketNotifier;
 // the latest wins), and a read is answered from what was last read or
 // written. A late answer that differs from what the caller was told is
 // announced as a change.
-class OpenMixer;
-
 class AlsaMixer : public Mixer {
     Q_OBJECT
 public:
@@ -47,33 +42,20 @@ public:
     bool isWatching() const override;
 
 private:
-    // What the worker thread shares with the mixer; the thread keeps it
-    // alive, so a worker held up by the server may outlive the mixer.
-    struct Worker;
+    // What the worker's jobs share with the mixer; they keep it alive, so a
+    // worker held up by the server may outlive the mixer.
+    struct Shared;
     template <typename T>
     struct Value;
-    using Lock = std::unique_lock<std::mutex>;
-    // Runs on the worker with the lock held, and lets go of it around the device's calls.
-    using Job = std::function<void(Worker &, Lock &)>;
 
     template <typename T, typename Read>
-    std::optional<T> read(Value<T> Worker::*value, Read operation);
+    std::optional<T> read(Value<T> Shared::*value, Read operation);
     template <typename T, typename Write>
-    Access write(Value<T> Worker::*value, T wanted, Write operation);
-    // Queues a job for the worker (run here when there is no worker); its number.
-    quint64 post(Job job);
-    quint64 post(Lock &lock, Job job);
-    // Waits for job to be done while the worker answers, unless it is held up already.
-    bool waitFor(Lock &lock, quint64 job);
-    // Takes what the worker has for us: a watch opened (late: not waited
-    // for), a level that changed.
-    void takeNews(bool late);
-
-    // Queues the watch's open; its job.
-    quint64 openWatch();
-    void closeWatch();
-    void watchLater();
-    void readEvents();
+    Access write(Value<T> Shared::*value, T wanted, Write operation);
+    // Lets go of the connection that the worker keeps, on the worker.
+    void closeKeptConnection();
+    // Takes what the worker has for us: a level that changed.
+    void takeNews();
 
     // Whether "default" is a sound server's plug-in, as last seen on opening it.
     bool isSoundServer() const;
@@ -86,21 +68,13 @@ private:
     // way at a time, so that no write lands after a later one.
     PulseSink *readyServerRoute(bool writing);
 
-    std::shared_ptr<Worker> worker_;
-    std::thread thread_;
-    QObject news_; // where the worker's news are delivered, on this thread
+    std::shared_ptr<Shared> shared_;
+    AudioWorker worker_;
+    MixerWatch watch_; // made and ended on the worker, so declared after it
     bool keepOpen_ = false;
     bool workerKeeps_ = false; // the worker may hold a connection kept open
     // When the device is a sound server's plug-in, a fade's levels go to the
     // server directly once connected: through the plug-in each write costs
     // five round trips and a dozen thread wake-ups.
     PulseSink *server_;
-
-    bool watching_ = false; // changes are followed
-    std::shared_ptr<OpenMixer> watch_;
-    bool watchOpening_ = false;
-    quint64 watchTry_ = 0; // numbers the opens: an answer to an older one is not wanted
-    std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
-    int watchRetryMs_ = 1000;
-    std::shared_ptr<int> alive_ = std::make_shared<int>(); // a retry after the mixer is gone does nothing
 };

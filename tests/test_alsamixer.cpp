@@ -5,7 +5,10 @@
 #include <QtTest>
 #include <csignal>
 
+#include "audio/alsacontrol.h"
 #include "audio/alsamixer.h"
+#include "audio/audioworker.h"
+#include "audio/mixerwatch.h"
 #include "audio/levels.h"
 #include "pactl.h"
 
@@ -139,6 +142,41 @@ private slots:
         QVERIFY2(longest < 200, qPrintable(QString::number(longest)));
         stopped.reset(); // the server answers again
         QTRY_COMPARE(Pactl::sinkVolume(), qRound(5000 * 65536.0 / 65535.0));
+    }
+
+    // The control on its own: what one connection writes, another's events tell.
+    void aControlsWriteIsAnotherControlsEvent()
+    {
+        AlsaControl events("default", AlsaControl::Use::Events);
+        QVERIFY(!events.watchEvents().empty());
+        AlsaControl control("default");
+        QVERIFY(control.isSoundServer());
+        QCOMPARE(MixerElements::writeMaster(control, 1000), Mixer::Access::Done);
+        QCOMPARE(Pactl::sinkVolume(), qRound(1000 * 65536.0 / 65535.0));
+        // Read once a try: a read takes the events it tells of.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return events.readEvents(MixerElements::MasterVolume) == AlsaControl::Events::ElementChanged; }));
+        QCOMPARE(events.readEvents(MixerElements::MasterVolume), AlsaControl::Events::None);
+    }
+
+    // A change made elsewhere is told; the watch breaks when the server goes
+    // away, and opens again by itself once it is back.
+    void theWatchFollowsTheServerThroughARestart()
+    {
+        AudioWorker worker(std::chrono::milliseconds(100), std::chrono::milliseconds(100));
+        MixerWatch watch("default", worker);
+        QSignalSpy changed(&watch, &MixerWatch::changed);
+        QSignalSpy disconnected(&watch, &MixerWatch::disconnected);
+        watch.start();
+        QVERIFY(watch.isOpen());
+        Pactl::setSinkVolume(QStringLiteral("20%"));
+        QTRY_VERIFY(!changed.isEmpty());
+        QVERIFY(Pactl::controlServer("stop"));
+        QTRY_VERIFY(!disconnected.isEmpty());
+        QVERIFY(!watch.isOpen());
+        QVERIFY(Pactl::controlServer("start"));
+        // Looked for again after one second, then three, then seven.
+        QTRY_VERIFY_WITH_TIMEOUT(watch.isOpen(), 10000);
     }
 
     void unknownDeviceIsNoMixer()

@@ -70,13 +70,6 @@ class FadeSoundTest : public QObject {
         return -1;
     }
 
-    static void pulse(const char *command)
-    {
-        QCOMPARE(QProcess::execute(QString::fromLocal8Bit(qgetenv("SOMNELLE_TEST_SOUND_CONTROL")),
-                                   {QString::fromLatin1(command)}),
-                 0);
-    }
-
 private slots:
     // The fade's writes go out from the event loop: the sink is read back once they land.
     void ticksWriteToTheSink()
@@ -143,11 +136,11 @@ private slots:
         r.click();
         r.secondsPass(5);
         QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.app.volume().level()));
-        pulse("stop");
+        QVERIFY(Pactl::controlServer("stop"));
         // While the server is away the window goes on.
         r.secondsPass(3);
         QVERIFY(r.windowShowsTheLevel());
-        pulse("start");
+        QVERIFY(Pactl::controlServer("start"));
         r.secondsPass(2);
         QTRY_COMPARE(Pactl::sinkVolume(), sinkUnits(r.app.volume().level()));
         QVERIFY(r.windowShowsTheLevel());

@@ -56,6 +56,12 @@ inline void setSinkMuted(bool muted)
          muted ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
+// Stops or starts the private sound server ("stop", "start"); whether it did.
+inline bool controlServer(const char *command)
+{
+    return QProcess::execute(qEnvironmentVariable("SOMNELLE_TEST_SOUND_CONTROL"), {QString::fromLatin1(command)}) == 0;
+}
+
 // The names of this process's clients of the server, sorted.
 inline QStringList ourClients()
 {
