@@ -457,6 +457,38 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <source>the wake-up at %1 comes before the new end</source>
         <translation>das Wecken um %1 käme vor dem neuen Ende</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – endet um %2, dann Ausschalten</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – endet um %2, dann Bereitschaft</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – endet um %2, dann Wecker</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>Das Ausblenden ist vorbei</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Wecken um %1; der Rechner ist bis dahin in Bereitschaft</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Wecken um %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>Der Wecker klingt</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (Probelauf)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -471,6 +503,25 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Ungültige Parameter</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Somnelle zeigen</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>15 Minuten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Timer stoppen</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Wecker verstummen lassen</translation>
     </message>
 </context>
 <context>

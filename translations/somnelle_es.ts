@@ -454,6 +454,38 @@ ningún Somnelle en ejecución.
         <source>the wake-up at %1 comes before the new end</source>
         <translation>la hora de despertar (%1) llega antes del nuevo final</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – termina a las %2, luego apagar</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – termina a las %2, luego suspender</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – termina a las %2, luego alarma</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>El fundido ha terminado</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Despertar a las %1; el equipo está suspendido hasta entonces</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Despertar a las %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>La alarma está sonando</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (simulación)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -468,6 +500,25 @@ ningún Somnelle en ejecución.
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Parámetros no válidos</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Mostrar Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>Añadir 15 minutos</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Cancelar el temporizador</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Silenciar la alarma</translation>
     </message>
 </context>
 <context>

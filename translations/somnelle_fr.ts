@@ -454,6 +454,38 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <source>the wake-up at %1 comes before the new end</source>
         <translation>le réveil à %1 arrive avant la nouvelle fin</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – se termine à %2, puis arrêt</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – se termine à %2, puis veille</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – se termine à %2, puis réveil</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>Le fondu est terminé</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Réveil à %1 ; l’ordinateur est en veille jusque-là</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Réveil à %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>Le réveil sonne</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (simulation)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -468,6 +500,25 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Paramètres non valides</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Afficher Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>Ajouter 15 minutes</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Annuler le minuteur</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Arrêter la sonnerie</translation>
     </message>
 </context>
 <context>

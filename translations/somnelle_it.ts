@@ -454,6 +454,38 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <source>the wake-up at %1 comes before the new end</source>
         <translation>la sveglia delle %1 arriva prima della nuova fine</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – finisce alle %2, poi spegnimento</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – finisce alle %2, poi sospensione</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – finisce alle %2, poi sveglia</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>La dissolvenza è finita</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Sveglia alle %1; il computer è sospeso fino ad allora</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Sveglia alle %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>La sveglia sta suonando</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (simulazione)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -468,6 +500,25 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Parametri non validi</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Mostra Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>Aggiungi 15 minuti</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Annulla il timer</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Ferma la sveglia</translation>
     </message>
 </context>
 <context>

@@ -452,6 +452,38 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <source>the wake-up at %1 comes before the new end</source>
         <translation>起床時刻 %1 が新しい終了時刻より前になります</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – %2 に終了、その後電源オフ</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – %2 に終了、その後サスペンド</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – %2 に終了、その後アラーム</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>フェードアウトが終わりました</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>%1 に起床、それまでコンピューターはサスペンド</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>%1 に起床</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>アラームが鳴っています</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (テスト実行)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -466,6 +498,25 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>パラメーターが無効です</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Somnelle を表示</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>15 分延長</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>タイマーをキャンセル</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>アラームを止める</translation>
     </message>
 </context>
 <context>

@@ -457,6 +457,38 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <source>the wake-up at %1 comes before the new end</source>
         <translation>het wekken om %1 valt voor het nieuwe einde</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – eindigt om %2, dan uitschakelen</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – eindigt om %2, dan slaapstand</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – eindigt om %2, dan wekker</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>Het uitfaden is voorbij</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Wekken om %1; de computer is tot dan in slaapstand</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Wekken om %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>De wekker gaat af</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (testrun)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -471,6 +503,25 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Ongeldige parameters</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Somnelle tonen</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>15 minuten toevoegen</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Timer stoppen</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Wekker stilzetten</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,38 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <source>the wake-up at %1 comes before the new end</source>
         <translation>pobudka o %1 wypada przed nowym końcem wyciszania</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – koniec o %2, potem wyłączenie</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – koniec o %2, potem uśpienie</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – koniec o %2, potem budzik</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>Wyciszanie skończone</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Pobudka o %1; komputer jest do tego czasu uśpiony</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Pobudka o %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>Budzik dzwoni</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (próba)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -467,6 +499,25 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Nieprawidłowe parametry</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Pokaż Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>Dodaj 15 minut</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Anuluj wyłącznik czasowy</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Wycisz budzik</translation>
     </message>
 </context>
 <context>

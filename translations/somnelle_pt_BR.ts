@@ -454,6 +454,38 @@ Somnelle em execução.
         <source>the wake-up at %1 comes before the new end</source>
         <translation>o despertar às %1 vem antes do novo fim</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – termina às %2, depois desligar</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – termina às %2, depois suspender</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – termina às %2, depois alarme</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>A redução acabou</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Despertar às %1; o computador fica suspenso até lá</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Despertar às %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>O despertador está tocando</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (simulação)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -468,6 +500,25 @@ Somnelle em execução.
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Parâmetros inválidos</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Mostrar Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>Adicionar 15 minutos</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Cancelar o temporizador</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Silenciar o alarme</translation>
     </message>
 </context>
 <context>

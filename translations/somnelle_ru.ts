@@ -454,6 +454,38 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>the wake-up at %1 comes before the new end</source>
         <translation>пробуждение в %1 наступит раньше нового окончания</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – конец в %2, затем выключение</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – конец в %2, затем сон</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – конец в %2, затем будильник</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>Затухание окончено</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Пробуждение в %1; до тех пор компьютер спит</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Пробуждение в %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>Звучит будильник</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (пробный запуск)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -468,6 +500,25 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Неверные параметры</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Показать Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>Добавить 15 минут</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Отменить таймер</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Выключить будильник</translation>
     </message>
 </context>
 <context>

@@ -454,6 +454,38 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>the wake-up at %1 comes before the new end</source>
         <translation>пробудження о %1 настане раніше за нове завершення</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – кінець о %2, потім вимкнення</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – кінець о %2, потім призупинення</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – кінець о %2, потім будильник</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>Згасання завершено</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>Пробудження о %1; до того комп’ютер призупинено</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>Пробудження о %1</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>Лунає будильник</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1 (пробний запуск)</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -468,6 +500,25 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>Неправильні параметри</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>Показати Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>Додати 15 хвилин</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>Скасувати таймер</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>Вимкнути будильник</translation>
     </message>
 </context>
 <context>

@@ -451,6 +451,38 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>the wake-up at %1 comes before the new end</source>
         <translation>唤醒时间 %1 早于新的结束时间</translation>
     </message>
+    <message>
+        <source>%1 % - ends at %2, then shutdown</source>
+        <translation>%1 % – %2 结束，然后关机</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then suspend</source>
+        <translation>%1 % – %2 结束，然后挂起</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2, then the alarm</source>
+        <translation>%1 % – %2 结束，然后闹钟</translation>
+    </message>
+    <message>
+        <source>The fade is over</source>
+        <translation>渐弱已结束</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1; the computer sleeps until then</source>
+        <translation>%1 唤醒；在此之前计算机处于挂起状态</translation>
+    </message>
+    <message>
+        <source>Wake-up at %1</source>
+        <translation>%1 唤醒</translation>
+    </message>
+    <message>
+        <source>The wake-up is sounding</source>
+        <translation>闹钟正在响</translation>
+    </message>
+    <message>
+        <source>%1 (dry run)</source>
+        <translation>%1（试运行）</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -465,6 +497,25 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>Invalid parameters</source>
         <comment>status line</comment>
         <translation>参数无效</translation>
+    </message>
+</context>
+<context>
+    <name>TrayIndicator</name>
+    <message>
+        <source>Show Somnelle</source>
+        <translation>显示 Somnelle</translation>
+    </message>
+    <message>
+        <source>Add 15 minutes</source>
+        <translation>增加 15 分钟</translation>
+    </message>
+    <message>
+        <source>Cancel the timer</source>
+        <translation>取消定时器</translation>
+    </message>
+    <message>
+        <source>Silence the alarm</source>
+        <translation>让闹钟停止</translation>
     </message>
 </context>
 <context>
