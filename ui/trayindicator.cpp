@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <utility>
 
 namespace {
 
@@ -57,6 +58,9 @@ QIcon TrayIndicator::drawIcon(bool fading, double left)
 void TrayIndicator::show(const View &view)
 {
     if (!icon_) {
+        // Looked for once a night: a desktop without a tray gets nothing, and hears nothing of it.
+        if (std::exchange(lookedForTray_, true) || !QSystemTrayIcon::isSystemTrayAvailable())
+            return;
         icon_ = std::make_unique<QSystemTrayIcon>();
         icon_->setContextMenu(menu_.get());
         connect(icon_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -84,4 +88,5 @@ void TrayIndicator::remove()
 {
     // The item leaves the bus with its icon; a new session makes a new one.
     icon_.reset();
+    lookedForTray_ = false;
 }

@@ -54,4 +54,5 @@ private:
     // What the icon shows now: each setting goes out on the bus, changed or not.
     View shown_;
     int ringShown_ = -1;
+    bool lookedForTray_ = false;
 };
