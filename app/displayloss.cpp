@@ -35,11 +35,18 @@ DisplayLoss::~DisplayLoss()
 void DisplayLoss::end()
 {
     DisplayLoss *self = watching;
-    if (!self || ended.exchange(true) || !self->context_)
+    if (!self || !self->context_)
         return;
+    const auto endOnce = [self] {
+        if (watching == self && !ended.exchange(true))
+            self->ending_();
+    };
     QObject *context = self->context_;
+    // On the context's thread it ends now, also when Qt's own thread asked
+    // first and waits: whichever thread Qt ends the process from next, the
+    // ending is done.
     if (QThread::currentThread() == context->thread()) {
-        self->ending_();
+        endOnce();
         return;
     }
     // Qt's own thread is about to end the process: the ending runs on the
@@ -47,9 +54,8 @@ void DisplayLoss::end()
     const auto done = std::make_shared<QSemaphore>();
     QMetaObject::invokeMethod(
         context,
-        [self, done] {
-            if (watching == self)
-                self->ending_();
+        [endOnce, done] {
+            endOnce();
             done->release();
         },
         Qt::QueuedConnection);

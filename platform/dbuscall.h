@@ -17,6 +17,13 @@ template <typename Answered, typename Failed>
 void send(const QDBusConnection &bus, const QDBusMessage &call, int timeoutMs, QObject *context, Answered answered,
           Failed failed)
 {
+    // Without a bus Qt's pending call never finishes: it fails here, afterwards all the same.
+    if (!bus.isConnected()) {
+        const QDBusError error(QDBusError::Disconnected, QStringLiteral("Not connected to D-Bus server"));
+        QMetaObject::invokeMethod(
+            context, [failed, error] { failed(error); }, Qt::QueuedConnection);
+        return;
+    }
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, timeoutMs), context);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [watcher, answered, failed] {
         watcher->deleteLater();

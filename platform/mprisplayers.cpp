@@ -99,8 +99,9 @@ void MprisPlayers::pause(const std::shared_ptr<Round> &round, const QString &pla
                 return;
             const bool canControl = properties.value(QStringLiteral("CanControl")).toBool();
             call(round, playerCall(player, QStringLiteral("Pause")), Ignored,
-                 [this, round, player, canControl](const QDBusError &) {
-                     if (canControl)
+                 [this, round, player, canControl](const QDBusError &error) {
+                     // Stop is for a player that refuses; a slow one would lose its place.
+                     if (canControl && error.type() != QDBusError::NoReply)
                          call(round, playerCall(player, QStringLiteral("Stop")), Ignored, Ignored);
                  });
         },

@@ -8,7 +8,7 @@
 
 // Media players over MPRIS on the session bus: each org.mpris.MediaPlayer2.*
 // name but playerctld (a proxy for the others) that is playing and can pause
-// gets Pause; one whose Pause fails gets Stop when it can be controlled.
+// gets Pause; one that refuses Pause gets Stop when it can be controlled.
 // Never PlayPause. Every call is asynchronous, and pauseAll is answered
 // after two seconds at the latest.
 class MprisPlayers : public MediaPlayers {

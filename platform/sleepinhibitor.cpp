@@ -2,6 +2,8 @@
 #include "platform/sleepinhibitor.h"
 
 #include <QCoreApplication>
+#include <QTimer>
+#include <limits>
 #include <utility>
 
 #include "platform/dbuscall.h"
@@ -12,6 +14,8 @@ const QString SleepInhibitor::ApplicationId = QStringLiteral("org.somnelle.Somne
 namespace {
 
 constexpr int TimeoutMs = 2000;
+// A holder's answer is awaited past the time-out, so that a lock granted late is given back.
+constexpr int LateAnswerMs = std::numeric_limits<int>::max();
 // The session manager's flag for suspend only; 8 (idle) would also keep the screen on.
 constexpr uint GnomeInhibitSuspend = 4;
 // Shown in the desktop's power menus: in the user's language.
@@ -41,6 +45,12 @@ QDBusMessage message(const Call &call, const QString &method, const QVariantList
     // A service that is not running is not started for us: that one is not the desktop's.
     message.setAutoStartService(false);
     return message;
+}
+
+QDBusMessage uninhibit(bool gnome, uint cookie)
+{
+    return gnome ? message(GnomeSession, QStringLiteral("Uninhibit"), {cookie})
+                 : message(PowerManagement, QStringLiteral("UnInhibit"), {cookie});
 }
 
 } // namespace
@@ -84,16 +94,30 @@ void SleepInhibitor::tryHolder(Holder holder)
         return;
     }
     asking_ = true;
+    // The answer or the time-out, whichever comes first, decides.
+    const auto inTime = [this, number = ++requests_] {
+        const bool decides = asking_ && number == requests_;
+        if (decides)
+            asking_ = false;
+        return decides;
+    };
     DBusCall::send(
-        bus, request, TimeoutMs, this,
-        [this, holder](const QDBusMessage &reply) {
-            asking_ = false;
-            took(holder, reply);
+        bus, request, LateAnswerMs, this,
+        [this, holder, inTime](const QDBusMessage &reply) {
+            if (inTime())
+                took(holder, reply);
+            else if (holder != Holder::Logind) // logind's lock ends with the reply
+                sessionBus_.asyncCall(uninhibit(holder == Holder::GnomeSession, reply.arguments().value(0).toUInt()),
+                                      TimeoutMs);
         },
-        [this, holder](const QDBusError &error) {
-            asking_ = false;
-            notTaken(holder, error);
+        [this, holder, inTime](const QDBusError &error) {
+            if (inTime())
+                notTaken(holder, error);
         });
+    QTimer::singleShot(TimeoutMs, this, [this, holder, inTime] {
+        if (inTime())
+            notTaken(holder, QDBusError(QDBusError::NoReply, QStringLiteral("no answer in time")));
+    });
 }
 
 void SleepInhibitor::notTaken(Holder holder, const QDBusError &error)
@@ -142,12 +166,9 @@ void SleepInhibitor::drop()
         break;
     case Holder::GnomeSession:
     case Holder::PowerManagement: {
-        const QDBusMessage request = held == Holder::GnomeSession
-            ? message(GnomeSession, QStringLiteral("Uninhibit"), {cookie_})
-            : message(PowerManagement, QStringLiteral("UnInhibit"), {cookie_});
         // The lock is gone once the holder has answered (or did not, in time).
         const auto gone = [this](const auto &) { Q_EMIT released(); };
-        DBusCall::send(sessionBus_, request, TimeoutMs, this, gone, gone);
+        DBusCall::send(sessionBus_, uninhibit(held == Holder::GnomeSession, cookie_), TimeoutMs, this, gone, gone);
         return;
     }
     }

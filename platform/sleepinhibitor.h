@@ -34,6 +34,7 @@ private:
     QDBusConnection systemBus_;
     bool wanted_ = false;
     bool asking_ = false;
+    quint64 requests_ = 0; // sent; an answer to any but the last is late
     Holder held_ = Holder::None;
     uint cookie_ = 0;
     QDBusUnixFileDescriptor lock_;

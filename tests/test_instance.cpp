@@ -17,7 +17,6 @@
 #include "dbusmock.h"
 #include "fakes.h"
 #include "testwindow.h"
-#include "platform/desktopnotifications.h"
 #include "platform/desktopshell.h"
 #include "platform/launcherentry.h"
 #include "settings/inisettingsstore.h"
@@ -249,73 +248,6 @@ private Q_SLOTS:
                  std::make_pair(1,
                                 QStringLiteral("Somnelle (pid %1) runs but does not answer; nothing was started")
                                     .arg(first.processId())));
-    }
-
-    // The warning through a notification server (python3-dbusmock's), and
-    // without one: nothing blocks.
-    void warningOnTheDesktop()
-    {
-        const QDBusConnection bus = DBusMock::privateBus(QDBusConnection::SessionBus);
-        const QString service = QStringLiteral("org.freedesktop.Notifications");
-        QProcess daemon;
-        daemon.start(QStringLiteral("/usr/bin/python3"),
-                     {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
-                      QStringLiteral("notification_daemon")});
-        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(service), 10000);
-        const DBusMock::Mock mock {bus, service, QStringLiteral("/org/freedesktop/Notifications")};
-        DesktopNotifications warning(bus);
-        QStringList chosen;
-        connect(&warning, &EndWarning::cancelRequested, [&chosen] { chosen << QStringLiteral("cancel"); });
-        connect(&warning, &EndWarning::extendRequested, [&chosen] { chosen << QStringLiteral("extend"); });
-        warning.show(QStringLiteral("The computer will shut down in 1 minute"), QStringLiteral("At 23:47."), 60000);
-        QTRY_COMPARE(mock.calls().value(0).section(QLatin1Char(' '), 0, 0), QStringLiteral("Notify"));
-        // The actions and the desktop entry's hint, as the server got them.
-        const QDBusArgument list
-            = mock.control().call(QStringLiteral("GetCalls")).arguments().value(0).value<QDBusArgument>();
-        quint64 time;
-        QString method;
-        QVariantList arguments;
-        list.beginArray();
-        list.beginStructure();
-        list >> time >> method >> arguments;
-        QCOMPARE(arguments.value(5).toStringList(), QStringList({"cancel", "Cancel", "extend", "+15 minutes"}));
-        QCOMPARE(qdbus_cast<QVariantMap>(arguments.value(6)).value(QStringLiteral("desktop-entry")).toString(),
-                 QStringLiteral("org.somnelle.Somnelle"));
-        QVERIFY(mock.calls().value(0).startsWith(QStringLiteral(
-            "Notify Somnelle 0 org.somnelle.Somnelle The computer will shut down in 1 minute At 23:47.")));
-        QVERIFY(mock.calls().value(0).endsWith(QStringLiteral(" 60000")));
-        // Only the buttons offered act; "default" (a click on the body) or any other key does nothing.
-        // The signals arrive in the order sent, so the keys that act show when the others were dealt with.
-        const auto invoke = [&](uint id, const QStringList &keys) {
-            chosen.clear();
-            for (const QString &key : keys)
-                mock.control().call(QStringLiteral("EmitSignal"), service, QStringLiteral("ActionInvoked"),
-                                    QStringLiteral("us"), QVariantList {id, key});
-        };
-        invoke(1, {"default", "other", "extend", "cancel"});
-        QTRY_COMPARE(chosen, QStringList({"extend", "cancel"}));
-        warning.withdraw();
-        QTRY_VERIFY(mock.calls().contains(QStringLiteral("CloseNotification 1")));
-
-        // A server that answers late (past the old five seconds): the warning's
-        // id is learnt all the same, its buttons act and it is withdrawn.
-        mock.addMethod(service, QStringLiteral("Notify"), QStringLiteral("susssasa{sv}i"), QStringLiteral("u"),
-                       QStringLiteral("import time; time.sleep(6); ret = 7"));
-        warning.show(QStringLiteral("late"), QString(), 60000);
-        QTRY_VERIFY_WITH_TIMEOUT(mock.calls().join(QLatin1Char('|')).contains(QStringLiteral(" late ")), 10000);
-        invoke(7, {"cancel"}); // sent once the late answer is, as the server does one thing at a time
-        QTRY_COMPARE(chosen, QStringList({"cancel"}));
-        warning.withdraw();
-        QTRY_VERIFY(mock.calls().contains(QStringLiteral("CloseNotification 7")));
-
-        daemon.kill();
-        daemon.waitForFinished();
-        QTRY_VERIFY(!bus.interface()->isServiceRegistered(service));
-        QElapsedTimer elapsed;
-        elapsed.start();
-        warning.show(QStringLiteral("nobody"), QString(), 1000);
-        warning.withdraw();
-        QVERIFY(elapsed.elapsed() < 100);
     }
 
     void progressOnTheTaskBar()

@@ -170,30 +170,6 @@ private slots:
         const QStringList calls = DBusMock::logind().calls();
         QVERIFY(!calls.contains(QStringLiteral("PowerOff false")) && !calls.contains(QStringLiteral("Suspend false")));
     }
-
-    void gnomeSessionManagerComesFirst()
-    {
-        DBusMock::SessionService gnome(QStringLiteral("org.gnome.SessionManager"),
-                                       QStringLiteral("/org/gnome/SessionManager"),
-                                       QStringLiteral("org.gnome.SessionManager"));
-        const QString interface = QStringLiteral("org.gnome.SessionManager");
-        gnome.mock().addMethod(interface, QStringLiteral("Inhibit"), QStringLiteral("susu"), QStringLiteral("u"),
-                               QStringLiteral("ret = 42"));
-        gnome.mock().addMethod(interface, QStringLiteral("Uninhibit"), QStringLiteral("u"), QString(), QString());
-
-        SleepInhibitor awake(DBusMock::privateBus(QDBusConnection::SessionBus),
-                             DBusMock::privateBus(QDBusConnection::SystemBus));
-        awake.hold();
-        // Flags 4: suspend only; the screen may still blank.
-        QTRY_COMPARE(
-            gnome.mock().calls(),
-            QStringList({"Inhibit org.somnelle.Somnelle 0 A sleep timer is running and its alarm must ring 4"}));
-        QCOMPARE(DBusMock::inhibitors(), QStringList());
-        QSignalSpy released(&awake, &AwakeLock::released);
-        awake.release();
-        QVERIFY(released.wait());
-        QCOMPARE(gnome.mock().calls().last(), QStringLiteral("Uninhibit 42"));
-    }
 };
 
 QTEST_MAIN(PowerTest)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A quiet night and a wake-up that is heard: media players on the tests'
-// private session bus are paused, and the chime reaches the private sound
-// server when the start file cannot play.
+// A wake-up that is heard: the chime reaches the private sound server when
+// the start file cannot play.
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -11,36 +10,13 @@
 
 #include "audio/alsachime.h"
 #include "audio/alsamixer.h"
-#include "dbusmock.h"
 #include "fakes.h"
 #include "pactl.h"
 #include "platform/desktopshell.h"
-#include "platform/mprisplayers.h"
 #include "sessionrig.h"
 
 class WakeUpSoundTest : public QObject {
     Q_OBJECT
-
-    // A player of the test's own: its Player properties and methods that answer at once.
-    static std::unique_ptr<DBusMock::SessionService> player(const QString &name, const QString &status, bool canPause,
-                                                            const QString &pauseCode = QString())
-    {
-        auto mock = std::make_unique<DBusMock::SessionService>(QStringLiteral("org.mpris.MediaPlayer2.") + name,
-                                                               QStringLiteral("/org/mpris/MediaPlayer2"),
-                                                               QStringLiteral("org.mpris.MediaPlayer2.Player"));
-        const QString interface = QStringLiteral("org.mpris.MediaPlayer2.Player");
-        for (const QString &method : {QStringLiteral("Pause"), QStringLiteral("Stop"), QStringLiteral("PlayPause")})
-            mock->mock().addMethod(interface, method, QString(), QString(),
-                                   method == QLatin1String("Pause") ? pauseCode : QString());
-        QDBusInterface control = mock->mock().control();
-        QVariantMap properties {{QStringLiteral("PlaybackStatus"), status},
-                                {QStringLiteral("CanPause"), canPause},
-                                {QStringLiteral("CanControl"), true}};
-        const QDBusMessage reply = control.call(QStringLiteral("AddProperties"), interface, properties);
-        if (reply.type() == QDBusMessage::ErrorMessage)
-            qWarning() << reply.errorMessage();
-        return mock;
-    }
 
     // Records the null sink's monitor for a while and gives the loudness (RMS of
     // 16-bit samples); parec takes a moment to deliver its first samples.
@@ -70,40 +46,6 @@ class WakeUpSoundTest : public QObject {
     }
 
 private slots:
-    void pausesOnlyWhatPlays()
-    {
-        const auto playing = player(QStringLiteral("playing"), QStringLiteral("Playing"), true);
-        const auto paused = player(QStringLiteral("paused"), QStringLiteral("Paused"), true);
-        const auto cannotPause = player(QStringLiteral("stream"), QStringLiteral("Playing"), false);
-        const auto proxy = player(QStringLiteral("playerctld"), QStringLiteral("Playing"), true);
-        const auto refusing
-            = player(QStringLiteral("refusing"), QStringLiteral("Playing"), true,
-                     QStringLiteral("raise dbus.exceptions.DBusException('no', name='org.example.No')"));
-        MprisPlayers players(DBusMock::privateBus(QDBusConnection::SessionBus));
-        QSignalSpy done(&players, &MediaPlayers::paused);
-        players.pauseAll();
-        QVERIFY(done.wait());
-        QTRY_COMPARE(refusing->mock().calls(), QStringList({"Pause", "Stop"}));
-        QCOMPARE(playing->mock().calls(), QStringList({"Pause"}));
-        QCOMPARE(paused->mock().calls(), QStringList());
-        QCOMPARE(cannotPause->mock().calls(), QStringList());
-        QCOMPARE(proxy->mock().calls(), QStringList());
-    }
-
-    void aPlayerThatNeverAnswersHoldsNothingUp()
-    {
-        const auto stuck = player(QStringLiteral("stuck"), QStringLiteral("Playing"), true,
-                                  QStringLiteral("import time; time.sleep(8)"));
-        MprisPlayers players(DBusMock::privateBus(QDBusConnection::SessionBus));
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QSignalSpy done(&players, &MediaPlayers::paused);
-        players.pauseAll();
-        QVERIFY(done.wait(5000));
-        qInfo("end action after %lld ms with a player that never answers", elapsed.elapsed());
-        QVERIFY(elapsed.elapsed() < MprisPlayers::TimeoutMs + 500);
-    }
-
     // Also: the output is on at the wake-up whatever it was before, the readout
     // shows the wake-up percent itself, and a program whose window was closed
     // in the night ends only once the chime is silent.

@@ -33,10 +33,17 @@ struct Mock {
     {
         return QDBusInterface(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), bus);
     }
-    // The methods called so far, each as "Name arg1 arg2".
-    QStringList calls() const
+    // The methods called so far, each as "Name arg1 arg2", lists and maps with
+    // commas. QDBus::BlockWithGui lets the code under test go on meanwhile, as
+    // a mock busy answering late would hold up its time-outs.
+    QStringList calls(QDBus::CallMode mode = QDBus::Block) const
     {
-        QDBusMessage reply = control().call(QStringLiteral("GetCalls"));
+        const QDBusMessage reply
+            = bus.call(QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Mock"),
+                                                      QStringLiteral("GetCalls")),
+                       mode);
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            return {reply.errorName()}; // gone, most likely
         QStringList calls;
         const QDBusArgument list = reply.arguments().value(0).value<QDBusArgument>();
         list.beginArray();
@@ -49,12 +56,27 @@ struct Mock {
             list.endStructure();
             QStringList words {name};
             for (const QVariant &argument : arguments)
-                words << (argument.canConvert<QString>() ? argument.toString()
-                                                         : argument.value<QDBusObjectPath>().path());
+                words << word(argument);
             calls << words.join(QLatin1Char(' '));
         }
         list.endArray();
         return calls;
+    }
+    static QString word(const QVariant &argument)
+    {
+        if (argument.metaType() == QMetaType::fromType<QDBusObjectPath>())
+            return argument.value<QDBusObjectPath>().path();
+        if (argument.metaType() == QMetaType::fromType<QStringList>())
+            return argument.toStringList().join(QLatin1Char(','));
+        if (argument.metaType() == QMetaType::fromType<uchar>())
+            return QString::number(argument.toUInt());
+        if (argument.metaType() != QMetaType::fromType<QDBusArgument>())
+            return argument.toString();
+        QStringList pairs;
+        const QVariantMap map = qdbus_cast<QVariantMap>(argument);
+        for (auto pair = map.cbegin(); pair != map.cend(); ++pair)
+            pairs << pair.key() + QLatin1Char('=') + word(pair.value());
+        return pairs.join(QLatin1Char(','));
     }
     void clearCalls() const { control().call(QStringLiteral("ClearCalls")); }
     void addMethod(const QString &interface, const QString &name, const QString &in, const QString &out,
@@ -100,7 +122,9 @@ public:
     {
         process_.start(QStringLiteral("/usr/bin/python3"),
                        {QStringLiteral("-m"), QStringLiteral("dbusmock"), service, path, interface});
-        QTRY_VERIFY_WITH_TIMEOUT(mock_.bus.interface()->isServiceRegistered(service), 10000);
+        // Its own name, not one that the previous test's is still giving up.
+        QTRY_COMPARE_WITH_TIMEOUT(mock_.bus.interface()->servicePid(service).value(), uint(process_.processId()),
+                                  10000);
     }
     ~SessionService()
     {
