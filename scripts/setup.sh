@@ -19,6 +19,7 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
     qt6-wayland weston xkb-data               # a private headless Wayland compositor, and Qt's platform for it
     dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
+    libglib2.0-bin                            # gdbus: the tests call the panel indicator as a panel does
     desktop-file-utils appstream lintian groff man-db dpkg-dev   # installing, packaging and their validators
 )
 
