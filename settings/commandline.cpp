@@ -167,10 +167,13 @@ CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup)
     const auto word = [&words](int position) { return words.value(position - 1); };
 
     bool invalid = false;
+    // The words a form takes; one more is a word that would be dropped without a trace.
+    qsizetype taken = 1;
     if (word(1) != QLatin1String("registry")) {
         invalid |= !putNumber(word(1), setup.minutes);
 
         const QString action = word(2);
+        taken = action == QLatin1String("am") ? 6 : 2;
         if (action == QLatin1String("sd")) {
             setup.endAction = EndAction::PowerOff;
         } else if (action == QLatin1String("sm")) {
@@ -199,6 +202,7 @@ CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup)
             invalid = true;
         }
     }
+    invalid |= words.size() > taken;
     return invalid ? Outcome::InvalidParameters : Outcome::Start;
 }
 

@@ -30,7 +30,8 @@ enum class Outcome {
 // Fills a setup from a start command line's words: "registry" alone, or
 // minutes, end action ("sd", "sm", "am") and, for "am", the alarm time, "tm"
 // or "td", the wake-up volume and the start file. Every word is applied even
-// after one failed; the values that converted keep their new values.
+// after one failed; the values that converted keep their new values. More
+// words than the form takes (an unquoted name with a blank) are invalid too.
 Outcome apply(const QStringList &words, Setup &setup);
 
 // What the program prints for --help and --version.

@@ -80,6 +80,34 @@ QByteArray dateTimeBytes(double value)
     return bytes;
 }
 
+// The values a save writes; every other key and group of the file is kept as it was.
+void writeSetup(QSettings &settings, const Setup &setup)
+{
+    settings.setValue(QStringLiteral("Timer"), setup.minutes);
+    settings.setValue(QStringLiteral("Sd"), uint(setup.endAction == EndAction::PowerOff));
+    settings.setValue(QStringLiteral("Sm"), uint(setup.endAction == EndAction::Suspend));
+    settings.setValue(QStringLiteral("Am"), uint(setup.endAction == EndAction::Alarm));
+    settings.setValue(QStringLiteral("Tomorrow"), uint(setup.tomorrow));
+    settings.setValue(QStringLiteral("Wake_up_vol"), setup.wakeUpPercent);
+    settings.setValue(QStringLiteral("Start_file"), fileNameValue(setup.startFile));
+    // The time of day on the first day of the count: only the time is read back.
+    settings.setValue(QStringLiteral("Alarm_time"),
+                      dateTimeBytes(StoredDateTime::fromDateTime(QDateTime(
+                          StoredDateTime::FirstDay, setup.wakeUpTime.isValid() ? setup.wakeUpTime : QTime(0, 0),
+                          Qt::UTC))));
+    settings.setValue(QStringLiteral("Sleep_until_alarm"), uint(setup.sleepUntilAlarm));
+}
+
+// What a newer version or the user wrote into the file: copied over as QSettings
+// reads it, so that a line it cannot read is the only thing lost.
+void keepTheRest(const QString &oldFile, QSettings &settings)
+{
+    const QSettings old(oldFile, QSettings::IniFormat);
+    const QStringList keys = old.allKeys();
+    for (const QString &key : keys)
+        settings.setValue(key, old.value(key));
+}
+
 } // namespace
 
 IniSettingsStore::IniSettingsStore(QString path)
@@ -197,19 +225,8 @@ bool IniSettingsStore::save(const Setup &setup, QString *error)
     if (saved) {
         staging.close();
         QSettings settings(staging.fileName(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Timer"), setup.minutes);
-        settings.setValue(QStringLiteral("Sd"), uint(setup.endAction == EndAction::PowerOff));
-        settings.setValue(QStringLiteral("Sm"), uint(setup.endAction == EndAction::Suspend));
-        settings.setValue(QStringLiteral("Am"), uint(setup.endAction == EndAction::Alarm));
-        settings.setValue(QStringLiteral("Tomorrow"), uint(setup.tomorrow));
-        settings.setValue(QStringLiteral("Wake_up_vol"), setup.wakeUpPercent);
-        settings.setValue(QStringLiteral("Start_file"), fileNameValue(setup.startFile));
-        // The time of day on the first day of the count: only the time is read back.
-        settings.setValue(
-            QStringLiteral("Alarm_time"),
-            dateTimeBytes(StoredDateTime::fromDateTime(QDateTime(
-                StoredDateTime::FirstDay, setup.wakeUpTime.isValid() ? setup.wakeUpTime : QTime(0, 0), Qt::UTC))));
-        settings.setValue(QStringLiteral("Sleep_until_alarm"), uint(setup.sleepUntilAlarm));
+        keepTheRest(target, settings);
+        writeSetup(settings, setup);
         // QSettings writes through QSaveFile, which flushes the data to disk.
         settings.sync();
         saved = settings.status() == QSettings::NoError

@@ -8,7 +8,8 @@
 // "Sm", "Am", "Tomorrow", "Wake_up_vol", "Start_file", "Alarm_time" and
 // "Sleep_until_alarm" (absent: off).
 // Flags are whole numbers 0 or 1, the alarm time eight little-endian bytes
-// (see settings/datetime.h). A save replaces the whole file
+// (see settings/datetime.h). A save keeps every other key and group of the
+// file (a newer version's, the user's own) and replaces the whole file
 // at once, so a crash or a full disk leaves the previous file as it was;
 // only its owner may read or write it. A settings file that is a symbolic
 // link stays one: the save replaces the file it points to. Staging files

@@ -150,9 +150,18 @@ private slots:
             << QStringList {"registry"} << int(Outcome::Start) << "" << int(EndAction::Alarm) << untouched;
         QTest::newRow("no words") << QStringList {} << int(Outcome::Nothing) << "" << int(EndAction::Alarm)
                                   << untouched;
-        QTest::newRow("a whole alarm, beyond the sixth ignored")
-            << QStringList {"45", "am", "7:30 pm", "tm", "$A", "my tune.mid", "extra"} << int(Outcome::Start) << "45"
-            << int(EndAction::Alarm) << QStringList {"19:30:00", "tm", "10", "my tune.mid"};
+        QTest::newRow("a whole alarm") << QStringList {"45", "am", "7:30 pm", "tm", "$A", "my tune.mid"}
+                                       << int(Outcome::Start) << "45" << int(EndAction::Alarm)
+                                       << QStringList {"19:30:00", "tm", "10", "my tune.mid"};
+        QTest::newRow("an unquoted name with a blank: one word too many")
+            << QStringList {"45", "am", "07:30", "tm", "40", "my", "tune.mid"} << int(Outcome::InvalidParameters)
+            << "45" << int(EndAction::Alarm) << QStringList {"07:30:00", "tm", "40", "my"};
+        QTest::newRow("30 sd 07:30: a word too many") << QStringList {"30", "sd", "07:30"}
+                                                      << int(Outcome::InvalidParameters) << "30"
+                                                      << int(EndAction::PowerOff) << untouched;
+        QTest::newRow("registry 45: a word too many")
+            << QStringList {"registry", "45"} << int(Outcome::InvalidParameters) << "" << int(EndAction::Alarm)
+            << untouched;
         QTest::newRow("five words: reported, but kept")
             << QStringList {"30", "am", "07:30", "tm", "40"} << int(Outcome::InvalidParameters) << "30"
             << int(EndAction::Alarm) << QStringList {"07:30:00", "tm", "40", "europe.mid"};

@@ -116,6 +116,8 @@ private slots:
     {
         IniSettingsStore store(path_);
         store.ensureSettingsFile();
+        // Written by a newer version, or by hand: kept.
+        writeRaw("[General]\nTimer=5\nFuture=yes\n[Window]\nx=3\n");
         Setup saved = fullSetup();
         saved.minutes = QStringLiteral("45");
         saved.startFile = QStringLiteral("/music/a \"quoted\", long name.ogg");
@@ -134,9 +136,11 @@ private slots:
                  std::tie(saved.minutes, saved.endAction, saved.tomorrow, saved.wakeUpPercent, saved.startFile,
                           saved.wakeUpTime, saved.sleepUntilAlarm, saved.dryRun));
 
-        // The file holds the nine names with their kinds.
+        // The file holds the nine names with their kinds, and what it held besides.
         const QSettings raw(path_, QSettings::IniFormat);
-        QCOMPARE(raw.allKeys().size(), 9);
+        QCOMPARE(raw.allKeys().size(), 11);
+        QCOMPARE(raw.value(QStringLiteral("Future")).toString() + raw.value(QStringLiteral("Window/x")).toString(),
+                 QStringLiteral("yes3"));
         QCOMPARE(raw.value(QStringLiteral("Sd")).toString(), QStringLiteral("0"));
         QCOMPARE(raw.value(QStringLiteral("Am")).toString(), QStringLiteral("1"));
         QCOMPARE(raw.value(QStringLiteral("Alarm_time")).toByteArray().size(), 8);
