@@ -56,7 +56,7 @@ void Somnelle::connectWindowViews()
         window->setStatusText(SessionText::statusLine(notice, session_.now()));
     });
     connect(&session_, &SessionController::fadePercentChanged, window,
-            [window](int percent) { window->showTitle(SessionText::title(percent)); });
+            [this, window](int percent) { window->showTitle(SessionText::title(percent, session_.setup().dryRun)); });
     connect(&session_, &SessionController::fieldMissing, window, [window](SessionController::Field field) {
         if (field == SessionController::Field::Minutes)
             window->markMinutesMissing();

@@ -20,10 +20,12 @@ QString momentText(const QDateTime &moment, const QDateTime &now)
 QString fading(const SessionController &session, const VolumeControl &volume)
 {
     const EndAction action = session.setup().endAction;
-    const QString then = action == EndAction::PowerOff ? QStringLiteral("shutdown")
-        : action == EndAction::Suspend                 ? QStringLiteral("suspend")
-                                                       : QStringLiteral("the alarm");
-    return QStringLiteral("fading %1 %, ends at %2, then %3%4")
+    // A night without an end action names none.
+    const QString then = action == EndAction::PowerOff ? QStringLiteral(", then shutdown")
+        : action == EndAction::Suspend                 ? QStringLiteral(", then suspend")
+        : action == EndAction::Alarm                   ? QStringLiteral(", then the alarm")
+                                                       : QString();
+    return QStringLiteral("fading %1 %, ends at %2%3%4")
         .arg(volume.percent())
         .arg(momentText(session.fadeEndsAt(), session.now()), then,
              session.setup().dryRun ? QStringLiteral(" (dry run)") : QString());

@@ -35,6 +35,11 @@ bool StartFile::isNotAFile(const QString &resolved)
         && !S_ISREG(status.st_mode);
 }
 
+bool StartFile::isUnreadable(const QString &resolved)
+{
+    return !isUrl(resolved) && exists(resolved) && access(FileNameBytes::encode(resolved).constData(), R_OK) != 0;
+}
+
 QString StartFile::resolve(const QString &text, const QStringList &folders)
 {
     if (text.isEmpty() || QDir::isAbsolutePath(text) || isUrl(text))

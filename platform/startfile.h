@@ -18,6 +18,9 @@ bool isMissing(const QString &resolved);
 // FIFO, a device. The desktop would open a folder in its file manager, and
 // nothing would sound.
 bool isNotAFile(const QString &resolved);
+// Whether a resolved start file is a file this user may not read (mode 000,
+// another user's): its program would open nothing, and nothing would sound.
+bool isUnreadable(const QString &resolved);
 
 // Where the program's own data (our tune) lives: installed, the
 // share/somnelle that goes with the program's bin/; in the build folder, its

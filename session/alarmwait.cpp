@@ -58,6 +58,7 @@ AlarmWait::AlarmWait(Clock &clock, QObject *parent)
 void AlarmWait::start(const QDateTime &target)
 {
     target_ = target;
+    waypoint_ = QDateTime();
     waiting_ = true;
     look();
 }
@@ -65,16 +66,31 @@ void AlarmWait::start(const QDateTime &target)
 void AlarmWait::stop()
 {
     waiting_ = false;
+    waypoint_ = QDateTime();
     clock_.stopWake();
+}
+
+void AlarmWait::setWaypoint(const QDateTime &moment)
+{
+    waypoint_ = moment;
+    look();
 }
 
 void AlarmWait::look()
 {
     if (!waiting_)
         return;
-    const qint64 remaining = clock_.localNow().msecsTo(target_);
+    const QDateTime now = clock_.localNow();
+    if (waypoint_.isValid() && now >= waypoint_) {
+        waypoint_ = QDateTime();
+        Q_EMIT waypointReached();
+        if (!waiting_)
+            return;
+    }
+    const qint64 remaining = now.msecsTo(target_);
     if (remaining > 0) {
-        clock_.wakeAfter(qMin(remaining, LookEveryMs));
+        const qint64 toWaypoint = waypoint_.isValid() ? now.msecsTo(waypoint_) : remaining;
+        clock_.wakeAfter(qMin(qMin(remaining, toWaypoint), LookEveryMs));
         return;
     }
     waiting_ = false;

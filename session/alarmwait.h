@@ -26,14 +26,18 @@ public:
     // due() once the target is reached, at once when it is already.
     void start(const QDateTime &target);
     void stop();
+    // A moment before the target that is to be told too, as exactly: waypointReached() then.
+    void setWaypoint(const QDateTime &moment);
 
 Q_SIGNALS:
     void due();
+    void waypointReached();
 
 private:
     void look();
 
     Clock &clock_;
     QDateTime target_;
+    QDateTime waypoint_;
     bool waiting_ = false;
 };

@@ -25,7 +25,7 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     , volume_(volume)
     , alarm_(*platform.clock)
     , progress_(*platform.warning, *platform.progress)
-    , sleep_(platform)
+    , sleep_(platform, alarm_)
 {
     // Each service's answers, taken once: an answer that comes after the step
     // that asked for it is over finds the session in another phase.
@@ -82,6 +82,12 @@ void SessionController::say(Kind kind, const QDateTime &moment, const QString &d
     Q_EMIT noticeChanged(notice);
 }
 
+void SessionController::sayFading()
+{
+    // A night without an end action must not seem to promise one.
+    say(setup_.endAction == EndAction::None ? Kind::FadingToNothing : Kind::FadingUntil, fadeEndsAt_);
+}
+
 void SessionController::setPhase(Phase phase)
 {
     phase_ = phase;
@@ -110,8 +116,9 @@ SessionController::StartAnswer SessionController::start(const Setup &setup)
     if (minutes && (!needsWakeUpPercent || setup.wakeUpPercentValue())) {
         setup_ = setup;
         // A failed save ends here with its error shown, before anything has changed.
+        // A dry run saves nothing: the stored setup stays the last real night's.
         QString error;
-        if (!platform_.settings->save(setup_, &error)) {
+        if (!setup_.dryRun && !platform_.settings->save(setup_, &error)) {
             Q_EMIT failed(error);
             return {StartAnswer::NotSaved, error};
         }
@@ -148,7 +155,7 @@ void SessionController::begin(quint8 minutes)
     fade_ = Fade(volume_.level(), minutes * 60u);
     ticks_ = 0;
     fadeEndsAt_ = now().addSecs(fade_.seconds());
-    say(Kind::FadingUntil, fadeEndsAt_);
+    sayFading();
     progress_.restart(setup_, fadeEndsAt_);
     showProgress();
     platform_.clock->startSeconds();
@@ -199,7 +206,7 @@ SessionController::ExtendAnswer SessionController::extend(int minutes)
     }
     fade_.extend(minutes, ticks_);
     fadeEndsAt_ = newEnd;
-    say(Kind::FadingUntil, fadeEndsAt_);
+    sayFading();
     progress_.restart(setup_, fadeEndsAt_);
     showProgress();
     return {};
@@ -323,6 +330,11 @@ void SessionController::wakeUp()
     }
     if (StartFile::isNotAFile(file)) {
         ringChime(Kind::StartFileNotAFile, name);
+        return;
+    }
+    // The desktop's opener may report success for a file its program then cannot read.
+    if (StartFile::isUnreadable(file)) {
+        ringChime(Kind::StartFileUnreadable, name);
         return;
     }
     setPhase(Phase::OpeningStartFile);

@@ -110,6 +110,7 @@ private:
     enum class PowerRequest { None, PowerOff, Suspend };
 
     void say(SessionNotice::Kind kind, const QDateTime &moment = {}, const QString &detail = {});
+    void sayFading();
     void begin(quint8 minutes);
     void setPhase(Phase phase);
     void tick();

@@ -10,11 +10,13 @@
 struct SessionNotice {
     enum class Kind {
         Nothing,
-        FadingUntil, // moment: the fade's end
+        FadingUntil,     // moment: the fade's end
+        FadingToNothing, // the same, for a night that has no end action
         SetTimer,    // Start found a field missing
         SetVolume,
         SoonToGetUp,        // the wait for the wake-up begins
         SleepsUntil,        // moment: the wake-up; for a dry run, that it would
+        AwakeForWakeUp,     // moment: the wake-up; the computer woke itself for it
         CannotWake,         // moment: the wake-up, the computer stays on until it
         TooCloseToSleep,    // the same, for a wake-up too soon after the fade
         WouldPowerOffNow,   // a dry run's end
@@ -23,6 +25,7 @@ struct SessionNotice {
         SuspendRefused,     //
         StartFileMissing,   // detail: the start file as the setup names it
         StartFileNotAFile,  //
+        StartFileUnreadable, //
         StartFileNotOpened, //
     };
 

@@ -25,13 +25,17 @@ QString SessionText::statusLine(const SessionNotice &notice, const QDateTime &no
     case Kind::Nothing:
         return {};
     case Kind::FadingUntil:
-        return tr("Fading until %1", "status line").arg(when);
+        return dryRunMarked(tr("Fading until %1", "status line").arg(when), dry);
+    case Kind::FadingToNothing:
+        return dryRunMarked(tr("Fading until %1; nothing follows the fade", "status line").arg(when), dry);
     case Kind::SetTimer:
         return tr("Set timer", "status line");
     case Kind::SetVolume:
         return tr("Set volume", "status line");
     case Kind::SoonToGetUp:
-        return tr("Soon to get up...", "status line");
+        return dryRunMarked(tr("Soon to get up...", "status line"), dry);
+    case Kind::AwakeForWakeUp:
+        return tr("Awake for the wake-up at %1", "status line").arg(when);
     case Kind::SleepsUntil:
         return (dry ? tr("Dry run: the computer would sleep until %1", "status line")
                     : tr("The computer sleeps until %1", "status line"))
@@ -54,19 +58,28 @@ QString SessionText::statusLine(const SessionNotice &notice, const QDateTime &no
         return tr("Suspend refused: %1", "status line").arg(notice.detail);
     case Kind::StartFileMissing:
     case Kind::StartFileNotAFile:
+    case Kind::StartFileUnreadable:
     case Kind::StartFileNotOpened:
         break;
     }
     const QString reason = notice.kind == Kind::StartFileMissing
         ? tr("Start file not found: %1", "status line").arg(notice.detail)
         : notice.kind == Kind::StartFileNotAFile ? tr("Start file is not a file: %1", "status line").arg(notice.detail)
-                                                 : tr("Could not open %1", "status line").arg(notice.detail);
+        : notice.kind == Kind::StartFileUnreadable
+        ? tr("Start file cannot be read: %1", "status line").arg(notice.detail)
+        : tr("Could not open %1", "status line").arg(notice.detail);
     return notice.chimeSilent ? tr("%1; no sound device for the chime either", "status line").arg(reason) : reason;
 }
 
-QString SessionText::title(int percent)
+QString SessionText::dryRunMarked(const QString &text, bool dryRun)
 {
-    return tr("%1 % - Somnelle ").arg(percent);
+    return dryRun ? tr("%1 (dry run)").arg(text) : text;
+}
+
+QString SessionText::title(int percent, bool dryRun)
+{
+    // A dry night must not look like a real one, from its first second to its end.
+    return dryRun ? tr("%1 % - Somnelle (dry run)").arg(percent) : tr("%1 % - Somnelle ").arg(percent);
 }
 
 QString SessionText::warningSummary(EndAction action, bool dryRun)
@@ -114,7 +127,8 @@ QString SessionText::indicatorToolTip(const SessionController &session, int perc
         const QString end = moment(session.fadeEndsAt(), session.now());
         text = action == EndAction::PowerOff ? tr("%1 % - ends at %2, then shutdown").arg(percent).arg(end)
             : action == EndAction::Suspend   ? tr("%1 % - ends at %2, then suspend").arg(percent).arg(end)
-                                             : tr("%1 % - ends at %2, then the alarm").arg(percent).arg(end);
+            : action == EndAction::Alarm     ? tr("%1 % - ends at %2, then the alarm").arg(percent).arg(end)
+                                             : tr("%1 % - ends at %2").arg(percent).arg(end);
         break;
     }
     case Phase::PausingPlayers:
@@ -131,5 +145,5 @@ QString SessionText::indicatorToolTip(const SessionController &session, int perc
     case Phase::Chiming:
         return tr("The wake-up is sounding");
     }
-    return session.setup().dryRun ? tr("%1 (dry run)").arg(text) : text;
+    return dryRunMarked(text, session.setup().dryRun);
 }

@@ -16,8 +16,8 @@ class SessionText {
     Q_DECLARE_TR_FUNCTIONS(SessionText)
 public:
     static QString statusLine(const SessionNotice &notice, const QDateTime &now);
-    // "37 % - Somnelle ".
-    static QString title(int percent);
+    // "37 % - Somnelle ", and a dry run's "37 % - Somnelle (dry run)".
+    static QString title(int percent, bool dryRun);
     static QString warningSummary(EndAction action, bool dryRun);
     static QString warningBody(const QDateTime &fadeEnd);
     // The panel indicator's tool tip: what --status says, for people.
@@ -27,4 +27,8 @@ public:
     // A moment for people: its time of day as the locale writes it, and its
     // day when it is more than a day after now.
     static QString moment(const QDateTime &moment, const QDateTime &now);
+
+private:
+    // "... (dry run)" for a dry run's text.
+    static QString dryRunMarked(const QString &text, bool dryRun);
 };

@@ -7,13 +7,16 @@
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/power.h"
+#include "session/alarmwait.h"
 
 using Kind = SessionNotice::Kind;
 
-SleepUntilWakeUp::SleepUntilWakeUp(const Platform &platform, QObject *parent)
+SleepUntilWakeUp::SleepUntilWakeUp(const Platform &platform, AlarmWait &alarm, QObject *parent)
     : QObject(parent)
     , platform_(platform)
+    , alarm_(alarm)
 {
+    connect(&alarm_, &AlarmWait::waypointReached, this, &SleepUntilWakeUp::wokeForTheWakeUp);
     connect(platform.wake, &WakeAlarm::routeFound, this, &SleepUntilWakeUp::routeFound);
     connect(platform.wake, &WakeAlarm::armed, this, &SleepUntilWakeUp::armed);
     connect(platform.wake, &WakeAlarm::armFailed, this, [this] {
@@ -79,10 +82,23 @@ void SleepUntilWakeUp::armed()
         return;
     }
     Q_EMIT noticed(Kind::SleepsUntil);
+    alarm_.setWaypoint(wakeMoment());
     // The lock goes first, or it would hold off our own request; with the
     // wake armed, an idle suspend of the desktop's cannot miss the alarm either.
     releasing_ = true;
     platform_.awake->release();
+}
+
+void SleepUntilWakeUp::wokeForTheWakeUp()
+{
+    if (!isAsleep())
+        return;
+    // Up for the wake-up, by the wake or by hand: the wake is spent, and an
+    // idle suspend now would sleep through the ring. The lock holds it off.
+    releasing_ = suspending_ = false;
+    platform_.wake->disarm();
+    platform_.awake->hold();
+    Q_EMIT noticed(Kind::AwakeForWakeUp);
 }
 
 void SleepUntilWakeUp::lockReleased()

@@ -7,16 +7,19 @@
 #include "platform/wakealarm.h"
 #include "session/sessionnotice.h"
 
+class AlarmWait;
 struct Platform;
 
 // "Sleep until then": in the wait for the wake-up the computer is suspended
 // until a minute before it, when it can wake itself and that moment leaves
 // time to go to sleep; otherwise it stays on, and says why. A dry run looks
-// for the way all the same and says what the night would do.
+// for the way all the same and says what the night would do. From the wake's
+// moment on the computer is awake, and kept so until the wake-up.
 class SleepUntilWakeUp : public QObject {
     Q_OBJECT
 public:
-    explicit SleepUntilWakeUp(const Platform &platform, QObject *parent = nullptr);
+    // alarm: the session's wait for the wake-up, which tells the wake's moment too.
+    SleepUntilWakeUp(const Platform &platform, AlarmWait &alarm, QObject *parent = nullptr);
 
     void begin(const QDateTime &wakeUp, bool dryRun);
     // The wait is over: the wake is let go. The sleep lock is the session's.
@@ -36,8 +39,10 @@ private:
     void armed();
     void lockReleased();
     void refused(const QString &reason);
+    void wokeForTheWakeUp();
 
     const Platform &platform_;
+    AlarmWait &alarm_;
     QDateTime wakeUp_;
     bool active_ = false;
     bool routeWanted_ = false; // a dry run's look for the way

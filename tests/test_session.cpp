@@ -380,6 +380,7 @@ private slots:
             << "gone.mid" << true << false << "Start file not found: gone.mid; no sound device for the chime either";
         QTest::newRow("a folder") << "/tmp" << true << true << "Start file is not a file: /tmp";
         QTest::newRow("a device") << "/dev/null" << true << true << "Start file is not a file: /dev/null";
+        QTest::newRow("unreadable") << "unreadable" << true << true << "Start file cannot be read: %1";
         QTest::newRow("plays") << "europe.mid" << true << true << "";
     }
 
@@ -389,6 +390,13 @@ private slots:
         QFETCH(bool, handlerWorks);
         QFETCH(bool, device);
         QFETCH(QString, status);
+        // A file this user may not read (the test runs as nobody when started as root).
+        QTemporaryFile unreadable;
+        if (file == QLatin1String("unreadable")) {
+            QVERIFY(unreadable.open() && unreadable.setPermissions({}));
+            file = unreadable.fileName();
+            status = status.arg(file);
+        }
         Rig r(20000);
         r.shell.handlerWorks = handlerWorks;
         r.chime.device = device;
@@ -574,7 +582,12 @@ private slots:
             r.setUp(QStringLiteral("1"), choice);
             r.setup.dryRun = true;
             r.click();
-            r.clock.advance(60);
+            // It says so all night, and leaves the stored setup as the last real night's.
+            QCOMPARE(r.s.status, QStringLiteral("Fading until 22:01 (dry run)"));
+            QCOMPARE(r.settings.writes, 0);
+            r.clock.advance(30);
+            QCOMPARE(r.s.title, QStringLiteral("%1 % - Somnelle (dry run)").arg(r.volume.percent()));
+            r.clock.advance(30);
             QCOMPARE(r.power.calls.size(), 1); // only the question at the start
             QVERIFY(
                 r.warning.shown.value(0).startsWith(QStringLiteral("The computer would %1 in 1 minute (dry run) |")
@@ -592,6 +605,7 @@ private slots:
         Rig r(20000);
         r.setUp(QStringLiteral("1"), EndAction::None);
         r.click();
+        QCOMPARE(r.s.status, QStringLiteral("Fading until 22:01; nothing follows the fade"));
         r.clock.advance(60);
         QCOMPARE(r.power.calls, QStringList({"privilege"}));
         QCOMPARE(r.mixer.wave, std::optional<quint32>(0u));
@@ -678,6 +692,12 @@ private slots:
         QCOMPARE(r.session.sleepsUntilWakeUp(), tried && refusal.isEmpty());
         if (cancel)
             r.click();
+        // Woken a minute ahead: awake, and kept so until the ring.
+        r.clock.runUntil(wakeUp.addSecs(-60));
+        if (tried && refusal.isEmpty() && !cancel) {
+            QCOMPARE(r.s.status, QStringLiteral("Awake for the wake-up at %1").arg(alarm.toString("HH:mm")));
+            QVERIFY(r.awake.held && !r.session.sleepsUntilWakeUp());
+        }
         r.clock.runUntil(wakeUp);
         QCOMPARE(r.shell.files.size(), cancel ? 0 : 1);
         QVERIFY(!r.wake.isArmed());

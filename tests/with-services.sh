@@ -162,6 +162,8 @@ for service in "${services[@]}"; do
                 # The build folder may not be open to nobody (a clone under /root): run a copy.
                 mkdir -p "$root/program"
                 cp "$1" "$root/program/"
+                # With the program's data where it looks for it (../share/somnelle): our tune.
+                [ ! -d "$(dirname "$1")/../share" ] || cp -r "$(dirname "$1")/../share" "$root/"
                 set -- "$root/program/$(basename "$1")" "${@:2}"
                 chown -R nobody:nogroup "$root"
                 cd "$root"

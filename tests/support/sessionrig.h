@@ -29,7 +29,7 @@ struct SessionRig {
             status = SessionText::statusLine(notice, session.now());
         });
         QObject::connect(&session, &SessionController::fadePercentChanged,
-                         [this](int percent) { title = SessionText::title(percent); });
+                         [this](int percent) { title = SessionText::title(percent, session.setup().dryRun); });
         QObject::connect(&session, &SessionController::fieldMissing,
                          [this](SessionController::Field field) { missing << field; });
         QObject::connect(&session, &SessionController::failed, [this](const QString &error) { errors << error; });
