@@ -63,6 +63,36 @@ bool ownerLeft(const QDBusMessage &reply)
         || reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
 }
 
+// The owner does not answer a start: exit status 1, and why.
+int nothingStarted(QDBusConnection bus)
+{
+    printLine(stderr, QCoreApplication::translate("Instance", "%1; nothing was started").arg(doesNotAnswer(bus)));
+    return 1;
+}
+
+// Hands the command line over, with this process's folder, where a relative
+// start file is. Answers this start's exit status; nullopt when the owner left
+// the bus before answering.
+std::optional<int> handOver(QDBusConnection bus, const QStringList &arguments, const QString &activationToken)
+{
+    registerArgumentType();
+    QByteArrayList bytes;
+    for (const QString &argument : arguments)
+        bytes << FileNameBytes::encode(argument);
+    const QByteArray folder = FileNameBytes::encode(FileNameBytes::currentFolder());
+    const QDBusMessage reply
+        = callRunning(bus, QStringLiteral("HandOver"), {QVariant::fromValue(bytes), folder, activationToken});
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        const int outcome = reply.arguments().value(0).toInt();
+        if (outcome != 0)
+            printLine(stderr, reply.arguments().value(1).toString());
+        return outcome;
+    }
+    if (ownerLeft(reply))
+        return std::nullopt;
+    return nothingStarted(bus);
+}
+
 } // namespace
 
 InstanceService::InstanceService(Somnelle &somnelle, QObject *parent)
@@ -77,12 +107,15 @@ bool InstanceService::publish(QDBusConnection bus)
     return bus.registerObject(Path, this, QDBusConnection::ExportScriptableSlots);
 }
 
-int InstanceService::HandOver(const QByteArrayList &arguments, const QString &activationToken, QString &message)
+int InstanceService::HandOver(const QByteArrayList &arguments, const QByteArray &folder, const QString &activationToken,
+                              QString &message)
 {
     QStringList words;
     for (const QByteArray &argument : arguments)
         words << FileNameBytes::decode(argument);
-    const HandOverAnswer answer = somnelle_.handOver(Invocation::parse(words), activationToken);
+    Invocation asked = Invocation::parse(words);
+    asked.folder = FileNameBytes::decode(folder);
+    const HandOverAnswer answer = somnelle_.handOver(asked, activationToken);
     message = answer.message;
     return int(answer.outcome);
 }
@@ -115,10 +148,6 @@ std::optional<int> Instance::takeNameOrHandOver(QDBusConnection bus, const QStri
         qCInfo(lcInstance, "Somnelle: no session bus; running on its own");
         return std::nullopt;
     }
-    registerArgumentType();
-    QByteArrayList bytes;
-    for (const QString &argument : arguments)
-        bytes << FileNameBytes::encode(argument);
     // Twice at most: the owner may leave between our two questions.
     for (int attempt = 0; attempt < 2; ++attempt) {
         const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> registered
@@ -126,19 +155,22 @@ std::optional<int> Instance::takeNameOrHandOver(QDBusConnection bus, const QStri
                                                QDBusConnectionInterface::DontAllowReplacement);
         if (registered.isValid() && registered.value() == QDBusConnectionInterface::ServiceRegistered)
             return std::nullopt;
-
-        const QDBusMessage reply
-            = callRunning(bus, QStringLiteral("HandOver"), {QVariant::fromValue(bytes), activationToken});
-        if (reply.type() == QDBusMessage::ReplyMessage) {
-            const int outcome = reply.arguments().value(0).toInt();
-            if (outcome != 0)
-                printLine(stderr, reply.arguments().value(1).toString());
+        if (const std::optional<int> outcome = handOver(bus, arguments, activationToken))
             return outcome;
-        }
-        if (!ownerLeft(reply))
-            break;
     }
-    printLine(stderr, QCoreApplication::translate("Instance", "%1; nothing was started").arg(doesNotAnswer(bus)));
+    return nothingStarted(bus);
+}
+
+int Instance::handOverWithoutWindow(QDBusConnection bus, const QStringList &arguments, const QString &activationToken)
+{
+    if (running(bus)) {
+        if (const std::optional<int> outcome = handOver(bus, arguments, activationToken))
+            return *outcome;
+    }
+    printLine(stderr,
+              QCoreApplication::translate("Instance",
+                                          "somnelle: no display to open a window on, and no Somnelle "
+                                          "runs to hand the command line to"));
     return 1;
 }
 

@@ -27,16 +27,17 @@ public:
     bool publish(QDBusConnection bus);
 
 public Q_SLOTS:
-    // A second start's arguments, as the bytes it was given (a file name need
-    // not be UTF-8), and the launcher's token for raising the window. Answers
-    // the second start's exit status (0 applied, 1 refused, 2 invalid
-    // parameters) and, unless applied, why.
-    Q_SCRIPTABLE int HandOver(const QByteArrayList &arguments, const QString &activationToken, QString &message);
+    // A second start's arguments and its current folder, as the bytes it was
+    // given (a file name need not be UTF-8), and the launcher's token for
+    // raising the window. Answers the second start's exit status (0 applied,
+    // 1 refused, 2 invalid parameters) and, unless applied, why.
+    Q_SCRIPTABLE int HandOver(const QByteArrayList &arguments, const QByteArray &folder, const QString &activationToken,
+                              QString &message);
     // Adds minutes to the running fade; an empty answer when done, else why not.
     Q_SCRIPTABLE QString Extend(int minutes);
     // As the Cancel button; the wake-up's chime it silences.
     Q_SCRIPTABLE void Cancel();
-    // One line: see SessionController::describe().
+    // One line: see StatusReport::line().
     Q_SCRIPTABLE QString Status();
 
 private:
@@ -56,6 +57,11 @@ QString launcherToken();
 // one is to run: it took the name, or there is no session bus (logged).
 std::optional<int> takeNameOrHandOver(QDBusConnection bus, const QStringList &arguments,
                                       const QString &activationToken);
+
+// A start with no display to open a window on (ssh, cron, a systemd timer):
+// hands the command line over to the Somnelle that runs, which needs only the
+// bus, or says that no window can be opened. Answers the exit status.
+int handOverWithoutWindow(QDBusConnection bus, const QStringList &arguments, const QString &activationToken);
 
 // --extend MINUTES, --cancel and --status: asks the running Somnelle and
 // prints what it says. Answers the exit code: 0 done, 1 refused or no

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <memory>
 #include <QDBusConnection>
 #include <cstdio>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "app/realplatform.h"
 #include "app/somnelle.h"
 #include "app/unixsignals.h"
+#include "app/windowopening.h"
 #include "platform/startfile.h"
 #include "settings/commandline.h"
 #include "settings/filenamebytes.h"
@@ -18,10 +20,11 @@
 
 int main(int argc, char *argv[])
 {
-    // What is asked is known before Qt starts: a misuse or a question to the
-    // running Somnelle needs no display, and opens no window.
+    // What is asked is known before Qt starts: a misuse, a question to the
+    // running Somnelle, or a start where no window can be opened (which hands
+    // its command line over) needs no display, and opens no window.
     const QStringList words = FileNameBytes::programArguments(argc, argv);
-    if (Invocation::parse(words).kind != Invocation::Kind::Start) {
+    if (Invocation::parse(words).kind != Invocation::Kind::Start || !WindowOpening::possible(argc, argv)) {
         const QCoreApplication core(argc, argv); // for the language, and to know where the program lives
         Translations::use(QLocale::system().uiLanguages());
         const Invocation asked = Invocation::parse(words); // its message in that language
@@ -35,10 +38,11 @@ int main(int argc, char *argv[])
         case Invocation::Kind::Version:
             std::fputs(CommandLine::version().toLocal8Bit().constData(), stdout);
             return 0;
+        case Invocation::Kind::Start:
+            return Instance::handOverWithoutWindow(QDBusConnection::sessionBus(), words, Instance::launcherToken());
         case Invocation::Kind::Status:
         case Invocation::Kind::Cancel:
         case Invocation::Kind::Extend:
-        case Invocation::Kind::Start:
             break;
         }
         return Instance::runControlCommand(QDBusConnection::sessionBus(), asked);
@@ -47,7 +51,7 @@ int main(int argc, char *argv[])
     const QString activationToken = Instance::launcherToken();
     // The panel indicator's title, and the window's class on X11 (as the desktop entry names it).
     QCoreApplication::setApplicationName(QStringLiteral("Somnelle"));
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = WindowOpening::application(argc, argv);
     Translations::use(QLocale::system().uiLanguages());
     // From argv itself, where Qt has taken out its own options: a start file's name keeps its bytes.
     const QStringList arguments = FileNameBytes::programArguments(argc, argv);
@@ -61,7 +65,9 @@ int main(int argc, char *argv[])
     RealPlatform real;
     real.settings.ensureSettingsFile();
     MainWindow window;
-    Somnelle somnelle(real.platform, window, Invocation::parse(arguments));
+    Invocation asked = Invocation::parse(arguments);
+    asked.folder = FileNameBytes::currentFolder();
+    Somnelle somnelle(real.platform, window, asked);
     InstanceService service(somnelle);
     service.publish(QDBusConnection::sessionBus());
     const UnixSignals unixSignals;
@@ -69,7 +75,7 @@ int main(int argc, char *argv[])
     // Losing the display ends the session as a signal does.
     const DisplayLoss displayLoss(&somnelle, [&somnelle] { somnelle.endBySignal(); });
     // The event loop ends whatever the window says: Exit ends the program at once, also during a session.
-    QObject::connect(&somnelle, &Somnelle::ended, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&somnelle, &Somnelle::ended, app.get(), [] { QCoreApplication::exit(0); });
     somnelle.form().show();
-    return app.exec();
+    return QApplication::exec();
 }

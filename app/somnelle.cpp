@@ -4,6 +4,7 @@
 #include "app/statusreport.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
+#include "platform/startfile.h"
 #include "session/sessiontext.h"
 #include "settings/commandline.h"
 #include "settings/settingsstore.h"
@@ -130,11 +131,16 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
     if (asked.kind == Invocation::Kind::Misuse)
         return {HandOverAnswer::InvalidParameters, asked.error};
     WindowActivation::raise(form_, activationToken);
+    const bool dryRunWindow = asked.dryRun && asked.words.isEmpty();
+    if ((dryRunWindow || !asked.words.isEmpty()) && session_.isRunning())
+        return {HandOverAnswer::Refused, StatusReport::refusalOfAnotherSession(session_, volume_)};
+    // A window asked for to try things in is one, as a new one would be: none
+    // of its Starts may turn the computer off.
+    if (dryRunWindow)
+        form_->setDryRun(true);
     // Without a start command line (the menu entry) it only raises the window, whatever runs there.
     if (asked.words.isEmpty())
         return {};
-    if (session_.isRunning())
-        return {HandOverAnswer::Refused, StatusReport::refusalOfAnotherSession(session_, volume_)};
     // The wake-up has been heard: what comes next is a new night.
     session_.silenceChime();
     // "registry" means the stored setup, not what the window shows unsaved.
@@ -146,7 +152,11 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
 HandOverAnswer Somnelle::applyCommandLine(const Invocation &asked)
 {
     Setup setup = form_->setup();
-    switch (CommandLine::apply(asked.words, setup)) {
+    const CommandLine::Outcome outcome = CommandLine::apply(asked.words, setup);
+    // A relative start file means the folder of the command that typed it, also for a later "registry".
+    if (asked.words.value(1) == QLatin1String("am") && !asked.words.value(5).isEmpty())
+        setup.startFile = StartFile::inFolder(setup.startFile, asked.folder, platform_.dataFolder);
+    switch (outcome) {
     case CommandLine::Outcome::Nothing:
         return {};
     case CommandLine::Outcome::InvalidParameters:

@@ -52,6 +52,16 @@ QString StartFile::resolve(const QString &text, const QStringList &folders)
     return text;
 }
 
+QString StartFile::inFolder(const QString &text, const QString &folder, const QString &dataFolder)
+{
+    if (text.isEmpty() || folder.isEmpty() || QDir::isAbsolutePath(text) || isUrl(text))
+        return text;
+    const QString there = QDir::cleanPath(QDir(folder).absoluteFilePath(text));
+    if (!exists(there) && exists(QDir(dataFolder).absoluteFilePath(text)))
+        return text;
+    return there;
+}
+
 QString StartFile::programDataFolder()
 {
     const QDir program(QCoreApplication::applicationDirPath());

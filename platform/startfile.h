@@ -22,6 +22,12 @@ bool isNotAFile(const QString &resolved);
 // another user's): its program would open nothing, and nothing would sound.
 bool isUnreadable(const QString &resolved);
 
+// A relative name as a command typed in a folder means it: made to find that
+// file from any folder, the folder's own when it has one of that name. A name
+// only the program's data folder has (our tune) stays as it stands, as do
+// absolute names and URLs.
+QString inFolder(const QString &text, const QString &folder, const QString &dataFolder);
+
 // Where the program's own data (our tune) lives: installed, the
 // share/somnelle that goes with the program's bin/; in the build folder, its
 // share/somnelle.

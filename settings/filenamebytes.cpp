@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "settings/filenamebytes.h"
 
+#include <cerrno>
+#include <climits>
+#include <unistd.h>
+
 namespace {
 
 constexpr char16_t EscapeBase = 0xDC00; // U+DC80..U+DCFF stand for the bytes 0x80..0xFF
@@ -68,4 +72,16 @@ QStringList FileNameBytes::programArguments(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         arguments << decode(QByteArray(argv[i]));
     return arguments;
+}
+
+QString FileNameBytes::currentFolder()
+{
+    // getcwd itself: Qt's current path has lost the bytes that are not UTF-8.
+    QByteArray bytes(PATH_MAX, Qt::Uninitialized);
+    while (!::getcwd(bytes.data(), size_t(bytes.size()))) {
+        if (errno != ERANGE)
+            return QString();
+        bytes.resize(bytes.size() * 2);
+    }
+    return decode(QByteArray(bytes.constData()));
 }

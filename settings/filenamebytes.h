@@ -18,5 +18,7 @@ bool isUtf8(const QString &name);
 
 // The program's arguments after its name, decoded that way.
 QStringList programArguments(int argc, char **argv);
+// The process's current folder, decoded that way.
+QString currentFolder();
 
 } // namespace FileNameBytes

@@ -27,6 +27,8 @@ struct Invocation {
     bool sleepUntilAlarm = false; // Start: --sleep-until-alarm, with an alarm ("am") only
     int minutes = 0;              // Extend
     QString error;                // Misuse: one line for standard error
+    // Start: the folder of the command that typed the words, where a relative start file is.
+    QString folder;
 
     static Invocation parse(const QStringList &arguments);
     // "registry": the setup stored by the last session, whatever the window shows.

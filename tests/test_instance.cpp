@@ -81,10 +81,19 @@ class InstanceTest : public QObject {
     };
 
     // The real program with these arguments (a shell word list, for bytes that
-    // are not UTF-8), while this one's event loop answers it; it must end.
-    static std::pair<int, QString> run(const QStringList &arguments, const QString &shellWords = QString())
+    // are not UTF-8), from a folder, with or without a display, while this
+    // one's event loop answers it; it must end.
+    static std::pair<int, QString> run(const QStringList &arguments, const QString &shellWords = QString(),
+                                       const QString &folder = QString(), bool display = true)
     {
         QProcess program;
+        program.setWorkingDirectory(folder);
+        if (!display) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                environment.remove(QLatin1String(variable));
+            program.setProcessEnvironment(environment);
+        }
         if (shellWords.isEmpty())
             program.start(QStringLiteral(SOMNELLE_PROGRAM), arguments);
         else
@@ -147,7 +156,10 @@ private Q_SLOTS:
             {"help with a word", "idle", {"--help", "me"}, 2, alone.arg("--help"), "idle"},
             {"two options", "sounding", {"--cancel", "--status"}, 2, alone.arg("--cancel"), "wake-up sounding"},
             {"second start without arguments during a fade raises the window", "fading", {}, 0, "", fading},
-            {"--dry-run alone raises the window", "idle", {"--dry-run"}, 0, "", "idle"},
+            {"--dry-run alone makes the idle window a dry-run one", "idle", {"--dry-run"}, 0, "", "idle"},
+            {"--dry-run alone while a night runs: refused", "fading", {"--dry-run"}, 1,
+             refused.arg(fading, " or --extend"), fading},
+            {"a word too many", "idle", {"30", "sd", "07:30"}, 2, "Invalid parameters", "idle"},
             {"a real start handed to a dry-run window is real", "dry-run window", {"1", "sd"}, 0, "",
              "fading 100 %, ends at 22:01, then shutdown"},
             {"handed over, 0 sd starts nothing", "idle", {"0", "sd"}, 2, "Set timer", "idle"},
@@ -183,17 +195,21 @@ private Q_SLOTS:
         if (r.shell.answersLater) // the desktop's program fails only now
             Q_EMIT r.shell.fileOpened(false);
         QCOMPARE(r.app.status(), after);
-        // A window opened as a dry run stays one; a command line handed over does not make one.
-        QCOMPARE(r.app.form().setup().dryRun, state == "after a dry run" || state == "dry-run window");
+        // A window opened as a dry run stays one, as does one asked for; a command line handed over makes none.
+        QCOMPARE(r.app.form().setup().dryRun,
+                 state == "after a dry run" || state == "dry-run window"
+                     || (arguments == QStringList {"--dry-run"} && exitCode == 0));
         QCOMPARE(r.chime.playing, after == QLatin1String("wake-up sounding"));
         QCOMPARE(r.app.form().setup().sleepUntilAlarm, exitCode == 0 && arguments.contains("--sleep-until-alarm"));
-        // Only a session that starts here saves the setup.
-        QCOMPARE(r.settings.writes - saved, int(after.startsWith(QLatin1String("fading")) && state != "fading"));
+        // Only a real session that starts here saves the setup.
+        QCOMPARE(r.settings.writes - saved,
+                 int(after.startsWith(QLatin1String("fading")) && state != "fading"
+                     && !after.endsWith(QLatin1String("(dry run)"))));
     }
 
-    // A name that is not UTF-8 keeps its bytes from the second start's
-    // arguments through the hand-over, the settings file and "registry" to the
-    // desktop's handler.
+    // A name that is not UTF-8, typed as a relative name in its own folder,
+    // keeps its bytes and its folder from the second start's arguments through
+    // the hand-over, the settings file and "registry" to the desktop's handler.
     void startFileBytesRoundTrip_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -208,14 +224,14 @@ private Q_SLOTS:
         const QByteArray path = QFile::encodeName(QDir::homePath()) + '/' + bytes;
         QVERIFY(::close(::open(path.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
         QString octal;
-        for (const char byte : path)
+        for (const char byte : bytes)
             octal += QStringLiteral("\\%1").arg(uint(uchar(byte)), 3, 8, QLatin1Char('0'));
         IniSettingsStore store;
         store.ensureSettingsFile();
         DesktopShell shell;
         Rig r(QStringLiteral("idle"));
         r.use(store).use(shell);
-        QCOMPARE(run({}, QStringLiteral("1 am 22:01 td 40 \"$(printf '%1')\"").arg(octal)),
+        QCOMPARE(run({}, QStringLiteral("1 am 22:01 td 40 \"$(printf '%1')\"").arg(octal), QDir::homePath()),
                  std::make_pair(0, QString()));
         r.app.cancelOrSilence();
         r.window.startFileEdit->setText(QStringLiteral("elsewhere.mid"));
@@ -227,6 +243,44 @@ private Q_SLOTS:
         const QByteArray argument = log.readAll().trimmed().split('\n').last();
         QCOMPARE(QByteArray::fromPercentEncoding(argument.mid(int(strlen("file://")))), path);
         log.remove();
+    }
+
+    // Without a display (ssh, cron) a command line is handed over as from a
+    // terminal; with nobody to take it, one line says so.
+    void withoutADisplay_data()
+    {
+        QTest::addColumn<QString>("state"); // "none": no Somnelle runs
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("after");
+        const QString fading = QStringLiteral("fading 100 %, ends at 23:00, then shutdown");
+        // clang-format off
+        const std::tuple<const char *, const char *, QStringList, int, QString, QString> rows[] = {
+            {"a start line", "idle", {"5", "sd"}, 0, "", "fading 100 %, ends at 22:05, then shutdown"},
+            {"a dry run", "idle", {"--dry-run", "5", "sd"}, 0, "", "fading 100 %, ends at 22:05, then shutdown (dry run)"},
+            {"a plain start", "idle", {}, 0, "", "idle"},
+            {"refused while a night runs", "fading", {"5", "sd"}, 1,
+             "a session is already running: " + fading + "; use --cancel or --extend", fading},
+            {"nobody to take it", "none", {"5", "sd"}, 1,
+             "somnelle: no display to open a window on, and no Somnelle runs to hand the command line to", ""}};
+        // clang-format on
+        for (const auto &[name, state, arguments, exitCode, said, after] : rows)
+            QTest::newRow(name) << QString::fromLatin1(state) << arguments << exitCode << said << after;
+    }
+
+    void withoutADisplay()
+    {
+        QFETCH(QString, state);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QFETCH(QString, after);
+        std::unique_ptr<Rig> r;
+        if (state != QLatin1String("none"))
+            r = std::make_unique<Rig>(state);
+        QCOMPARE(run(arguments, QString(), QString(), false), std::make_pair(exitCode, said));
+        QCOMPARE(r ? r->app.status() : QString(), after);
     }
 
     // A Somnelle that holds the name answers on it whatever its own command

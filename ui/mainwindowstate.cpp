@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <utility>
 
 #include "ui/picturebutton.h"
 #include "ui/trackbar.h"
@@ -29,8 +30,8 @@ void MainWindow::setStatusText(const QString &text)
 
 void MainWindow::setDryRun(bool dryRun)
 {
-    dryRun_ = dryRun;
-    if (statusText().isEmpty())
+    // Said at once, as a window opened for trying says it.
+    if (std::exchange(dryRun_, dryRun) != dryRun || statusText().isEmpty())
         setStatusText(QString());
 }
 
