@@ -141,6 +141,10 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <source>%1; nothing was started</source>
         <translation>%1; es wurde nichts gestartet</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: keine Anzeige, auf der sich ein Fenster öffnen ließe, und kein laufendes Somnelle, das die Befehlszeile übernehmen könnte</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -489,6 +493,29 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <source>%1 (dry run)</source>
         <translation>%1 (Probelauf)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Ausblenden bis %1; danach geschieht nichts</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Wach für das Wecken um %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1 % - Somnelle (Probelauf)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – endet um %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -529,6 +556,15 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>Volume: %1 %</source>
         <translation>Lautst.: %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: hier lässt sich kein Fenster öffnen: %1
+</translation>
     </message>
 </context>
 </TS>

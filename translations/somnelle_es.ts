@@ -138,6 +138,10 @@ ningún Somnelle en ejecución.
         <source>%1; nothing was started</source>
         <translation>%1; no se ha iniciado nada</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: no hay pantalla donde abrir una ventana ni ningún Somnelle en ejecución al que pasar la línea de órdenes</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -486,6 +490,29 @@ ningún Somnelle en ejecución.
         <source>%1 (dry run)</source>
         <translation>%1 (simulación)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Fundido hasta las %1; después, nada</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Despierto para el despertar de las %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>No se puede leer el archivo de alarma: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1 % - Somnelle (simulación)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – termina a las %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -526,6 +553,15 @@ ningún Somnelle en ejecución.
     <message>
         <source>Volume: %1 %</source>
         <translation>Vol.: %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: aquí no se puede abrir ninguna ventana: %1
+</translation>
     </message>
 </context>
 </TS>

@@ -138,6 +138,10 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <source>%1; nothing was started</source>
         <translation>%1&#xa0;; rien n&apos;a été lancé</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle : aucun écran où ouvrir une fenêtre, et aucun Somnelle lancé à qui passer la ligne de commande</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -486,6 +490,29 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <source>%1 (dry run)</source>
         <translation>%1 (simulation)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Fondu jusqu&apos;à %1 ; rien ne suit le fondu</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Éveillé pour le réveil à %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>Fichier de réveil illisible : %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1 % - Somnelle (simulation)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – se termine à %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -526,6 +553,15 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Volume: %1 %</source>
         <translation>Volume %1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle : impossible d&apos;ouvrir une fenêtre ici : %1
+</translation>
     </message>
 </context>
 </TS>

@@ -138,6 +138,10 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <source>%1; nothing was started</source>
         <translation>%1; non è stato avviato nulla</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: nessuno schermo su cui aprire una finestra e nessun Somnelle in esecuzione a cui passare la riga di comando</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -486,6 +490,29 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <source>%1 (dry run)</source>
         <translation>%1 (simulazione)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Dissolvenza fino alle %1; dopo, nulla</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Acceso per la sveglia alle %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>Impossibile leggere il file della sveglia: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1% - Somnelle (simulazione)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – finisce alle %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -526,6 +553,15 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>Volume: %1 %</source>
         <translation>Volume: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: qui non si può aprire nessuna finestra: %1
+</translation>
     </message>
 </context>
 </TS>

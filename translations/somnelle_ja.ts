@@ -136,6 +136,10 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <source>%1; nothing was started</source>
         <translation>%1。何も開始されませんでした</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: ウィンドウを開くディスプレイがなく、コマンドラインを渡せる実行中の Somnelle もありません</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -484,6 +488,29 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <source>%1 (dry run)</source>
         <translation>%1 (テスト実行)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>フェードアウト中 (%1 まで)、その後は何もしません</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>%1 の起床のために起動中</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>ファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1% - Somnelle (テスト実行)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – %2 に終了</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -524,6 +551,15 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>Volume: %1 %</source>
         <translation>音量: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: ここではウィンドウを開けません: %1
+</translation>
     </message>
 </context>
 </TS>

@@ -141,6 +141,10 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <source>%1; nothing was started</source>
         <translation>%1; er is niets gestart</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: geen scherm om een venster op te openen, en geen draaiende Somnelle om de opdrachtregel aan door te geven</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -489,6 +493,29 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <source>%1 (dry run)</source>
         <translation>%1 (testrun)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Uitfaden tot %1; daarna gebeurt niets</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Wakker voor het wekken om %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>Bestand kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1% - Somnelle (testrun)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – eindigt om %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -529,6 +556,15 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>Volume: %1 %</source>
         <translation>Volume: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: hier kan geen venster worden geopend: %1
+</translation>
     </message>
 </context>
 </TS>

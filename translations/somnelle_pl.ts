@@ -137,6 +137,10 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <source>%1; nothing was started</source>
         <translation>%1; niczego nie uruchomiono</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: brak ekranu, na którym można otworzyć okno, i brak działającego Somnelle, któremu można przekazać wiersz poleceń</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -485,6 +489,29 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <source>%1 (dry run)</source>
         <translation>%1 (próba)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Wyciszanie do %1; potem nic więcej</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Włączony na pobudkę o %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>Nie można odczytać pliku: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1% - Somnelle (próba)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – koniec o %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -525,6 +552,15 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>Volume: %1 %</source>
         <translation>Dźwięk: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: tutaj nie można otworzyć okna: %1
+</translation>
     </message>
 </context>
 </TS>

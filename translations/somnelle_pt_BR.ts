@@ -138,6 +138,10 @@ Somnelle em execução.
         <source>%1; nothing was started</source>
         <translation>%1; nada foi iniciado</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: não há tela onde abrir uma janela nem um Somnelle em execução para receber a linha de comando</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -486,6 +490,29 @@ Somnelle em execução.
         <source>%1 (dry run)</source>
         <translation>%1 (simulação)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Diminuindo o volume até %1; depois, nada</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Acordado para o despertar às %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>Não é possível ler o arquivo a abrir: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1% - Somnelle (simulação)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – termina às %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -526,6 +553,15 @@ Somnelle em execução.
     <message>
         <source>Volume: %1 %</source>
         <translation>Volume: %1%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: não é possível abrir uma janela aqui: %1
+</translation>
     </message>
 </context>
 </TS>

@@ -138,6 +138,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1; nothing was started</source>
         <translation>%1; нічого не запущено</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle: немає дисплея, щоб відкрити вікно, і немає запущеного Somnelle, якому можна передати командний рядок</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -486,6 +490,29 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1 (dry run)</source>
         <translation>%1 (пробний запуск)</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>Згасання до %1; після нього нічого</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>Комп’ютер не спить до пробудження о %1</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>Файл для запуску не вдається прочитати: %1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1 % - Somnelle (пробний запуск)</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – кінець о %2</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -526,6 +553,15 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Volume: %1 %</source>
         <translation>Звук: %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle: тут неможливо відкрити вікно: %1
+</translation>
     </message>
 </context>
 </TS>

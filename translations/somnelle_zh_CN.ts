@@ -135,6 +135,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1; nothing was started</source>
         <translation>%1；未启动任何内容</translation>
     </message>
+    <message>
+        <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
+        <translation>somnelle：没有可打开窗口的显示器，也没有正在运行的 Somnelle 可接收命令行</translation>
+    </message>
 </context>
 <context>
     <name>Invocation</name>
@@ -483,6 +487,29 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1 (dry run)</source>
         <translation>%1（试运行）</translation>
     </message>
+    <message>
+        <source>Fading until %1; nothing follows the fade</source>
+        <comment>status line</comment>
+        <translation>音量渐弱中，%1 结束；之后不做任何操作</translation>
+    </message>
+    <message>
+        <source>Awake for the wake-up at %1</source>
+        <comment>status line</comment>
+        <translation>已唤醒，等待 %1 的闹钟</translation>
+    </message>
+    <message>
+        <source>Start file cannot be read: %1</source>
+        <comment>status line</comment>
+        <translation>无法读取铃声文件：%1</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run)</source>
+        <translation>%1% - Somnelle（试运行）</translation>
+    </message>
+    <message>
+        <source>%1 % - ends at %2</source>
+        <translation>%1 % – %2 结束</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
@@ -523,6 +550,15 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Volume: %1 %</source>
         <translation>音量：%1%</translation>
+    </message>
+</context>
+<context>
+    <name>WindowOpening</name>
+    <message>
+        <source>somnelle: no window can be opened here: %1
+</source>
+        <translation>somnelle：此处无法打开窗口：%1
+</translation>
     </message>
 </context>
 </TS>
