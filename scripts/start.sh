@@ -4,7 +4,7 @@
 # Arguments are passed to Somnelle.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh build
+scripts/setup.sh --program build
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "error: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset)" >&2
     exit 1
