@@ -1,23 +1,42 @@
 // SPDX-License-Identifier: MIT
 #include "session/fade.h"
 
-Fade::Fade(quint16 startLevel, quint32 seconds)
+#include <cmath>
+
+namespace {
+
+// -60 dB on a cubic volume scale: a tenth of the full level.
+constexpr double QuietLevel = 65535 / 10.0;
+
+} // namespace
+
+Fade::Fade(quint16 startLevel, quint32 seconds, Curve curve)
     : start_(startLevel)
     , seconds_(seconds)
     , step_(quint16(startLevel / seconds + 1))
+    , curve_(curve)
 {
 }
 
 quint16 Fade::levelAt(quint32 tick) const
 {
-    if (even_ && tick >= even_->tick) {
-        // The share of the extended fade still ahead, of the level it started from, rounded down.
-        const quint64 total = seconds_ - even_->tick;
-        const quint64 ahead = seconds_ - (tick + 1);
-        return quint16(even_->level * ahead / total);
-    }
+    if (even_ && tick >= even_->tick)
+        return evenFrom(even_->level, even_->tick, tick);
+    if (curve_ == Curve::EvenDecibels)
+        return evenFrom(start_, 0, tick);
     const quint64 down = quint64(step_) * (tick + 1);
     return down >= start_ ? 0 : quint16(start_ - down);
+}
+
+quint16 Fade::evenFrom(quint16 level, quint32 from, quint32 tick) const
+{
+    // The share of the even part still ahead, rounded down.
+    const quint64 total = seconds_ - from;
+    const quint64 ahead = seconds_ - (tick + 1);
+    if (curve_ == Curve::EvenSteps || level <= QuietLevel || ahead == 0)
+        return quint16(level * ahead / total);
+    const double gone = double(total - ahead) / double(total);
+    return quint16(level * std::pow(QuietLevel / level, gone));
 }
 
 void Fade::extend(int minutes, quint32 ticksDone)

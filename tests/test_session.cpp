@@ -38,29 +38,41 @@ private slots:
     // The fade's levels: from Start a whole step a second, rounded up; after
     // an extension evenly, rounded down, from the level reached to 0 at the
     // new end, also at a low level (a whole step would end the sound long before).
+    // Even in decibels: -30 dB at half the fade, -54 dB at 90 % (the steps'
+    // -18 dB and -62 dB), then 0.
     void fadeLevels_data()
     {
+        QTest::addColumn<bool>("decibels");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("extendedAt"); // the ticks done when 99 minutes more came; -1: never
         QTest::addColumn<int>("tick");
         QTest::addColumn<int>("level");
-        QTest::newRow("a step of 37") << 65535 << 30 << -1 << 0 << 65498;
-        QTest::newRow("a step short of the end") << 65535 << 30 << -1 << 1770 << 8;
-        QTest::newRow("0 at the last steps") << 65535 << 30 << -1 << 1771 << 0;
-        QTest::newRow("extended at 10 %: half at half") << 6553 << 60 << 0 << 4769 << 3276;
-        QTest::newRow("extended at 10 %: sound in the last minute") << 6553 << 60 << 0 << 9479 << 41;
-        QTest::newRow("extended mid-fade, from the level reached") << 60000 << 1 << 30 << 30 << 29964;
+        QTest::newRow("a step of 37") << false << 65535 << 30 << -1 << 0 << 65498;
+        QTest::newRow("a step short of the end") << false << 65535 << 30 << -1 << 1770 << 8;
+        QTest::newRow("0 at the last steps") << false << 65535 << 30 << -1 << 1771 << 0;
+        QTest::newRow("extended at 10 %: half at half") << false << 6553 << 60 << 0 << 4769 << 3276;
+        QTest::newRow("extended at 10 %: sound in the last minute") << false << 6553 << 60 << 0 << 9479 << 41;
+        QTest::newRow("extended mid-fade, from the level reached") << false << 60000 << 1 << 30 << 30 << 29964;
+        QTest::newRow("steps: -18 dB at half") << false << 65535 << 10 << -1 << 299 << 32535;
+        QTest::newRow("steps: -62 dB at 90 %") << false << 65535 << 10 << -1 << 539 << 6135;
+        QTest::newRow("decibels: -30 dB at half") << true << 65535 << 10 << -1 << 299 << 20723;
+        QTest::newRow("decibels: -54 dB at 90 %") << true << 65535 << 10 << -1 << 539 << 8250;
+        QTest::newRow("decibels: near -60 dB a second before the end") << true << 65535 << 10 << -1 << 598 << 6578;
+        QTest::newRow("decibels: 0 at the end") << true << 65535 << 10 << -1 << 599 << 0;
+        QTest::newRow("decibels: from below -60 dB, even steps") << true << 3000 << 10 << -1 << 299 << 1500;
+        QTest::newRow("decibels, extended: from the level reached") << true << 65535 << 1 << 30 << 30 << 20719;
     }
 
     void fadeLevels()
     {
+        QFETCH(bool, decibels);
         QFETCH(int, start);
         QFETCH(int, minutes);
         QFETCH(int, extendedAt);
         QFETCH(int, tick);
         QFETCH(int, level);
-        Fade fade(quint16(start), quint32(minutes) * 60);
+        Fade fade(quint16(start), quint32(minutes) * 60, decibels ? Fade::Curve::EvenDecibels : Fade::Curve::EvenSteps);
         if (extendedAt >= 0)
             fade.extend(99, quint32(extendedAt));
         QCOMPARE(int(fade.levelAt(quint32(tick))), level);
