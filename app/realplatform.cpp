@@ -14,7 +14,19 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , warning(QDBusConnection::sessionBus())
     , progress(QDBusConnection::sessionBus())
     , wake(QDBusConnection::sessionBus())
-    , platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
-                &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()}
+    , playing(QDBusConnection::sessionBus())
+    , platform {&settings,
+                &mixer,
+                &shell,
+                &power,
+                &awake,
+                &clock,
+                &players,
+                &chime,
+                &warning,
+                &progress,
+                &wake,
+                &playing,
+                StartFile::programDataFolder()}
 {
 }

@@ -9,6 +9,7 @@ class Clock;
 class EndWarning;
 class MediaPlayers;
 class Mixer;
+class NowPlaying;
 class Power;
 class SettingsStore;
 class Shell;
@@ -30,5 +31,6 @@ struct Platform {
     EndWarning *warning = nullptr;       // before the computer goes off
     TaskbarProgress *progress = nullptr; // the fade's progress on the task bar
     WakeAlarm *wake = nullptr;           // wakes the computer from a suspend for the alarm
+    NowPlaying *playing = nullptr;       // the track playing: its end, and its place to find again
     QString dataFolder; // where a start file with a relative name is looked for after the current folder
 };

@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/endwarning.h"
 #include "platform/mediaplayers.h"
+#include "platform/nowplaying.h"
 #include "platform/platform.h"
 #include "platform/power.h"
 #include "platform/shell.h"
@@ -302,6 +303,37 @@ public:
     bool isArmed() const override { return armedNow; }
 };
 
+// The track that plays is the test's (none: nothing plays); requests are
+// recorded and answered at once. The test emits changed() and lost() itself.
+class FakeNowPlaying : public NowPlaying {
+public:
+    std::optional<PlayingTrack> track;
+    QString followed;
+    QList<PlayingTrack> resumes;
+    std::optional<ResumeFailure> resumeFailure;
+
+    void lookUp() override
+    {
+        if (!track)
+            Q_EMIT notFound(Missing::NothingPlaying);
+        else if (track->lengthUs == 0)
+            Q_EMIT notFound(Missing::NoLength);
+        else
+            Q_EMIT found(*track);
+    }
+    void follow(const QString &player) override
+    {
+        followed = player;
+        track ? Q_EMIT changed(*track) : Q_EMIT lost();
+    }
+    void unfollow() override { followed.clear(); }
+    void resume(const PlayingTrack &note) override
+    {
+        resumes << note;
+        resumeFailure ? Q_EMIT resumeFailed(*resumeFailure) : Q_EMIT resumed();
+    }
+};
+
 // Every platform service faked, and the Platform that hands them to the
 // program; use() puts a real adapter in place of its fake.
 struct FakePlatform {
@@ -316,8 +348,20 @@ struct FakePlatform {
     FakeEndWarning warning;
     FakeTaskbarProgress progress;
     FakeWakeAlarm wake;
-    Platform platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
-                       &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()};
+    FakeNowPlaying playing;
+    Platform platform {&settings,
+                       &mixer,
+                       &shell,
+                       &power,
+                       &awake,
+                       &clock,
+                       &players,
+                       &chime,
+                       &warning,
+                       &progress,
+                       &wake,
+                       &playing,
+                       StartFile::programDataFolder()};
 
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }
@@ -329,6 +373,7 @@ struct FakePlatform {
     FakePlatform &use(EndWarning &real) { return set(platform.warning, real); }
     FakePlatform &use(TaskbarProgress &real) { return set(platform.progress, real); }
     FakePlatform &use(WakeAlarm &real) { return set(platform.wake, real); }
+    FakePlatform &use(NowPlaying &real) { return set(platform.playing, real); }
 
 private:
     template <class Service>
