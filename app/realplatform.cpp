@@ -3,8 +3,6 @@
 
 #include <QDBusConnection>
 
-#include "platform/startfile.h"
-
 RealPlatform::RealPlatform(const QString &settingsPath)
     : settings(settingsPath)
     , mixer("default", &sink)
@@ -15,18 +13,7 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , progress(QDBusConnection::sessionBus())
     , wake(QDBusConnection::sessionBus())
     , playing(QDBusConnection::sessionBus())
-    , platform {&settings,
-                &mixer,
-                &shell,
-                &power,
-                &awake,
-                &clock,
-                &players,
-                &chime,
-                &warning,
-                &progress,
-                &wake,
-                &playing,
-                StartFile::programDataFolder()}
+    , platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
+                &players,  &chime, &warning, &progress, &wake,  &playing}
 {
 }

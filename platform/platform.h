@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "platform/startfile.h"
+
 class AwakeLock;
 class Chime;
 class Clock;
@@ -32,5 +34,6 @@ struct Platform {
     TaskbarProgress *progress = nullptr; // the fade's progress on the task bar
     WakeAlarm *wake = nullptr;           // wakes the computer from a suspend for the alarm
     NowPlaying *playing = nullptr;       // the track playing: its end, and its place to find again
-    QString dataFolder; // where a start file with a relative name is looked for after the current folder
+    // Where a start file with a relative name is looked for after the current folder.
+    QString dataFolder = StartFile::programDataFolder();
 };

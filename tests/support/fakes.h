@@ -16,7 +16,6 @@
 #include "platform/platform.h"
 #include "platform/power.h"
 #include "platform/shell.h"
-#include "platform/startfile.h"
 #include "platform/taskbarprogress.h"
 #include "platform/wakealarm.h"
 #include "settings/settingsstore.h"
@@ -303,7 +302,7 @@ public:
     bool isArmed() const override { return armedNow; }
 };
 
-// The track that plays is the test's (none: nothing plays); requests are
+// The track playing is the test's (none: nothing plays); requests are
 // recorded and answered at once. The test emits changed() and lost() itself.
 class FakeNowPlaying : public NowPlaying {
 public:
@@ -314,18 +313,10 @@ public:
 
     void lookUp() override
     {
-        if (!track)
-            Q_EMIT notFound(Missing::NothingPlaying);
-        else if (track->lengthUs == 0)
-            Q_EMIT notFound(Missing::NoLength);
-        else
-            Q_EMIT found(*track);
+        track && track->lengthUs ? Q_EMIT found(*track)
+                                 : Q_EMIT notFound(track ? Missing::NoLength : Missing::NothingPlaying);
     }
-    void follow(const QString &player) override
-    {
-        followed = player;
-        track ? Q_EMIT changed(*track) : Q_EMIT lost();
-    }
+    void follow(const QString &player) override { followed = player; }
     void unfollow() override { followed.clear(); }
     void resume(const PlayingTrack &note) override
     {
@@ -349,19 +340,8 @@ struct FakePlatform {
     FakeTaskbarProgress progress;
     FakeWakeAlarm wake;
     FakeNowPlaying playing;
-    Platform platform {&settings,
-                       &mixer,
-                       &shell,
-                       &power,
-                       &awake,
-                       &clock,
-                       &players,
-                       &chime,
-                       &warning,
-                       &progress,
-                       &wake,
-                       &playing,
-                       StartFile::programDataFolder()};
+    Platform platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
+                       &players,  &chime, &warning, &progress, &wake,  &playing};
 
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }
