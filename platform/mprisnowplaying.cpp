@@ -46,6 +46,7 @@ PlayingTrack trackOf(const QString &player, const QVariantMap &properties)
     track.positionUs = properties.value(QStringLiteral("Position")).toLongLong();
     track.rate = properties.value(Rate, 1.0).toDouble();
     track.playing = properties.value(Status).toString() == QLatin1String("Playing");
+    track.stopped = properties.value(Status).toString() == QLatin1String("Stopped");
     track.canSeek = properties.value(QStringLiteral("CanSeek")).toBool();
     return track;
 }

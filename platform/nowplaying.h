@@ -17,7 +17,8 @@ struct PlayingTrack {
     qint64 lengthUs = 0;   // 0: no length (a stream)
     qint64 positionUs = 0; // as of the moment of the signal that carries the track
     double rate = 1.0;     // the pace: 2 plays twice as fast
-    bool playing = false;  // else paused or stopped
+    bool playing = false;  // else paused, or stopped
+    bool stopped = false;  // it plays nothing more: its list has ended, or it was stopped
     bool canSeek = false;
 
     // The time the track has left to play from the moment of the signal, at

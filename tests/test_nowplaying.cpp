@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The track playing, through MprisNowPlaying, against mock players on the
-// private session bus (support/mprisplayer.py). Each runs a clock of its own,
-// so the time left the adapter tells is checked against the player's, and
-// what the adapter asked against what the player saw.
+// MprisNowPlaying against mock players on the private session bus, each with
+// a clock of its own (support/mprisplayer.py): what it tells, what the player
+// saw, and the end it gives against the player's own.
 
 #include <QtTest>
 #include <map>
@@ -16,24 +15,17 @@ namespace {
 
 using Player = std::unique_ptr<DBusMock::SessionService>;
 const QString Interface = QStringLiteral("org.mpris.MediaPlayer2.Player");
-const QString Read = "GetAll " + Interface;
 
-// The mock player org.mpris.MediaPlayer2.NAME, begun as the template says.
-Player player(const QString &name, const QVariantMap &parameters = {})
-{
-    auto mock = std::make_unique<DBusMock::SessionService>("org.mpris.MediaPlayer2." + name, "/org/mpris/MediaPlayer2",
-                                                           Interface);
-    mock->mock().control().call("AddTemplate", SOMNELLE_MPRIS_PLAYER, parameters);
-    return mock;
-}
-
-// Asks the player as a remote control does: "Play", "Next", "Rate 2",
-// "SetPosition /track/1 60" (seconds); "wait MS" waits, "quit" ends it.
-void ask(Player &player, const QString &what)
+// Asks the player as a remote control does: "Play", "Rate 2", "SetPosition
+// /track/1 60" (seconds); "quit" ends it. The first ask starts it.
+void ask(Player &player, const QString &name, const QVariantMap &parameters, const QString &what)
 {
     const QStringList words = what.split(' ');
-    if (words[0] == "wait")
-        return QTest::qWait(words[1].toInt());
+    if (!player) {
+        player = std::make_unique<DBusMock::SessionService>("org.mpris.MediaPlayer2." + name, "/org/mpris/MediaPlayer2",
+                                                            Interface);
+        player->mock().control().call("AddTemplate", SOMNELLE_MPRIS_PLAYER, parameters);
+    }
     if (words[0] == "quit")
         return player.reset();
     const DBusMock::Mock &mock = player->mock();
@@ -46,17 +38,6 @@ void ask(Player &player, const QString &what)
     QCOMPARE(mock.bus.call(call).type(), QDBusMessage::ReplyMessage);
 }
 
-// What the player's own clock leaves of its 3-minute track, in ms.
-double ownLeftMs(const Player &player)
-{
-    QDBusInterface properties(player->mock().service, player->mock().path, "org.freedesktop.DBus.Properties",
-                              player->mock().bus);
-    const auto get = [&](const char *name) {
-        return properties.call("Get", Interface, name).arguments().value(0).value<QDBusVariant>().variant();
-    };
-    return (180e6 - get("Position").toDouble()) / get("Rate").toDouble() / 1000;
-}
-
 } // namespace
 
 class NowPlayingTest : public QObject {
@@ -64,163 +45,141 @@ class NowPlayingTest : public QObject {
 
     const QDBusConnection session_ = DBusMock::privateBus(QDBusConnection::SessionBus);
 
+    static void columns()
+    {
+        QTest::addColumn<QVariantMap>("a"); // the template's parameters for the player "a"
+        QTest::addColumn<QString>("steps"); // requests, "wait MS", or what a player is asked ("b Play")
+        QTest::addColumn<QString>("told");  // all that is told; all by the last step if that waits
+        QTest::addColumn<QString>("seen");  // all that "a" was asked
+    }
+
+    // Each request ("lookUp", "follow a", "resume S": the track last found, at
+    // S seconds) is answered within the time-out, all is told, nothing more,
+    // and the end the last track told gives is the player's own to the second.
+    void run()
+    {
+        QFETCH(QVariantMap, a);
+        QFETCH(QString, steps);
+        QFETCH(QString, told);
+        QFETCH(QString, seen);
+        std::map<QString, Player> players;
+        MprisNowPlaying playing(session_);
+        QStringList all;
+        PlayingTrack last;
+        QElapsedTimer since;
+        const auto tell = [&](const QString &found) {
+            return [&, found](const PlayingTrack &track) {
+                const char *how = track.playing ? " playing" : track.stopped ? " stopped" : " paused";
+                all << (found.isEmpty() ? "" : found.arg(track.player.right(1), track.title, track.identity))
+                        + track.trackId + how;
+                last = track;
+                since.start();
+            };
+        };
+        connect(&playing, &NowPlaying::found, tell("found %1 (%2 by %3) "));
+        connect(&playing, &NowPlaying::changed, tell(""));
+        connect(&playing, &NowPlaying::notFound, [&](auto why) { all << QVariant::fromValue(why).toString(); });
+        connect(&playing, &NowPlaying::resumeFailed, [&](auto why) { all << QVariant::fromValue(why).toString(); });
+        connect(&playing, &NowPlaying::resumed, [&] { all << "resumed"; });
+        connect(&playing, &NowPlaying::lost, [&] { all << "lost"; });
+        for (const QString &step : steps.split("; ")) {
+            const QString verb = step.section(' ', 0, 0), rest = step.section(' ', 1);
+            const int before = all.size();
+            if (verb == "lookUp") {
+                playing.lookUp();
+            } else if (verb == "follow") {
+                playing.follow(players[rest]->mock().service);
+            } else if (verb == "resume") {
+                last.positionUs = rest.toLongLong() * 1000000; // the note
+                playing.resume(last);
+            } else {
+                verb == "wait" ? QTest::qWait(rest.toInt())
+                               : ask(players[verb], verb, verb == "a" ? a : QVariantMap(), rest);
+                continue;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(all.size() > before, Mpris::TimeoutMs + 500);
+        }
+        if (steps.contains(QRegularExpression("wait \\d+$")))
+            QCOMPARE(all.join("; "), told);
+        QTRY_COMPARE_WITH_TIMEOUT(all.join("; "), told, 5000);
+        QTest::qWait(1200);
+        QCOMPARE(all.join("; "), told);
+        const QString calls = (players["a"] ? players["a"]->mock().calls() : QStringList()).join("; ");
+        QCOMPARE(QString(calls).replace("GetAll " + Interface, "read").replace("Get org.mpris.MediaPlayer2 ", ""),
+                 seen);
+        const Player &teller = players[last.player.right(1)];
+        if (teller && (all.last().startsWith('/') || all.last().startsWith("found")))
+            QVERIFY(std::abs(*last.msLeft() - (last.playing ? since.elapsed() : 0)
+                             - teller->mock().control().call("Left").arguments().value(0).toDouble())
+                    < 1000);
+    }
+
 private slots:
     void lookUp_data()
     {
-        QTest::addColumn<QStringList>("asked"); // of the players "a" and "b", in this order, after our start
-        QTest::addColumn<QVariantMap>("b");     // the template's parameters for "b"
-        QTest::addColumn<QString>("answer");    // the track found, or why none
-        const QString a = QStringLiteral("a Mock player /track/1 Track 1 file:///music/1.ogg");
-        const QString b = QStringLiteral("b Mock player /track/1 Track 1 file:///music/1.ogg");
-        // clang-format off
-        QTest::newRow("one playing") << QStringList {"a Play"} << QVariantMap() << a;
-        QTest::newRow("two playing: the later") << QStringList {"a Play", "b Play"} << QVariantMap() << b;
-        QTest::newRow("the other way round") << QStringList {"b Play", "a Play"} << QVariantMap() << a;
-        QTest::newRow("the later paused") << QStringList {"a Play", "b Play", "b Pause"} << QVariantMap() << a;
-        QTest::newRow("paused only") << QStringList {"b Play", "b Pause"} << QVariantMap() << "NothingPlaying";
-        QTest::newRow("the later a stream") << QStringList {"a Play", "b Play"} << QVariantMap {{"Length", 0}}
-            << "NoLength";
-        QTest::newRow("no player") << QStringList() << QVariantMap() << "NothingPlaying";
-        QTest::newRow("the later hangs: the other, as it is then") << QStringList {"a Play", "b Play"}
-            << QVariantMap {{"Hangs", true}} << a;
-        // clang-format on
+        columns();
+        const auto row = [](const char *name, const QString &steps, const QString &told,
+                            const QString &seen = "Play; read; Identity",
+                            const QVariantMap &a = {}) { QTest::newRow(name) << a << steps << told << seen; };
+        const QString found = QStringLiteral("found %1 (Track 1 by Mock player) /track/1 playing");
+        row("one playing", "a Play; lookUp", found.arg("a"));
+        row("two playing: the later", "a Play; b Play; lookUp", found.arg("b"));
+        row("the other way round", "b Play; a Play; lookUp", found.arg("a"));
+        row("the later paused", "a Play; b Play; b Pause; lookUp", found.arg("a"));
+        row("paused only", "a Play; a Pause; lookUp", "NothingPlaying", "Play; Pause; read; Identity");
+        row("the later a stream", "b Play; a Play; lookUp", "NoLength", "Play; read; Identity", {{"Length", 0}});
+        row("no player", "lookUp", "NothingPlaying", "");
+        row("the later hangs: the other, as it is then", "b Play; a Play; lookUp", found.arg("b"),
+            "Play; read; Identity", {{"Answers", 0}});
     }
-
-    void lookUp()
-    {
-        QFETCH(QStringList, asked);
-        QFETCH(QVariantMap, b);
-        QFETCH(QString, answer);
-        MprisNowPlaying playing(session_);
-        std::map<QString, Player> players;
-        for (const QString &what : asked) {
-            Player &it = players[what.left(1)];
-            if (!it)
-                it = player(what.left(1), what.startsWith('b') ? b : QVariantMap());
-            ask(it, what.section(' ', 1));
-        }
-        QSignalSpy found(&playing, &NowPlaying::found), notFound(&playing, &NowPlaying::notFound);
-        QElapsedTimer elapsed;
-        elapsed.start();
-        playing.lookUp();
-        QTRY_COMPARE(found.size() + notFound.size(), 1);
-        QVERIFY(elapsed.elapsed() < Mpris::TimeoutMs + 500);
-        if (!notFound.isEmpty()) {
-            QCOMPARE(notFound[0][0].toString(), answer);
-            return;
-        }
-        const auto track = found[0][0].value<PlayingTrack>();
-        QCOMPARE(QStringList({track.player.section('.', -1), track.identity, track.trackId, track.title, track.url})
-                     .join(' '),
-                 answer);
-        QVERIFY(std::abs(*track.msLeft() - ownLeftMs(players[track.player.right(1)])) < 250);
-    }
+    void lookUp() { run(); }
 
     void follow_data()
     {
-        QTest::addColumn<QStringList>(
-            "asked"); // of "a", playing its 3-minute /track/1, once followed; at once after the first read
-        QTest::addColumn<QString>("last"); // the last that is told
-        QTest::addColumn<int>("reads");    // of its properties, the first one's included
+        columns();
+        // Each follows "a" as it plays /track/1, which is told first, after a read.
+        const auto row = [](const char *name, const QString &steps, const QString &told, const QString &seen) {
+            QTest::newRow(name) << QVariantMap() << "a Play; follow a; " + steps << "/track/1 playing; " + told
+                                << (seen.isEmpty() ? seen : "Play; read; " + seen);
+        };
         const QString on = QStringLiteral("/track/1 playing");
-        // clang-format off
-        QTest::newRow("seeked: no read") << QStringList {"SetPosition /track/1 60"} << on << 1;
-        QTest::newRow("paused") << QStringList {"Pause"} << "/track/1 paused" << 2;
-        QTest::newRow("played again") << QStringList {"Pause", "wait 1100", "Play"} << on << 3;
-        QTest::newRow("twice as fast") << QStringList {"Rate 2"} << on << 2;
-        QTest::newRow("a new track") << QStringList {"Next"} << "/track/2 playing" << 2;
-        QTest::newRow("a new track at once") << QStringList {"Pause", "Next", "wait 300"} << "/track/2 playing"
-            << 2;
-        QTest::newRow("many changes in a second: one read") << QStringList {"Pause", "Play", "Pause", "Play"} << on << 2;
-        QTest::newRow("seeked twice, paused once: the end to the second") << QStringList {"wait 400",
-            "SetPosition /track/1 30", "wait 400", "SetPosition /track/1 100", "wait 400", "Pause", "wait 1500", "Play",
-            "wait 400"} << on << 3;
-        QTest::newRow("gone") << QStringList {"quit"} << "lost" << 0;
-        // clang-format on
+        row("seeked: told without a read", "a SetPosition /track/1 60", on, "SetPosition /track/1 60000000");
+        row("paused", "a Pause", "/track/1 paused", "Pause; read");
+        row("stopped", "a Stop", "/track/1 stopped", "Stop; read");
+        row("played again", "a Pause; wait 1500; a Play", "/track/1 paused; " + on, "Pause; read; Play; read");
+        row("twice as fast", "a Rate 2", on, "Set " + Interface + " Rate 2; read");
+        row("a new track, told at once", "a Pause; a Next; wait 300", "/track/2 playing", "Pause; Next; read");
+        row("many changes in a second: one read", "a Pause; a Play; a Pause; a Play", on,
+            "Pause; Play; Pause; Play; read");
+        row("seeked twice, paused once: the end within a second",
+            "wait 400; a SetPosition /track/1 30; wait 400; a SetPosition /track/1 100; wait 400; a Pause; wait 1500; "
+            "a Play; wait 400",
+            on + "; " + on + "; /track/1 paused; " + on,
+            "SetPosition /track/1 30000000; SetPosition /track/1 100000000; Pause; read; Play; read");
+        row("gone", "a quit", "lost", "");
     }
-
-    void follow()
-    {
-        QFETCH(QStringList, asked);
-        QFETCH(QString, last);
-        QFETCH(int, reads);
-        Player a = player("a");
-        ask(a, "Play");
-        MprisNowPlaying playing(session_);
-        QStringList told;
-        PlayingTrack track;
-        QElapsedTimer since; // the last change told
-        connect(&playing, &NowPlaying::lost, [&] { told << QStringLiteral("lost"); });
-        connect(&playing, &NowPlaying::changed, [&](const PlayingTrack &changed) {
-            told << changed.trackId + (changed.playing ? " playing" : " paused");
-            track = changed;
-            since.start();
-        });
-        playing.follow(a->mock().service);
-        QTRY_COMPARE(told, QStringList {"/track/1 playing"});
-        for (const QString &what : asked)
-            ask(a, what);
-        // A row that ends waiting has been told by then.
-        if (asked.last().startsWith("wait"))
-            QCOMPARE(told.last(), last);
-        QTRY_COMPARE_WITH_TIMEOUT(told.last(), last, 5000);
-        QTest::qWait(1200); // nothing more comes
-        QCOMPARE(told.last(), last);
-        if (!a)
-            return;
-        QCOMPARE(a->mock().calls().filter(Read).size(), reads);
-        // The end that the signals give, as the player's clock has it; a paused track has it all left.
-        QVERIFY(std::abs(*track.msLeft() - (track.playing ? since.elapsed() : 0) - ownLeftMs(a)) < 1000);
-    }
+    void follow() { run(); }
 
     void resume_data()
     {
-        QTest::addColumn<QVariantMap>("parameters"); // of "a", playing /track/1, noted at 60 s
-        QTest::addColumn<QStringList>("asked");      // of it after the note
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QStringList>("calls"); // that it has seen since the note
-        const QStringList none;
-        const QString seek = QStringLiteral("SetPosition %1 60000000");
-        // clang-format off
-        QTest::newRow("the same track: its place") << QVariantMap() << QStringList {"Pause"} << "resumed"
-            << QStringList {Read, seek.arg("/track/1"), "Play"};
-        QTest::newRow("moved on: opened again, then its place") << QVariantMap() << QStringList {"Next"} << "resumed"
-            << QStringList {Read, "OpenUri file:///music/1.ogg", seek.arg("/track/3"), "Play"};
-        QTest::newRow("moved on, no url") << QVariantMap {{"Url", false}} << QStringList {"Next"} << "NoUrl"
-            << QStringList {Read};
-        QTest::newRow("cannot seek") << QVariantMap {{"CanSeek", false}} << none << "CannotSeek" << QStringList {Read};
-        QTest::newRow("gone") << QVariantMap() << QStringList {"quit"} << "PlayerGone" << none;
-        QTest::newRow("hangs") << QVariantMap {{"Hangs", true}} << none << "Failed" << QStringList {Read};
-        // clang-format on
+        columns();
+        // Each notes "a" as it plays /track/1, then resumes it at 60 s.
+        const auto row = [](const char *name, const QVariantMap &a, const QString &steps, const QString &told,
+                            const QString &seen) {
+            QTest::newRow(name) << a << "a Play; lookUp; " + steps + "resume 60"
+                                << "found a (Track 1 by Mock player) /track/1 playing; " + told
+                                << (seen.isEmpty() ? seen : "Play; read; Identity; " + seen);
+        };
+        row("the same track: to its place", {}, "a Pause; ", "resumed",
+            "Pause; read; SetPosition /track/1 60000000; Play");
+        row("moved on: opened again, then to its place", {}, "a Next; ", "resumed",
+            "Next; read; OpenUri file:///music/1.ogg; SetPosition /track/3 60000000; Play");
+        row("moved on, no url", {{"Url", false}}, "a Next; ", "NoUrl", "Next; read");
+        row("cannot seek", {{"CanSeek", false}}, "", "CannotSeek", "read");
+        row("gone", {}, "a quit; ", "PlayerGone", "");
+        row("hangs", {{"Answers", 1}}, "", "Failed", "read");
     }
-
-    void resume()
-    {
-        QFETCH(QVariantMap, parameters);
-        QFETCH(QStringList, asked);
-        QFETCH(QString, answer);
-        QFETCH(QStringList, calls);
-        Player a = player("a", parameters);
-        const PlayingTrack note {a->mock().service,
-                                 "Mock player",
-                                 "/track/1",
-                                 "Track 1",
-                                 parameters.value("Url", true).toBool() ? "file:///music/1.ogg" : "",
-                                 180000000,
-                                 60000000};
-        ask(a, "Play");
-        for (const QString &what : asked)
-            ask(a, what);
-        if (a)
-            a->mock().clearCalls();
-        MprisNowPlaying playing(session_);
-        QSignalSpy resumed(&playing, &NowPlaying::resumed), failed(&playing, &NowPlaying::resumeFailed);
-        playing.resume(note);
-        QTRY_COMPARE_WITH_TIMEOUT(resumed.size() + failed.size(), 1, Mpris::TimeoutMs + 500);
-        QCOMPARE(failed.isEmpty() ? "resumed" : failed[0][0].toString(), answer);
-        QTest::qWait(200); // nothing more is asked
-        QCOMPARE(a ? a->mock().calls() : QStringList(), calls);
-    }
+    void resume() { run(); }
 };
 
 QTEST_MAIN(NowPlayingTest)

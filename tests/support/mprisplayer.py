@@ -3,13 +3,13 @@
 a mock at /org/mpris/MediaPlayer2 whose interface is org.mpris.MediaPlayer2.Player.
 
 Its position runs on a clock of its own while it plays, at its rate, as a real
-player's does; Play, Pause, SetPosition, Next, OpenUri and setting Rate act and
+player's does; Play, Pause, Stop, SetPosition, Next, OpenUri and setting Rate act and
 signal as a player's do. It begins stopped, at /track/1, "Track 1",
 file:///music/1.ogg; each new track counts on.
 
 Parameters: Length (microseconds, default 3 minutes; 0: its tracks are streams
 without a length), CanSeek (default true), Url (false: its tracks have none),
-Hangs (its property reads answer after 3 s).
+Answers (how many GetAll it answers at once; each after those takes 3 s).
 '''
 
 import time
@@ -22,7 +22,7 @@ PLAYER = 'org.mpris.MediaPlayer2.Player'
 def load(mock, parameters):
     mock.length = parameters.get('Length', 180000000)
     mock.with_url = parameters.get('Url', True)
-    mock.hangs = parameters.get('Hangs', False)
+    mock.answers = parameters.get('Answers', -1)
     mock.base, mock.since, mock.number = 0, time.monotonic(), 1
     mock.AddProperties('org.mpris.MediaPlayer2', {'Identity': 'Mock player'})
     mock.AddProperties(PLAYER, {'PlaybackStatus': 'Stopped', 'Rate': dbus.Double(1.0), 'Position': dbus.Int64(0),
@@ -43,6 +43,13 @@ def position(self):
     if props['PlaybackStatus'] != 'Playing':
         return self.base
     return self.base + int((time.monotonic() - self.since) * 1e6 * props['Rate'])
+
+
+def properties(self, interface):
+    props = dict(self.props[interface])
+    if interface == PLAYER:
+        props['Position'] = dbus.Int64(position(self))
+    return dbus.Dictionary(props, signature='sv')
 
 
 def rebase(self, at=None):
@@ -74,6 +81,12 @@ def Pause(self):
     change(self, {'PlaybackStatus': 'Paused'})
 
 
+@dbus.service.method(PLAYER, in_signature='', out_signature='')
+def Stop(self):
+    rebase(self, 0)
+    change(self, {'PlaybackStatus': 'Stopped'})
+
+
 @dbus.service.method(PLAYER, in_signature='ox', out_signature='')
 def SetPosition(self, track, at):
     if track == self.props[PLAYER]['Metadata']['mpris:trackid']:
@@ -91,19 +104,25 @@ def OpenUri(self, url):
     new_track(self, url)
 
 
+@dbus.service.method('org.freedesktop.DBus.Mock', in_signature='', out_signature='d')
+def Left(self):
+    '''The time its track has left to play at its rate, in ms, by its own clock'''
+    props = self.props[PLAYER]
+    return (self.length - position(self)) / props['Rate'] / 1000
+
+
 @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature='s', out_signature='a{sv}')
 def GetAll(self, interface):
-    if self.hangs:
+    if self.answers == 0:
         time.sleep(3)
-    props = dict(self.props[interface])
-    if interface == PLAYER:
-        props['Position'] = dbus.Int64(position(self))
-    return dbus.Dictionary(props, signature='sv')
+    else:
+        self.answers -= 1
+    return properties(self, interface)
 
 
 @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature='ss', out_signature='v')
 def Get(self, interface, name):
-    return GetAll(self, interface)[name]
+    return properties(self, interface)[name]
 
 
 @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature='ssv', out_signature='')
