@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
-#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
@@ -23,6 +22,7 @@ namespace {
 const QString Name = QStringLiteral("org.mpris.MediaPlayer2.bench");
 const QString Path = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString Player = QStringLiteral("org.mpris.MediaPlayer2.Player");
+const QString MockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
 
 // The bench drives the player on a connection of its own, so that the adapter's messages are counted alone.
 QVariant ask(const QString &interface, const QString &method, const QVariantList &arguments = {})
@@ -42,15 +42,29 @@ void seek(int seconds)
         {QVariant::fromValue(QDBusObjectPath(QStringLiteral("/track/1"))), qlonglong(seconds) * 1000000});
 }
 
-// What the player's own clock leaves of its track, in ms.
-double ownLeftMs()
+// Starts the mock player, playing; false when it does not come up.
+bool startPlayer(QProcess &mock, const QString &playerTemplate)
 {
-    const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
-    const qint64 position = ask(properties, QStringLiteral("Get"), {Player, QStringLiteral("Position")})
-                                .value<QDBusVariant>()
-                                .variant()
-                                .toLongLong();
-    return (180e6 - double(position)) / 1000;
+    mock.start(QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral("-m"), QStringLiteral("dbusmock"), Name, Path, Player});
+    for (int tries = 0; !QDBusConnection::sessionBus().interface()->isServiceRegistered(Name); ++tries) {
+        if (tries == 200)
+            return false;
+        QThread::msleep(50);
+    }
+    ask(MockInterface, QStringLiteral("AddTemplate"), {playerTemplate, QVariantMap()});
+    ask(Player, QStringLiteral("Play"));
+    return true;
+}
+
+// The messages from sender that dbus-monitor has shown since the last count:
+// its own NameAcquired and NameLost come from the bus, and are not counted.
+int sentSince(QProcess &monitor, const QString &sender)
+{
+    int messages = 0;
+    for (const QByteArray &line : monitor.readAllStandardOutput().split('\n'))
+        messages += line.split('\t').value(3) == sender.toUtf8();
+    return messages;
 }
 
 } // namespace
@@ -63,19 +77,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     QProcess mock;
-    mock.start(QStringLiteral("/usr/bin/python3"),
-               {QStringLiteral("-m"), QStringLiteral("dbusmock"), Name, Path, Player});
-    for (int tries = 0; !QDBusConnection::sessionBus().interface()->isServiceRegistered(Name); ++tries) {
-        if (tries == 200) {
-            std::printf("the mock player did not start\n");
-            return 1;
-        }
-        QThread::msleep(50);
+    if (!startPlayer(mock, QString::fromLocal8Bit(argv[1]))) {
+        std::printf("the mock player did not start\n");
+        return 1;
     }
-    ask(QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("AddTemplate"),
-        {QString::fromLocal8Bit(argv[1]), QVariantMap()});
-    ask(Player, QStringLiteral("Play"));
-
     MprisNowPlaying playing(QDBusConnection::sessionBus());
     PlayingTrack last;
     QElapsedTimer since; // the last change told
@@ -93,27 +98,21 @@ int main(int argc, char *argv[])
             {QStringLiteral("--session"), QStringLiteral("--profile"), QStringLiteral("sender='%1'").arg(sender)});
     });
     int quiet = 0;
-    // Its own NameAcquired and NameLost come from the bus: only the adapter's connection's are counted.
-    const auto sent = [&monitor, &sender] {
-        int messages = 0;
-        for (const QByteArray &line : monitor.readAllStandardOutput().split('\n'))
-            messages += line.split('\t').value(3) == sender.toUtf8();
-        return messages;
-    };
     QTimer::singleShot(10500, [&] {
-        quiet = sent();
+        quiet = sentSince(monitor, sender);
         seek(30);
     });
     QTimer::singleShot(12500, [] { seek(100); });
     QTimer::singleShot(14500, [] { ask(Player, QStringLiteral("Pause")); });
     QTimer::singleShot(16500, [] { ask(Player, QStringLiteral("Play")); });
     QTimer::singleShot(20500, [&] {
-        const int busy = sent();
+        const int busy = sentSince(monitor, sender);
         const double estimatedLeftMs = double(last.msLeft().value_or(0) - since.elapsed());
+        const double ownLeftMs = ask(MockInterface, QStringLiteral("Left")).toDouble();
         std::printf("messages sent by the adapter while following a playing track:\n");
         std::printf("  untouched: %d in 10 s (%.1f per second)\n", quiet, quiet / 10.0);
         std::printf("  seeked twice, paused and played again: %d in 10 s (%.1f per second)\n", busy, busy / 10.0);
-        std::printf("the end its signals give is %+.0f ms from the player's own\n", estimatedLeftMs - ownLeftMs());
+        std::printf("the end its signals give is %+.0f ms from the player's own\n", estimatedLeftMs - ownLeftMs);
         mock.kill();
         mock.waitForFinished();
         monitor.kill();
