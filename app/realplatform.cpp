@@ -3,8 +3,6 @@
 
 #include <QDBusConnection>
 
-#include "platform/startfile.h"
-
 RealPlatform::RealPlatform(const QString &settingsPath)
     : settings(settingsPath)
     , mixer("default", &sink)
@@ -14,7 +12,8 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , warning(QDBusConnection::sessionBus())
     , progress(QDBusConnection::sessionBus())
     , wake(QDBusConnection::sessionBus())
+    , playing(QDBusConnection::sessionBus())
     , platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
-                &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()}
+                &players,  &chime, &warning, &progress, &wake,  &playing}
 {
 }

@@ -7,6 +7,7 @@
 #include "platform/desktopshell.h"
 #include "platform/launcherentry.h"
 #include "platform/logindpower.h"
+#include "platform/mprisnowplaying.h"
 #include "platform/mprisplayers.h"
 #include "platform/platform.h"
 #include "platform/sleepinhibitor.h"
@@ -17,8 +18,9 @@
 // The real adapters, built in the one place the program and the benchmarks
 // share: settings file, ALSA and libpulse (the mixer's direct way to a
 // sound server is built here and handed to it), xdg-open, logind, the session
-// bus's inhibitors and media players, the system clock. A benchmark may put a
-// stand-in of its own into platform before the program is built on it.
+// bus's inhibitors and media players (and the track they play), the system
+// clock. A benchmark may put a stand-in of its own into platform before the
+// program is built on it.
 class RealPlatform {
 public:
     explicit RealPlatform(const QString &settingsPath = IniSettingsStore::defaultPath());
@@ -37,5 +39,6 @@ public:
     DesktopNotifications warning;
     LauncherEntry progress;
     SystemWakeAlarm wake;
+    MprisNowPlaying playing;
     Platform platform;
 };

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/mediaplayers.h"
+#include "platform/mpris.h"
 
 // Media players over MPRIS on the session bus: each org.mpris.MediaPlayer2.*
 // name but playerctld (a proxy for the others) that is playing and can pause
@@ -18,14 +19,10 @@ public:
 
     void pauseAll() override;
 
-    static constexpr int TimeoutMs = 2000;
+    static constexpr int TimeoutMs = Mpris::TimeoutMs;
 
 private:
-    struct Round;
-    void pause(const std::shared_ptr<Round> &round, const QString &player);
-    // A call of the round's; answered runs for a reply, failed for none.
-    template <typename Answered, typename Failed>
-    void call(const std::shared_ptr<Round> &round, const QDBusMessage &message, Answered answered, Failed failed);
+    void pause(const std::shared_ptr<Mpris::Round> &round, const QString &player);
 
     QDBusConnection bus_;
 };

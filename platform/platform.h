@@ -3,12 +3,15 @@
 
 #include <QString>
 
+#include "platform/startfile.h"
+
 class AwakeLock;
 class Chime;
 class Clock;
 class EndWarning;
 class MediaPlayers;
 class Mixer;
+class NowPlaying;
 class Power;
 class SettingsStore;
 class Shell;
@@ -30,5 +33,7 @@ struct Platform {
     EndWarning *warning = nullptr;       // before the computer goes off
     TaskbarProgress *progress = nullptr; // the fade's progress on the task bar
     WakeAlarm *wake = nullptr;           // wakes the computer from a suspend for the alarm
-    QString dataFolder; // where a start file with a relative name is looked for after the current folder
+    NowPlaying *playing = nullptr;       // the track playing: its end, and its place to find again
+    // Where a start file with a relative name is looked for after the current folder.
+    QString dataFolder = StartFile::programDataFolder();
 };

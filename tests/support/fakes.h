@@ -12,10 +12,10 @@
 #include "platform/clock.h"
 #include "platform/endwarning.h"
 #include "platform/mediaplayers.h"
+#include "platform/nowplaying.h"
 #include "platform/platform.h"
 #include "platform/power.h"
 #include "platform/shell.h"
-#include "platform/startfile.h"
 #include "platform/taskbarprogress.h"
 #include "platform/wakealarm.h"
 #include "settings/settingsstore.h"
@@ -302,6 +302,29 @@ public:
     bool isArmed() const override { return armedNow; }
 };
 
+// The track playing is the test's (none: nothing plays); requests are
+// recorded and answered at once. The test emits changed() and lost() itself.
+class FakeNowPlaying : public NowPlaying {
+public:
+    std::optional<PlayingTrack> track;
+    QString followed;
+    QList<PlayingTrack> resumes;
+    std::optional<ResumeFailure> resumeFailure;
+
+    void lookUp() override
+    {
+        track && track->lengthUs ? Q_EMIT found(*track)
+                                 : Q_EMIT notFound(track ? Missing::NoLength : Missing::NothingPlaying);
+    }
+    void follow(const QString &player) override { followed = player; }
+    void unfollow() override { followed.clear(); }
+    void resume(const PlayingTrack &note) override
+    {
+        resumes << note;
+        resumeFailure ? Q_EMIT resumeFailed(*resumeFailure) : Q_EMIT resumed();
+    }
+};
+
 // Every platform service faked, and the Platform that hands them to the
 // program; use() puts a real adapter in place of its fake.
 struct FakePlatform {
@@ -316,8 +339,9 @@ struct FakePlatform {
     FakeEndWarning warning;
     FakeTaskbarProgress progress;
     FakeWakeAlarm wake;
+    FakeNowPlaying playing;
     Platform platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
-                       &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()};
+                       &players,  &chime, &warning, &progress, &wake,  &playing};
 
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }
@@ -329,6 +353,7 @@ struct FakePlatform {
     FakePlatform &use(EndWarning &real) { return set(platform.warning, real); }
     FakePlatform &use(TaskbarProgress &real) { return set(platform.progress, real); }
     FakePlatform &use(WakeAlarm &real) { return set(platform.wake, real); }
+    FakePlatform &use(NowPlaying &real) { return set(platform.playing, real); }
 
 private:
     template <class Service>
