@@ -272,3 +272,9 @@ bool AlsaMixer::isWatching() const
 {
     return watch_.isOpen();
 }
+
+void AlsaMixer::finish()
+{
+    AudioWorker::Lock lock = worker_.lock();
+    worker_.finish(lock);
+}

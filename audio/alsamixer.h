@@ -39,6 +39,11 @@ public:
     void watch() override;
     bool isWatching() const override;
 
+    // The program ends without its destructors (its display went first): the
+    // requests made are done first, as at the mixer's end. Waits a tenth of a
+    // second at most, so only at the very end.
+    void finish();
+
 private:
     // What the worker's jobs share with the mixer; they keep it alive, so a
     // worker held up by the server may outlive the mixer.

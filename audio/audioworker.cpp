@@ -62,7 +62,7 @@ AudioWorker::~AudioWorker()
     queue_->wake.notify_one();
     // The jobs still queued are done on the worker; one held up by the server
     // is let go, and ends by itself once the server answers.
-    const bool done = queue_->done.wait_for(lock, endWait_, [this] { return queue_->finished == queue_->posted; });
+    const bool done = finish(lock);
     lock.unlock();
     if (done)
         thread_.join();
@@ -106,4 +106,9 @@ void AudioWorker::release(std::shared_ptr<void> held)
 {
     // The worker lets go of a job's captures once it is done.
     post([held = std::move(held)](Turn &) {});
+}
+
+bool AudioWorker::finish(Lock &lock)
+{
+    return queue_->done.wait_for(lock, endWait_, [this] { return queue_->finished == queue_->posted; });
 }

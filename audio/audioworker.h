@@ -41,6 +41,9 @@ public:
     void post(Lock &lock, Job job);
     // Lets go of held on the worker, in turn: its end may be a device's close.
     void release(std::shared_ptr<void> held);
+    // Waits for the jobs queued to be done, as the end does, for endWait at
+    // most: for a program that ends without its destructors. Whether they were.
+    bool finish(Lock &lock);
 
 private:
     // What the thread shares with the owner; it keeps it alive.
