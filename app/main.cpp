@@ -72,8 +72,12 @@ int main(int argc, char *argv[])
     service.publish(QDBusConnection::sessionBus());
     const UnixSignals unixSignals;
     QObject::connect(&unixSignals, &UnixSignals::received, &somnelle, &Somnelle::endBySignal);
-    // Losing the display ends the session as a signal does.
-    const DisplayLoss displayLoss(&somnelle, [&somnelle] { somnelle.endBySignal(); });
+    // Losing the display ends the session as a signal does; the process then
+    // ends at once, so the mixer gives the sound back before.
+    const DisplayLoss displayLoss(&somnelle, [&somnelle, &real] {
+        somnelle.endBySignal();
+        real.mixer.finish();
+    });
     // The event loop ends whatever the window says: Exit ends the program at once, also during a session.
     QObject::connect(&somnelle, &Somnelle::ended, app.get(), [] { QCoreApplication::exit(0); });
     somnelle.form().show();

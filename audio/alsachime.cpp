@@ -20,10 +20,6 @@ namespace {
 constexpr unsigned Rate = 44100;
 constexpr double Pi = 3.14159265358979323846;
 
-// How long a start waits for the open's result; a server that answers needs a
-// few milliseconds. A stop waits for nothing: a chime told to stop is silent.
-constexpr std::chrono::milliseconds OpenWait {150};
-
 // One pass of the chime: three tones of a major chord, each with a soft
 // attack and a long bell-like decay, then a rest; about three seconds.
 std::vector<short> chimeSamples()
@@ -66,7 +62,6 @@ snd_pcm_t *openDevice(const char *device)
 // The device, and a stop's word for the job that plays on it.
 struct AlsaChime::Playing {
     snd_pcm_t *pcm = nullptr; // the worker's own
-    bool openFailed = false;  // under the worker's lock
     std::atomic<bool> stopping {false};
     const int wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK); // wakes play() for a stop; poll() ignores a -1
 
@@ -75,9 +70,6 @@ struct AlsaChime::Playing {
     Playing &operator=(const Playing &) = delete;
     ~Playing()
     {
-        // Open still only when the job that plays could not be queued.
-        if (pcm)
-            snd_pcm_close(pcm);
         if (wake >= 0)
             close(wake);
     }
@@ -89,8 +81,6 @@ struct AlsaChime::Playing {
 
 void AlsaChime::Playing::playOut(int seconds)
 {
-    if (!pcm)
-        return;
     try {
         play(seconds);
     } catch (const std::exception &) {
@@ -147,44 +137,50 @@ AlsaChime::~AlsaChime()
     release();
 }
 
-bool AlsaChime::start()
+void AlsaChime::start()
 {
-    // A chime still playing is let go: the open's wait is all the caller can spare.
+    // A chime still playing is let go.
     release();
-    quint64 opening = 0;
+    if (!startWorker())
+        Q_EMIT unavailable();
+}
+
+bool AlsaChime::startWorker()
+{
     try {
-        auto worker = std::make_unique<AudioWorker>(OpenWait, std::chrono::milliseconds::zero());
+        auto worker = std::make_unique<AudioWorker>(std::chrono::milliseconds::zero());
         if (!worker->hasThread())
             return false; // played here, the chime would hold the caller up
         auto playing = std::make_shared<Playing>();
-        opening = worker->post([playing, device = device_](AudioWorker::Turn &turn) {
-            playing->pcm = turn.unlocked([&] { return openDevice(device.constData()); });
-            playing->openFailed = !playing->pcm;
-        });
         // The news run only while the worker lives, which this object outlives.
-        playJob_ = worker->post([this, playing, seconds = seconds_](AudioWorker::Turn &turn) {
+        worker->post([this, playing, device = device_, seconds = seconds_](AudioWorker::Turn &turn) {
+            playing->pcm = turn.unlocked([&] { return openDevice(device.constData()); });
+            if (!playing->pcm) {
+                turn.deliver([this] { openFailed(); });
+                return;
+            }
+            turn.deliver([this] { Q_EMIT started(); });
             turn.unlocked([&] { playing->playOut(seconds); });
             turn.deliver([this] { playedOut(); });
         });
         worker_ = std::move(worker);
         playing_ = std::move(playing);
+        return true;
     } catch (const std::exception &) {
         return false; // no memory for the worker
     }
-    // A server that has not answered yet counts as there: the chime sounds when
-    // it does, and ends by itself should the open fail after all.
-    AudioWorker::Lock lock = worker_->lock();
-    const bool failed = worker_->waitFor(lock, opening) && playing_->openFailed;
-    lock.unlock();
-    if (failed)
-        release();
-    return !failed;
 }
 
 void AlsaChime::stop()
 {
     if (release())
         Q_EMIT silent();
+}
+
+void AlsaChime::openFailed()
+{
+    release();
+    Q_EMIT unavailable();
 }
 
 void AlsaChime::playedOut()
@@ -205,12 +201,4 @@ bool AlsaChime::release()
     worker_.reset();
     playing_.reset();
     return true;
-}
-
-bool AlsaChime::isPlaying() const
-{
-    if (!worker_)
-        return false;
-    const AudioWorker::Lock lock = worker_->lock();
-    return !worker_->hasFinished(lock, playJob_);
 }

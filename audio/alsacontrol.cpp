@@ -3,7 +3,6 @@
 
 #include <alsa/asoundlib.h>
 #include <algorithm>
-#include <atomic>
 #include <utility>
 
 namespace {
@@ -12,10 +11,19 @@ namespace {
 // would only repeat them.
 void quietAlsaErrors(const char *, int, const char *, int, const char *, ...) {}
 
-std::atomic<quint64> DeviceAnswers {0};
-
 const char *const MasterSwitch = "Master Playback Switch";
 const char *const PcmVolume = "PCM Playback Volume";
+
+// The master volume element, or what lacks for it.
+std::optional<VolumeElement> findMaster(AlsaControl &control, Mixer::Lack *lack)
+{
+    std::optional<VolumeElement> master;
+    if (control.isOpen())
+        master = control.findVolume(MixerElements::MasterVolume);
+    if (!master)
+        *lack = control.isOpen() && !control.hasFailed() ? Mixer::Lack::NoVolumeControl : Mixer::Lack::NoMixer;
+    return master;
+}
 
 } // namespace
 
@@ -28,7 +36,6 @@ AlsaControl::AlsaControl(const char *device, Use use)
     Q_UNUSED(quiet);
     if (snd_ctl_open(&handle_, device, use == Use::Events ? SND_CTL_NONBLOCK : 0) < 0)
         handle_ = nullptr;
-    ++DeviceAnswers;
     snd_ctl_elem_id_malloc(&id_);
     snd_ctl_elem_info_malloc(&lastInfo_);
 }
@@ -39,21 +46,13 @@ AlsaControl::~AlsaControl()
     snd_ctl_elem_id_free(id_);
     if (handle_)
         snd_ctl_close(handle_);
-    ++DeviceAnswers;
-}
-
-quint64 AlsaControl::answers()
-{
-    return DeviceAnswers;
 }
 
 bool AlsaControl::isSoundServer() const
 {
     snd_ctl_card_info_t *info;
     snd_ctl_card_info_alloca(&info);
-    const bool described = snd_ctl_type(handle_) == SND_CTL_TYPE_EXT && snd_ctl_card_info(handle_, info) >= 0;
-    ++DeviceAnswers;
-    if (!described)
+    if (snd_ctl_type(handle_) != SND_CTL_TYPE_EXT || snd_ctl_card_info(handle_, info) < 0)
         return false;
     const QByteArray id = snd_ctl_card_info_get_id(info);
     return id == "pulse" || id == "pipewire";
@@ -61,9 +60,7 @@ bool AlsaControl::isSoundServer() const
 
 std::vector<int> AlsaControl::watchEvents()
 {
-    const bool subscribed = handle_ && snd_ctl_subscribe_events(handle_, 1) >= 0;
-    ++DeviceAnswers;
-    if (!subscribed)
+    if (!handle_ || snd_ctl_subscribe_events(handle_, 1) < 0)
         return {};
     const int count = snd_ctl_poll_descriptors_count(handle_);
     std::vector<pollfd> descriptors(size_t(qMax(count, 0)));
@@ -120,7 +117,6 @@ std::vector<long> AlsaControl::read()
     snd_ctl_elem_value_alloca(&value);
     snd_ctl_elem_value_set_id(value, id_);
     const int result = snd_ctl_elem_read(handle_, value);
-    ++DeviceAnswers;
     if (result < 0) {
         failed_ = true;
         return {};
@@ -143,7 +139,6 @@ bool AlsaControl::write(const std::vector<long> &values)
         snd_ctl_elem_value_set_integer(value, channel, written[channel]);
     }
     const int result = snd_ctl_elem_write(handle_, value);
-    ++DeviceAnswers;
     if (result < 0) {
         failed_ = true;
         known_.clear();
@@ -168,7 +163,6 @@ bool AlsaControl::describe(const char *name, snd_ctl_elem_info_t *info)
     snd_ctl_elem_id_set_name(id_, name);
     snd_ctl_elem_info_set_id(info, id_);
     const int result = snd_ctl_elem_info(handle_, info);
-    ++DeviceAnswers;
     if (result < 0) {
         // A missing element is an answer; anything else is a broken connection.
         failed_ = failed_ || result != -ENOENT;
@@ -183,44 +177,36 @@ bool AlsaControl::describe(const char *name, snd_ctl_elem_info_t *info)
 
 namespace MixerElements {
 
-Mixer::Access writeMaster(AlsaControl &control, quint16 level)
+bool writeMaster(AlsaControl &control, quint16 level, Mixer::Lack *lack)
 {
-    if (!control.isOpen())
-        return Mixer::Access::NoMixer;
-    const std::optional<VolumeElement> master = control.findVolume(MasterVolume);
+    const std::optional<VolumeElement> master = findMaster(control, lack);
     if (!master)
-        return control.hasFailed() ? Mixer::Access::NoMixer : Mixer::Access::NoVolumeControl;
+        return false;
     const std::vector<long> current = control.read();
-    if (control.hasFailed())
-        return Mixer::Access::NoMixer;
-    return control.write(Levels::keepingBalance(level, master->range, current)) ? Mixer::Access::Done
-                                                                                : Mixer::Access::NoMixer;
+    *lack = Mixer::Lack::NoMixer;
+    return !control.hasFailed() && control.write(Levels::keepingBalance(level, master->range, current));
 }
 
-std::optional<quint16> readMaster(AlsaControl &control)
+std::optional<quint16> readMaster(AlsaControl &control, Mixer::Lack *lack)
 {
-    if (!control.isOpen())
-        return std::nullopt;
-    const std::optional<VolumeElement> master = control.findVolume(MasterVolume);
+    const std::optional<VolumeElement> master = findMaster(control, lack);
     if (!master)
         return std::nullopt;
     const std::vector<long> values = control.read();
+    *lack = Mixer::Lack::NoMixer;
     if (values.empty())
         return std::nullopt;
     return Levels::fromRaw(*std::max_element(values.begin(), values.end()), master->range);
 }
 
-Mixer::Access writeWave(AlsaControl &control, quint32 volume)
+bool writeWave(AlsaControl &control, quint32 volume)
 {
     if (!control.isOpen())
-        return Mixer::Access::NoMixer;
-    bool done;
+        return false;
     if (const std::optional<VolumeElement> pcm = control.findVolume(PcmVolume))
-        done = control.write(
+        return control.write(
             {Levels::toRaw(quint16(volume & 0xFFFF), pcm->range), Levels::toRaw(quint16(volume >> 16), pcm->range)});
-    else
-        done = control.hasSwitch(MasterSwitch) && control.write({volume != 0 ? 1L : 0L});
-    return done ? Mixer::Access::Done : Mixer::Access::NoMixer;
+    return control.hasSwitch(MasterSwitch) && control.write({volume != 0 ? 1L : 0L});
 }
 
 std::optional<quint32> readWave(AlsaControl &control)
@@ -240,7 +226,7 @@ std::optional<quint32> readWave(AlsaControl &control)
     const std::vector<long> on = control.read();
     if (on.empty())
         return std::nullopt;
-    return on.front() ? 0xFFFFFFFFu : 0u;
+    return on.front() ? Mixer::OutputOn : 0u;
 }
 
 } // namespace MixerElements

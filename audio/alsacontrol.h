@@ -40,10 +40,6 @@ public:
     AlsaControl(const AlsaControl &) = delete;
     AlsaControl &operator=(const AlsaControl &) = delete;
 
-    // The calls on control devices that have returned so far, in the whole
-    // process: one that waits on a device is not held up while this grows.
-    static quint64 answers();
-
     bool isOpen() const { return handle_ != nullptr; }
     bool hasFailed() const { return failed_; }
     // Whether the device is a sound server's ALSA plug-in rather than a sound card.
@@ -81,14 +77,15 @@ private:
 // The program's two values on a control device. The wave output is the "PCM"
 // element where there is one; otherwise it is Master's playback switch (all
 // on 0xFFFFFFFF, muted 0). Setting a level keeps the balance between
-// channels; a read gives the loudest.
+// channels; a read gives the loudest. A level that cannot be read or
+// written says what lacks.
 namespace MixerElements {
 
 inline constexpr char MasterVolume[] = "Master Playback Volume";
 
-std::optional<quint16> readMaster(AlsaControl &control);
-Mixer::Access writeMaster(AlsaControl &control, quint16 level);
+std::optional<quint16> readMaster(AlsaControl &control, Mixer::Lack *lack);
+bool writeMaster(AlsaControl &control, quint16 level, Mixer::Lack *lack);
 std::optional<quint32> readWave(AlsaControl &control);
-Mixer::Access writeWave(AlsaControl &control, quint32 volume);
+bool writeWave(AlsaControl &control, quint32 volume);
 
 } // namespace MixerElements

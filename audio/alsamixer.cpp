@@ -8,27 +8,11 @@
 
 namespace {
 
-// How long a call waits for the worker's device to answer at all: a server
-// that answers needs a few milliseconds a call, a busy machine's now and then
-// a hundred. At the mixer's end, how long it waits for the worker to close
-// its connections.
-constexpr std::chrono::milliseconds AnswerWait {100};
+// At the mixer's end, how long it waits for the worker to close its
+// connections: a server that answers needs a few milliseconds.
+constexpr std::chrono::milliseconds EndWait {100};
 
 } // namespace
-
-// A value of the mixer as the program knows it.
-template <typename T>
-struct AlsaMixer::Value {
-    explicit Value(bool announced)
-        : announce(announced)
-    {
-    }
-    const bool announce;     // a change that no caller waits for is news for the program
-    std::optional<T> known;  // as last read or written, or as wanted; empty when unknown
-    std::optional<T> wanted; // a write not made yet
-    quint64 reading = 0;     // the last read's job
-    quint64 writing = 0;     // the last write's job
-};
 
 struct AlsaMixer::Shared {
     explicit Shared(QByteArray name)
@@ -38,26 +22,24 @@ struct AlsaMixer::Shared {
 
     const QByteArray device;
     std::atomic<bool> soundServer {false};
+    std::atomic<bool> unmuting {false}; // an unmute queued and not started: it answers a later one too
 
     // The worker's own.
     bool keep = false;
     std::unique_ptr<AlsaControl> kept;
 
     // The rest is under the worker's lock.
-    Value<quint16> level {true};
-    Value<quint32> wave {false};
-    Access access = Access::Done; // of the last write
-    bool levelNews = false;       // a change on its way to the mixer
+    quint64 levelAsked = 0;             // the level's requests so far; only the mixer counts them
+    std::optional<quint16> wantedLevel; // a write not made yet
+    bool writeQueued = false;           // a job that makes it is queued and not started
+    bool readQueued = false;            // a read is queued and not started
+    int outputs = 0;                    // changes of the wave output queued or under way
 
     // Runs one operation on the kept connection or on one of its own; a
     // kept connection on which it fails is dropped. Called unlocked.
     template <typename Operation>
     auto withControl(Operation operation);
     void noteRoute(const AlsaControl &control);
-    // Takes the device's answer as the value known; one that no caller waits
-    // for is news for the mixer.
-    template <typename T>
-    void settle(AudioWorker::Turn &turn, Value<T> Shared::*slot, std::optional<T> now, AlsaMixer *mixer);
 };
 
 template <typename Operation>
@@ -85,101 +67,168 @@ void AlsaMixer::Shared::noteRoute(const AlsaControl &control)
         soundServer = control.isSoundServer();
 }
 
-template <typename T>
-void AlsaMixer::Shared::settle(AudioWorker::Turn &turn, Value<T> Shared::*slot, std::optional<T> now, AlsaMixer *mixer)
-{
-    Value<T> &value = this->*slot;
-    if (value.known == now)
-        return;
-    value.known = now;
-    // Nobody waits for this answer: the program reads the level again.
-    if (!value.announce || turn.isAwaited() || std::exchange(levelNews, true))
-        return;
-    // The news run only while the worker lives, which the mixer outlives.
-    turn.deliver([mixer] { mixer->takeNews(); });
-}
-
 AlsaMixer::AlsaMixer(QByteArray device, PulseSink *server)
     : shared_(std::make_shared<Shared>(std::move(device)))
-    , worker_(AnswerWait, AnswerWait, &AlsaControl::answers)
+    , worker_(EndWait)
     , watch_(shared_->device, worker_)
     , server_(server)
 {
-    connect(&watch_, &MixerWatch::changed, this, &Mixer::masterChanged);
+    connect(&watch_, &MixerWatch::changed, this, &AlsaMixer::refresh);
 }
 
 AlsaMixer::~AlsaMixer()
 {
     // The worker closes the connections, the watch's as it ends too; one held
     // up by the server is let go, and ends by itself once the server answers.
-    closeKeptConnection();
-}
-
-template <typename T, typename Read>
-std::optional<T> AlsaMixer::read(Value<T> Shared::*slot, Read operation)
-{
-    if (keepOpen_)
-        workerKeeps_ = true;
     AudioWorker::Lock lock = worker_.lock();
-    Value<T> &value = (*shared_).*slot;
-    // A read not started yet answers this call too.
-    if (worker_.hasStarted(lock, value.reading))
-        value.reading = worker_.post(lock, [this, shared = shared_, slot, operation](AudioWorker::Turn &turn) {
-            const std::optional<T> now = turn.unlocked([&] { return shared->withControl(operation); });
-            // A write still to be made stands over what was read.
-            if (!((*shared).*slot).wanted)
-                shared->settle(turn, slot, now, this);
-        });
-    worker_.waitFor(lock, value.reading);
-    return value.known;
+    closeKeptConnection(lock);
 }
 
-template <typename T, typename Write>
-Mixer::Access AlsaMixer::write(Value<T> Shared::*slot, T wanted, Write operation)
-{
-    if (keepOpen_)
-        workerKeeps_ = true;
-    AudioWorker::Lock lock = worker_.lock();
-    Value<T> &value = (*shared_).*slot;
-    value.wanted = wanted;
-    value.known = wanted;
-    // A write not started yet makes the latest value.
-    if (worker_.hasStarted(lock, value.writing))
-        value.writing = worker_.post(lock, [this, shared = shared_, slot, operation](AudioWorker::Turn &turn) {
-            Value<T> &target = (*shared).*slot;
-            if (!target.wanted)
-                return;
-            const T making = *target.wanted;
-            const Access done = turn.unlocked(
-                [&] { return shared->withControl([&](AlsaControl &control) { return operation(control, making); }); });
-            shared->access = done;
-            if (target.wanted != making)
-                return; // a later one follows
-            target.wanted.reset();
-            shared->settle(turn, slot, done == Access::Done ? std::optional<T>(making) : std::nullopt, this);
-        });
-    return worker_.waitFor(lock, value.writing) ? shared_->access : Access::Done;
-}
-
-void AlsaMixer::closeKeptConnection()
-{
-    worker_.post([shared = shared_](AudioWorker::Turn &turn) { turn.unlocked([&] { shared->kept.reset(); }); });
-}
-
-void AlsaMixer::takeNews()
+void AlsaMixer::answerLevel(quint64 asked, std::optional<quint16> level, Lack lack)
 {
     {
         const AudioWorker::Lock lock = worker_.lock();
-        shared_->levelNews = false;
+        if (asked != shared_->levelAsked)
+            return;
     }
-    if (watch_.isStarted())
-        Q_EMIT masterChanged();
+    if (level)
+        Q_EMIT levelRead(*level);
+    else
+        Q_EMIT unavailable(lack);
+}
+
+void AlsaMixer::refresh()
+{
+    AudioWorker::Lock lock = worker_.lock();
+    ++shared_->levelAsked;
+    // A read not started yet answers this request too.
+    if (std::exchange(shared_->readQueued, true))
+        return;
+    workerKeeps_ |= keepOpen_;
+    worker_.post(lock, [this, shared = shared_](AudioWorker::Turn &turn) {
+        shared->readQueued = false;
+        // A write still to be made answers for the level instead.
+        if (shared->wantedLevel)
+            return;
+        const quint64 asked = shared->levelAsked;
+        Lack lack = Lack::NoMixer;
+        const std::optional<quint16> level = turn.unlocked([&] {
+            return shared->withControl([&](AlsaControl &control) { return MixerElements::readMaster(control, &lack); });
+        });
+        // The news run only while the worker lives, which the mixer outlives.
+        turn.deliver([this, asked, level, lack] { answerLevel(asked, level, lack); });
+    });
+}
+
+void AlsaMixer::setLevel(quint16 level)
+{
+    AudioWorker::Lock lock = worker_.lock();
+    const quint64 asked = ++shared_->levelAsked;
+    if (PulseSink *server = readyServerRoute(lock)) {
+        server->setLevel(level);
+        if (!keepOpen_)
+            QMetaObject::invokeMethod(
+                this, [this, asked, level] { answerLevel(asked, level, Lack::NoMixer); }, Qt::QueuedConnection);
+        return;
+    }
+    // Meanwhile the plug-in does the work; a write not started yet makes the latest level.
+    shared_->wantedLevel = level;
+    if (!std::exchange(shared_->writeQueued, true)) {
+        workerKeeps_ |= keepOpen_;
+        worker_.post(lock, [this, shared = shared_](AudioWorker::Turn &turn) {
+            shared->writeQueued = false;
+            const quint16 making = *shared->wantedLevel;
+            const quint64 made = shared->levelAsked;
+            Lack lack = Lack::NoMixer;
+            const bool done = turn.unlocked([&] {
+                return shared->withControl(
+                    [&](AlsaControl &control) { return MixerElements::writeMaster(control, making, &lack); });
+            });
+            // One queued meanwhile makes the latest.
+            if (!shared->writeQueued)
+                shared->wantedLevel.reset();
+            if (!done || !shared->keep)
+                turn.deliver([this, made, making, done, lack] {
+                    answerLevel(made, done ? std::optional<quint16>(making) : std::nullopt, lack);
+                });
+        });
+    }
+    lock.unlock();
+    if (PulseSink *server = keepOpen_ ? serverRoute() : nullptr)
+        server->connect();
+}
+
+template <typename Operation>
+void AlsaMixer::postOutput(AudioWorker::Lock &lock, Operation operation)
+{
+    ++shared_->outputs;
+    workerKeeps_ |= keepOpen_;
+    worker_.post(lock, [this, shared = shared_, operation](AudioWorker::Turn &turn) {
+        const std::optional<quint32> answer = turn.unlocked([&] { return shared->withControl(operation); });
+        --shared->outputs;
+        if (answer)
+            turn.deliver([this, volume = *answer] { Q_EMIT outputRead(volume); });
+    });
+}
+
+void AlsaMixer::setOutputMuted(bool muted)
+{
+    AudioWorker::Lock lock = worker_.lock();
+    // A sound server's plug-in has no "PCM": the wave output is the sink's mute.
+    if (PulseSink *server = readyServerRoute(lock)) {
+        const quint32 before = server->isMuted() ? 0u : OutputOn;
+        if (muted || before == 0)
+            server->setMuted(muted);
+        if (muted)
+            QMetaObject::invokeMethod(
+                this, [this, before] { Q_EMIT outputRead(before); }, Qt::QueuedConnection);
+        return;
+    }
+    if (muted) {
+        postOutput(lock, [](AlsaControl &control) {
+            const std::optional<quint32> before = MixerElements::readWave(control);
+            MixerElements::writeWave(control, 0);
+            return before;
+        });
+        return;
+    }
+    if (!shared_->unmuting.exchange(true))
+        postOutput(lock, [shared = shared_](AlsaControl &control) {
+            shared->unmuting = false;
+            if (MixerElements::readWave(control) == std::optional<quint32>(0u))
+                MixerElements::writeWave(control, OutputOn);
+            return std::optional<quint32>();
+        });
+}
+
+void AlsaMixer::setOutput(quint32 volume)
+{
+    AudioWorker::Lock lock = worker_.lock();
+    if (PulseSink *server = readyServerRoute(lock)) {
+        server->setMuted(volume == 0);
+        return;
+    }
+    postOutput(lock, [volume](AlsaControl &control) {
+        MixerElements::writeWave(control, volume);
+        return std::optional<quint32>();
+    });
+}
+
+void AlsaMixer::closeKeptConnection(AudioWorker::Lock &lock)
+{
+    worker_.post(lock, [shared = shared_](AudioWorker::Turn &turn) { turn.unlocked([&] { shared->kept.reset(); }); });
 }
 
 void AlsaMixer::keepOpen(bool keep)
 {
     keepOpen_ = keep;
-    worker_.post([shared = shared_, keep](AudioWorker::Turn &) { shared->keep = keep; });
+    AudioWorker::Lock lock = worker_.lock();
+    worker_.post(lock, [shared = shared_, keep](AudioWorker::Turn &) { shared->keep = keep; });
+    if (!keep) {
+        workerKeeps_ = false;
+        closeKeptConnection(lock);
+    }
+    lock.unlock();
     // The fade has control: changes are not followed meanwhile, and the
     // watch's own connection would only add wake-ups.
     if (keep) {
@@ -187,32 +236,10 @@ void AlsaMixer::keepOpen(bool keep)
         if (PulseSink *server = serverRoute())
             server->connect();
     } else {
-        workerKeeps_ = false;
-        closeKeptConnection();
         if (server_)
             server_->close();
         watch_.resume();
     }
-}
-
-std::optional<quint16> AlsaMixer::readMasterLevel()
-{
-    return read(&Shared::level, MixerElements::readMaster);
-}
-
-Mixer::Access AlsaMixer::setMasterLevel(quint16 level)
-{
-    if (PulseSink *server = readyServerRoute(true)) {
-        server->setLevel(level);
-        const AudioWorker::Lock lock = worker_.lock();
-        shared_->level.known = level;
-        return Access::Done;
-    }
-    // Meanwhile the plug-in does the work.
-    const Access done = write(&Shared::level, level, MixerElements::writeMaster);
-    if (PulseSink *server = keepOpen_ ? serverRoute() : nullptr)
-        server->connect();
-    return done;
 }
 
 bool AlsaMixer::isSoundServer() const
@@ -225,38 +252,15 @@ PulseSink *AlsaMixer::serverRoute()
     return isSoundServer() && server_ && PulseSink::canRunHere() ? server_ : nullptr;
 }
 
-PulseSink *AlsaMixer::readyServerRoute(bool writing)
+PulseSink *AlsaMixer::readyServerRoute(AudioWorker::Lock &lock)
 {
     PulseSink *server = keepOpen_ ? serverRoute() : server_;
-    if (!server || !server->isReady() || (!keepOpen_ && !(writing && server->isBusy())))
+    if (!server || !server->isReady() || (!keepOpen_ && !server->isBusy()) || shared_->wantedLevel
+        || shared_->outputs > 0)
         return nullptr;
-    {
-        const AudioWorker::Lock lock = worker_.lock();
-        if (shared_->level.wanted || shared_->wave.wanted)
-            return nullptr;
-    }
     if (std::exchange(workerKeeps_, false))
-        closeKeptConnection();
+        closeKeptConnection(lock);
     return server;
-}
-
-std::optional<quint32> AlsaMixer::readWaveVolume()
-{
-    // A sound server's plug-in has no "PCM": the wave output is the sink's mute.
-    if (PulseSink *server = readyServerRoute(false))
-        return server->isMuted() ? 0u : 0xFFFFFFFFu;
-    return read(&Shared::wave, MixerElements::readWave);
-}
-
-void AlsaMixer::writeWaveVolume(quint32 volume)
-{
-    if (PulseSink *server = readyServerRoute(true)) {
-        server->setMuted(volume == 0);
-        const AudioWorker::Lock lock = worker_.lock();
-        shared_->wave.known = volume;
-        return;
-    }
-    write(&Shared::wave, volume, MixerElements::writeWave);
 }
 
 void AlsaMixer::watch()
@@ -267,4 +271,10 @@ void AlsaMixer::watch()
 bool AlsaMixer::isWatching() const
 {
     return watch_.isOpen();
+}
+
+void AlsaMixer::finish()
+{
+    AudioWorker::Lock lock = worker_.lock();
+    worker_.finish(lock);
 }

@@ -15,16 +15,14 @@
 // default sink. The wave output is the "PCM" element where there is one;
 // otherwise it is Master's playback switch (all on 0xFFFFFFFF, muted 0).
 // Setting a level keeps the balance between channels; a read gives the
-// loudest. Changes made elsewhere are announced from the event loop.
+// loudest. Changes made elsewhere are read and answered as they come.
 //
 // Through a sound server's plug-in every control call, the open and the
 // close included, waits for as long as the server does not answer. So a
-// worker thread of the mixer's own makes them all, in order, and a caller
-// waits for one only briefly, and not at all while the worker is still held
-// up: a write is then made once the server answers (of writes not made yet,
-// the latest wins), and a read is answered from what was last read or
-// written. A late answer that differs from what the caller was told is
-// announced as a change.
+// worker thread of the mixer's own makes them all, in order, and nobody
+// waits for it: a server that is held up holds up only the worker. Of the
+// level's writes not made yet the latest wins, and it is made once the
+// server answers.
 class AlsaMixer : public Mixer {
     Q_OBJECT
 public:
@@ -33,29 +31,33 @@ public:
     explicit AlsaMixer(QByteArray device = "default", PulseSink *server = nullptr);
     ~AlsaMixer() override;
 
-    std::optional<quint16> readMasterLevel() override;
-    Access setMasterLevel(quint16 level) override;
-    std::optional<quint32> readWaveVolume() override;
-    void writeWaveVolume(quint32 volume) override;
+    void refresh() override;
+    void setLevel(quint16 level) override;
+    void setOutputMuted(bool muted) override;
+    void setOutput(quint32 volume) override;
     void keepOpen(bool keep) override;
     void watch() override;
     bool isWatching() const override;
+
+    // The program ends without its destructors (its display went first): the
+    // requests made are done first, as at the mixer's end. Waits a tenth of a
+    // second at most, so only at the very end.
+    void finish();
 
 private:
     // What the worker's jobs share with the mixer; they keep it alive, so a
     // worker held up by the server may outlive the mixer.
     struct Shared;
-    template <typename T>
-    struct Value;
 
-    template <typename T, typename Read>
-    std::optional<T> read(Value<T> Shared::*value, Read operation);
-    template <typename T, typename Write>
-    Access write(Value<T> Shared::*value, T wanted, Write operation);
+    // Tells the answer to the level's request number asked, unless a later
+    // request has come since: its own answer follows.
+    void answerLevel(quint64 asked, std::optional<quint16> level, Lack lack);
+    // Queues a job that changes the wave output: operation(control) makes the
+    // change and gives the volume to answer with, if any.
+    template <typename Operation>
+    void postOutput(AudioWorker::Lock &lock, Operation operation);
     // Lets go of the connection that the worker keeps, on the worker.
-    void closeKeptConnection();
-    // Takes what the worker has for us: a level that changed.
-    void takeNews();
+    void closeKeptConnection(AudioWorker::Lock &lock);
 
     // Whether "default" is a sound server's plug-in, as last seen on opening it.
     bool isSoundServer() const;
@@ -66,7 +68,7 @@ private:
     // After the fade a write still takes it while requests sent on it are
     // unanswered, and none does while the worker has a write to make: one
     // way at a time, so that no write lands after a later one.
-    PulseSink *readyServerRoute(bool writing);
+    PulseSink *readyServerRoute(AudioWorker::Lock &lock);
 
     std::shared_ptr<Shared> shared_;
     AudioWorker worker_;

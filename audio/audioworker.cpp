@@ -11,9 +11,7 @@ struct AudioWorker::Queue {
     std::condition_variable wake; // a job queued, or the end
     std::condition_variable done; // a job done
     std::deque<Job> jobs;
-    quint64 posted = 0, started = 0, finished = 0;
-    quint64 waitedFor = 0; // the job whose caller waits for its answer
-    bool heldUp = false;   // a caller stopped waiting: none waits again until all is done
+    quint64 posted = 0, finished = 0;
     bool ending = false;
     QObject *news = nullptr; // null once the owner is gone
 
@@ -24,7 +22,6 @@ void AudioWorker::Queue::perform(Lock &lock)
 {
     Job job = std::move(jobs.front());
     jobs.pop_front();
-    started = finished + 1;
     Turn turn(*this, lock);
     try {
         job(turn);
@@ -34,14 +31,7 @@ void AudioWorker::Queue::perform(Lock &lock)
     // What it held may be a connection, whose close waits for the server too.
     turn.unlocked([&job] { job = nullptr; });
     ++finished;
-    if (jobs.empty())
-        heldUp = false;
     done.notify_all();
-}
-
-bool AudioWorker::Turn::isAwaited() const
-{
-    return queue_.waitedFor == queue_.started;
 }
 
 void AudioWorker::Turn::deliver(std::function<void()> news) const
@@ -50,12 +40,9 @@ void AudioWorker::Turn::deliver(std::function<void()> news) const
         QMetaObject::invokeMethod(queue_.news, std::move(news), Qt::QueuedConnection);
 }
 
-AudioWorker::AudioWorker(std::chrono::milliseconds answerWait, std::chrono::milliseconds endWait,
-                         std::function<quint64()> answers)
+AudioWorker::AudioWorker(std::chrono::milliseconds endWait)
     : queue_(std::make_shared<Queue>())
-    , answerWait_(answerWait)
     , endWait_(endWait)
-    , answers_(std::move(answers))
 {
     queue_->news = &news_;
     try {
@@ -75,7 +62,7 @@ AudioWorker::~AudioWorker()
     queue_->wake.notify_one();
     // The jobs still queued are done on the worker; one held up by the server
     // is let go, and ends by itself once the server answers.
-    const bool done = queue_->done.wait_for(lock, endWait_, [this] { return queue_->finished == queue_->posted; });
+    const bool done = finish(lock);
     lock.unlock();
     if (done)
         thread_.join();
@@ -99,21 +86,20 @@ AudioWorker::Lock AudioWorker::lock() const
     return Lock(queue_->mutex);
 }
 
-quint64 AudioWorker::post(Job job)
+void AudioWorker::post(Job job)
 {
     Lock lock(queue_->mutex);
-    return post(lock, std::move(job));
+    post(lock, std::move(job));
 }
 
-quint64 AudioWorker::post(Lock &lock, Job job)
+void AudioWorker::post(Lock &lock, Job job)
 {
     queue_->jobs.push_back(std::move(job));
-    const quint64 number = ++queue_->posted;
+    ++queue_->posted;
     if (hasThread())
         queue_->wake.notify_one();
     else
         queue_->perform(lock);
-    return number;
 }
 
 void AudioWorker::release(std::shared_ptr<void> held)
@@ -122,29 +108,7 @@ void AudioWorker::release(std::shared_ptr<void> held)
     post([held = std::move(held)](Turn &) {});
 }
 
-bool AudioWorker::waitFor(Lock &lock, quint64 job)
+bool AudioWorker::finish(Lock &lock)
 {
-    Queue &queue = *queue_;
-    queue.waitedFor = job;
-    // As long as the device answers, whatever was queued before, up to a
-    // limit; a worker whose device answers nothing for the bound is held up.
-    const auto limit = std::chrono::steady_clock::now() + 10 * answerWait_;
-    while (queue.finished < job && !queue.heldUp) {
-        const quint64 before = queue.finished;
-        const quint64 heard = answers_ ? answers_() : 0;
-        if (!queue.done.wait_for(lock, answerWait_, [&] { return queue.finished > before; }))
-            queue.heldUp = (answers_ ? answers_() : 0) == heard || std::chrono::steady_clock::now() > limit;
-    }
-    queue.waitedFor = 0;
-    return queue.finished >= job;
-}
-
-bool AudioWorker::hasStarted(const Lock &, quint64 job) const
-{
-    return job <= queue_->started;
-}
-
-bool AudioWorker::hasFinished(const Lock &, quint64 job) const
-{
-    return job <= queue_->finished;
+    return queue_->done.wait_for(lock, endWait_, [this] { return queue_->finished == queue_->posted; });
 }

@@ -9,14 +9,17 @@ class Chime : public QObject {
 public:
     using QObject::QObject;
 
-    // Starts a minute of chiming without blocking the caller; false when no
-    // sound device could be opened.
-    virtual bool start() = 0;
-    // Silent at once.
+    // Starts a minute of chiming without waiting for the sound device:
+    // answered by started(), or by unavailable() when none could be opened.
+    virtual void start() = 0;
+    // Silent at once, also before the start has answered (it answers nothing
+    // then); silent() tells so when a chime was going.
     virtual void stop() = 0;
-    virtual bool isPlaying() const = 0;
 
 Q_SIGNALS:
+    void started();
+    // No sound device: the chime is silent, and no silent() follows.
+    void unavailable();
     // Once a chime started has played out or been stopped.
     void silent();
 };

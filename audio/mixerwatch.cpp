@@ -30,13 +30,7 @@ MixerWatch::~MixerWatch()
 void MixerWatch::start()
 {
     started_ = true;
-    const quint64 job = open();
-    AudioWorker::Lock lock = worker_.lock();
-    const bool answered = worker_.waitFor(lock, job);
-    lock.unlock();
-    // On a server that answers, changes are followed from the return on.
-    if (answered)
-        takeOpened(false);
+    open();
 }
 
 void MixerWatch::pause()
@@ -50,11 +44,11 @@ void MixerWatch::resume()
         open();
 }
 
-quint64 MixerWatch::open()
+void MixerWatch::open()
 {
     close();
     opening_ = true;
-    return worker_.post([this, device = device_, attempt = attempt_, opened = opened_](AudioWorker::Turn &turn) {
+    worker_.post([this, device = device_, attempt = attempt_, opened = opened_](AudioWorker::Turn &turn) {
         std::shared_ptr<AlsaControl> control;
         std::vector<int> descriptors;
         turn.unlocked([&] {
@@ -68,7 +62,7 @@ quint64 MixerWatch::open()
         opened->attempt = attempt;
         opened->descriptors = std::move(descriptors);
         // The news run only while the worker lives, which the watch outlives.
-        turn.deliver([this] { takeOpened(true); });
+        turn.deliver([this] { takeOpened(); });
         turn.unlocked([&] { control.reset(); });
     });
 }
@@ -82,7 +76,7 @@ void MixerWatch::close()
         worker_.release(std::move(control_));
 }
 
-void MixerWatch::takeOpened(bool late)
+void MixerWatch::takeOpened()
 {
     AudioWorker::Lock lock = worker_.lock();
     std::shared_ptr<AlsaControl> control = std::move(opened_->control);
@@ -108,8 +102,7 @@ void MixerWatch::takeOpened(bool late)
         notifiers_.push_back(std::move(notifier));
     }
     // What changed while it was being opened came with no event.
-    if (late)
-        Q_EMIT changed();
+    Q_EMIT changed();
 }
 
 void MixerWatch::openLater()

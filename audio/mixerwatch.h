@@ -26,10 +26,9 @@ public:
     MixerWatch(QByteArray device, AudioWorker &worker);
     ~MixerWatch() override;
 
-    // Follows the changes from now on. On a device that answers, the watch is
-    // open on return.
+    // Follows the changes from now on, once the worker has opened the watch;
+    // changed() says it is open, as the level may have changed meanwhile.
     void start();
-    bool isStarted() const { return started_; }
     // Closes the watch for a while (a fade has control): changes are not
     // followed meanwhile.
     void pause();
@@ -47,11 +46,11 @@ private:
     // A watch opened by the worker, until this takes it; under the worker's lock.
     struct Opened;
 
-    // Queues the watch's open; its job.
-    quint64 open();
+    // Queues the watch's open.
+    void open();
     void close();
-    // Takes the watch opened on the worker; late: not waited for.
-    void takeOpened(bool late);
+    // Takes the watch opened on the worker.
+    void takeOpened();
     void openLater();
     void readEvents();
 

@@ -146,7 +146,7 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     MainWindow form;
     Somnelle somnelle(real.platform, form);
     AlsaMixer &mixer = real.mixer;
-    mixer.setMasterLevel(65535);
+    mixer.setLevel(65535);
     Q_EMIT somnelle.form().opening();
     form.show();
     Setup setup = form.setup();

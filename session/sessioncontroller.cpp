@@ -39,11 +39,13 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     connect(platform.power, &Power::refused, this, &SessionController::powerRefused);
     connect(platform.power, &Power::resumed, this, &SessionController::resumed);
     connect(platform.shell, &Shell::fileOpened, this, &SessionController::startFileOpened);
-    connect(platform.chime, &Chime::silent, this, [this] {
-        if (phase_ == Phase::Chiming) {
-            setPhase(Phase::Idle);
-            finishIfAsked();
-        }
+    connect(platform.chime, &Chime::silent, this, &SessionController::chimeOver);
+    connect(platform.chime, &Chime::unavailable, this, [this] {
+        if (phase_ != Phase::Chiming)
+            return;
+        chimeNotice_.chimeSilent = true;
+        Q_EMIT noticeChanged(chimeNotice_);
+        chimeOver();
     });
     connect(platform.warning, &EndWarning::cancelRequested, this, &SessionController::cancel);
     connect(platform.warning, &EndWarning::extendRequested, this, [this] { extend(15); });
@@ -152,7 +154,8 @@ void SessionController::begin(quint8 minutes)
 
     startDay_ = now().date();
     volume_.beginFade();
-    fade_ = Fade(volume_.level(), minutes * 60u);
+    fadeStart_ = volume_.level();
+    fade_ = Fade(fadeStart_, minutes * 60u);
     ticks_ = 0;
     fadeEndsAt_ = now().addSecs(fade_.seconds());
     sayFading();
@@ -171,6 +174,10 @@ void SessionController::tick()
 {
     if (phase_ != Phase::Fading)
         return;
+    // Begun before the mixer told its level (a command line at start-up), the
+    // fade goes down from the level it told meanwhile.
+    if (ticks_ == 0 && volume_.level() != fadeStart_)
+        fade_ = Fade(volume_.level(), fade_.seconds());
     const quint8 percentShown = volume_.percent();
     volume_.setFadeLevel(fade_.levelAt(ticks_));
     // In a long fade the percent stays for many seconds: it is told when it changes.
@@ -356,18 +363,21 @@ void SessionController::startFileOpened(bool opened)
 
 void SessionController::ringChime(Kind reason, const QString &name)
 {
-    SessionNotice notice;
-    notice.kind = reason;
-    notice.detail = name;
-    notice.chimeSilent = !platform_.chime->start();
-    Q_EMIT noticeChanged(notice);
-    if (notice.chimeSilent) {
+    chimeNotice_ = SessionNotice();
+    chimeNotice_.kind = reason;
+    chimeNotice_.detail = name;
+    Q_EMIT noticeChanged(chimeNotice_);
+    // Until it has played out or is silenced, or no sound device is found for it.
+    setPhase(Phase::Chiming);
+    platform_.chime->start();
+}
+
+void SessionController::chimeOver()
+{
+    if (phase_ == Phase::Chiming) {
         setPhase(Phase::Idle);
         finishIfAsked();
-        return;
     }
-    // Until it has played out, or is silenced.
-    setPhase(Phase::Chiming);
 }
 
 bool SessionController::silenceChime()
@@ -381,10 +391,7 @@ bool SessionController::silenceChime()
     if (phase_ != Phase::Chiming)
         return false;
     platform_.chime->stop();
-    if (phase_ == Phase::Chiming) {
-        setPhase(Phase::Idle);
-        finishIfAsked();
-    }
+    chimeOver();
     return true;
 }
 

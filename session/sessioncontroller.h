@@ -129,6 +129,8 @@ private:
     void startFileOpened(bool opened);
     // The chime, for a start file that cannot play, with the reason in the status line.
     void ringChime(SessionNotice::Kind reason, const QString &name);
+    // The chime played out, was silenced or found no sound device: the wake-up is over.
+    void chimeOver();
     // The warning withdrawn, the sleep lock given back, a wake of the computer disarmed.
     void letGo();
     // Let go; the session ends in that phase.
@@ -146,6 +148,7 @@ private:
     Setup setup_; // the session's own, from Start on
 
     Fade fade_;
+    quint16 fadeStart_ = 0; // the level the fade was begun from
     quint32 ticks_ = 0;
     QDate startDay_;
     QDateTime fadeEndsAt_;
@@ -153,5 +156,6 @@ private:
     bool finishWhenDone_ = false;
     AfterRelease afterRelease_ = AfterRelease::Nothing;
     PowerRequest powerAsked_ = PowerRequest::None;
-    QString openingName_; // the start file the desktop is opening, as the setup names it
+    QString openingName_;       // the start file the desktop is opening, as the setup names it
+    SessionNotice chimeNotice_; // why the chime rings, told again when it has no sound device
 };

@@ -1,40 +1,62 @@
 // SPDX-License-Identifier: MIT
 #include "session/volumecontrol.h"
 
+#include <utility>
+
 #include "audio/levels.h"
-#include "audio/mixer.h"
 
 VolumeControl::VolumeControl(Mixer &mixer, QObject *parent)
     : QObject(parent)
     , mixer_(mixer)
 {
-    connect(&mixer_, &Mixer::masterChanged, this, &VolumeControl::followMixer);
+    connect(&mixer_, &Mixer::levelRead, this, &VolumeControl::takeLevel);
+    connect(&mixer_, &Mixer::unavailable, this, &VolumeControl::takeLack);
+    // Only the night's mute asks for it.
+    connect(&mixer_, &Mixer::outputRead, this, [this](quint32 volume) { outputBeforeTheNight_ = volume; });
 }
 
 void VolumeControl::readAtStart()
 {
-    const std::optional<quint16> read = mixer_.readMasterLevel();
-    if (!read)
-        Q_EMIT mixerUnavailable();
-    showMixerLevel(read.value_or(0));
+    startRead_ = true;
+    mixer_.refresh();
     mixer_.watch();
 }
 
-void VolumeControl::followMixer()
+void VolumeControl::takeLevel(quint16 level)
 {
-    if (locked_)
+    mixerMissing_ = false;
+    beforeSlider_.reset();
+    const bool atStart = std::exchange(startRead_, false);
+    if (locked_ && !atStart)
         return;
-    // Our own writes come back as changes too; a level we already hold is no
-    // news, and showing it again would lose a readout of the exact percent set.
-    const std::optional<quint16> level = mixer_.readMasterLevel();
-    if (level && *level != level_)
-        showMixerLevel(*level);
+    if (!notches_.isEmpty()) {
+        level_ = level;
+        applyNotches();
+    } else if (atStart || level != level_) {
+        // Our own writes come back as changes too; a level we already hold is no
+        // news, and showing it again would lose a readout of the exact percent set.
+        showMixerLevel(level);
+    }
 }
 
-void VolumeControl::refreshIfUnwatched()
+void VolumeControl::takeLack(Mixer::Lack lack)
 {
-    if (!mixer_.isWatching())
-        followMixer();
+    mixerMissing_ = lack == Mixer::Lack::NoMixer;
+    if (std::exchange(startRead_, false)) {
+        Q_EMIT mixerUnavailable();
+        showMixerLevel(0);
+    }
+    if (locked_)
+        return;
+    // The slider's moves found no mixer: the level stays as it was, and the readout with it.
+    const std::optional<quint16> before = std::exchange(beforeSlider_, std::nullopt);
+    if (before && mixerMissing_) {
+        level_ = *before;
+        showCurrentLevel();
+    }
+    // The mixer cannot tell its level: the notches go from the one held.
+    if (!notches_.isEmpty())
+        applyNotches();
 }
 
 void VolumeControl::showMixerLevel(quint16 level)
@@ -47,60 +69,80 @@ void VolumeControl::showMixerLevel(quint16 level)
 void VolumeControl::setLocked(bool locked)
 {
     locked_ = locked;
+    // What waited for the mixer's answer is the session's now.
+    if (locked) {
+        notches_.clear();
+        beforeSlider_.reset();
+    }
 }
 
 void VolumeControl::setLevel(quint16 level)
 {
     if (locked_)
         return;
-    if (mixer_.setMasterLevel(level) != Mixer::Access::NoMixer) {
-        if (level > level_)
-            unmuteIfMuted();
+    const bool up = level > level_;
+    // With no mixer the level stays; the write tells whether it is back.
+    if (!mixerMissing_) {
+        beforeSlider_ = beforeSlider_.value_or(level_);
         level_ = level;
     }
-    showCurrentLevel();
-}
-
-void VolumeControl::unmuteIfMuted()
-{
+    mixer_.setLevel(level);
     // A fade that ended in a power-off leaves the output muted, and a sound
     // server keeps that across a reboot: turning the volume up must be heard.
-    if (mixer_.readWaveVolume() == std::optional<quint32>(0))
-        mixer_.writeWaveVolume(0xFFFFFFFFu);
+    if (up && !mixerMissing_)
+        mixer_.setOutputMuted(false);
+    showCurrentLevel();
 }
 
 void VolumeControl::stepByWheel(bool up)
 {
     if (locked_)
         return;
-    // Without change events the level may be stale: a notch up must not turn the volume down.
-    refreshIfUnwatched();
-    if (up)
-        level_ = level_ > 65535 - WheelStep ? 65535 : level_ + WheelStep;
-    else
-        level_ = level_ < WheelStep ? 0 : level_ - WheelStep;
+    notches_ << up;
+    // Without change events the level held may be stale: a notch up must not
+    // turn the volume down, so the notches wait for the mixer's level.
+    if (mixer_.isWatching())
+        applyNotches();
+    else if (notches_.size() == 1)
+        mixer_.refresh();
+}
 
-    if (mixer_.setMasterLevel(level_) != Mixer::Access::NoMixer) {
+void VolumeControl::applyNotches()
+{
+    bool up = false;
+    for (const bool notchUp : std::exchange(notches_, {})) {
+        if (notchUp)
+            level_ = level_ > 65535 - WheelStep ? 65535 : level_ + WheelStep;
+        else
+            level_ = level_ < WheelStep ? 0 : level_ - WheelStep;
+        up = up || notchUp;
+    }
+    // The wheel's level stands, with or without a mixer.
+    beforeSlider_.reset();
+    mixer_.setLevel(level_);
+    // With no mixer the level and the readout move, the slider not.
+    if (!mixerMissing_) {
         Q_EMIT levelChanged(level_);
         if (up)
-            unmuteIfMuted();
+            mixer_.setOutputMuted(false);
     }
     showCurrentLevel();
 }
 
 void VolumeControl::beginFade()
 {
-    refreshIfUnwatched();
     // One connection for the whole fade, not one a second.
     mixer_.keepOpen(true);
 }
 
 void VolumeControl::setFadeLevel(quint16 level)
 {
+    // The session sets the level now: a late answer to the start's read is no news.
+    startRead_ = false;
     level_ = level;
     Q_EMIT levelChanged(level);
     showCurrentLevel();
-    mixer_.setMasterLevel(level_);
+    mixer_.setLevel(level_);
 }
 
 void VolumeControl::endFade()
@@ -110,14 +152,14 @@ void VolumeControl::endFade()
 
 void VolumeControl::muteForTheNight()
 {
-    outputBeforeTheNight_ = mixer_.readWaveVolume();
-    mixer_.writeWaveVolume(0);
+    outputBeforeTheNight_.reset();
+    mixer_.setOutputMuted(true);
     endFade();
 }
 
 void VolumeControl::giveBackOutput()
 {
-    mixer_.writeWaveVolume(outputBeforeTheNight_.value_or(0xFFFFFFFFu));
+    mixer_.setOutput(outputBeforeTheNight_.value_or(Mixer::OutputOn));
 }
 
 void VolumeControl::turnOutputOn()
@@ -125,20 +167,26 @@ void VolumeControl::turnOutputOn()
     // The user asked to be woken at a volume: a wave output that was muted, or
     // could not be read, before the session is turned fully on.
     const quint32 before = outputBeforeTheNight_.value_or(0);
-    mixer_.writeWaveVolume(before != 0 ? before : 0xFFFFFFFFu);
+    mixer_.setOutput(before != 0 ? before : Mixer::OutputOn);
 }
 
 void VolumeControl::setWakeUpPercent(quint8 percent)
 {
     level_ = Levels::fromPercent(percent);
     Q_EMIT levelChanged(level_);
-    percent_ = percent;
-    Q_EMIT percentChanged(percent);
-    mixer_.setMasterLevel(level_);
+    showPercent(percent);
+    mixer_.setLevel(level_);
 }
 
 void VolumeControl::showCurrentLevel()
 {
-    percent_ = Levels::toPercent(level_);
-    Q_EMIT percentChanged(percent_);
+    showPercent(Levels::toPercent(level_));
+}
+
+void VolumeControl::showPercent(quint8 percent)
+{
+    if (percent_ == percent)
+        return;
+    percent_ = percent;
+    Q_EMIT percentChanged(percent);
 }

@@ -133,7 +133,7 @@ private slots:
         r.start();
         r.clock.advance(seconds);
         QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
-        QCOMPARE(Pactl::sinkMuted(), seconds == 60);
+        QTRY_COMPARE(Pactl::sinkMuted(), seconds == 60);
         const int level = Pactl::sinkVolume();
         if (signal)
             raise(signal);
@@ -142,7 +142,7 @@ private slots:
         QTRY_COMPARE(r.ends, 1);
         // Ended as Cancel ends it: the level stays, the output is on, the lock is gone.
         QVERIFY(r.idle());
-        QVERIFY(!Pactl::sinkMuted());
+        QTRY_VERIFY(!Pactl::sinkMuted());
         QCOMPARE(Pactl::sinkVolume(), level);
         QTRY_COMPARE(DBusMock::inhibitors(), QStringList());
     }
@@ -163,8 +163,8 @@ private slots:
             QTRY_COMPARE(DBusMock::inhibitors(), QStringList());
             QCOMPARE(r.shell.files.size(), cancel ? 0 : 1);
             // The wave output is back either way; only the ring raises the volume.
-            QVERIFY(!Pactl::sinkMuted());
-            QCOMPARE(Pactl::sinkVolume(), cancel ? 0 : qRound(26214 * 65536.0 / 65535.0));
+            QTRY_VERIFY(!Pactl::sinkMuted());
+            QTRY_COMPARE(Pactl::sinkVolume(), cancel ? 0 : qRound(26214 * 65536.0 / 65535.0));
         }
         // Nothing but the lock was asked of logind for an alarm.
         const QStringList calls = DBusMock::logind().calls();

@@ -21,9 +21,11 @@ class SessionTest : public QObject {
         VolumeControl &volume = s.volume;
         Setup setup;
 
-        explicit Rig(quint16 level)
+        // answersLater: the mixer tells its level when the test says so.
+        explicit Rig(quint16 level, bool answersLater = false)
         {
             mixer.level = level;
+            mixer.answersLater = answersLater;
             volume.readAtStart();
         }
         void setUp(const QString &minutes, EndAction action, const QString &wakeUpPercent = QString())
@@ -78,12 +80,23 @@ private slots:
         QCOMPARE(int(fade.levelAt(quint32(tick))), level);
     }
 
+    // Also when Start comes before the mixer has told its level, as a command
+    // line at start-up may: the fade goes down from the level it tells.
+    void thirtyMinutesFromFull_data()
+    {
+        QTest::addColumn<bool>("toldAfterStart");
+        QTest::newRow("level known") << false;
+        QTest::newRow("level told after Start") << true;
+    }
+
     void thirtyMinutesFromFull()
     {
-        Rig r(65535);
-        QCOMPARE(r.volume.level(), quint16(65535));
+        QFETCH(bool, toldAfterStart);
+        Rig r(65535, toldAfterStart);
         r.setUp(QStringLiteral("30"), EndAction::PowerOff);
         r.click();
+        r.mixer.answer();
+        QCOMPARE(r.volume.level(), quint16(65535));
         r.clock.advance(1);
         QCOMPARE(r.volume.level(), quint16(65535 - 37)); // a step of 65535 / 1800 + 1
         QVERIFY(!r.idle());
@@ -385,15 +398,20 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("handlerWorks");
         QTest::addColumn<bool>("device");
+        QTest::addColumn<bool>("answersLater"); // the chime tells about its device after the status line is said
         QTest::addColumn<QString>("status");
-        QTest::newRow("missing") << "gone.mid" << true << true << "Start file not found: gone.mid";
-        QTest::newRow("no program for it") << "europe.mid" << false << true << "Could not open europe.mid";
+        QTest::newRow("missing") << "gone.mid" << true << true << false << "Start file not found: gone.mid";
+        QTest::newRow("no program for it") << "europe.mid" << false << true << false << "Could not open europe.mid";
         QTest::newRow("no sound device either")
-            << "gone.mid" << true << false << "Start file not found: gone.mid; no sound device for the chime either";
-        QTest::newRow("a folder") << "/tmp" << true << true << "Start file is not a file: /tmp";
-        QTest::newRow("a device") << "/dev/null" << true << true << "Start file is not a file: /dev/null";
-        QTest::newRow("unreadable") << "unreadable" << true << true << "Start file cannot be read: %1";
-        QTest::newRow("plays") << "europe.mid" << true << true << "";
+            << "gone.mid" << true << false << false
+            << "Start file not found: gone.mid; no sound device for the chime either";
+        QTest::newRow("no sound device, told later")
+            << "gone.mid" << true << false << true
+            << "Start file not found: gone.mid; no sound device for the chime either";
+        QTest::newRow("a folder") << "/tmp" << true << true << false << "Start file is not a file: /tmp";
+        QTest::newRow("a device") << "/dev/null" << true << true << false << "Start file is not a file: /dev/null";
+        QTest::newRow("unreadable") << "unreadable" << true << true << false << "Start file cannot be read: %1";
+        QTest::newRow("plays") << "europe.mid" << true << true << false << "";
     }
 
     void unplayableStartFileRingsTheChime()
@@ -401,6 +419,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(bool, handlerWorks);
         QFETCH(bool, device);
+        QFETCH(bool, answersLater);
         QFETCH(QString, status);
         // A file this user may not read (the test runs as nobody when started as root).
         QTemporaryFile unreadable;
@@ -412,11 +431,17 @@ private slots:
         Rig r(20000);
         r.shell.handlerWorks = handlerWorks;
         r.chime.device = device;
+        r.chime.answersLater = answersLater;
         r.setUp(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
         r.setup.startFile = file;
         r.setup.wakeUpTime = QTime(22, 1);
         r.click();
         r.clock.advance(60); // rings at once: the clock reads 22:01
+        if (answersLater) {
+            QCOMPARE(r.s.status, QStringLiteral("Start file not found: gone.mid"));
+            QCOMPARE(r.session.phase(), Phase::Chiming);
+            r.chime.answer();
+        }
         QVERIFY(!r.session.isRunning());
         QCOMPARE(r.s.status, status);
         const bool chiming = !status.isEmpty() && device;

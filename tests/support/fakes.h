@@ -38,36 +38,49 @@ public:
     }
 };
 
-// A mixer in memory; it can be taken away, or lose its volume control.
+// A mixer in memory; it can be taken away, or lose its volume control. It
+// answers at once, or, with answersLater, when the test calls answer(): then,
+// as the real one, it answers only the latest request about the level.
 class FakeMixer : public Mixer {
 public:
     bool available = true;
     bool hasVolumeControl = true;
     quint16 level = 0;
     QList<quint16> writes;
-    std::optional<quint32> wave = 0xFFFFFFFFu;
+    std::optional<quint32> wave = OutputOn;
     QList<quint32> waveWrites;
-
-    std::optional<quint16> readMasterLevel() override
-    {
-        if (!available || !hasVolumeControl)
-            return std::nullopt;
-        return level;
-    }
-    Access setMasterLevel(quint16 newLevel) override
-    {
-        if (!available)
-            return Access::NoMixer;
-        if (!hasVolumeControl)
-            return Access::NoVolumeControl;
-        level = newLevel;
-        writes << newLevel;
-        return Access::Done;
-    }
     bool keptOpen = false;
-    void keepOpen(bool keep) override { keptOpen = keep; }
     bool watched = false;
     bool watching = true;
+    bool answersLater = false;
+
+    void refresh() override { answerLevel(); }
+    void setLevel(quint16 newLevel) override
+    {
+        if (available && hasVolumeControl) {
+            level = newLevel;
+            writes << newLevel;
+            if (keptOpen)
+                return; // a fade's writes are answered only when they fail
+        }
+        answerLevel();
+    }
+    void setOutputMuted(bool muted) override
+    {
+        if (!available)
+            return;
+        const std::optional<quint32> before = wave;
+        if (muted || before == 0u)
+            writeOutput(muted ? 0 : OutputOn);
+        if (muted && before)
+            Q_EMIT outputRead(*before);
+    }
+    void setOutput(quint32 volume) override
+    {
+        if (available)
+            writeOutput(volume);
+    }
+    void keepOpen(bool keep) override { keptOpen = keep; }
     void watch() override { watched = true; }
     bool isWatching() const override { return watching && watched; }
     // Another program sets the volume.
@@ -75,16 +88,39 @@ public:
     {
         level = newLevel;
         if (isWatching())
-            Q_EMIT masterChanged();
+            answerLevel();
     }
-    std::optional<quint32> readWaveVolume() override { return available ? wave : std::nullopt; }
-    void writeWaveVolume(quint32 volume) override
+    // The answer held back, if any.
+    void answer()
+    {
+        if (std::exchange(answerDue_, false))
+            tellLevel();
+    }
+
+private:
+    void answerLevel()
+    {
+        if (answersLater)
+            answerDue_ = true;
+        else
+            tellLevel();
+    }
+    void tellLevel()
     {
         if (!available)
-            return;
+            Q_EMIT unavailable(Lack::NoMixer);
+        else if (!hasVolumeControl)
+            Q_EMIT unavailable(Lack::NoVolumeControl);
+        else
+            Q_EMIT levelRead(level);
+    }
+    void writeOutput(quint32 volume)
+    {
         wave = volume;
         waveWrites << volume;
     }
+
+    bool answerDue_ = false;
 };
 
 // Seconds that pass only when the test says so.
@@ -208,24 +244,41 @@ public:
     }
 };
 
-// A chime that only counts; it can lack a sound device.
+// A chime that only counts; it can lack a sound device. It answers at once,
+// or, with answersLater, when the test calls answer().
 class FakeChime : public Chime {
 public:
     bool device = true;
+    bool answersLater = false;
     bool playing = false;
     int starts = 0;
-    bool start() override
+    void start() override
     {
         ++starts;
-        playing = device;
-        return device;
+        answerDue_ = true;
+        if (!answersLater)
+            answer();
     }
     void stop() override
     {
-        if (std::exchange(playing, false))
+        const bool going = playing || answerDue_;
+        playing = answerDue_ = false;
+        if (going)
             Q_EMIT silent();
     }
-    bool isPlaying() const override { return playing; }
+    void answer()
+    {
+        if (!std::exchange(answerDue_, false))
+            return;
+        playing = device;
+        if (device)
+            Q_EMIT started();
+        else
+            Q_EMIT unavailable();
+    }
+
+private:
+    bool answerDue_ = false;
 };
 
 // The warning and the task bar's progress, recorded.
