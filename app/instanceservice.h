@@ -37,7 +37,7 @@ public Q_SLOTS:
     Q_SCRIPTABLE QString Extend(int minutes);
     // As the Cancel button; the wake-up's chime it silences.
     Q_SCRIPTABLE void Cancel();
-    // One line: see StatusReport::line().
+    // One line for scripts: what the night is doing.
     Q_SCRIPTABLE QString Status();
 
 private:

@@ -80,6 +80,6 @@ int main(int argc, char *argv[])
     });
     // The event loop ends whatever the window says: Exit ends the program at once, also during a session.
     QObject::connect(&somnelle, &Somnelle::ended, app.get(), [] { QCoreApplication::exit(0); });
-    somnelle.form().show();
+    somnelle.window().show();
     return QApplication::exec();
 }

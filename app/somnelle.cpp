@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/somnelle.h"
 
-#include "app/statusreport.h"
+#include "platform/endwarning.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
 #include "platform/startfile.h"
@@ -16,56 +16,53 @@ Somnelle::Somnelle(const Platform &platform, MainWindow &window, Invocation aske
     , asked_(std::move(asked))
     , volume_(*platform.mixer)
     , session_(platform, volume_)
-    , form_(&window)
-{
+    , window_(&window)
     // Started as a dry run, the window stays one: no Start of its turns the computer off.
-    form_->setDryRun(asked_.dryRun);
-    connect(form_, &MainWindow::opening, this, [this] {
+    , dryRunWindow_(asked_.dryRun)
+{
+    connect(window_, &MainWindow::opening, this, [this] {
         loadStoredSetup();
         volume_.readAtStart();
     });
-    connect(form_, &MainWindow::firstActivated, this, [this] { applyCommandLine(asked_); });
-    connect(form_, &MainWindow::exitClicked, this, &Somnelle::exitProgram);
+    connect(window_, &MainWindow::firstActivated, this, [this] { applyCommandLine(asked_); });
+    connect(window_, &MainWindow::exitClicked, this, &Somnelle::exitProgram);
     connect(&session_, &SessionController::finished, this, &Somnelle::ended);
-    connectWindowRequests();
-    connectWindowViews();
+    connect(&session_, &SessionController::viewChanged, this, [this](const SessionView &view) {
+        // Each of the night's sayings is news for the status line, also in words it had before.
+        if (view.notice.serial != sessionNotice_) {
+            sessionNotice_ = view.notice.serial;
+            ++noticesShown_;
+        }
+        show(view);
+    });
+    // The warning's buttons are requests as the panel's and the shell's are.
+    connect(platform_.warning, &EndWarning::cancelRequested, this, &Somnelle::cancelOrSilence);
+    connect(platform_.warning, &EndWarning::extendRequested, this, [this] { extend(15); });
+    connectWindow();
     connectIndicator();
+    show(session_.view());
 }
 
 Somnelle::~Somnelle() = default;
 
-void Somnelle::connectWindowRequests()
+void Somnelle::connectWindow()
 {
-    connect(form_, &MainWindow::startCancelClicked, &session_, &SessionController::startOrCancel);
-    connect(form_, &MainWindow::volumeMoved, &volume_, &VolumeControl::setLevel);
-    connect(form_, &MainWindow::wheelTurned, &volume_, &VolumeControl::stepByWheel);
-    connect(form_, &MainWindow::wakeRouteWanted, &session_, &SessionController::findWakeRoute);
-    connect(form_, &MainWindow::silenceRequested, &session_, &SessionController::silenceChime);
-    connect(form_, &MainWindow::closedWhileBusy, &session_, &SessionController::endWhenDone);
-    connect(form_, &MainWindow::linkActivated, platform_.shell, &Shell::open);
-}
-
-void Somnelle::connectWindowViews()
-{
-    MainWindow *window = form_;
-    connect(&session_, &SessionController::phaseChanged, window, [this, window](SessionController::Phase phase) {
-        window->setRunning(session_.isRunning());
-        window->setWakeUpSounding(phase == SessionController::Phase::OpeningStartFile
-                                  || phase == SessionController::Phase::Chiming);
+    MainWindow *window = window_;
+    connect(window, &MainWindow::setupEdited, this, [this](const Setup &fields) { setup_ = fields; });
+    connect(window, &MainWindow::startCancelClicked, this, [this](const Setup &fields) {
+        setup_ = fields;
+        Setup setup = setup_;
+        setup.dryRun = dryRunWindow_;
+        answer(session_.startOrCancel(setup));
     });
-    connect(&session_, &SessionController::noticeChanged, window, [this, window](const SessionNotice &notice) {
-        window->setStatusText(SessionText::statusLine(notice, session_.now()));
-    });
-    connect(&session_, &SessionController::fadePercentChanged, window,
-            [this, window](int percent) { window->showTitle(SessionText::title(percent, session_.setup().dryRun)); });
-    connect(&session_, &SessionController::fieldMissing, window, [window](SessionController::Field field) {
-        if (field == SessionController::Field::Minutes)
-            window->markMinutesMissing();
-        else
-            window->markWakeUpPercentMissing();
-    });
-    connect(&session_, &SessionController::failed, window, &MainWindow::showError);
-    connect(&session_, &SessionController::wakeRouteFound, window, &MainWindow::showWakeRoute);
+    connect(window, &MainWindow::volumeMoved, &volume_, &VolumeControl::setLevel);
+    connect(window, &MainWindow::wheelTurned, &volume_, &VolumeControl::stepByWheel);
+    connect(window, &MainWindow::wakeRouteWanted, &session_, &SessionController::findWakeRoute);
+    connect(window, &MainWindow::silenceRequested, &session_, &SessionController::silenceChime);
+    connect(window, &MainWindow::closedWhileBusy, &session_, &SessionController::endWhenDone);
+    connect(window, &MainWindow::linkActivated, platform_.shell, &Shell::open);
+    connect(&session_, &SessionController::wakeRouteFound, window,
+            [window](WakeAlarm::Route route) { window->showWakeRouteTip(SessionText::wakeRoute(route)); });
     connect(&volume_, &VolumeControl::levelChanged, window, &MainWindow::showLevel);
     connect(&volume_, &VolumeControl::percentChanged, window, &MainWindow::showPercent);
     connect(&volume_, &VolumeControl::mixerUnavailable, window, &MainWindow::showMixerError);
@@ -73,45 +70,51 @@ void Somnelle::connectWindowViews()
 
 void Somnelle::connectIndicator()
 {
-    connect(&session_, &SessionController::phaseChanged, this, [this](SessionController::Phase phase) {
-        if (phase == SessionController::Phase::Fading)
-            fadeLeft_ = 1;
-        showIndicator();
-    });
-    connect(&session_, &SessionController::noticeChanged, this, &Somnelle::showIndicator);
-    connect(&session_, &SessionController::fadeProgressed, this, [this](double left) {
-        fadeLeft_ = left;
-        showIndicator();
-    });
-    connect(&indicator_, &TrayIndicator::windowWanted, this, [this] { WindowActivation::raise(form_, QString()); });
-    connect(&indicator_, &TrayIndicator::extendRequested, this, [this] {
-        // Refused as --extend is, and said where the person looks next.
-        const QString refusal = extend(15);
-        if (!refusal.isEmpty())
-            form_->setStatusText(refusal);
-    });
-    connect(&indicator_, &TrayIndicator::cancelRequested, &session_, &SessionController::cancel);
-    connect(&indicator_, &TrayIndicator::silenceRequested, &session_, &SessionController::silenceChime);
+    connect(&indicator_, &TrayIndicator::windowWanted, this, [this] { WindowActivation::raise(window_, QString()); });
+    connect(&indicator_, &TrayIndicator::extendRequested, this, [this] { extend(15); });
+    connect(&indicator_, &TrayIndicator::cancelRequested, this, &Somnelle::cancelOrSilence);
+    connect(&indicator_, &TrayIndicator::silenceRequested, this, &Somnelle::cancelOrSilence);
 }
 
-void Somnelle::showIndicator()
+void Somnelle::showNews(const SessionView &view)
 {
-    const SessionController::Phase phase = session_.phase();
-    if (phase == SessionController::Phase::Idle) {
+    ++noticesShown_;
+    show(view);
+}
+
+void Somnelle::show(const SessionView &view)
+{
+    WindowView shown;
+    shown.state = view.isSounding() ? WindowView::State::Sounding
+        : view.isRunning()          ? WindowView::State::Running
+                                    : WindowView::State::Idle;
+    shown.status = SessionText::statusLine(view, session_.now());
+    shown.rest = SessionText::restLine(dryRunWindow_);
+    shown.title = SessionText::title(view);
+    shown.said = noticesShown_;
+    window_->showView(shown);
+
+    // The panel hears of the percent with the fade's progress, at most every ten seconds.
+    SessionView percentAside = view;
+    percentAside.percent = toldPanel_.percent;
+    if (percentAside == toldPanel_)
+        return;
+    toldPanel_ = view;
+    if (view.phase == SessionView::Phase::Idle) {
         indicator_.remove();
         return;
     }
-    TrayIndicator::View view;
-    view.fading = phase == SessionController::Phase::Fading;
-    view.left = fadeLeft_;
-    view.toolTip = SessionText::indicatorToolTip(session_, volume_.percent());
-    view.sounding = !session_.isRunning();
-    indicator_.show(view);
+    TrayIndicator::View item;
+    item.fading = view.phase == SessionView::Phase::Fading;
+    item.left = view.left;
+    item.toolTip = SessionText::toolTip(view, session_.now());
+    item.sounding = view.isSounding();
+    indicator_.show(item);
 }
 
 QString Somnelle::status() const
 {
-    return StatusReport::line(session_, volume_);
+    return SessionText::statusReport(session_.view(), session_.now());
 }
 
 QString Somnelle::extend(int minutes)
@@ -119,25 +122,49 @@ QString Somnelle::extend(int minutes)
     return SessionText::extendRefusal(session_.extend(minutes), session_.now());
 }
 
+void Somnelle::cancelOrSilence()
+{
+    if (!session_.silenceChime())
+        session_.cancel();
+}
+
+HandOverAnswer Somnelle::answer(const StartAnswer &answer)
+{
+    switch (answer.outcome) {
+    case StartAnswer::Started:
+        return {};
+    case StartAnswer::FieldMissing:
+        window_->markMissing(answer.missing);
+        return {HandOverAnswer::InvalidParameters, SessionText::startRefusal(answer)};
+    case StartAnswer::AlreadyRunning:
+        return {HandOverAnswer::Refused, SessionText::anotherNight(session_.view(), session_.now())};
+    case StartAnswer::NotSaved:
+        break;
+    }
+    window_->showError(answer.saveError);
+    return {HandOverAnswer::Refused, SessionText::startRefusal(answer)};
+}
+
 void Somnelle::loadStoredSetup()
 {
-    Setup setup = form_->setup();
-    platform_.settings->load(setup);
-    form_->showSetup(setup);
+    platform_.settings->load(setup_);
+    window_->showSetup(setup_);
 }
 
 HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activationToken)
 {
     if (asked.kind == Invocation::Kind::Misuse)
         return {HandOverAnswer::InvalidParameters, asked.error};
-    WindowActivation::raise(form_, activationToken);
+    WindowActivation::raise(window_, activationToken);
     const bool dryRunWindow = asked.dryRun && asked.words.isEmpty();
     if ((dryRunWindow || !asked.words.isEmpty()) && session_.isRunning())
-        return {HandOverAnswer::Refused, StatusReport::refusalOfAnotherSession(session_, volume_)};
+        return {HandOverAnswer::Refused, SessionText::anotherNight(session_.view(), session_.now())};
     // A window asked for to try things in is one, as a new one would be: none
     // of its Starts may turn the computer off.
-    if (dryRunWindow)
-        form_->setDryRun(true);
+    if (dryRunWindow) {
+        dryRunWindow_ = true;
+        show(session_.view());
+    }
     // Without a start command line (the menu entry) it only raises the window, whatever runs there.
     if (asked.words.isEmpty())
         return {};
@@ -151,53 +178,40 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
 
 HandOverAnswer Somnelle::applyCommandLine(const Invocation &asked)
 {
-    Setup setup = form_->setup();
+    Setup setup = setup_;
     const CommandLine::Outcome outcome = CommandLine::apply(asked.words, setup);
     // A relative start file means the folder of the command that typed it, also for a later "registry".
     if (asked.words.value(1) == QLatin1String("am") && !asked.words.value(5).isEmpty())
         setup.startFile = StartFile::inFolder(setup.startFile, asked.folder, platform_.dataFolder);
+    // A command line ticks the box or leaves it unticked; "registry" keeps the stored choice.
+    if (outcome == CommandLine::Outcome::Start && !asked.usesStoredSetup())
+        setup.sleepUntilAlarm = asked.sleepUntilAlarm;
+    // The words that converted stay in their fields.
+    setup_ = setup;
+    window_->showSetup(setup_);
     switch (outcome) {
     case CommandLine::Outcome::Nothing:
         return {};
-    case CommandLine::Outcome::InvalidParameters:
-        // The words that converted stay in their fields.
-        form_->showSetup(setup);
-        form_->setStatusText(tr("Invalid parameters", "status line"));
-        return {HandOverAnswer::InvalidParameters, tr("Invalid parameters", "status line")};
+    case CommandLine::Outcome::InvalidParameters: {
+        SessionView view = session_.view();
+        view.notice = SessionNotice();
+        view.notice.kind = SessionNotice::Kind::InvalidParameters;
+        showNews(view);
+        return {HandOverAnswer::InvalidParameters, SessionText::invalidParameters()};
+    }
     case CommandLine::Outcome::Start:
         break;
     }
-    // A command line ticks the box or leaves it unticked; "registry" keeps the stored choice.
-    if (!asked.usesStoredSetup())
-        setup.sleepUntilAlarm = asked.sleepUntilAlarm;
-    form_->showSetup(setup);
     // A command line carries its own dry run, whatever the window's.
     setup.dryRun = asked.dryRun;
-    // Whoever started nothing hears why: a field the session marked, or a setup it could not save.
-    const SessionController::StartAnswer answer = session_.start(setup);
-    switch (answer.outcome) {
-    case SessionController::StartAnswer::Started:
-        return {};
-    case SessionController::StartAnswer::FieldMissing:
-        return {HandOverAnswer::InvalidParameters, answer.reason};
-    case SessionController::StartAnswer::AlreadyRunning:
-        return {HandOverAnswer::Refused, StatusReport::refusalOfAnotherSession(session_, volume_)};
-    case SessionController::StartAnswer::NotSaved:
-        break;
-    }
-    return {HandOverAnswer::Refused, answer.reason};
-}
-
-void Somnelle::cancelOrSilence()
-{
-    if (!session_.silenceChime())
-        session_.cancel();
+    // Whoever started nothing hears why: a field the night marked, or a setup it could not save.
+    return answer(session_.start(setup));
 }
 
 void Somnelle::exitProgram()
 {
     // Muted for the night, the output would stay muted for good.
-    if (session_.phase() == SessionController::Phase::WaitingForWakeUp)
+    if (session_.view().phase == SessionView::Phase::WaitingForWakeUp)
         session_.cancel();
     Q_EMIT ended();
 }

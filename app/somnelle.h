@@ -6,6 +6,7 @@
 #include "session/sessioncontroller.h"
 #include "session/volumecontrol.h"
 #include "settings/invocation.h"
+#include "settings/setup.h"
 #include "ui/trayindicator.h"
 
 class MainWindow;
@@ -19,8 +20,11 @@ struct HandOverAnswer {
     QString message; // why, unless applied
 };
 
-// The program: the volume control, the session and the window, wired to
-// each other and to the platform; the command lines it is given.
+// The program: the volume control, the night and the window, wired to each
+// other and to the platform; the command lines it is given. It owns the
+// setup the window shows, and each request a person can make has one way in
+// here, whether it comes from the window, the panel, the notification or
+// the shell, and one way back.
 class Somnelle : public QObject {
     Q_OBJECT
 public:
@@ -29,36 +33,37 @@ public:
     Somnelle(const Platform &platform, MainWindow &window, Invocation asked = {});
     ~Somnelle() override;
 
-    MainWindow &form() { return *form_; }
+    MainWindow &window() { return *window_; }
     // --status: one line for scripts.
     QString status() const;
-    // --extend: empty when done, else why not.
+    // --extend, and "Add 15 minutes" of the panel and the notification:
+    // empty when done, else why not, which the status line says too.
     QString extend(int minutes);
-    SessionController &session() { return session_; }
-    VolumeControl &volume() { return volume_; }
-
-    // A signal to end (a logout, a shutdown, Ctrl+C): the session ends as
-    // Cancel ends it, then the program.
-    void endBySignal();
-    // Another start's command line: it raises the window and, unless a session
+    // --cancel, and the Cancel of the panel and the notification: as the
+    // Cancel button, or the silence of a sounding wake-up.
+    void cancelOrSilence();
+    // Another start's command line: it raises the window and, unless a night
     // runs, is applied as this program's own (a sounding wake-up is silenced
     // first). Answers at once, also when the setup could not be saved: the
     // window's error box comes after.
     HandOverAnswer handOver(const Invocation &asked, const QString &activationToken);
-    // --cancel: the Cancel button, or the silence of a sounding wake-up.
-    void cancelOrSilence();
+    // A signal to end (a logout, a shutdown, Ctrl+C): the night ends as
+    // Cancel ends it, then the program.
+    void endBySignal();
 
 Q_SIGNALS:
-    // The program is to end now: Exit, a signal, or a session that was asked to end it is done.
+    // The program is to end now: Exit, a signal, or a night that was asked to end it is done.
     void ended();
 
 private:
-    // What the window asks of the program, and what it shows of it.
-    void connectWindowRequests();
-    void connectWindowViews();
+    void connectWindow();
     void connectIndicator();
-    // The panel's indicator, as the session stands.
-    void showIndicator();
+    // The night as the window and the panel show it; with news for the status line.
+    void show(const SessionView &view);
+    void showNews(const SessionView &view);
+    // What came of a Start, from the window or a command line: marked in the
+    // window, and answered as to a second start.
+    HandOverAnswer answer(const StartAnswer &answer);
     // The stored setup into the window's fields.
     void loadStoredSetup();
     // Fills the fields from a start command line and starts; answers as to a second start.
@@ -70,7 +75,11 @@ private:
     Invocation asked_;
     VolumeControl volume_;
     SessionController session_;
-    MainWindow *form_;
+    MainWindow *window_;
     TrayIndicator indicator_;
-    double fadeLeft_ = 1; // the share of the fade to go, as last shown
+    SessionView toldPanel_;    // the night as the panel was last told it
+    Setup setup_;              // as the window shows it
+    bool dryRunWindow_;        // each Start of the window's own is a dry run
+    quint64 noticesShown_ = 0; // the status line's sayings, the program's own among them
+    quint64 sessionNotice_ = 0;
 };

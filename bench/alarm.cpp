@@ -24,16 +24,15 @@ int main(int argc, char *argv[])
     MainWindow window;
     Somnelle somnelle(real.platform, window);
     window.show();
-    Setup setup;
-    setup.minutes = QStringLiteral("1");
-    setup.wakeUpPercent = QStringLiteral("40");
     // Rings well after the measurement ends.
-    setup.wakeUpTime = QTime::currentTime().addSecs((minutes + 5) * 60);
-    somnelle.session().start(setup);
+    const QString wakeUp = QTime::currentTime().addSecs((minutes + 5) * 60).toString(QStringLiteral("HH:mm"));
+    somnelle.handOver(Invocation::parse({QStringLiteral("1"), QStringLiteral("am"), wakeUp, QStringLiteral("td"),
+                                         QStringLiteral("40"), QStringLiteral("europe.mid")}),
+                      QString());
 
     Usage waitStart {};
     QTimer::singleShot(62 * 1000, [&] {
-        if (somnelle.session().phase() != SessionController::Phase::WaitingForWakeUp) {
+        if (!somnelle.status().startsWith(QLatin1String("waiting for the wake-up"))) {
             std::printf("the session is not waiting for the wake-up\n");
             QCoreApplication::exit(1);
         }

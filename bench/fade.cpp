@@ -147,12 +147,7 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     Somnelle somnelle(real.platform, form);
     AlsaMixer &mixer = real.mixer;
     mixer.setLevel(65535);
-    Q_EMIT somnelle.form().opening();
     form.show();
-    Setup setup = form.setup();
-    setup.endAction = EndAction::PowerOff;
-    setup.minutes = QString::number(minutes);
-    form.showSetup(setup);
 
     FadeRun run;
     QElapsedTimer sinceStart;
@@ -177,12 +172,13 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     measuredEnough.start(seconds * 1000 + 500);
     run.atStart = ProcessUsage();
     sinceStart.start();
-    somnelle.session().startOrCancel(form.setup());
+    // As a shortcut starts it: the window shows the command line's fields, and the fade runs.
+    somnelle.handOver(Invocation::parse({QString::number(minutes), QStringLiteral("sd")}), QString());
     QCoreApplication::exec();
     run.atEnd = ProcessUsage();
     run.endSeconds = sinceStart.nsecsElapsed() / 1e9;
-    if (somnelle.session().isRunning())
-        somnelle.session().cancel();
+    if (somnelle.status() != QLatin1String("idle"))
+        somnelle.cancelOrSilence();
     else
         run.lastTickSeconds = end.endedAtNs / 1e9;
     return run;

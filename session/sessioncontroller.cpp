@@ -13,7 +13,6 @@
 #include "platform/power.h"
 #include "platform/shell.h"
 #include "platform/startfile.h"
-#include "session/sessiontext.h"
 #include "session/volumecontrol.h"
 #include "settings/settingsstore.h"
 
@@ -32,7 +31,7 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     connect(platform.clock, &Clock::second, this, &SessionController::tick);
     connect(&alarm_, &AlarmWait::due, this, &SessionController::wakeUp);
     connect(platform.players, &MediaPlayers::paused, this, [this] {
-        if (phase_ == Phase::PausingPlayers)
+        if (view_.phase == Phase::PausingPlayers)
             runEndAction();
     });
     connect(platform.awake, &AwakeLock::released, this, &SessionController::lockReleased);
@@ -41,17 +40,16 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     connect(platform.shell, &Shell::fileOpened, this, &SessionController::startFileOpened);
     connect(platform.chime, &Chime::silent, this, &SessionController::chimeOver);
     connect(platform.chime, &Chime::unavailable, this, [this] {
-        if (phase_ != Phase::Chiming)
+        if (view_.phase != Phase::Chiming)
             return;
-        chimeNotice_.chimeSilent = true;
-        Q_EMIT noticeChanged(chimeNotice_);
+        const QString name = view_.notice.detail;
+        noticeAnew(view_.notice.kind).detail = name;
+        view_.notice.chimeSilent = true;
         chimeOver();
     });
-    connect(platform.warning, &EndWarning::cancelRequested, this, &SessionController::cancel);
-    connect(platform.warning, &EndWarning::extendRequested, this, [this] { extend(15); });
     connect(platform.wake, &WakeAlarm::routeFound, this, &SessionController::wakeRouteFound);
     connect(&sleep_, &SleepUntilWakeUp::noticed, this,
-            [this](Kind kind, const QString &reason) { say(kind, wakeUpAt_, reason); });
+            [this](Kind kind, const QString &reason) { say(kind, view_.wakeUp, reason); });
 }
 
 void SessionController::findWakeRoute()
@@ -59,58 +57,63 @@ void SessionController::findWakeRoute()
     platform_.wake->findRoute();
 }
 
-bool SessionController::isRunning() const
-{
-    return phase_ != Phase::Idle && phase_ != Phase::OpeningStartFile && phase_ != Phase::Chiming;
-}
-
-bool SessionController::sleepsUntilWakeUp() const
-{
-    return phase_ == Phase::WaitingForWakeUp && sleep_.isAsleep();
-}
-
 QDateTime SessionController::now() const
 {
     return platform_.clock->localNow();
 }
 
+void SessionController::publish()
+{
+    view_.asleep = view_.phase == Phase::WaitingForWakeUp && sleep_.isAsleep();
+    if (view_ == told_)
+        return;
+    told_ = view_;
+    Q_EMIT viewChanged(view_);
+}
+
+SessionNotice &SessionController::noticeAnew(Kind kind)
+{
+    view_.notice = SessionNotice();
+    view_.notice.kind = kind;
+    view_.notice.serial = ++said_;
+    return view_.notice;
+}
+
 void SessionController::say(Kind kind, const QDateTime &moment, const QString &detail)
 {
-    SessionNotice notice;
-    notice.kind = kind;
+    SessionNotice &notice = noticeAnew(kind);
     notice.moment = moment;
     notice.detail = detail;
-    notice.dryRun = setup_.dryRun;
-    Q_EMIT noticeChanged(notice);
+    publish();
 }
 
 void SessionController::sayFading()
 {
     // A night without an end action must not seem to promise one.
-    say(setup_.endAction == EndAction::None ? Kind::FadingToNothing : Kind::FadingUntil, fadeEndsAt_);
+    say(setup_.endAction == EndAction::None ? Kind::FadingToNothing : Kind::FadingUntil, view_.fadeEnd);
 }
 
 void SessionController::setPhase(Phase phase)
 {
-    phase_ = phase;
+    view_.phase = phase;
     volume_.setLocked(isRunning());
-    Q_EMIT phaseChanged(phase);
+    publish();
 }
 
-void SessionController::startOrCancel(const Setup &setup)
+StartAnswer SessionController::startOrCancel(const Setup &setup)
 {
     if (silenceChime())
-        return;
-    if (isRunning())
-        cancel();
-    else
-        start(setup);
+        return {};
+    if (!isRunning())
+        return start(setup);
+    cancel();
+    return {};
 }
 
-SessionController::StartAnswer SessionController::start(const Setup &setup)
+StartAnswer SessionController::start(const Setup &setup)
 {
     if (isRunning())
-        return {StartAnswer::AlreadyRunning, {}};
+        return {StartAnswer::AlreadyRunning, {}, {}};
     // A new night begins: the last one's wake-up has been heard.
     silenceChime();
     const std::optional<quint8> minutes = setup.minutesValue();
@@ -120,34 +123,29 @@ SessionController::StartAnswer SessionController::start(const Setup &setup)
         // A failed save ends here with its error shown, before anything has changed.
         // A dry run saves nothing: the stored setup stays the last real night's.
         QString error;
-        if (!setup_.dryRun && !platform_.settings->save(setup_, &error)) {
-            Q_EMIT failed(error);
-            return {StartAnswer::NotSaved, error};
-        }
+        if (!setup_.dryRun && !platform_.settings->save(setup_, &error))
+            return {StartAnswer::NotSaved, {}, error};
         begin(*minutes);
         return {};
     }
-    // Both marked; the first is the reason given.
-    StartAnswer missing {StartAnswer::FieldMissing, {}};
-    SessionNotice notice;
+    // Both marked; the status line ends with the last.
+    StartAnswer missing {StartAnswer::FieldMissing, {}, {}};
     if (!minutes) {
-        Q_EMIT fieldMissing(Field::Minutes);
-        notice.kind = Kind::SetTimer;
-        Q_EMIT noticeChanged(notice);
-        missing.reason = SessionText::statusLine(notice, now());
+        missing.missing << SetupField::Minutes;
+        say(Kind::SetTimer);
     }
     if (needsWakeUpPercent && !setup.wakeUpPercentValue()) {
-        Q_EMIT fieldMissing(Field::WakeUpPercent);
-        notice.kind = Kind::SetVolume;
-        Q_EMIT noticeChanged(notice);
-        if (missing.reason.isEmpty())
-            missing.reason = SessionText::statusLine(notice, now());
+        missing.missing << SetupField::WakeUpPercent;
+        say(Kind::SetVolume);
     }
     return missing;
 }
 
 void SessionController::begin(quint8 minutes)
 {
+    view_.endAction = setup_.endAction;
+    view_.dryRun = setup_.dryRun;
+    view_.left = 1;
     setPhase(Phase::Fading);
     platform_.power->probePowerActions(setup_.endAction);
     platform_.awake->hold();
@@ -155,38 +153,40 @@ void SessionController::begin(quint8 minutes)
     startDay_ = now().date();
     volume_.beginFade();
     fadeStart_ = volume_.level();
+    view_.percent = volume_.percent();
     fade_ = Fade(fadeStart_, minutes * 60u);
     ticks_ = 0;
-    fadeEndsAt_ = now().addSecs(fade_.seconds());
+    view_.fadeEnd = now().addSecs(fade_.seconds());
     sayFading();
-    progress_.restart(setup_, fadeEndsAt_);
+    progress_.restart(setup_, view_.fadeEnd);
     showProgress();
     platform_.clock->startSeconds();
 }
 
 void SessionController::showProgress()
 {
+    // The share still to go, as the desktop is shown it.
     if (progress_.show(ticks_, fade_.seconds()))
-        Q_EMIT fadeProgressed(1.0 - double(ticks_) / fade_.seconds());
+        view_.left = 1.0 - double(ticks_) / fade_.seconds();
 }
 
 void SessionController::tick()
 {
-    if (phase_ != Phase::Fading)
+    if (view_.phase != Phase::Fading)
         return;
     // Begun before the mixer told its level (a command line at start-up), the
     // fade goes down from the level it told meanwhile.
     if (ticks_ == 0 && volume_.level() != fadeStart_)
         fade_ = Fade(volume_.level(), fade_.seconds());
-    const quint8 percentShown = volume_.percent();
     volume_.setFadeLevel(fade_.levelAt(ticks_));
-    // In a long fade the percent stays for many seconds: it is told when it changes.
-    if (ticks_ == 0 || volume_.percent() != percentShown)
-        Q_EMIT fadePercentChanged(volume_.percent());
-    if (++ticks_ >= fade_.seconds())
+    // In a long fade the percent stays for many seconds: the night changes when it does.
+    view_.percent = volume_.percent();
+    if (++ticks_ >= fade_.seconds()) {
         endFade();
-    else
-        showProgress();
+        return;
+    }
+    showProgress();
+    publish();
 }
 
 QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const
@@ -196,27 +196,30 @@ QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const
     return AlarmWait::nextAlarmTime(fadeEnd, setup_.wakeUpTime, earliestDay);
 }
 
-SessionController::ExtendAnswer SessionController::extend(int minutes)
+ExtendAnswer SessionController::extend(int minutes)
 {
-    if (phase_ == Phase::WaitingForWakeUp)
-        return {ExtendAnswer::WaitingForWakeUp, {}};
-    if (phase_ != Phase::Fading)
-        return {ExtendAnswer::NoFade, {}};
-    if (minutes < 1 || minutes > 99)
-        return {ExtendAnswer::OutOfRange, {}};
-    const QDateTime newEnd = fadeEndsAt_.addSecs(minutes * 60);
+    ExtendAnswer answer;
+    const QDateTime newEnd = view_.fadeEnd.addSecs(minutes * 60);
+    if (view_.phase == Phase::WaitingForWakeUp)
+        answer.outcome = ExtendAnswer::WaitingForWakeUp;
+    else if (view_.phase != Phase::Fading)
+        answer.outcome = ExtendAnswer::NoFade;
+    else if (minutes < 1 || minutes > 99)
+        answer.outcome = ExtendAnswer::OutOfRange;
     // A later end must not move the wake-up to another day without a word.
-    if (setup_.endAction == EndAction::Alarm) {
-        const QDateTime wakeUp = wakeUpAfter(fadeEndsAt_);
-        if (wakeUpAfter(newEnd) != wakeUp)
-            return {ExtendAnswer::PassesWakeUp, wakeUp};
+    else if (setup_.endAction == EndAction::Alarm && wakeUpAfter(newEnd) != wakeUpAfter(view_.fadeEnd))
+        answer = {ExtendAnswer::PassesWakeUp, wakeUpAfter(view_.fadeEnd)};
+    if (answer.outcome != ExtendAnswer::Extended) {
+        noticeAnew(Kind::ExtendRefused).refusal = answer;
+        publish();
+        return answer;
     }
     fade_.extend(minutes, ticks_);
-    fadeEndsAt_ = newEnd;
-    sayFading();
-    progress_.restart(setup_, fadeEndsAt_);
+    view_.fadeEnd = newEnd;
+    progress_.restart(setup_, view_.fadeEnd);
     showProgress();
-    return {};
+    sayFading();
+    return answer;
 }
 
 void SessionController::stopFade()
@@ -229,6 +232,7 @@ void SessionController::stopFade()
 
 void SessionController::endFade()
 {
+    view_.left = 0;
     stopFade();
     volume_.muteForTheNight();
     // Muted is not paused: the night's podcast would play on silently.
@@ -241,15 +245,16 @@ void SessionController::runEndAction()
     switch (setup_.endAction) {
     case EndAction::PowerOff:
     case EndAction::Suspend:
-        leaveTheComputer(setup_.endAction == EndAction::Suspend);
+        leaveTheComputer();
         break;
     case EndAction::Alarm:
-        say(Kind::SoonToGetUp);
+        // Known before the wait is told: what shows the wait names the wake-up.
+        view_.wakeUp = wakeUpAfter(now());
+        noticeAnew(Kind::SoonToGetUp);
         setPhase(Phase::WaitingForWakeUp);
-        wakeUpAt_ = wakeUpAfter(now());
-        alarm_.start(wakeUpAt_);
-        if (setup_.sleepUntilAlarm && phase_ == Phase::WaitingForWakeUp)
-            sleep_.begin(wakeUpAt_, setup_.dryRun);
+        alarm_.start(view_.wakeUp);
+        if (setup_.sleepUntilAlarm && view_.phase == Phase::WaitingForWakeUp)
+            sleep_.begin(view_.wakeUp, setup_.dryRun);
         break;
     case EndAction::None:
         endSession(Phase::Idle);
@@ -257,29 +262,23 @@ void SessionController::runEndAction()
     }
 }
 
-void SessionController::leaveTheComputer(bool suspend)
+void SessionController::leaveTheComputer()
 {
     setPhase(Phase::LeavingTheComputer);
     // The lock goes first, or it would hold off our own request.
-    afterRelease_ = suspend ? AfterRelease::Suspend : AfterRelease::PowerOff;
+    leaving_ = true;
     platform_.awake->release();
 }
 
 void SessionController::lockReleased()
 {
-    switch (std::exchange(afterRelease_, AfterRelease::Nothing)) {
-    case AfterRelease::Nothing:
-        return;
-    case AfterRelease::PowerOff:
-    case AfterRelease::Suspend:
-        if (phase_ == Phase::LeavingTheComputer)
-            carryOutEndAction(setup_.endAction == EndAction::Suspend);
-        return;
-    }
+    if (std::exchange(leaving_, false) && view_.phase == Phase::LeavingTheComputer)
+        carryOutEndAction();
 }
 
-void SessionController::carryOutEndAction(bool suspend)
+void SessionController::carryOutEndAction()
 {
+    const bool suspend = setup_.endAction == EndAction::Suspend;
     if (setup_.dryRun) {
         say(suspend ? Kind::WouldSuspendNow : Kind::WouldPowerOffNow);
         endSession(Phase::Idle);
@@ -322,13 +321,13 @@ void SessionController::resumed()
 
 void SessionController::wakeUp()
 {
-    if (phase_ != Phase::WaitingForWakeUp)
+    if (view_.phase != Phase::WaitingForWakeUp)
         return;
     volume_.setWakeUpPercent(*setup_.wakeUpPercentValue());
     volume_.turnOutputOn();
     const QString name = setup_.startFile;
     const QString file = StartFile::resolve(name, {QDir::currentPath(), platform_.dataFolder});
-    say(Kind::Nothing);
+    noticeAnew(Kind::Nothing);
     letGo();
     // A start file nobody can play must not make a silent alarm.
     if (StartFile::isMissing(file)) {
@@ -351,7 +350,7 @@ void SessionController::wakeUp()
 
 void SessionController::startFileOpened(bool opened)
 {
-    if (phase_ != Phase::OpeningStartFile)
+    if (view_.phase != Phase::OpeningStartFile)
         return; // silenced, or a new night began meanwhile
     if (opened) {
         setPhase(Phase::Idle);
@@ -363,10 +362,7 @@ void SessionController::startFileOpened(bool opened)
 
 void SessionController::ringChime(Kind reason, const QString &name)
 {
-    chimeNotice_ = SessionNotice();
-    chimeNotice_.kind = reason;
-    chimeNotice_.detail = name;
-    Q_EMIT noticeChanged(chimeNotice_);
+    noticeAnew(reason).detail = name;
     // Until it has played out or is silenced, or no sound device is found for it.
     setPhase(Phase::Chiming);
     platform_.chime->start();
@@ -374,7 +370,7 @@ void SessionController::ringChime(Kind reason, const QString &name)
 
 void SessionController::chimeOver()
 {
-    if (phase_ == Phase::Chiming) {
+    if (view_.phase == Phase::Chiming) {
         setPhase(Phase::Idle);
         finishIfAsked();
     }
@@ -383,12 +379,12 @@ void SessionController::chimeOver()
 bool SessionController::silenceChime()
 {
     // Its answer is not waited for: a start file that then fails to open rings nothing.
-    if (phase_ == Phase::OpeningStartFile) {
+    if (view_.phase == Phase::OpeningStartFile) {
         setPhase(Phase::Idle);
         finishIfAsked();
         return true;
     }
-    if (phase_ != Phase::Chiming)
+    if (view_.phase != Phase::Chiming)
         return false;
     platform_.chime->stop();
     chimeOver();
@@ -398,7 +394,7 @@ bool SessionController::silenceChime()
 void SessionController::letGo()
 {
     // Nothing waits for this lock's release.
-    afterRelease_ = AfterRelease::Nothing;
+    leaving_ = false;
     platform_.warning->withdraw();
     sleep_.end();
     platform_.awake->release();
@@ -415,13 +411,13 @@ void SessionController::cancel()
 {
     if (!isRunning())
         return;
-    // Cancel ends the session whatever the level, also while waiting for the wake-up.
-    if (phase_ == Phase::Fading) {
+    // Cancel ends the night whatever the level, also while waiting for the wake-up.
+    if (view_.phase == Phase::Fading) {
         stopFade();
     } else {
         // After the fade, before the end action: give the wave output back what the fade took.
-        if (phase_ == Phase::WaitingForWakeUp)
-            say(Kind::Nothing); // nothing is coming any more
+        if (view_.phase == Phase::WaitingForWakeUp)
+            noticeAnew(Kind::Nothing); // nothing is coming any more
         alarm_.stop();
         volume_.giveBackOutput();
     }
@@ -438,7 +434,7 @@ void SessionController::finishIfAsked()
 {
     // The wake-up must be heard first: the desktop's answer about the start
     // file, then the chime, played out or silenced.
-    if (!finishWhenDone_ || phase_ != Phase::Idle)
+    if (!finishWhenDone_ || view_.phase != Phase::Idle)
         return;
     finishWhenDone_ = false;
     Q_EMIT finished();

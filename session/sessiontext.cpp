@@ -5,6 +5,21 @@
 
 #include "platform/clockformat.h"
 
+namespace {
+
+using Phase = SessionView::Phase;
+
+// A moment for scripts: its time of day, and its day when it is more than a day away.
+QString scriptMoment(const QDateTime &moment, const QDateTime &now)
+{
+    const QString time = moment.toString(QStringLiteral("HH:mm"));
+    if (now.secsTo(moment) < 24 * 3600)
+        return time;
+    return QStringLiteral("%1 on %2").arg(time, moment.toString(QStringLiteral("ddd d MMM")));
+}
+
+} // namespace
+
 QString SessionText::moment(const QDateTime &moment, const QDateTime &now)
 {
     const QLocale locale = QLocale::system();
@@ -16,11 +31,17 @@ QString SessionText::moment(const QDateTime &moment, const QDateTime &now)
         .arg(time, QLocale().toString(moment, tr("ddd d MMM", "the day's format")));
 }
 
-QString SessionText::statusLine(const SessionNotice &notice, const QDateTime &now)
+QString SessionText::dryRunMarked(const QString &text, bool dryRun)
+{
+    return dryRun ? tr("%1 (dry run)").arg(text) : text;
+}
+
+QString SessionText::statusLine(const SessionView &view, const QDateTime &now)
 {
     using Kind = SessionNotice::Kind;
+    const SessionNotice &notice = view.notice;
     const QString when = moment(notice.moment, now);
-    const bool dry = notice.dryRun;
+    const bool dry = view.dryRun;
     switch (notice.kind) {
     case Kind::Nothing:
         return {};
@@ -32,6 +53,10 @@ QString SessionText::statusLine(const SessionNotice &notice, const QDateTime &no
         return tr("Set timer", "status line");
     case Kind::SetVolume:
         return tr("Set volume", "status line");
+    case Kind::InvalidParameters:
+        return invalidParameters();
+    case Kind::ExtendRefused:
+        return extendRefusal(notice.refusal, now);
     case Kind::SoonToGetUp:
         return dryRunMarked(tr("Soon to get up...", "status line"), dry);
     case Kind::AwakeForWakeUp:
@@ -71,15 +96,18 @@ QString SessionText::statusLine(const SessionNotice &notice, const QDateTime &no
     return notice.chimeSilent ? tr("%1; no sound device for the chime either", "status line").arg(reason) : reason;
 }
 
-QString SessionText::dryRunMarked(const QString &text, bool dryRun)
+QString SessionText::restLine(bool dryRunWindow)
 {
-    return dryRun ? tr("%1 (dry run)").arg(text) : text;
+    return dryRunWindow ? tr("Dry run: the computer stays on", "status line") : QString();
 }
 
-QString SessionText::title(int percent, bool dryRun)
+QString SessionText::title(const SessionView &view)
 {
+    // From the fade's start until the night is over, the last percent stays.
+    if (!view.isRunning() || !view.percent)
+        return {};
     // A dry night must not look like a real one, from its first second to its end.
-    return dryRun ? tr("%1 % - Somnelle (dry run)").arg(percent) : tr("%1 % - Somnelle ").arg(percent);
+    return view.dryRun ? tr("%1 % - Somnelle (dry run)").arg(*view.percent) : tr("%1 % - Somnelle ").arg(*view.percent);
 }
 
 QString SessionText::warningSummary(EndAction action, bool dryRun)
@@ -98,37 +126,64 @@ QString SessionText::warningBody(const QDateTime &fadeEnd)
     return tr("The sleep timer ends at %1.").arg(locale.toString(fadeEnd.time(), ClockFormat::withSeconds(locale)));
 }
 
-QString SessionText::extendRefusal(const SessionController::ExtendAnswer &answer, const QDateTime &now)
+QString SessionText::extendRefusal(const ExtendAnswer &answer, const QDateTime &now)
 {
     switch (answer.outcome) {
-    case SessionController::ExtendAnswer::Extended:
+    case ExtendAnswer::Extended:
         break;
-    case SessionController::ExtendAnswer::WaitingForWakeUp:
+    case ExtendAnswer::WaitingForWakeUp:
         return tr("the fade is over; waiting for the wake-up");
-    case SessionController::ExtendAnswer::NoFade:
+    case ExtendAnswer::NoFade:
         return tr("no fade is running");
-    case SessionController::ExtendAnswer::OutOfRange:
+    case ExtendAnswer::OutOfRange:
         return tr("minutes must be 1 to 99");
-    case SessionController::ExtendAnswer::PassesWakeUp:
+    case ExtendAnswer::PassesWakeUp:
         return tr("the wake-up at %1 comes before the new end").arg(moment(answer.wakeUp, now));
     }
     return {};
 }
 
-QString SessionText::indicatorToolTip(const SessionController &session, int percent)
+QString SessionText::startRefusal(const StartAnswer &answer)
 {
-    using Phase = SessionController::Phase;
+    if (answer.outcome == StartAnswer::NotSaved)
+        return answer.saveError;
+    if (answer.missing.isEmpty())
+        return {};
+    return answer.missing.first() == SetupField::Minutes ? tr("Set timer", "status line")
+                                                         : tr("Set volume", "status line");
+}
+
+QString SessionText::invalidParameters()
+{
+    return tr("Invalid parameters", "status line");
+}
+
+QString SessionText::wakeRoute(WakeAlarm::Route route)
+{
+    switch (route) {
+    case WakeAlarm::Route::Kernel:
+        return tr("This computer can wake itself for the alarm: Somnelle may set its wake-up timer");
+    case WakeAlarm::Route::PowerManager:
+        return tr("This computer can wake itself for the alarm, through the desktop's power manager");
+    case WakeAlarm::Route::None:
+        break;
+    }
+    return tr("This computer cannot wake itself for the alarm: it stays on until then, as without this");
+}
+
+QString SessionText::toolTip(const SessionView &view, const QDateTime &now)
+{
     QString text;
-    switch (session.phase()) {
+    switch (view.phase) {
     case Phase::Idle:
         return {};
     case Phase::Fading: {
-        const EndAction action = session.setup().endAction;
-        const QString end = moment(session.fadeEndsAt(), session.now());
-        text = action == EndAction::PowerOff ? tr("%1 % - ends at %2, then shutdown").arg(percent).arg(end)
-            : action == EndAction::Suspend   ? tr("%1 % - ends at %2, then suspend").arg(percent).arg(end)
-            : action == EndAction::Alarm     ? tr("%1 % - ends at %2, then the alarm").arg(percent).arg(end)
-                                             : tr("%1 % - ends at %2").arg(percent).arg(end);
+        const int percent = view.percent.value_or(0);
+        const QString end = moment(view.fadeEnd, now);
+        text = view.endAction == EndAction::PowerOff ? tr("%1 % - ends at %2, then shutdown").arg(percent).arg(end)
+            : view.endAction == EndAction::Suspend   ? tr("%1 % - ends at %2, then suspend").arg(percent).arg(end)
+            : view.endAction == EndAction::Alarm     ? tr("%1 % - ends at %2, then the alarm").arg(percent).arg(end)
+                                                     : tr("%1 % - ends at %2").arg(percent).arg(end);
         break;
     }
     case Phase::PausingPlayers:
@@ -136,14 +191,51 @@ QString SessionText::indicatorToolTip(const SessionController &session, int perc
         text = tr("The fade is over");
         break;
     case Phase::WaitingForWakeUp: {
-        const QString wakeUp = moment(session.wakeUpAt(), session.now());
-        text = session.sleepsUntilWakeUp() ? tr("Wake-up at %1; the computer sleeps until then").arg(wakeUp)
-                                           : tr("Wake-up at %1").arg(wakeUp);
+        const QString wakeUp = moment(view.wakeUp, now);
+        text = view.asleep ? tr("Wake-up at %1; the computer sleeps until then").arg(wakeUp)
+                           : tr("Wake-up at %1").arg(wakeUp);
         break;
     }
     case Phase::OpeningStartFile:
     case Phase::Chiming:
         return tr("The wake-up is sounding");
     }
-    return dryRunMarked(text, session.setup().dryRun);
+    return dryRunMarked(text, view.dryRun);
+}
+
+QString SessionText::statusReport(const SessionView &view, const QDateTime &now)
+{
+    switch (view.phase) {
+    case Phase::Idle:
+        return QStringLiteral("idle");
+    case Phase::Fading: {
+        // A night without an end action names none.
+        const QString then = view.endAction == EndAction::PowerOff ? QStringLiteral(", then shutdown")
+            : view.endAction == EndAction::Suspend                 ? QStringLiteral(", then suspend")
+            : view.endAction == EndAction::Alarm                   ? QStringLiteral(", then the alarm")
+                                                                   : QString();
+        return QStringLiteral("fading %1 %, ends at %2%3%4")
+            .arg(view.percent.value_or(0))
+            .arg(scriptMoment(view.fadeEnd, now), then, view.dryRun ? QStringLiteral(" (dry run)") : QString());
+    }
+    case Phase::PausingPlayers:
+    case Phase::LeavingTheComputer:
+        return QStringLiteral("ending");
+    case Phase::WaitingForWakeUp:
+        return QStringLiteral("waiting for the wake-up at %1%2")
+            .arg(scriptMoment(view.wakeUp, now),
+                 view.asleep ? QStringLiteral("; the computer sleeps until then") : QString());
+    case Phase::OpeningStartFile:
+    case Phase::Chiming:
+        break;
+    }
+    return QStringLiteral("wake-up sounding");
+}
+
+QString SessionText::anotherNight(const SessionView &view, const QDateTime &now)
+{
+    // The night as --status says it, for the script that may read this too; only a fade can be extended.
+    const QString night = statusReport(view, now);
+    return view.phase == Phase::Fading ? tr("a session is already running: %1; use --cancel or --extend").arg(night)
+                                       : tr("a session is already running: %1; use --cancel").arg(night);
 }

@@ -5,25 +5,38 @@
 #include <QDateTime>
 #include <QString>
 
-#include "session/sessioncontroller.h"
-#include "session/sessionnotice.h"
-#include "settings/setup.h"
+#include "platform/wakealarm.h"
+#include "session/sessionview.h"
 
-// The session's words for people, in their language and their locale's
-// clock: the status line, the title during a fade and the warning before the
-// computer goes off. A moment more than a day after now names its day.
+// The night's words, from the one value that says what it is: for people, in
+// their language and their locale's clock (the status line, the title, the
+// panel's tool tip, the warning, the refusals), and for scripts, in English
+// with 24 hours (the --status line). A moment more than a day after now
+// names its day.
 class SessionText {
     Q_DECLARE_TR_FUNCTIONS(SessionText)
 public:
-    static QString statusLine(const SessionNotice &notice, const QDateTime &now);
-    // "37 % - Somnelle ", and a dry run's "37 % - Somnelle (dry run)".
-    static QString title(int percent, bool dryRun);
+    static QString statusLine(const SessionView &view, const QDateTime &now);
+    // What the status line says at rest: a window for trying says so.
+    static QString restLine(bool dryRunWindow);
+    // "37 % - Somnelle " while a night runs, and a dry run's "37 % - Somnelle
+    // (dry run)"; empty at rest.
+    static QString title(const SessionView &view);
     static QString warningSummary(EndAction action, bool dryRun);
     static QString warningBody(const QDateTime &fadeEnd);
-    // The panel indicator's tool tip: what --status says, for people.
-    static QString indicatorToolTip(const SessionController &session, int percent);
+    // The panel's tool tip: what --status says, for people.
+    static QString toolTip(const SessionView &view, const QDateTime &now);
+    // --status: one line for scripts.
+    static QString statusReport(const SessionView &view, const QDateTime &now);
+    // Why a start from elsewhere was refused while a night runs, as --status says the night.
+    static QString anotherNight(const SessionView &view, const QDateTime &now);
+    // Why Start started nothing: the first field missing, or why the setup was not saved.
+    static QString startRefusal(const StartAnswer &answer);
+    static QString invalidParameters();
     // Why an extension was refused (empty when it was not), as --extend prints it.
-    static QString extendRefusal(const SessionController::ExtendAnswer &answer, const QDateTime &now);
+    static QString extendRefusal(const ExtendAnswer &answer, const QDateTime &now);
+    // The check box's hint: whether and how this computer can wake itself.
+    static QString wakeRoute(WakeAlarm::Route route);
     // A moment for people: its time of day as the locale writes it, and its
     // day when it is more than a day after now.
     static QString moment(const QDateTime &moment, const QDateTime &now);

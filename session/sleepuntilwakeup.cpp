@@ -121,7 +121,7 @@ void SleepUntilWakeUp::refused(const QString &reason)
 {
     if (!std::exchange(suspending_, false) || !active_)
         return;
-    Q_EMIT noticed(Kind::SuspendRefused, reason);
     platform_.wake->disarm();
     platform_.awake->hold();
+    Q_EMIT noticed(Kind::SuspendRefused, reason);
 }

@@ -16,14 +16,15 @@ enum class EndAction {
 // What the user chose for a night. The window's fields, the command line and
 // the settings file fill it; a session keeps its own copy from Start on. The
 // two numbers are kept as they were entered: a stored or typed text need not
-// be a number, and it shows as it stands until Start refuses it.
+// be a number, and it shows as it stands until Start refuses it. A new one is
+// what a new window shows.
 struct Setup {
     QString minutes;
     EndAction endAction = EndAction::Alarm;
-    QTime wakeUpTime;      // the wake-up's time of day
-    bool tomorrow = false; // the wake-up comes after the next midnight
+    QTime wakeUpTime = QTime(10, 21, 48, 560); // the wake-up's time of day
+    bool tomorrow = false;                      // the wake-up comes after the next midnight
     QString wakeUpPercent;
-    QString startFile;
+    QString startFile = QStringLiteral("europe.mid");
     // In alarm mode, suspend the computer after the fade and let it wake itself for the alarm.
     bool sleepUntilAlarm = false;
     bool dryRun = false; // at the end only say what would happen; never stored

@@ -156,9 +156,9 @@ private slots:
         QTest::newRow("an unquoted name with a blank: one word too many")
             << QStringList {"45", "am", "07:30", "tm", "40", "my", "tune.mid"} << int(Outcome::InvalidParameters)
             << "45" << int(EndAction::Alarm) << QStringList {"07:30:00", "tm", "40", "my"};
-        QTest::newRow("30 sd 07:30: a word too many") << QStringList {"30", "sd", "07:30"}
-                                                      << int(Outcome::InvalidParameters) << "30"
-                                                      << int(EndAction::PowerOff) << untouched;
+        QTest::newRow("30 sd 07:30: a word too many")
+            << QStringList {"30", "sd", "07:30"} << int(Outcome::InvalidParameters) << "30" << int(EndAction::PowerOff)
+            << untouched;
         QTest::newRow("registry 45: a word too many")
             << QStringList {"registry", "45"} << int(Outcome::InvalidParameters) << "" << int(EndAction::Alarm)
             << untouched;

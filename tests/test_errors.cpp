@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "ui/picturebutton.h"
-#include "windowrig.h"
+#include "programrig.h"
 
 class ErrorsTest : public QObject {
     Q_OBJECT
@@ -49,12 +49,12 @@ private slots:
                {"Odd)", "Odd)"},
                {"Gone!", "Gone!"},
                {"失败了。", "失败了。"}};
-        WindowRig w;
+        MainWindow window;
         Shown shown;
         const auto watch = watchMessageBoxes(&shown);
         for (const auto &[message, shownText] : texts) {
             const int before = shown.count;
-            w.form.showError(QString::fromUtf8(message));
+            window.showError(QString::fromUtf8(message));
             QTRY_COMPARE(shown.count, before + 1);
             QCOMPARE(shown.text, QString::fromUtf8(shownText));
         }
@@ -62,13 +62,13 @@ private slots:
 
     void failedSaveIsShownAndTheProgramGoesOn()
     {
-        WindowRig w;
+        ProgramRig w;
         w.settings.failWrites = true;
-        TestWindow &form = w.form;
-        form.shutdownChoice->setChecked(true);
-        form.minutesEdit->setText(QStringLiteral("10"));
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        Form &form = w.f;
+        form.shutdownChoice->click();
+        QTest::keyClicks(form.minutesEdit, QStringLiteral("10"));
+        form.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form.window));
 
         Shown shown;
         const auto watch = watchMessageBoxes(&shown);
@@ -77,14 +77,14 @@ private slots:
         QCOMPARE(shown.caption, QStringLiteral("Somnelle"));
         QCOMPARE(shown.text, QStringLiteral("Failed to set data for 'Timer'"));
         QCOMPARE(shown.icon, QMessageBox::Critical);
-        QVERIFY(!w.rig.session.isRunning());
+        QCOMPARE(w.app.status(), QStringLiteral("idle"));
 
         // The next click runs the handler again, and once the store works the session starts.
         QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
         QTRY_COMPARE(shown.count, 2);
         w.settings.failWrites = false;
         QTest::mouseClick(form.startCancelButton, Qt::LeftButton);
-        QVERIFY(w.rig.session.isRunning());
+        QVERIFY(w.app.status().startsWith(QLatin1String("fading")));
     }
 };
 

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 #include "dbusmock.h"
-#include "windowrig.h"
+#include "programrig.h"
 
 class IndicatorTest : public QObject {
     Q_OBJECT
@@ -82,12 +82,12 @@ private slots:
         mockCall(
             QStringLiteral("AddProperty"),
             {watcherName, QStringLiteral("IsStatusNotifierHostRegistered"), QVariant::fromValue(QDBusVariant(true))});
-        WindowRig w;
+        ProgramRig w;
         w.mixer.level = 65535;
-        w.rig.volume.readAtStart();
-        w.form.shutdownChoice->setChecked(true);
-        w.form.minutesEdit->setText(QStringLiteral("2"));
-        QTest::mouseClick(w.form.startCancelButton, Qt::LeftButton);
+        Q_EMIT w.window.opening();
+        w.f.shutdownChoice->click();
+        QTest::keyClicks(w.f.minutesEdit, QStringLiteral("2"));
+        QTest::mouseClick(w.f.startCancelButton, Qt::LeftButton);
         QTRY_VERIFY(watcher->mock().calls().value(0).startsWith(QStringLiteral("RegisterStatusNotifierItem ")));
         const QString item = watcher->mock().calls().value(0).section(QLatin1Char(' '), 1);
         QCOMPARE(toolTip(item), QStringLiteral("100 % - ends at 22:02, then shutdown"));
@@ -100,20 +100,21 @@ private slots:
             w.clock.advance(1);
             QCoreApplication::processEvents();
         }
-        QTRY_COMPARE(toolTip(item), QStringLiteral("%1 % - ends at 22:02, then shutdown").arg(w.rig.volume.percent()));
+        // From full over two minutes, a step of 547 a second: 32715 after a minute.
+        QTRY_COMPARE(toolTip(item), QStringLiteral("49 % - ends at 22:02, then shutdown"));
         QVERIFY2(newToolTips_ >= 3 && newToolTips_ <= 60 / 10, qPrintable(QString::number(newToolTips_)));
 
         // The menu: a quarter of an hour more, then Cancel; the item goes with the session.
         QCOMPARE(menu(item).keys(), QStringList({"Add 15 minutes", "Cancel the timer", "Show Somnelle"}));
         click(item, menu(item).value(QStringLiteral("Add 15 minutes")));
-        QTRY_COMPARE(w.rig.session.fadeEndsAt(), QDateTime(QDate(2026, 12, 7), QTime(22, 17)));
+        QTRY_COMPARE(w.app.status(), QStringLiteral("fading 49 %, ends at 22:17, then shutdown"));
         click(item, menu(item).value(QStringLiteral("Cancel the timer")));
-        QTRY_VERIFY(!w.rig.session.isRunning());
+        QTRY_COMPARE(w.app.status(), QStringLiteral("idle"));
         QTRY_VERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(item));
 
         // Without a watcher a whole fade still ends as it should.
         watcher.reset();
-        QTest::mouseClick(w.form.startCancelButton, Qt::LeftButton);
+        QTest::mouseClick(w.f.startCancelButton, Qt::LeftButton);
         QCOMPARE(w.clock.advance(3600), 120);
         QCOMPARE(w.power.calls.last(), QStringLiteral("powerOff"));
     }

@@ -16,7 +16,7 @@
 #include "app/somnelle.h"
 #include "dbusmock.h"
 #include "fakes.h"
-#include "testwindow.h"
+#include "form.h"
 #include "platform/desktopshell.h"
 #include "platform/launcherentry.h"
 #include "settings/inisettingsstore.h"
@@ -30,8 +30,9 @@ class InstanceTest : public QObject {
     QList<std::pair<QString, QVariantMap>> updates_;
 
     struct Rig : FakePlatform {
-        TestWindow window;
+        MainWindow window;
         Somnelle app;
+        Form f {window};
         InstanceService service {app};
         QTimer boxCloser;
         explicit Rig(const QString &state)
@@ -41,7 +42,7 @@ class InstanceTest : public QObject {
                                                                  : Invocation())
         {
             mixer.level = 65535;
-            Q_EMIT app.form().opening();
+            Q_EMIT window.opening();
             const bool ringing = state == QLatin1String("sounding") || state == QLatin1String("opening");
             const bool alarm = ringing || state == QLatin1String("waiting");
             Setup setup = SessionRig::setup(alarm ? QStringLiteral("1") : QStringLiteral("60"),
@@ -64,11 +65,11 @@ class InstanceTest : public QObject {
                 settings.stored = SessionRig::setup(QStringLiteral("20"), EndAction::Suspend);
                 setup.minutes = QStringLiteral("77");
             }
-            app.form().showSetup(setup);
-            Q_EMIT app.form().firstActivated();
+            f.fill(setup);
+            Q_EMIT window.firstActivated();
             const QStringList atRest {"idle", "edited", "dry-run window", "nothing stored", "save fails"};
-            if (!atRest.contains(state) && !app.session().isRunning())
-                QTest::mouseClick(window.startCancelButton, Qt::LeftButton);
+            if (!atRest.contains(state) && app.status() == QLatin1String("idle"))
+                QTest::mouseClick(f.startCancelButton, Qt::LeftButton);
             clock.advance(state == QLatin1String("fading") ? 0 : 60);
             QDBusConnection bus = QDBusConnection::sessionBus();
             QVERIFY(bus.registerService(InstanceService::Name) && service.publish(bus));
@@ -195,16 +196,18 @@ private Q_SLOTS:
         if (r.shell.answersLater) // the desktop's program fails only now
             Q_EMIT r.shell.fileOpened(false);
         QCOMPARE(r.app.status(), after);
-        // A window opened as a dry run stays one, as does one asked for; a command line handed over makes none.
-        QCOMPARE(r.app.form().setup().dryRun,
-                 state == "after a dry run" || state == "dry-run window"
-                     || (arguments == QStringList {"--dry-run"} && exitCode == 0));
         QCOMPARE(r.chime.playing, after == QLatin1String("wake-up sounding"));
-        QCOMPARE(r.app.form().setup().sleepUntilAlarm, exitCode == 0 && arguments.contains("--sleep-until-alarm"));
+        QCOMPARE(r.f.sleepCheck->isChecked(), exitCode == 0 && arguments.contains("--sleep-until-alarm"));
         // Only a real session that starts here saves the setup.
         QCOMPARE(r.settings.writes - saved,
                  int(after.startsWith(QLatin1String("fading")) && state != "fading"
                      && !after.endsWith(QLatin1String("(dry run)"))));
+        // A window opened as a dry run stays one, as does one asked for; a command line handed over makes
+        // none. At rest it says so.
+        r.app.cancelOrSilence();
+        QCOMPARE(r.f.statusText() == QLatin1String("Dry run: the computer stays on"),
+                 state == "after a dry run" || state == "dry-run window"
+                     || (arguments == QStringList {"--dry-run"} && exitCode == 0));
     }
 
     // A name that is not UTF-8, typed as a relative name in its own folder,
@@ -234,7 +237,8 @@ private Q_SLOTS:
         QCOMPARE(run({}, QStringLiteral("1 am 22:01 td 40 \"$(printf '%1')\"").arg(octal), QDir::homePath()),
                  std::make_pair(0, QString()));
         r.app.cancelOrSilence();
-        r.window.startFileEdit->setText(QStringLiteral("elsewhere.mid"));
+        r.f.startFileEdit->clear();
+        QTest::keyClicks(r.f.startFileEdit, QStringLiteral("elsewhere.mid"));
         QCOMPARE(run({QStringLiteral("registry")}), std::make_pair(0, QString()));
         r.clock.advance(60);
         QFile log(qEnvironmentVariable("SOMNELLE_TEST_XDG_OPEN_LOG"));
@@ -332,13 +336,13 @@ private Q_SLOTS:
         fake.settings.stored = SessionRig::setup(QStringLiteral("20"), EndAction::Suspend);
         MainWindow window;
         Somnelle app(fake.platform, window, Invocation::parse({QStringLiteral("registry")}));
-        app.form().show();
+        window.show();
         QCoreApplication::processEvents();
         QCOMPARE(app.status(), QStringLiteral("fading 0 %, ends at 22:20, then suspend"));
-        app.session().cancel();
+        app.cancelOrSilence();
         QEvent activation(QEvent::ActivationChange);
-        QCoreApplication::sendEvent(&app.form(), &activation);
-        QVERIFY(!app.session().isRunning());
+        QCoreApplication::sendEvent(&window, &activation);
+        QCOMPARE(app.status(), QStringLiteral("idle"));
         QCOMPARE(fake.settings.writes, 1);
     }
 

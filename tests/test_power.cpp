@@ -10,12 +10,10 @@
 #include "audio/alsamixer.h"
 #include "dbusmock.h"
 #include "fakes.h"
-#include "testwindow.h"
+#include "form.h"
 #include "pactl.h"
 #include "platform/logindpower.h"
 #include "platform/sleepinhibitor.h"
-#include "ui/picturebutton.h"
-#include "sessionrig.h"
 #include "ui/mainwindow.h"
 
 class PowerTest : public QObject {
@@ -29,22 +27,28 @@ class PowerTest : public QObject {
         LogindPower power {DBusMock::privateBus(QDBusConnection::SystemBus)};
         SleepInhibitor awake {DBusMock::privateBus(QDBusConnection::SessionBus),
                               DBusMock::privateBus(QDBusConnection::SystemBus)};
-        TestWindow window;
+        MainWindow window;
         Somnelle app {use(mixer).use(power).use(awake).platform, window};
-        Setup setup;
+        Form f {window};
         int ends = 0;
 
+        // A minute's fade, then the action; an alarm at 23:00, at 40 %.
         explicit Rig(EndAction action)
         {
             Pactl::setSinkVolume(QStringLiteral("60%"));
             Pactl::setSinkMuted(false);
-            Q_EMIT app.form().opening();
-            setup = SessionRig::setup(QStringLiteral("1"), action, QStringLiteral("40"));
-            setup.wakeUpTime = QTime(23, 0);
+            Q_EMIT window.opening();
+            (action == EndAction::PowerOff      ? f.shutdownChoice
+                 : action == EndAction::Suspend ? f.suspendChoice
+                                                : f.alarmChoice)
+                ->click();
+            QTest::keyClicks(f.minutesEdit, QStringLiteral("1"));
+            QTest::keyClicks(f.wakeVolumeEdit, QStringLiteral("40"));
+            f.alarmTimeEdit->setTime(QTime(23, 0));
             connect(&app, &Somnelle::ended, [this] { ++ends; });
         }
-        void start() { app.session().start(setup); }
-        bool idle() { return !app.session().isRunning(); }
+        void start() { f.startCancelButton->click(); }
+        bool idle() { return app.status() == QLatin1String("idle"); }
     };
 
 private slots:
@@ -99,7 +103,7 @@ private slots:
         r.clock.advance(60);
         QTest::qWait(200); // the fade's last requests reach the server while the computer goes to sleep
         QTRY_VERIFY(logind.calls().contains(request));
-        QTRY_COMPARE(r.app.form().statusText(), status);
+        QTRY_COMPARE(r.f.statusText(), status);
         QTRY_COMPARE(r.ends, quits);
         QVERIFY(r.idle());
         QCOMPARE(DBusMock::inhibitors(), QStringList());
@@ -138,7 +142,7 @@ private slots:
         if (signal)
             raise(signal);
         else
-            QTest::mouseClick(r.window.exitButton, Qt::LeftButton);
+            QTest::mouseClick(r.f.exitButton, Qt::LeftButton);
         QTRY_COMPARE(r.ends, 1);
         // Ended as Cancel ends it: the level stays, the output is on, the lock is gone.
         QVERIFY(r.idle());
@@ -153,10 +157,10 @@ private slots:
             Rig r(EndAction::Alarm);
             r.start();
             r.clock.advance(60);
-            QCOMPARE(r.app.session().phase(), SessionController::Phase::WaitingForWakeUp);
+            QVERIFY(r.app.status().startsWith(QLatin1String("waiting for the wake-up")));
             QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
             if (cancel)
-                r.app.session().cancel();
+                r.app.cancelOrSilence();
             else
                 r.clock.runUntil(QDateTime(QDate(2026, 12, 7), QTime(23, 0)));
             QVERIFY(r.idle());

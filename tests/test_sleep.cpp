@@ -15,7 +15,7 @@
 #include "platform/logindpower.h"
 #include "platform/sleepinhibitor.h"
 #include "platform/systemwakealarm.h"
-#include "sessionrig.h"
+#include "form.h"
 #include "ui/mainwindow.h"
 #include "wakecapability.h"
 
@@ -66,16 +66,15 @@ private slots:
         // The fade ends a minute after now, the alarm five minutes later (on the next day near midnight).
         const QTime minute(fake.clock.now.time().hour(), fake.clock.now.time().minute());
         const QDateTime wakeUp = QDateTime(fake.clock.now.date(), minute).addSecs(6 * 60);
-        Setup setup = SessionRig::setup(QStringLiteral("1"), EndAction::Alarm, QStringLiteral("40"));
-        setup.wakeUpTime = wakeUp.time();
-        setup.sleepUntilAlarm = true;
         QTemporaryFile tune;
         QVERIFY(tune.open());
-        setup.startFile = tune.fileName();
-        app.session().start(setup);
-        fake.clock.advance(60);
         const QString until = wakeUp.toString(QStringLiteral("HH:mm"));
-        QTRY_COMPARE(app.form().statusText(),
+        QCOMPARE(app.handOver(Invocation::parse({"--sleep-until-alarm", "1", "am", until, "td", "40", tune.fileName()}),
+                              QString())
+                     .outcome,
+                 HandOverAnswer::Applied);
+        fake.clock.advance(60);
+        QTRY_COMPARE(Form(window).statusText(),
                      capable ? QStringLiteral("The computer sleeps until %1").arg(until)
                              : QStringLiteral("This computer cannot wake itself; it stays on until %1").arg(until));
         // Armed for a minute before the wake-up; the lock given back, then the suspend asked for.
@@ -94,7 +93,7 @@ private slots:
             raise(SIGTERM);
         else
             fake.clock.runUntil(wakeUp);
-        QTRY_VERIFY(!app.session().isRunning());
+        QTRY_COMPARE(app.status(), QStringLiteral("idle"));
         QCOMPARE(fake.shell.files.size(), int(ending == QLatin1String("rings")));
         QCOMPARE(ends, int(ending == QLatin1String("SIGTERM")));
         QCOMPARE(WakeCapability::alarmTimers(), QList<int>());

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QStyle>
 #include <QtTest>
 
 #include "session/sessiontext.h"
@@ -19,7 +20,7 @@
 #include "ui/picturebutton.h"
 #include "ui/pictures.h"
 #include "ui/translations.h"
-#include "windowrig.h"
+#include "programrig.h"
 
 class TranslationsTest : public QObject {
     Q_OBJECT
@@ -129,10 +130,10 @@ private slots:
         QCOMPARE(Translations::use({language}), !english);
 
         // The window speaks it: the Start button (its name and its picture's word), a status text, a message box.
-        WindowRig w;
-        TestWindow &f = w.form;
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        ProgramRig w;
+        Form &f = w.f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         const QString start = MainWindow::tr("Start");
         QCOMPARE(f.startCancelButton->accessibleName(), start);
         QCOMPARE(f.startCancelButton->picture().toImage() == Pictures::keyed(":/pictures/start.bmp").toImage(),
@@ -150,12 +151,12 @@ private slots:
         });
         closer.start(10);
         w.mixer.available = false;
-        w.rig.volume.readAtStart();
+        Q_EMIT f.window.opening(); // the mixer is asked again, as at the start
         QTRY_VERIFY(!boxText.isEmpty());
         QCOMPARE(boxText == QLatin1String("Mixer initialization error"), english);
 
         // Every control's accessible name contains its visible label: screen readers and voice control go by it.
-        for (QWidget *control : f.findChildren<QWidget *>()) {
+        for (QWidget *control : f.window.findChildren<QWidget *>()) {
             const auto *label = qobject_cast<QLabel *>(control);
             const auto *button = qobject_cast<QAbstractButton *>(control);
             QWidget *named = label && label->buddy() ? label->buddy() : control;
@@ -172,14 +173,14 @@ private slots:
         // Every text fits its control: none overlaps another or leaves its panel, none is cut.
         f.volumeReadout->showPercent(100);
         f.sleepCheck->setVisible(true);
-        for (QWidget *parent :
-             {static_cast<QWidget *>(&f), static_cast<QWidget *>(f.timerPanel), static_cast<QWidget *>(f.alarmPanel)}) {
+        for (QWidget *parent : {static_cast<QWidget *>(&f.window), static_cast<QWidget *>(f.timerPanel),
+                                static_cast<QWidget *>(f.alarmPanel)}) {
             QList<QWidget *> children;
             for (QWidget *child : parent->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-                if (child->isVisibleTo(&f) && child != f.skyPicture && child != f.statusBar)
+                if (child->isVisibleTo(&f.window) && child != f.skyPicture && child != f.statusBar)
                     children << child;
             for (QWidget *child : children) {
-                QVERIFY2(parent == &f || parent->contentsRect().contains(child->geometry()),
+                QVERIFY2(parent == &f.window || parent->contentsRect().contains(child->geometry()),
                          qPrintable(child->objectName() + QLatin1String(" leaves its panel")));
                 if (auto *choice = qobject_cast<QAbstractButton *>(child); choice && !choice->text().isEmpty())
                     QVERIFY2(textRoom(choice) <= choice->width(),

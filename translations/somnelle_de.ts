@@ -192,29 +192,12 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <translation>Der Mixer ließ sich nicht initialisieren</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Dieser Rechner kann zum Wecken selbst aufwachen: Somnelle darf seinen Aufwach-Timer stellen</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Dieser Rechner kann zum Wecken selbst aufwachen, über die Energieverwaltung der Arbeitsumgebung</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Dieser Rechner kann zum Wecken nicht selbst aufwachen: Er bleibt bis dahin an, wie ohne diese Option</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Lautst.: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Probelauf: Der Rechner bleibt an</translation>
     </message>
 </context>
 <context>
@@ -306,17 +289,6 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>Alarm mode</source>
         <translation>Wecker</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>es läuft schon eine Sitzung: %1; --cancel oder --extend verwenden</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>es läuft schon eine Sitzung: %1; --cancel verwenden</translation>
     </message>
 </context>
 <context>
@@ -516,20 +488,42 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <source>%1 % - ends at %2</source>
         <translation>%1 % – endet um %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Probelauf: Der Rechner bleibt an</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Ungültige Parameter</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Dieser Rechner kann zum Wecken selbst aufwachen: Somnelle darf seinen Aufwach-Timer stellen</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Dieser Rechner kann zum Wecken selbst aufwachen, über die Energieverwaltung der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Dieser Rechner kann zum Wecken nicht selbst aufwachen: Er bleibt bis dahin an, wie ohne diese Option</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>es läuft schon eine Sitzung: %1; --cancel oder --extend verwenden</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>es läuft schon eine Sitzung: %1; --cancel verwenden</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Ein Schlaf-Timer läuft, und sein Wecker muss klingeln</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Ungültige Parameter</translation>
     </message>
 </context>
 <context>

@@ -189,29 +189,12 @@ ningún Somnelle en ejecución.
         <translation>Error al iniciar el mezclador</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Este equipo puede reactivarse solo para la alarma: Somnelle puede programar su temporizador de activación</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Este equipo puede reactivarse solo para la alarma, mediante el gestor de energía del escritorio</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Este equipo no puede reactivarse solo para la alarma: sigue encendido hasta entonces, como sin esta casilla</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Vol.: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Simulación: el equipo sigue encendido</translation>
     </message>
 </context>
 <context>
@@ -303,17 +286,6 @@ ningún Somnelle en ejecución.
     <message>
         <source>Alarm mode</source>
         <translation>Alarma</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>ya hay una sesión en curso: %1; use --cancel o --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>ya hay una sesión en curso: %1; use --cancel</translation>
     </message>
 </context>
 <context>
@@ -513,20 +485,42 @@ ningún Somnelle en ejecución.
         <source>%1 % - ends at %2</source>
         <translation>%1 % – termina a las %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulación: el equipo sigue encendido</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Parámetros no válidos</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Este equipo puede reactivarse solo para la alarma: Somnelle puede programar su temporizador de activación</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Este equipo puede reactivarse solo para la alarma, mediante el gestor de energía del escritorio</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Este equipo no puede reactivarse solo para la alarma: sigue encendido hasta entonces, como sin esta casilla</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>ya hay una sesión en curso: %1; use --cancel o --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>ya hay una sesión en curso: %1; use --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Hay un temporizador de sueño en marcha y su alarma debe sonar</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Parámetros no válidos</translation>
     </message>
 </context>
 <context>

@@ -140,7 +140,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>somnelle: no display to open a window on, and no Somnelle runs to hand the command line to</source>
-        <translation>somnelle : aucun écran où ouvrir une fenêtre, et aucun Somnelle lancé à qui passer la ligne de commande</translation>
+        <translation>somnelle&#xa0;: aucun écran où ouvrir une fenêtre, et aucun Somnelle lancé à qui passer la ligne de commande</translation>
     </message>
 </context>
 <context>
@@ -189,29 +189,12 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <translation>Erreur d&apos;initialisation du mélangeur</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Cet ordinateur peut sortir de veille seul pour le réveil&#xa0;: Somnelle peut en régler l&apos;heure</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Cet ordinateur peut sortir de veille seul pour le réveil, grâce au gestionnaire d&apos;énergie du bureau</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Cet ordinateur ne peut pas sortir de veille seul pour le réveil&#xa0;: il reste allumé jusque-là, comme sans cette case</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Volume </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Simulation&#xa0;: l&apos;ordinateur reste allumé</translation>
     </message>
 </context>
 <context>
@@ -303,17 +286,6 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Alarm mode</source>
         <translation>Réveil</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel ou --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel</translation>
     </message>
 </context>
 <context>
@@ -493,7 +465,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Fading until %1; nothing follows the fade</source>
         <comment>status line</comment>
-        <translation>Fondu jusqu&apos;à %1 ; rien ne suit le fondu</translation>
+        <translation>Fondu jusqu&apos;à %1&#xa0;; rien ne suit le fondu</translation>
     </message>
     <message>
         <source>Awake for the wake-up at %1</source>
@@ -503,7 +475,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Start file cannot be read: %1</source>
         <comment>status line</comment>
-        <translation>Fichier de réveil illisible : %1</translation>
+        <translation>Fichier de réveil illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 % - Somnelle (dry run)</source>
@@ -513,20 +485,42 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <source>%1 % - ends at %2</source>
         <translation>%1 % – se termine à %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulation : l&apos;ordinateur reste allumé</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Paramètres non valides</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Cet ordinateur peut sortir de veille seul pour le réveil : Somnelle peut en régler l&apos;heure</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Cet ordinateur peut sortir de veille seul pour le réveil, grâce au gestionnaire d&apos;énergie du bureau</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Cet ordinateur ne peut pas sortir de veille seul pour le réveil : il reste allumé jusque-là, comme sans cette case</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>une session est déjà en cours : %1 ; utilisez --cancel ou --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>une session est déjà en cours : %1 ; utilisez --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Un minuteur de sommeil est en cours et son réveil doit sonner</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Paramètres non valides</translation>
     </message>
 </context>
 <context>
@@ -560,7 +554,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>somnelle: no window can be opened here: %1
 </source>
-        <translation>somnelle : impossible d&apos;ouvrir une fenêtre ici : %1
+        <translation>somnelle&#xa0;: impossible d&apos;ouvrir une fenêtre ici&#xa0;: %1
 </translation>
     </message>
 </context>

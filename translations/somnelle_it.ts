@@ -189,29 +189,12 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <translation>Errore di inizializzazione del mixer</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Questo computer può riattivarsi da solo per la sveglia: Somnelle può impostarne il timer di riattivazione</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Questo computer può riattivarsi da solo per la sveglia, tramite la gestione energetica del desktop</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Questo computer non può riattivarsi da solo per la sveglia: resta acceso fino ad allora, come senza questa casella</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Esci</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Volume: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Simulazione: il computer resta acceso</translation>
     </message>
 </context>
 <context>
@@ -303,17 +286,6 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>Alarm mode</source>
         <translation>Sveglia</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>una sessione è già in corso: %1; usare --cancel o --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>una sessione è già in corso: %1; usare --cancel</translation>
     </message>
 </context>
 <context>
@@ -513,20 +485,42 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <source>%1 % - ends at %2</source>
         <translation>%1 % – finisce alle %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulazione: il computer resta acceso</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Parametri non validi</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Questo computer può riattivarsi da solo per la sveglia: Somnelle può impostarne il timer di riattivazione</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Questo computer può riattivarsi da solo per la sveglia, tramite la gestione energetica del desktop</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Questo computer non può riattivarsi da solo per la sveglia: resta acceso fino ad allora, come senza questa casella</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>una sessione è già in corso: %1; usare --cancel o --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>una sessione è già in corso: %1; usare --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>È attivo un timer per dormire e la sua sveglia deve suonare</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Parametri non validi</translation>
     </message>
 </context>
 <context>

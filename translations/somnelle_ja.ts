@@ -187,29 +187,12 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <translation>ミキサーの初期化に失敗しました</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>このコンピューターはアラームに合わせて自動で復帰できます。Somnelle が復帰タイマーを設定します</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>このコンピューターはデスクトップの電源管理を通じて、アラームに合わせて自動で復帰できます</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>このコンピューターはアラームに合わせて自動で復帰できません。チェックしない場合と同じく、その時刻まで電源が入ったままになります</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>終了</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>音量: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>テスト実行: 電源は入ったままです</translation>
     </message>
 </context>
 <context>
@@ -301,17 +284,6 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>Alarm mode</source>
         <translation>アラーム</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>すでにセッションが実行中です: %1。--cancel か --extend を使ってください</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>すでにセッションが実行中です: %1。--cancel を使ってください</translation>
     </message>
 </context>
 <context>
@@ -511,20 +483,42 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <source>%1 % - ends at %2</source>
         <translation>%1 % – %2 に終了</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>テスト実行: 電源は入ったままです</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>パラメーターが無効です</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>このコンピューターはアラームに合わせて自動で復帰できます。Somnelle が復帰タイマーを設定します</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>このコンピューターはデスクトップの電源管理を通じて、アラームに合わせて自動で復帰できます</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>このコンピューターはアラームに合わせて自動で復帰できません。チェックしない場合と同じく、その時刻まで電源が入ったままになります</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>すでにセッションが実行中です: %1。--cancel か --extend を使ってください</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>すでにセッションが実行中です: %1。--cancel を使ってください</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>スリープタイマーが動作中で、アラームを鳴らす必要があります</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>パラメーターが無効です</translation>
     </message>
 </context>
 <context>

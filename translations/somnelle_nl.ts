@@ -192,29 +192,12 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <translation>Fout bij het initialiseren van de mixer</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Deze computer kan vanzelf ontwaken voor het wekken: Somnelle mag zijn wektimer instellen</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Deze computer kan vanzelf ontwaken voor het wekken, via het energiebeheer van het bureaublad</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Deze computer kan niet vanzelf ontwaken voor het wekken: hij blijft tot dan aan, net als zonder deze optie</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Sluiten</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Volume: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Testrun: de computer blijft aan</translation>
     </message>
 </context>
 <context>
@@ -306,17 +289,6 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>Alarm mode</source>
         <translation>Wekker</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>er loopt al een sessie: %1; gebruik --cancel of --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>er loopt al een sessie: %1; gebruik --cancel</translation>
     </message>
 </context>
 <context>
@@ -516,20 +488,42 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <source>%1 % - ends at %2</source>
         <translation>%1 % – eindigt om %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Testrun: de computer blijft aan</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Ongeldige parameters</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Deze computer kan vanzelf ontwaken voor het wekken: Somnelle mag zijn wektimer instellen</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Deze computer kan vanzelf ontwaken voor het wekken, via het energiebeheer van het bureaublad</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Deze computer kan niet vanzelf ontwaken voor het wekken: hij blijft tot dan aan, net als zonder deze optie</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>er loopt al een sessie: %1; gebruik --cancel of --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>er loopt al een sessie: %1; gebruik --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Er loopt een slaaptimer en zijn wekker moet afgaan</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Ongeldige parameters</translation>
     </message>
 </context>
 <context>

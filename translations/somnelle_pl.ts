@@ -188,29 +188,12 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <translation>Błąd inicjalizacji miksera</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Ten komputer potrafi sam wybudzić się na pobudkę: Somnelle może ustawić jego czasomierz wybudzania</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Ten komputer potrafi sam wybudzić się na pobudkę, przez zarządzanie energią pulpitu</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Ten komputer nie potrafi sam wybudzić się na pobudkę: do tego czasu pozostanie włączony, jak bez tej opcji</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Zakończ</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Dźwięk: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Próba: komputer pozostaje włączony</translation>
     </message>
 </context>
 <context>
@@ -302,17 +285,6 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>Alarm mode</source>
         <translation>Budzik</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>sesja już trwa: %1; użyj --cancel lub --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>sesja już trwa: %1; użyj --cancel</translation>
     </message>
 </context>
 <context>
@@ -512,20 +484,42 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <source>%1 % - ends at %2</source>
         <translation>%1 % – koniec o %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Próba: komputer pozostaje włączony</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Nieprawidłowe parametry</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Ten komputer potrafi sam wybudzić się na pobudkę: Somnelle może ustawić jego czasomierz wybudzania</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Ten komputer potrafi sam wybudzić się na pobudkę, przez zarządzanie energią pulpitu</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Ten komputer nie potrafi sam wybudzić się na pobudkę: do tego czasu pozostanie włączony, jak bez tej opcji</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>sesja już trwa: %1; użyj --cancel lub --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>sesja już trwa: %1; użyj --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Działa wyłącznik czasowy snu, a jego budzik musi zadzwonić</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Nieprawidłowe parametry</translation>
     </message>
 </context>
 <context>

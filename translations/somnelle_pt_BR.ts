@@ -189,29 +189,12 @@ Somnelle em execução.
         <translation>Erro ao inicializar o mixer</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Este computador pode despertar sozinho para o alarme: o Somnelle pode programar o temporizador de despertar dele</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Este computador pode despertar sozinho para o alarme, pelo gerenciamento de energia da área de trabalho</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Este computador não pode despertar sozinho para o alarme: ele fica ligado até lá, como sem esta opção</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Volume: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Simulação: o computador fica ligado</translation>
     </message>
 </context>
 <context>
@@ -303,17 +286,6 @@ Somnelle em execução.
     <message>
         <source>Alarm mode</source>
         <translation>Alarme</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>uma sessão já está em andamento: %1; use --cancel ou --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>uma sessão já está em andamento: %1; use --cancel</translation>
     </message>
 </context>
 <context>
@@ -513,20 +485,42 @@ Somnelle em execução.
         <source>%1 % - ends at %2</source>
         <translation>%1 % – termina às %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Simulação: o computador fica ligado</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Parâmetros inválidos</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Este computador pode despertar sozinho para o alarme: o Somnelle pode programar o temporizador de despertar dele</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Este computador pode despertar sozinho para o alarme, pelo gerenciamento de energia da área de trabalho</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Este computador não pode despertar sozinho para o alarme: ele fica ligado até lá, como sem esta opção</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>uma sessão já está em andamento: %1; use --cancel ou --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>uma sessão já está em andamento: %1; use --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Um timer de sono está ativo e o seu alarme precisa tocar</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Parâmetros inválidos</translation>
     </message>
 </context>
 <context>

@@ -189,29 +189,12 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <translation>Ошибка инициализации микшера</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Этот компьютер может сам проснуться к будильнику: Somnelle заведёт его таймер пробуждения</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Этот компьютер может сам проснуться к будильнику через управление питанием рабочего стола</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Этот компьютер не может сам проснуться к будильнику: он останется включённым до будильника, как и без этого флажка</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Выход</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Звук: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Пробный запуск: компьютер остаётся включённым</translation>
     </message>
 </context>
 <context>
@@ -303,17 +286,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Alarm mode</source>
         <translation>Будильник</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>сеанс уже идёт: %1; используйте --cancel или --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>сеанс уже идёт: %1; используйте --cancel</translation>
     </message>
 </context>
 <context>
@@ -513,20 +485,42 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1 % - ends at %2</source>
         <translation>%1 % – конец в %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Пробный запуск: компьютер остаётся включённым</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Неверные параметры</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Этот компьютер может сам проснуться к будильнику: Somnelle заведёт его таймер пробуждения</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Этот компьютер может сам проснуться к будильнику через управление питанием рабочего стола</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Этот компьютер не может сам проснуться к будильнику: он останется включённым до будильника, как и без этого флажка</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>сеанс уже идёт: %1; используйте --cancel или --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>сеанс уже идёт: %1; используйте --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Работает таймер сна, и его будильник должен прозвенеть</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Неверные параметры</translation>
     </message>
 </context>
 <context>

@@ -189,29 +189,12 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <translation>Помилка ініціалізації мікшера</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Цей комп&apos;ютер може сам прокинутися до будильника: Somnelle встановить його таймер пробудження</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>Цей комп&apos;ютер може сам прокинутися до будильника через керування живленням стільниці</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Цей комп&apos;ютер не може сам прокинутися до будильника: він залишиться увімкненим до будильника, як і без цього прапорця</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Вихід</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>Звук: </translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>Пробний запуск: комп&apos;ютер лишається увімкненим</translation>
     </message>
 </context>
 <context>
@@ -303,17 +286,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Alarm mode</source>
         <translation>Будильник</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>сеанс уже триває: %1; скористайтеся --cancel або --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>сеанс уже триває: %1; скористайтеся --cancel</translation>
     </message>
 </context>
 <context>
@@ -513,20 +485,42 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1 % - ends at %2</source>
         <translation>%1 % – кінець о %2</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>Пробний запуск: комп&apos;ютер лишається увімкненим</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>Неправильні параметри</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>Цей комп&apos;ютер може сам прокинутися до будильника: Somnelle встановить його таймер пробудження</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>Цей комп&apos;ютер може сам прокинутися до будильника через керування живленням стільниці</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>Цей комп&apos;ютер не може сам прокинутися до будильника: він залишиться увімкненим до будильника, як і без цього прапорця</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>сеанс уже триває: %1; скористайтеся --cancel або --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>сеанс уже триває: %1; скористайтеся --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>Працює таймер сну, і його будильник має задзвонити</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>Неправильні параметри</translation>
     </message>
 </context>
 <context>

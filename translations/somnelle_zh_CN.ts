@@ -186,29 +186,12 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <translation>混音器初始化出错</translation>
     </message>
     <message>
-        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>此计算机可以为闹钟自动唤醒：Somnelle 可以设置它的唤醒定时器</translation>
-    </message>
-    <message>
-        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
-        <translation>此计算机可以通过桌面的电源管理器为闹钟自动唤醒</translation>
-    </message>
-    <message>
-        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>此计算机无法为闹钟自动唤醒：它会保持开机直到唤醒时间，与不勾选此项相同</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
         <source>Volume: </source>
         <translation>音量：</translation>
-    </message>
-    <message>
-        <source>Dry run: the computer stays on</source>
-        <comment>status line</comment>
-        <translation>试运行：计算机保持开机</translation>
     </message>
 </context>
 <context>
@@ -300,17 +283,6 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Alarm mode</source>
         <translation>闹钟</translation>
-    </message>
-</context>
-<context>
-    <name>SessionController</name>
-    <message>
-        <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>已有会话正在运行：%1；请使用 --cancel 或 --extend</translation>
-    </message>
-    <message>
-        <source>a session is already running: %1; use --cancel</source>
-        <translation>已有会话正在运行：%1；请使用 --cancel</translation>
     </message>
 </context>
 <context>
@@ -510,20 +482,42 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <source>%1 % - ends at %2</source>
         <translation>%1 % – %2 结束</translation>
     </message>
+    <message>
+        <source>Dry run: the computer stays on</source>
+        <comment>status line</comment>
+        <translation>试运行：计算机保持开机</translation>
+    </message>
+    <message>
+        <source>Invalid parameters</source>
+        <comment>status line</comment>
+        <translation>参数无效</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
+        <translation>此计算机可以为闹钟自动唤醒：Somnelle 可以设置它的唤醒定时器</translation>
+    </message>
+    <message>
+        <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
+        <translation>此计算机可以通过桌面的电源管理器为闹钟自动唤醒</translation>
+    </message>
+    <message>
+        <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
+        <translation>此计算机无法为闹钟自动唤醒：它会保持开机直到唤醒时间，与不勾选此项相同</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel or --extend</source>
+        <translation>已有会话正在运行：%1；请使用 --cancel 或 --extend</translation>
+    </message>
+    <message>
+        <source>a session is already running: %1; use --cancel</source>
+        <translation>已有会话正在运行：%1；请使用 --cancel</translation>
+    </message>
 </context>
 <context>
     <name>SleepInhibitor</name>
     <message>
         <source>A sleep timer is running and its alarm must ring</source>
         <translation>睡眠定时器正在运行，其闹钟必须响起</translation>
-    </message>
-</context>
-<context>
-    <name>Somnelle</name>
-    <message>
-        <source>Invalid parameters</source>
-        <comment>status line</comment>
-        <translation>参数无效</translation>
     </message>
 </context>
 <context>

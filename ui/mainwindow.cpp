@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/mainwindow.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,13 +10,10 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QSlider>
 #include <QStatusBar>
@@ -26,7 +22,6 @@
 #include "somnelleversion.h"
 #include "platform/clockformat.h"
 #include "ui_mainwindow.h"
-#include "ui/etchedline.h"
 #include "ui/linklabel.h"
 #include "ui/picture.h"
 #include "ui/picturebutton.h"
@@ -245,7 +240,7 @@ void MainWindow::setTabOrderOfFields()
 
 void MainWindow::connectHandlers()
 {
-    connect(form_->startCancelButton, &QAbstractButton::clicked, this, [this] { Q_EMIT startCancelClicked(setup()); });
+    connect(form_->startCancelButton, &QAbstractButton::clicked, this, [this] { Q_EMIT startCancelClicked(fields()); });
     connect(form_->exitButton, &QAbstractButton::clicked, this, &MainWindow::exitClicked);
     connect(form_->browseButton, &QAbstractButton::clicked, this, &MainWindow::browseForStartFile);
     connect(form_->contactLink, &LinkLabel::activated, this,
@@ -283,6 +278,20 @@ void MainWindow::connectHandlers()
         if (form_->sleepCheck->isChecked())
             Q_EMIT wakeRouteWanted();
     });
+    connectEdits();
+}
+
+void MainWindow::connectEdits()
+{
+    // The person's edits only: what the program puts into the fields is no news to it.
+    const auto edited = [this] { Q_EMIT setupEdited(fields()); };
+    for (QLineEdit *field :
+         std::initializer_list<QLineEdit *> {form_->minutesEdit, form_->wakeVolumeEdit, form_->startFileEdit})
+        connect(field, &QLineEdit::textEdited, this, edited);
+    for (QAbstractButton *box : std::initializer_list<QAbstractButton *> {
+             form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice, form_->tomorrowCheck, form_->sleepCheck})
+        connect(box, &QAbstractButton::clicked, this, edited);
+    connect(form_->alarmTimeEdit, &QDateTimeEdit::timeChanged, this, edited);
 }
 
 QList<QWidget *> MainWindow::alarmGroup() const
@@ -348,16 +357,18 @@ void MainWindow::browseForStartFile()
     openDialog_->exec();
     const QStringList chosen = openDialog_->selectedFiles();
     // A cancelled dialog chose nothing, and the start file stays as it was.
-    if (openDialog_->result() == QDialog::Accepted && !chosen.isEmpty())
+    if (openDialog_->result() == QDialog::Accepted && !chosen.isEmpty()) {
         form_->startFileEdit->setText(chosen.first());
+        Q_EMIT setupEdited(fields());
+    }
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // While the wake-up sounds, a press anywhere on the window, whichever
     // control gets it, only silences it.
-    if (event->type() == QEvent::MouseButtonPress && sounding_ && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->window() == this) {
+    if (event->type() == QEvent::MouseButtonPress && view_.state == WindowView::State::Sounding
+        && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
         Q_EMIT silenceRequested();
         return true;
     }
@@ -393,9 +404,9 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // During a session, or while its wake-up sounds, the window stays, and
+    // During a night, or while its wake-up sounds, the window stays, and
     // the program ends once that is over.
-    if (form_->minutesEdit->isEnabled() && !sounding_) {
+    if (view_.state == WindowView::State::Idle) {
         event->accept();
         return;
     }

@@ -7,8 +7,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/wakealarm.h"
+#include "session/sessionanswers.h"
 #include "settings/setup.h"
+#include "ui/windowview.h"
 
 class QFileDialog;
 class QLineEdit;
@@ -20,8 +21,8 @@ class MainWindowForm;
 // form (mainwindow.ui), named for their roles; controls with a rule of their
 // own carry it (DigitsEdit, LinkLabel, AlarmTimeEdit, TrackBar). The window's
 // own rules (enabled groups, the browse button) live here. It knows no
-// controller: it emits what the person asks, and shows what it is told
-// through its slots; app/ wires it to the program.
+// controller and keeps no setup: it emits what the person asks and edits,
+// and shows what it is told through its slots; app/ wires it to the program.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,44 +36,30 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The fields as they stand (a dry run in a dry-run window), and the fields
-    // set from a setup (the stored one, or a command line's).
-    Setup setup() const;
-    void showSetup(const Setup &setup);
-    // A window opened for trying: each of its Starts is a dry run, and it says so at rest.
-    void setDryRun(bool dryRun);
-
-    QString statusText() const;
-    // The program's title: "Somnelle" at rest, the falling percentage during
-    // a fade, and the caption of its message boxes. Unlike the window's
-    // caption, it never shows the rest caption's long form.
-    QString title() const;
-
 public Q_SLOTS:
-    // An empty text is the window at rest: a dry-run window says that it is one.
-    void setStatusText(const QString &text);
+    // The fields set from a setup (the stored one, or a command line's).
+    void showSetup(const Setup &setup);
+    // The night: the running look (setup disabled, Cancel) or the idle one
+    // (Start, the rest caption), the status line and the title.
+    void showView(const WindowView &view);
     // A modal box with the error icon, captioned with the program's title; the
     // program goes on. It opens from the event loop, after whatever asked.
     void showError(const QString &message);
-    // The running look (setup disabled, Cancel) or the idle one (Start, the rest caption).
-    void setRunning(bool running);
-    // The wake-up sounds: a press anywhere on the window only silences it,
-    // and a close waits for it to end.
-    void setWakeUpSounding(bool sounding);
-    void showTitle(const QString &title);
-    void markMinutesMissing();
-    void markWakeUpPercentMissing();
+    void markMissing(const QList<SetupField> &fields);
     void showLevel(quint16 level);
     void showPercent(quint8 percent);
     void showMixerError();
-    void showWakeRoute(WakeAlarm::Route route);
+    // The hint of "Sleep until then": whether this computer can wake itself.
+    void showWakeRouteTip(const QString &tip);
 
 Q_SIGNALS:
     // The first show: the stored setup goes in, then the master volume.
     void opening();
     // The first activation (or right after the first show): the command line.
     void firstActivated();
-    void startCancelClicked(const Setup &setup);
+    // The person edited a field, or pressed Start/Cancel: the fields as they stand.
+    void setupEdited(const Setup &fields);
+    void startCancelClicked(const Setup &fields);
     void exitClicked();
     // The user's move of the slider (the end of a drag too, even where it stays).
     void volumeMoved(quint16 level);
@@ -92,8 +79,6 @@ protected:
     void changeEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    // For the tests of the window, which reach its controls as a person does.
-    const Ui::MainWindowForm &form() const { return *form_; }
 
 private:
     void createLayout();
@@ -102,6 +87,13 @@ private:
     void nameControls();
     void setTabOrderOfFields();
     void connectHandlers();
+    void connectEdits();
+    // The fields as they stand.
+    Setup fields() const;
+    void setStatusText(const QString &text);
+    // The program's title: "Somnelle" at rest, the percentage during a night;
+    // the caption of its message boxes.
+    QString title() const;
     void chooseEndAction(EndAction action);
     // Emits firstActivated the first time only.
     void activateOnce();
@@ -122,8 +114,7 @@ private:
     QFileDialog *openDialog_ = nullptr;
     QPixmap startPicture_;
     QPixmap cancelPicture_;
-    bool dryRun_ = false;
-    bool sounding_ = false;
+    WindowView view_;
     bool shown_ = false;
     bool activated_ = false;
     int wheelRemainder_ = 0;

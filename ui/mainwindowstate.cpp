@@ -21,23 +21,12 @@
 
 void MainWindow::setStatusText(const QString &text)
 {
-    const QString shown = text.isEmpty() && dryRun_ ? tr("Dry run: the computer stays on", "status line") : text;
+    // Cleared, it says what it says at rest.
+    const QString shown = text.isEmpty() ? view_.rest : text;
     if (shown.isEmpty())
         form_->statusBar->clearMessage();
     else
         form_->statusBar->showMessage(shown);
-}
-
-void MainWindow::setDryRun(bool dryRun)
-{
-    // Said at once, as a window opened for trying says it.
-    if (std::exchange(dryRun_, dryRun) != dryRun || statusText().isEmpty())
-        setStatusText(QString());
-}
-
-QString MainWindow::statusText() const
-{
-    return form_->statusBar->currentMessage();
 }
 
 void MainWindow::setFieldColour(QLineEdit *field, const QColor &colour)
@@ -68,48 +57,36 @@ void MainWindow::showError(const QString &message)
         Qt::QueuedConnection);
 }
 
-void MainWindow::setRunning(bool running)
+void MainWindow::showView(const WindowView &view)
 {
-    // Only a change between a session and none changes the look: enabling
-    // the setup again would also clear the marks of missing fields. The
-    // running look has the setup disabled.
-    if (running == !form_->minutesEdit->isEnabled())
-        return;
-    if (running) {
-        disableSetupControls();
-        form_->startCancelButton->setPicture(cancelPicture_);
-        form_->startCancelButton->setAccessibleName(tr("Cancel"));
-        return;
+    const WindowView before = std::exchange(view_, view);
+    // Only a change between a night and none changes the look: enabling
+    // the setup again would also clear the marks of missing fields.
+    const bool running = view.state == WindowView::State::Running;
+    if (running != (before.state == WindowView::State::Running)) {
+        if (running)
+            disableSetupControls();
+        else
+            enableSetupControls();
+        form_->startCancelButton->setPicture(running ? cancelPicture_ : startPicture_);
+        form_->startCancelButton->setAccessibleName(running ? tr("Cancel") : tr("Start"));
     }
-    enableSetupControls();
-    form_->startCancelButton->setPicture(startPicture_);
-    form_->startCancelButton->setAccessibleName(tr("Start"));
-    setWindowTitle(restCaption());
-}
-
-void MainWindow::setWakeUpSounding(bool sounding)
-{
-    sounding_ = sounding;
-}
-
-void MainWindow::showTitle(const QString &title)
-{
-    setWindowTitle(title);
+    if (view.title != before.title)
+        setWindowTitle(view.title.isEmpty() ? restCaption() : view.title);
+    // A text cleared by the window's own rules stays cleared until there is news.
+    if (view.said != before.said || view.rest != before.rest)
+        setStatusText(view.status);
 }
 
 QString MainWindow::title() const
 {
-    return windowTitle() == restCaption() ? QStringLiteral("Somnelle") : windowTitle();
+    return view_.title.isEmpty() ? QStringLiteral("Somnelle") : view_.title;
 }
 
-void MainWindow::markMinutesMissing()
+void MainWindow::markMissing(const QList<SetupField> &fields)
 {
-    setFieldColour(form_->minutesEdit, Fuchsia);
-}
-
-void MainWindow::markWakeUpPercentMissing()
-{
-    setFieldColour(form_->wakeVolumeEdit, Fuchsia);
+    for (const SetupField field : fields)
+        setFieldColour(field == SetupField::Minutes ? form_->minutesEdit : form_->wakeVolumeEdit, Fuchsia);
 }
 
 void MainWindow::showPercent(quint8 percent)
@@ -131,25 +108,12 @@ void MainWindow::showMixerError()
         this, [this] { QMessageBox::warning(this, title(), tr("Mixer initialization error")); }, Qt::QueuedConnection);
 }
 
-void MainWindow::showWakeRoute(WakeAlarm::Route route)
+void MainWindow::showWakeRouteTip(const QString &tip)
 {
-    switch (route) {
-    case WakeAlarm::Route::Kernel:
-        form_->sleepCheck->showTip(
-            tr("This computer can wake itself for the alarm: Somnelle may set its wake-up timer"));
-        return;
-    case WakeAlarm::Route::PowerManager:
-        form_->sleepCheck->showTip(
-            tr("This computer can wake itself for the alarm, through the desktop's power manager"));
-        return;
-    case WakeAlarm::Route::None:
-        break;
-    }
-    form_->sleepCheck->showTip(
-        tr("This computer cannot wake itself for the alarm: it stays on until then, as without this"));
+    form_->sleepCheck->showTip(tip);
 }
 
-Setup MainWindow::setup() const
+Setup MainWindow::fields() const
 {
     Setup setup;
     setup.minutes = form_->minutesEdit->text();
@@ -162,7 +126,6 @@ Setup MainWindow::setup() const
     setup.wakeUpPercent = form_->wakeVolumeEdit->text();
     setup.startFile = form_->startFileEdit->text();
     setup.sleepUntilAlarm = form_->sleepCheck->isChecked();
-    setup.dryRun = dryRun_;
     return setup;
 }
 
@@ -170,9 +133,11 @@ void MainWindow::showSetup(const Setup &setup)
 {
     form_->minutesEdit->setText(setup.minutes);
     chooseEndAction(setup.endAction);
-    // The picker keeps its own date.
-    if (setup.wakeUpTime.isValid())
+    // The picker keeps its own date; what the program puts in is no edit of the person's.
+    if (setup.wakeUpTime.isValid()) {
+        const QSignalBlocker quiet(form_->alarmTimeEdit);
         form_->alarmTimeEdit->setTime(setup.wakeUpTime);
+    }
     form_->tomorrowCheck->setChecked(setup.tomorrow);
     form_->wakeVolumeEdit->setText(setup.wakeUpPercent);
     form_->startFileEdit->setText(setup.startFile);

@@ -4,35 +4,32 @@
 #include <QObject>
 #include <QStringList>
 
+#include "fakes.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "session/sessioncontroller.h"
 #include "session/sessiontext.h"
 #include "session/volumecontrol.h"
 
-// The session and the volume control on a platform, with what the session
-// says recorded in words: the status line, the title and the fields marked missing.
+// The night and the volume control on a platform, with what the night says
+// recorded: its last view, and in words its status line and title.
 struct SessionRig {
     VolumeControl volume;
     SessionController session;
+    SessionView view;
     QString status;
     QString title;
-    QList<SessionController::Field> missing;
-    QStringList errors;
     int finishes = 0;
 
     explicit SessionRig(const Platform &platform)
         : volume(*platform.mixer)
         , session(platform, volume)
     {
-        QObject::connect(&session, &SessionController::noticeChanged, [this](const SessionNotice &notice) {
-            status = SessionText::statusLine(notice, session.now());
+        QObject::connect(&session, &SessionController::viewChanged, [this](const SessionView &told) {
+            view = told;
+            status = SessionText::statusLine(told, session.now());
+            title = SessionText::title(told);
         });
-        QObject::connect(&session, &SessionController::fadePercentChanged,
-                         [this](int percent) { title = SessionText::title(percent, session.setup().dryRun); });
-        QObject::connect(&session, &SessionController::fieldMissing,
-                         [this](SessionController::Field field) { missing << field; });
-        QObject::connect(&session, &SessionController::failed, [this](const QString &error) { errors << error; });
         QObject::connect(&session, &SessionController::finished, [this] { ++finishes; });
     }
 
@@ -43,8 +40,30 @@ struct SessionRig {
         setup.minutes = minutes;
         setup.endAction = action;
         setup.wakeUpPercent = wakeUpPercent;
-        setup.wakeUpTime = QTime(10, 21, 48, 560);
-        setup.startFile = QStringLiteral("europe.mid");
         return setup;
     }
+};
+
+// The night on fakes of the platform, the master volume at a level, and the
+// setup that Start and Cancel are pressed with.
+struct NightRig : FakePlatform {
+    SessionRig s {platform};
+    SessionController &session = s.session;
+    VolumeControl &volume = s.volume;
+    Setup setup;
+
+    // answersLater: the mixer tells its level when the test says so.
+    explicit NightRig(quint16 level, bool answersLater = false)
+    {
+        mixer.level = level;
+        mixer.answersLater = answersLater;
+        volume.readAtStart();
+    }
+    void setUp(const QString &minutes, EndAction action, const QString &wakeUpPercent = QString())
+    {
+        setup = SessionRig::setup(minutes, action, wakeUpPercent);
+    }
+    StartAnswer click() { return session.startOrCancel(setup); }
+    SessionView::Phase phase() const { return session.view().phase; }
+    bool idle() const { return phase() == SessionView::Phase::Idle; }
 };

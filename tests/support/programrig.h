@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/somnelle.h"
+#include "fakes.h"
+#include "form.h"
+#include "ui/mainwindow.h"
+
+// The window wired to the program on fakes of the platform; its controls
+// reached by their names, and the program's ends counted.
+struct ProgramRig : FakePlatform {
+    MainWindow window;
+    Somnelle app {platform, window};
+    Form f {window};
+    int ends = 0;
+
+    ProgramRig()
+    {
+        QObject::connect(&app, &Somnelle::ended, [this] { ++ends; });
+    }
+};
