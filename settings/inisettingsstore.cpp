@@ -91,10 +91,10 @@ void writeSetup(QSettings &settings, const Setup &setup)
     settings.setValue(QStringLiteral("Wake_up_vol"), setup.wakeUpPercent);
     settings.setValue(QStringLiteral("Start_file"), fileNameValue(setup.startFile));
     // The time of day on the first day of the count: only the time is read back.
-    settings.setValue(QStringLiteral("Alarm_time"),
-                      dateTimeBytes(StoredDateTime::fromDateTime(QDateTime(
-                          StoredDateTime::FirstDay, setup.wakeUpTime.isValid() ? setup.wakeUpTime : QTime(0, 0),
-                          Qt::UTC))));
+    settings.setValue(
+        QStringLiteral("Alarm_time"),
+        dateTimeBytes(StoredDateTime::fromDateTime(QDateTime(
+            StoredDateTime::FirstDay, setup.wakeUpTime.isValid() ? setup.wakeUpTime : QTime(0, 0), Qt::UTC))));
     settings.setValue(QStringLiteral("Sleep_until_alarm"), uint(setup.sleepUntilAlarm));
 }
 

@@ -22,7 +22,7 @@ struct Setup {
     QString minutes;
     EndAction endAction = EndAction::Alarm;
     QTime wakeUpTime = QTime(10, 21, 48, 560); // the wake-up's time of day
-    bool tomorrow = false;                      // the wake-up comes after the next midnight
+    bool tomorrow = false;                     // the wake-up comes after the next midnight
     QString wakeUpPercent;
     QString startFile = QStringLiteral("europe.mid");
     // In alarm mode, suspend the computer after the fade and let it wake itself for the alarm.
