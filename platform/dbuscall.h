@@ -5,6 +5,9 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QTimer>
+#include <memory>
+#include <utility>
 
 // Every asynchronous bus call of the program goes out here: with its own
 // time-out, and with exactly one of the two handlers run afterwards on the
@@ -33,6 +36,75 @@ void send(const QDBusConnection &bus, const QDBusMessage &call, int timeoutMs, Q
         else
             failed(QDBusError(reply));
     });
+}
+
+// The answers still wanted to the calls of one kind: those sent through it
+// since the last drop(). An answer no longer wanted is not heard (or, through
+// sendOnce, is undone): the one way an adapter lets go of what it asked.
+class Wanted {
+public:
+    // Whether the calls sent now are still wanted, as their handlers ask it.
+    std::shared_ptr<const bool> now()
+    {
+        if (!now_)
+            now_ = std::make_shared<bool>(true);
+        return now_;
+    }
+    void drop()
+    {
+        if (now_)
+            *std::exchange(now_, nullptr) = false;
+    }
+
+private:
+    std::shared_ptr<bool> now_;
+};
+
+// As send, heard while wanted.
+template <typename Answered, typename Failed>
+void send(const QDBusConnection &bus, const QDBusMessage &call, int timeoutMs, Wanted &wanted, QObject *context,
+          Answered answered, Failed failed)
+{
+    send(
+        bus, call, timeoutMs, context,
+        [wanted = wanted.now(), answered](const QDBusMessage &reply) {
+            if (*wanted)
+                answered(reply);
+        },
+        [wanted = wanted.now(), failed](const QDBusError &error) {
+            if (*wanted)
+                failed(error);
+        });
+}
+
+// A call that is decided once, while wanted: by its answer, its failure or,
+// after decideMs, the lack of an answer, whichever comes first. An answer that
+// comes after that, or after the call was dropped, runs undo instead, to give
+// back what the call took (a lock, a wake). context: whose thread hears them
+// all; none runs once it is gone.
+template <typename Answered, typename Failed, typename Undo>
+void sendOnce(const QDBusConnection &bus, const QDBusMessage &call, int timeoutMs, int decideMs, Wanted &wanted,
+              QObject *context, Answered answered, Failed failed, Undo undo)
+{
+    const auto open = std::make_shared<bool>(true);
+    const auto decides = [wanted = wanted.now(), open] { return *wanted && std::exchange(*open, false); };
+    send(
+        bus, call, timeoutMs, context,
+        [decides, answered, undo](const QDBusMessage &reply) {
+            if (decides())
+                answered(reply);
+            else
+                undo(reply);
+        },
+        [decides, failed](const QDBusError &error) {
+            if (decides())
+                failed(error);
+        });
+    if (decideMs < timeoutMs)
+        QTimer::singleShot(decideMs, context, [decides, failed] {
+            if (decides())
+                failed(QDBusError(QDBusError::NoReply, QStringLiteral("no answer in time")));
+        });
 }
 
 } // namespace DBusCall

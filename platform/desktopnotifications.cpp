@@ -31,22 +31,18 @@ void DesktopNotifications::show(const QString &summary, const QString &body, int
 {
     wanted_ = true;
     clicksBeforeAnswer_.clear();
-    const quint64 request = ++requests_;
+    // A warning replaced before its answer came is closed when it comes.
+    shown_.drop();
     QDBusMessage notify = QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
     const QStringList actions {CancelKey, tr("Cancel"), ExtendKey, tr("+15 minutes")};
     const QVariantMap hints {{QStringLiteral("desktop-entry"), QStringLiteral("org.somnelle.Somnelle")},
                              {QStringLiteral("urgency"), QVariant::fromValue(uchar(1))}};
     notify.setArguments({QStringLiteral("Somnelle"), id_, QStringLiteral("org.somnelle.Somnelle"), summary, body,
                          actions, hints, expireMs});
-    DBusCall::send(
-        bus_, notify, NotifyTimeoutMs, this,
-        [this, request](const QDBusMessage &reply) {
-            const uint id = reply.arguments().value(0).toUInt();
-            if (request != requests_) {
-                close(id); // a warning replaced before its answer came
-                return;
-            }
-            id_ = id;
+    DBusCall::sendOnce(
+        bus_, notify, NotifyTimeoutMs, NotifyTimeoutMs, shown_, this,
+        [this](const QDBusMessage &reply) {
+            id_ = reply.arguments().value(0).toUInt();
             if (!wanted_) {
                 withdraw();
                 return;
@@ -54,7 +50,8 @@ void DesktopNotifications::show(const QString &summary, const QString &body, int
             for (const auto &[clicked, key] : std::exchange(clicksBeforeAnswer_, {}))
                 actionInvoked(clicked, key);
         },
-        [](const QDBusError &) {}); // no notification server: the warning is skipped
+        [](const QDBusError &) {}, // no notification server: the warning is skipped
+        [this](const QDBusMessage &reply) { close(reply.arguments().value(0).toUInt()); });
 }
 
 void DesktopNotifications::withdraw()

@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 
+#include "platform/dbuscall.h"
 #include "platform/endwarning.h"
 
 // The warning through the desktop's notification server
@@ -26,8 +27,8 @@ private:
     void close(uint id);
 
     QDBusConnection bus_;
-    quint64 requests_ = 0; // the Notify calls sent; an answer to any but the last is out of date
-    uint id_ = 0;          // the notification shown, once the server has answered
-    bool wanted_ = false;  // shown and not withdrawn: its buttons act; withdrawn before the answer, closed then
+    DBusCall::Wanted shown_; // the answer to the last Notify: an earlier one's is out of date
+    uint id_ = 0;            // the notification shown, once the server has answered
+    bool wanted_ = false;    // shown and not withdrawn: its buttons act; withdrawn before the answer, closed then
     QList<std::pair<uint, QString>> clicksBeforeAnswer_; // (id, key) of actions that came before the id
 };

@@ -148,7 +148,7 @@ void MprisNowPlaying::unfollow()
                     SLOT(seeked(QDBusMessage)));
     watcher_.setWatchedServices({});
     readTimer_.stop();
-    ++follows_;
+    reads_.drop();
     followed_.clear();
     owner_.clear();
     reading_ = stale_ = newTrack_ = false;
@@ -207,12 +207,9 @@ void MprisNowPlaying::read()
     reading_ = true;
     stale_ = newTrack_ = false;
     lastRead_.start();
-    const quint64 follow = follows_;
     DBusCall::send(
-        bus_, Mpris::getAll(followed_), Mpris::TimeoutMs, this,
-        [this, follow](const QDBusMessage &reply) {
-            if (follow != follows_)
-                return;
+        bus_, Mpris::getAll(followed_), Mpris::TimeoutMs, reads_, this,
+        [this](const QDBusMessage &reply) {
             reading_ = false;
             owner_ = reply.service();
             track_ = trackOf(followed_, map(reply.arguments().value(0)));
@@ -220,9 +217,7 @@ void MprisNowPlaying::read()
             if (stale_)
                 readSoon(false);
         },
-        [this, follow](const QDBusError &error) {
-            if (follow != follows_)
-                return;
+        [this](const QDBusError &error) {
             reading_ = false;
             if (Mpris::isGone(error)) {
                 unfollow();
@@ -235,17 +230,16 @@ void MprisNowPlaying::read()
 
 void MprisNowPlaying::resume(const PlayingTrack &note)
 {
-    const quint64 request = ++resumes_;
+    // A new resume replaces one in progress.
+    resuming_.drop();
     opening_.clear();
     note_ = note;
     QDBusMessage getAll = Mpris::getAll(note.player);
     // A player that has left is not started again for this.
     getAll.setAutoStartService(false);
     DBusCall::send(
-        bus_, getAll, Mpris::TimeoutMs, this,
-        [this, request](const QDBusMessage &reply) {
-            if (request != resumes_)
-                return;
+        bus_, getAll, Mpris::TimeoutMs, resuming_, this,
+        [this](const QDBusMessage &reply) {
             const PlayingTrack now = trackOf(note_.player, map(reply.arguments().value(0)));
             if (!now.canSeek)
                 endResume(ResumeFailure::CannotSeek);
@@ -256,58 +250,46 @@ void MprisNowPlaying::resume(const PlayingTrack &note)
             else
                 open(reply.service());
         },
-        [this, request](const QDBusError &error) {
-            if (request == resumes_)
-                endResume(Mpris::isGone(error) ? ResumeFailure::PlayerGone : ResumeFailure::Failed);
+        [this](const QDBusError &error) {
+            endResume(Mpris::isGone(error) ? ResumeFailure::PlayerGone : ResumeFailure::Failed);
         });
 }
 
 void MprisNowPlaying::open(const QString &owner)
 {
-    const quint64 request = resumes_;
     // Its track is known to be the noted one once its Metadata shows the url; the trackid it shows then is new.
     opening_ = owner;
     DBusCall::send(bus_, Mpris::playerCall(note_.player, QStringLiteral("OpenUri"), {note_.url}), Mpris::TimeoutMs,
-                   this, Ignored, failResume(request));
-    QTimer::singleShot(Mpris::TimeoutMs, this, [this, request] {
-        if (request == resumes_ && !opening_.isEmpty())
+                   resuming_, this, Ignored, failResume());
+    QTimer::singleShot(Mpris::TimeoutMs, this, [this, wanted = resuming_.now()] {
+        if (*wanted && !opening_.isEmpty())
             endResume(ResumeFailure::Failed);
     });
 }
 
 void MprisNowPlaying::seekAndPlay(const QString &trackId)
 {
-    const quint64 request = resumes_;
     const QDBusMessage setPosition = Mpris::playerCall(
         note_.player, QStringLiteral("SetPosition"), {QVariant::fromValue(QDBusObjectPath(trackId)), note_.positionUs});
     // Play only once it is at the place, else it would play from another.
     DBusCall::send(
-        bus_, setPosition, Mpris::TimeoutMs, this,
-        [this, request](const QDBusMessage &) {
-            if (request != resumes_)
-                return;
+        bus_, setPosition, Mpris::TimeoutMs, resuming_, this,
+        [this](const QDBusMessage &) {
             DBusCall::send(
-                bus_, Mpris::playerCall(note_.player, QStringLiteral("Play")), Mpris::TimeoutMs, this,
-                [this, request](const QDBusMessage &) {
-                    if (request == resumes_)
-                        endResume(std::nullopt);
-                },
-                failResume(request));
+                bus_, Mpris::playerCall(note_.player, QStringLiteral("Play")), Mpris::TimeoutMs, resuming_, this,
+                [this](const QDBusMessage &) { endResume(std::nullopt); }, failResume());
         },
-        failResume(request));
+        failResume());
 }
 
-std::function<void(const QDBusError &)> MprisNowPlaying::failResume(quint64 request)
+std::function<void(const QDBusError &)> MprisNowPlaying::failResume()
 {
-    return [this, request](const QDBusError &) {
-        if (request == resumes_)
-            endResume(ResumeFailure::Failed);
-    };
+    return [this](const QDBusError &) { endResume(ResumeFailure::Failed); };
 }
 
 void MprisNowPlaying::endResume(std::optional<ResumeFailure> failure)
 {
-    ++resumes_;
+    resuming_.drop();
     opening_.clear();
     if (failure)
         Q_EMIT resumeFailed(*failure);

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "platform/dbuscall.h"
 #include "platform/nowplaying.h"
 
 class QDBusError;
@@ -41,7 +42,7 @@ private:
     void read();
     void open(const QString &owner);
     void seekAndPlay(const QString &trackId);
-    std::function<void(const QDBusError &)> failResume(quint64 request);
+    std::function<void(const QDBusError &)> failResume();
     void endResume(std::optional<ResumeFailure> failure);
 
     QDBusConnection bus_;
@@ -53,7 +54,7 @@ private:
     QString followed_;
     QString owner_;
     PlayingTrack track_;
-    quint64 follows_ = 0; // counts follow and unfollow: a read for an earlier one is dropped
+    DBusCall::Wanted reads_; // the reads for the player followed now
     bool reading_ = false;
     bool stale_ = false;    // something changed since the read in progress was sent
     bool newTrack_ = false; // and it was a new track, which is read at once
@@ -61,8 +62,8 @@ private:
     QTimer readTimer_;
     QDBusServiceWatcher watcher_;
 
-    // Counts the resumes and their ends: an answer to one that has ended is dropped.
-    quint64 resumes_ = 0;
+    // The answers to the resume in progress; once it has ended they are dropped.
+    DBusCall::Wanted resuming_;
     PlayingTrack note_; // of the resume in progress
     QString opening_;   // the player that opens the noted url, until its Metadata shows it
 };

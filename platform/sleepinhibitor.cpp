@@ -94,30 +94,22 @@ void SleepInhibitor::tryHolder(Holder holder)
         return;
     }
     asking_ = true;
-    // The answer or the time-out, whichever comes first, decides.
-    const auto inTime = [this, number = ++requests_] {
-        const bool decides = asking_ && number == requests_;
-        if (decides)
+    // The answer or the time-out, whichever comes first, decides; a lock granted late is given back.
+    DBusCall::sendOnce(
+        bus, request, LateAnswerMs, TimeoutMs, asked_, this,
+        [this, holder](const QDBusMessage &reply) {
             asking_ = false;
-        return decides;
-    };
-    DBusCall::send(
-        bus, request, LateAnswerMs, this,
-        [this, holder, inTime](const QDBusMessage &reply) {
-            if (inTime())
-                took(holder, reply);
-            else if (holder != Holder::Logind) // logind's lock ends with the reply
+            took(holder, reply);
+        },
+        [this, holder](const QDBusError &error) {
+            asking_ = false;
+            notTaken(holder, error);
+        },
+        [this, holder](const QDBusMessage &reply) {
+            if (holder != Holder::Logind) // logind's lock ends with the reply
                 sessionBus_.asyncCall(uninhibit(holder == Holder::GnomeSession, reply.arguments().value(0).toUInt()),
                                       TimeoutMs);
-        },
-        [this, holder, inTime](const QDBusError &error) {
-            if (inTime())
-                notTaken(holder, error);
         });
-    QTimer::singleShot(TimeoutMs, this, [this, holder, inTime] {
-        if (inTime())
-            notTaken(holder, QDBusError(QDBusError::NoReply, QStringLiteral("no answer in time")));
-    });
 }
 
 void SleepInhibitor::notTaken(Holder holder, const QDBusError &error)

@@ -5,6 +5,7 @@
 #include <QDBusUnixFileDescriptor>
 
 #include "platform/awakelock.h"
+#include "platform/dbuscall.h"
 
 // Holds off the desktop's automatic suspend, never the screen's blanking.
 // It takes the first of these that answers: the GNOME session manager
@@ -34,7 +35,7 @@ private:
     QDBusConnection systemBus_;
     bool wanted_ = false;
     bool asking_ = false;
-    quint64 requests_ = 0; // sent; an answer to any but the last is late
+    DBusCall::Wanted asked_; // the answer to the holder asked last
     Holder held_ = Holder::None;
     uint cookie_ = 0;
     QDBusUnixFileDescriptor lock_;

@@ -183,38 +183,31 @@ void SystemWakeAlarm::armPowerManager(const QDateTime &at)
     const QDBusMessage schedule = powerManagerCall(
         QStringLiteral("scheduleWakeup"),
         {bus_.baseService(), QVariant::fromValue(QDBusObjectPath(CallbackPath)), quint64(at.toSecsSinceEpoch())});
-    const quint64 request = ++request_;
-    // The answer is taken whatever became of us: a wake set after we let go of
-    // it is cleared when its cookie comes.
-    DBusCall::send(
-        bus_, schedule, LateAnswerMs, QCoreApplication::instance(),
-        [self = QPointer<SystemWakeAlarm>(this), request, bus = bus_](const QDBusMessage &reply) {
-            const uint cookie = reply.arguments().value(0).toUInt();
-            if (!self || self->request_ != request) {
-                clearWakeup(bus, cookie);
+    // The night cannot wait for a slow answer. The answer is taken whatever
+    // became of us: a wake set after we let go of it, or too late, is cleared
+    // when its cookie comes.
+    DBusCall::sendOnce(
+        bus_, schedule, LateAnswerMs, TimeoutMs, scheduled_, QCoreApplication::instance(),
+        [this](const QDBusMessage &reply) {
+            cookie_ = reply.arguments().value(0).toUInt();
+            armed_ = Route::PowerManager;
+            Q_EMIT armed(Route::PowerManager);
+        },
+        [this](const QDBusError &error) {
+            if (error.type() != QDBusError::NoReply) {
+                fail(QStringLiteral("The power manager did not set the wake-up: %1").arg(error.message()));
                 return;
             }
-            self->cookie_ = cookie;
-            self->armed_ = Route::PowerManager;
-            Q_EMIT self->armed(Route::PowerManager);
+            disarm();
+            fail(QStringLiteral("The power manager did not answer in time"));
         },
-        [self = QPointer<SystemWakeAlarm>(this), request](const QDBusError &error) {
-            if (self && self->request_ == request)
-                self->fail(QStringLiteral("The power manager did not set the wake-up: %1").arg(error.message()));
-        });
-    // The night cannot wait for a slow answer; when it comes, its wake is cleared.
-    QTimer::singleShot(TimeoutMs, this, [this, request] {
-        if (request_ != request)
-            return;
-        disarm();
-        fail(QStringLiteral("The power manager did not answer in time"));
-    });
+        [bus = bus_](const QDBusMessage &reply) { clearWakeup(bus, reply.arguments().value(0).toUInt()); });
 }
 
 void SystemWakeAlarm::disarm()
 {
     wanted_ = QDateTime();
-    ++request_;
+    scheduled_.drop();
     if (timer_ >= 0)
         ::close(std::exchange(timer_, -1));
     if (armed_ == Route::PowerManager)

@@ -3,6 +3,7 @@
 
 #include <QDBusConnection>
 
+#include "platform/dbuscall.h"
 #include "platform/wakealarm.h"
 
 class WakeupCallback;
@@ -45,7 +46,7 @@ private:
     Route armed_ = Route::None;
     int timer_ = -1;
     uint cookie_ = 0;
-    // Counts the power manager requests; an answer to one let go is undone.
-    quint64 request_ = 0;
+    // The power manager's answer while wanted; one to a request let go is undone.
+    DBusCall::Wanted scheduled_;
     WakeupCallback *callback_;
 };
