@@ -230,9 +230,10 @@ void SessionController::runEndAction()
         leaveTheComputer(setup_.endAction == EndAction::Suspend);
         break;
     case EndAction::Alarm:
+        // Known before the wait is announced: what shows the wait names the wake-up.
+        wakeUpAt_ = wakeUpAfter(now());
         say(Kind::SoonToGetUp);
         setPhase(Phase::WaitingForWakeUp);
-        wakeUpAt_ = wakeUpAfter(now());
         alarm_.start(wakeUpAt_);
         if (setup_.sleepUntilAlarm && phase_ == Phase::WaitingForWakeUp)
             sleep_.begin(wakeUpAt_, setup_.dryRun);
