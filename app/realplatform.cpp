@@ -14,7 +14,18 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , warning(QDBusConnection::sessionBus())
     , progress(QDBusConnection::sessionBus())
     , wake(QDBusConnection::sessionBus())
-    , platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
-                &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()}
+    , platform {&settings,
+                &mixer,
+                &shell,
+                &power,
+                &awake,
+                &clock,
+                &players,
+                &chime,
+                &warning,
+                &progress,
+                &wake,
+                StartFile::programDataFolder(),
+                QDBusConnection::sessionBus()}
 {
 }

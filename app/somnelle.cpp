@@ -16,6 +16,7 @@ Somnelle::Somnelle(const Platform &platform, MainWindow &window, Invocation aske
     , volume_(*platform.mixer)
     , session_(platform, volume_)
     , form_(&window)
+    , indicator_(platform.sessionBus)
 {
     // Started as a dry run, the window stays one: no Start of its turns the computer off.
     form_->setDryRun(asked_.dryRun);
@@ -101,6 +102,8 @@ void Somnelle::showIndicator()
         return;
     }
     TrayIndicator::View view;
+    // The end of a power-off night is still the night's; the alarm clock is the wait's and the wake-up's.
+    view.alarmClock = phase == SessionController::Phase::WaitingForWakeUp || !session_.isRunning();
     view.fading = phase == SessionController::Phase::Fading;
     view.left = fadeLeft_;
     view.toolTip = SessionText::indicatorToolTip(session_, volume_.percent());

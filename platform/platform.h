@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDBusConnection>
 #include <QString>
 
 class AwakeLock;
@@ -31,4 +32,6 @@ struct Platform {
     TaskbarProgress *progress = nullptr; // the fade's progress on the task bar
     WakeAlarm *wake = nullptr;           // wakes the computer from a suspend for the alarm
     QString dataFolder; // where a start file with a relative name is looked for after the current folder
+    // The desktop's session bus, where the panel item is shown; without one, none is.
+    QDBusConnection sessionBus = QDBusConnection(QString());
 };

@@ -17,6 +17,7 @@ packages=(
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound servers: PulseAudio,
     pipewire pipewire-pulse wireplumber              # and PipeWire
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
+    openbox                                   # a window manager with desktops, for bringing the window back
     qt6-wayland weston xkb-data               # a private headless Wayland compositor, and Qt's platform for it
     dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
     libglib2.0-bin                            # gdbus: the tests call the panel indicator as a panel does

@@ -17,7 +17,8 @@ struct WindowRig : FakePlatform {
     } rig {app.session(), app.volume()};
     QStringList calls;
 
-    WindowRig()
+    explicit WindowRig(const QDBusConnection &sessionBus = QDBusConnection(QString()))
+        : FakePlatform(sessionBus)
     {
         const auto record = [this](const char *name) { return [this, name] { calls << QLatin1String(name); }; };
         QObject::connect(&form, &MainWindow::opening, record("opening"));
