@@ -14,18 +14,8 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , warning(QDBusConnection::sessionBus())
     , progress(QDBusConnection::sessionBus())
     , wake(QDBusConnection::sessionBus())
-    , platform {&settings,
-                &mixer,
-                &shell,
-                &power,
-                &awake,
-                &clock,
-                &players,
-                &chime,
-                &warning,
-                &progress,
-                &wake,
-                StartFile::programDataFolder(),
-                QDBusConnection::sessionBus()}
+    , platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
+                &players,  &chime, &warning, &progress, &wake,  StartFile::programDataFolder()}
 {
+    platform.sessionBus = QDBusConnection::sessionBus();
 }

@@ -83,7 +83,8 @@ void Somnelle::connectIndicator()
         fadeLeft_ = left;
         showIndicator();
     });
-    connect(&indicator_, &TrayIndicator::windowWanted, this, [this] { WindowActivation::raise(form_, QString()); });
+    connect(&indicator_, &TrayIndicator::windowWanted, this,
+            [this](const QString &token) { WindowActivation::raise(form_, token); });
     connect(&indicator_, &TrayIndicator::extendRequested, this, [this] {
         // Refused as --extend is, and said where the person looks next.
         const QString refusal = extend(15);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDBusMetaType>
+#include <utility>
 
 const QString StatusNotifierItem::Path = QStringLiteral("/StatusNotifierItem");
 
@@ -34,5 +35,11 @@ void StatusNotifierItem::setToolTip(const QString &text)
 
 void StatusNotifierItem::Activate(int, int)
 {
-    Q_EMIT activated();
+    // A token is good for one activation.
+    Q_EMIT activated(std::exchange(token_, QString()));
+}
+
+void StatusNotifierItem::ProvideXdgActivationToken(const QString &token)
+{
+    token_ = token;
 }

@@ -51,14 +51,18 @@ public:
 public Q_SLOTS:
     // A left click on the item, at a place on the screen.
     Q_SCRIPTABLE void Activate(int x, int y);
+    // Before a click, from a panel on Wayland: the token that lets our window take the focus.
+    Q_SCRIPTABLE void ProvideXdgActivationToken(const QString &token);
 
 Q_SIGNALS:
     Q_SCRIPTABLE void NewIcon();
     Q_SCRIPTABLE void NewToolTip();
-    void activated();
+    // A click, with the token the panel gave for it, if any.
+    void activated(const QString &token);
 
 private:
     const QDBusObjectPath menu_;
     PanelIcon icon_;
     QString toolTip_;
+    QString token_;
 };

@@ -49,7 +49,7 @@ TrayIndicator::TrayIndicator(QDBusConnection bus, QObject *parent)
     silence_ = menu_.addEntry(tr("Silence the alarm"));
     connect(&menu_, &DBusMenu::clicked, this, [this, show](int id) {
         if (id == show)
-            Q_EMIT windowWanted();
+            Q_EMIT windowWanted(QString());
         else if (id == extend_)
             Q_EMIT extendRequested();
         else if (id == cancel_)

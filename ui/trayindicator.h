@@ -39,7 +39,8 @@ public Q_SLOTS:
     void remove();
 
 Q_SIGNALS:
-    void windowWanted();
+    // With the panel's activation token for the window, where it gave one.
+    void windowWanted(const QString &token);
     void extendRequested();
     void cancelRequested();
     void silenceRequested();
