@@ -4,7 +4,8 @@
 # wake-ups, memory and the timing of the last tick.
 # The sound server is PulseAudio, or PipeWire with: bench/fade.sh pipewire
 # With "watcher" after it (bench/fade.sh pulse watcher), a status-notifier
-# watcher on a private session bus, as a panel's, so that the fade has its panel item.
+# watcher on a private session bus, as a panel's, so that the fade has its panel
+# item, and a private X display, where Qt's own tray icon (before our item) found it.
 # SOMNELLE_BENCH_FADE: another build's bench_fade to run instead (a before and after).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,10 +15,10 @@ if [ "${2:-}" != watcher ]; then
     exec tests/with-services.sh "${1:-pulse}" -- "$program"
 fi
 # The watcher takes every item and says that a panel shows them; it ends with the private bus.
-exec tests/with-services.sh "${1:-pulse}" dbus -- bash -c '
+exec tests/with-services.sh "${1:-pulse}" dbus xvfb -- bash -c '
     watcher=org.kde.StatusNotifierWatcher
     mock() { gdbus call --session -d $watcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Mock.$1 "${@:2}" >/dev/null; }
-    python3 -m dbusmock $watcher /StatusNotifierWatcher $watcher &
+    /usr/bin/python3 -m dbusmock $watcher /StatusNotifierWatcher $watcher &
     until mock AddMethod $watcher RegisterStatusNotifierItem s "" "" 2>/dev/null; do sleep 0.1; done
     mock AddProperty $watcher IsStatusNotifierHostRegistered "<true>"
     exec "$0"' "$program"
