@@ -21,6 +21,8 @@ constexpr int WatcherTimeoutMs = 5000;
 // RequestName's flag: fail rather than wait in the queue for a name someone else has.
 constexpr uint DoNotQueue = 4;
 
+const QString WatcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
+
 QDBusMessage busDaemonCall(const QString &method, const QVariantList &arguments)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
@@ -31,8 +33,6 @@ QDBusMessage busDaemonCall(const QString &method, const QVariantList &arguments)
 }
 
 } // namespace
-
-const QString PanelRegistration::WatcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
 
 PanelRegistration::PanelRegistration(QDBusConnection bus, QObject *item, QObject *menu, QObject *parent)
     : QObject(parent)
@@ -59,8 +59,7 @@ void PanelRegistration::publish()
     if (!name_.isEmpty())
         return;
     // A name a night: a panel that still holds the last night's item sees it go and this one come.
-    name_
-        = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(++published_);
+    name_ = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(++names_);
     const auto exported = QDBusConnection::ExportScriptableSlots | QDBusConnection::ExportScriptableSignals
         | QDBusConnection::ExportAllProperties;
     bus_.registerObject(StatusNotifierItem::Path, item_, exported);

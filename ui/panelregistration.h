@@ -14,8 +14,6 @@
 class PanelRegistration : public QObject {
     Q_OBJECT
 public:
-    static const QString WatcherName;
-
     PanelRegistration(QDBusConnection bus, QObject *item, QObject *menu, QObject *parent = nullptr);
     ~PanelRegistration() override;
 
@@ -33,5 +31,5 @@ private:
     QDBusServiceWatcher watcher_;
     QString name_;       // while published
     bool owned_ = false; // the bus gave us name_
-    int published_ = 0;
+    int names_ = 0;      // taken so far
 };
