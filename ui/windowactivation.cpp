@@ -201,7 +201,8 @@ void WindowActivation::raise(QWidget *window, const QString &token)
         qunsetenv(ActivationTokenVariable);
         return;
     }
+    // Qt's offscreen platform offers the interface too, without a connection.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !activateOnX11(x11->connection(), xcb_window_t(window->winId()), token))
+    if (!x11 || !x11->connection() || !activateOnX11(x11->connection(), xcb_window_t(window->winId()), token))
         window->activateWindow();
 }
