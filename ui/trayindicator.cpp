@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,37 +34,48 @@ QRgb over(QRgb pixel, const QColor &colour, double coverage)
                  channel(colour.blue(), qBlue(pixel)), channel(255, qAlpha(pixel)));
 }
 
+// From the top, anticlockwise, in turns (0 to 1): y grows downwards.
+double turnOf(double dx, double dy)
+{
+    return std::fmod(std::atan2(-dy, dx) / (2 * M_PI) + 0.75, 1.0);
+}
+
 // Around the disc: the share still to go, from the top, anticlockwise as it
-// empties, over a faint track. Drawn pixel by pixel, each sampled 4 x 4 times:
-// QPainter's antialiased strokes hand their spans to Qt's thread pool, whose
-// threads would wake several times a second during a fade.
+// empties, over a faint track. Drawn by hand, each pixel of the ring sampled
+// 4 x 4 times: QPainter's antialiased strokes hand their spans to Qt's thread
+// pool, whose threads would wake several times a second during a fade. Only
+// a pixel at an end of the arc needs its angle sampled too.
 void drawRing(QImage &picture, double left)
 {
     constexpr int Samples = 4;
-    const double size = picture.width();
-    const double centre = size / 2;
-    const double inner = centre - size / 10;
+    constexpr double Share = 1.0 / (Samples * Samples);
+    const double centre = picture.width() / 2.0;
+    const double inner = centre - picture.width() / 10.0;
     const QColor track(0x10, 0x20, 0x60, 0x60);
     const QColor arc(0xF0, 0xD8, 0x60);
     for (int y = 0; y < picture.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
+            const double radius = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
+            if (radius < inner - 1 || radius > centre + 1)
+                continue;
+            // A pixel spans this much of a turn at its radius: nearer an end, the angle is sampled.
+            const double turn = turnOf(x + 0.5 - centre, y + 0.5 - centre);
+            const double pixelTurn = 1 / (2 * M_PI * radius);
+            const bool atAnEnd = std::min({turn, 1 - turn, std::abs(turn - left)}) < pixelTurn;
             int inRing = 0;
             int inArc = 0;
             for (int sample = 0; sample < Samples * Samples; ++sample) {
                 const double dx = x + (sample % Samples + 0.5) / Samples - centre;
                 const double dy = y + (sample / Samples + 0.5) / Samples - centre;
-                const double radius = std::hypot(dx, dy);
-                if (radius < inner || radius > centre)
+                const double squared = dx * dx + dy * dy;
+                if (squared < inner * inner || squared > centre * centre)
                     continue;
                 ++inRing;
-                // From the top, anticlockwise, in turns: y grows downwards.
-                const double turn = std::fmod(std::atan2(-dy, dx) / (2 * M_PI) + 0.75, 1.0);
-                inArc += turn < left;
+                inArc += (atAnEnd ? turnOf(dx, dy) : turn) < left;
             }
             if (inRing > 0)
-                line[x] = over(over(line[x], track, inRing / double(Samples * Samples)), arc,
-                               inArc / double(Samples * Samples));
+                line[x] = over(over(line[x], track, inRing * Share), arc, inArc * Share);
         }
     }
 }
