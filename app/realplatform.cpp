@@ -16,4 +16,5 @@ RealPlatform::RealPlatform(const QString &settingsPath)
     , platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
                 &players,  &chime, &warning, &progress, &wake,  &playing}
 {
+    platform.sessionBus = QDBusConnection::sessionBus();
 }

@@ -17,6 +17,7 @@ Somnelle::Somnelle(const Platform &platform, MainWindow &window, Invocation aske
     , volume_(*platform.mixer)
     , session_(platform, volume_)
     , window_(&window)
+    , indicator_(platform.sessionBus)
     // Started as a dry run, the window stays one: no Start of its turns the computer off.
     , dryRunWindow_(asked_.dryRun)
 {
@@ -70,7 +71,8 @@ void Somnelle::connectWindow()
 
 void Somnelle::connectIndicator()
 {
-    connect(&indicator_, &TrayIndicator::windowWanted, this, [this] { WindowActivation::raise(window_, QString()); });
+    connect(&indicator_, &TrayIndicator::windowWanted, this,
+            [this](const QString &token) { WindowActivation::raise(window_, token); });
     connect(&indicator_, &TrayIndicator::extendRequested, this, [this] { extend(15); });
     connect(&indicator_, &TrayIndicator::cancelRequested, this, &Somnelle::cancelOrSilence);
     connect(&indicator_, &TrayIndicator::silenceRequested, this, &Somnelle::cancelOrSilence);
@@ -105,6 +107,8 @@ void Somnelle::show(const SessionView &view)
         return;
     }
     TrayIndicator::View item;
+    // The end of a power-off night is still the night's; the alarm clock is the wait's and the wake-up's.
+    item.alarmClock = view.phase == SessionView::Phase::WaitingForWakeUp || view.isSounding();
     item.fading = view.phase == SessionView::Phase::Fading;
     item.left = view.left;
     item.toolTip = SessionText::toolTip(view, session_.now());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDBusConnection>
 #include <QString>
 
 #include "platform/startfile.h"
@@ -36,4 +37,6 @@ struct Platform {
     NowPlaying *playing = nullptr;       // the track playing: its end, and its place to find again
     // Where a start file with a relative name is looked for after the current folder.
     QString dataFolder = StartFile::programDataFolder();
+    // The desktop's session bus, where the panel item is shown; without one, none is.
+    QDBusConnection sessionBus = QDBusConnection(QString());
 };

@@ -27,6 +27,7 @@ test_packages=(
     pulseaudio pulseaudio-utils libasound2-plugins   # the tests' private sound servers: PulseAudio,
     pipewire pipewire-pulse wireplumber              # and PipeWire
     xvfb xauth x11-utils xdotool imagemagick  # screenshots and start-up benchmarks on a virtual display
+    openbox                                   # a window manager with desktops, for bringing the window back
     weston xkb-data                           # a private headless Wayland compositor
     dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
     libglib2.0-bin                            # gdbus: the tests call the panel indicator as a panel does

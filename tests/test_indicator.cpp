@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The panel indicator through a StatusNotifierWatcher of the test's own
-// (python3-dbusmock) on the private session bus: the item comes with a
-// session and goes with it, its tool tip follows the fade at most every ten
-// seconds, and its menu acts. Without a watcher nothing fails.
+// (python3-dbusmock) on the private session bus, read as a panel reads it:
+// the item comes with a night and goes with it, whatever the panel does;
+// its picture, tool tip and menu follow the night, and its menu acts; Show
+// brings the window back under a window manager with desktops.
 
-#include <QProcess>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include "dbusmock.h"
@@ -13,117 +14,226 @@
 class IndicatorTest : public QObject {
     Q_OBJECT
 
-    // A call as a panel makes it, from a process of its own (the program answers
-    // in its event loop, which runs meanwhile): gdbus's printed answer.
-    static QString panelCall(const QString &item, const QString &path, const QString &method,
-                             const QStringList &arguments = {})
-    {
-        QProcess gdbus;
-        gdbus.start(QStringLiteral("gdbus"),
-                    QStringList {"call", "--session", "-d", item, "-o", path, "-m", method, "--"} + arguments);
-        [[maybe_unused]] const bool done
-            = QTest::qWaitFor([&gdbus] { return gdbus.state() == QProcess::NotRunning; }, 10000);
-        return QString::fromUtf8(gdbus.readAllStandardOutput());
-    }
+    // A panel's calls, on a connection of their own, answered by the program's event loop meanwhile.
+    QDBusConnection panel_ = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "panel");
 
-    // The tool tip's title: (icon name, pixmaps, title, text).
-    static QString toolTip(const QString &item)
+    QDBusMessage call(const QString &path, const QString &interface, const QString &method,
+                      const QVariantList &arguments = {})
     {
-        const QString got = panelCall(item, QStringLiteral("/StatusNotifierItem"),
-                                      QStringLiteral("org.freedesktop.DBus.Properties.Get"),
-                                      {QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("ToolTip")});
-        return QRegularExpression(QStringLiteral("\\], '([^']*)'")).match(got).captured(1);
+        QDBusMessage message = QDBusMessage::createMethodCall(item_, path, interface, method);
+        message.setArguments(arguments);
+        QDBusPendingCall pending = panel_.asyncCall(message, 5000);
+        [[maybe_unused]] const bool done = QTest::qWaitFor([&pending] { return pending.isFinished(); }, 6000);
+        return pending.reply();
     }
-
+    template <typename T>
+    T itemProperty(const QString &name)
+    {
+        const QDBusMessage reply = call("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
+                                        {"org.kde.StatusNotifierItem", name});
+        return qdbus_cast<T>(reply.arguments().value(0).value<QDBusVariant>().variant().value<QDBusArgument>());
+    }
     // The menu's visible entries by label, with their ids.
-    static QMap<QString, QString> menu(const QString &item)
+    QMap<QString, int> menu()
     {
-        const QString layout
-            = panelCall(item, QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu.GetLayout"),
-                        {QStringLiteral("0"), QStringLiteral("-1"), QStringLiteral("@as []")});
-        QMap<QString, QString> entries;
-        for (const QRegularExpressionMatch &entry :
-             QRegularExpression(QStringLiteral("\\((\\d+), \\{([^}]*)\\}")).globalMatch(layout)) {
-            const QString properties = entry.captured(2);
-            const QString label
-                = QRegularExpression(QStringLiteral("'label': <'([^']*)'>")).match(properties).captured(1);
-            if (!label.isEmpty() && !properties.contains(QStringLiteral("'visible': <false>")))
-                entries.insert(label, entry.captured(1));
-        }
+        const QDBusMessage reply = call("/MenuBar", "com.canonical.dbusmenu", "GetLayout", {0, -1, QStringList()});
+        QMap<QString, int> entries;
+        for (const DBusMenuEntry &entry : qdbus_cast<DBusMenuEntry>(reply.arguments().value(1)).children)
+            if (entry.properties.value("visible").toBool())
+                entries.insert(entry.properties.value("label").toString(), entry.id);
         return entries;
     }
-
-    static void click(const QString &item, const QString &id)
+    void click(const QString &label)
     {
-        panelCall(item, QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu.Event"),
-                  {id, QStringLiteral("clicked"), QStringLiteral("<0>"), QStringLiteral("0")});
+        call("/MenuBar", "com.canonical.dbusmenu", "Event",
+             {menu().value(label), "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+    }
+    // What the night shows in the panel now: picture (the alarm clock or not), tool tip, menu.
+    QString showing()
+    {
+        const bool alarmClock
+            = itemProperty<PanelIcon>("IconPixmap").value(0).argb == TrayIndicator::drawIcon(true, 0).value(0).argb;
+        return QStringList({alarmClock ? "alarm clock" : "night", itemProperty<PanelToolTip>("ToolTip").title,
+                            menu().keys().join(',')})
+            .join(" | ");
     }
 
-    // Told with plain calls: Qt keeps what it first learns of a path, and learns
-    // it when it looks for the panel's host.
-    static void mockCall(const QString &method, const QVariantList &arguments)
+    // The desktop's watcher, which takes every item it is told of. As a real
+    // one, it can answer before it takes its well-known name.
+    static std::unique_ptr<DBusMock::SessionService> watcher()
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.kde.StatusNotifierWatcher"),
-                                                           QStringLiteral("/StatusNotifierWatcher"),
-                                                           QStringLiteral("org.freedesktop.DBus.Mock"), method);
-        call.setArguments(arguments);
-        QDBusConnection::sessionBus().call(call);
+        const QString name = "org.kde.StatusNotifierWatcher";
+        auto watcher
+            = std::make_unique<DBusMock::SessionService>("org.somnelle.TestWatcher", "/StatusNotifierWatcher", name);
+        watcher->mock().addMethod(name, "RegisterStatusNotifierItem", "s", "", "");
+        watcher->mock().addMethod(name, "Appear", "", "",
+                                  "import dbus.service; self.name = dbus.service.BusName('" + name
+                                      + "', self.connection)");
+        QDBusInterface(watcher->mock().service, watcher->mock().path, name, watcher->mock().bus).call("Appear");
+        watcher->mock().clearCalls();
+        return watcher;
+    }
+    // Waits for the item's registration with the watcher, and learns its name.
+    bool registered(const DBusMock::SessionService &watcher)
+    {
+        const bool told = QTest::qWaitFor([&] { return !watcher.mock().calls(QDBus::BlockWithGui).isEmpty(); }, 2000);
+        item_ = watcher.mock().calls(QDBus::BlockWithGui).value(0).section(' ', 1);
+        return told && item_.startsWith("org.kde.StatusNotifierItem-");
     }
 
-private slots:
-    void aNightInThePanel()
+    static void start(ProgramRig &w, const char *words)
     {
-        const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
-        auto watcher = std::make_unique<DBusMock::SessionService>(watcherName, QStringLiteral("/StatusNotifierWatcher"),
-                                                                  watcherName);
-        mockCall(
-            QStringLiteral("AddMethod"),
-            {watcherName, QStringLiteral("RegisterStatusNotifierItem"), QStringLiteral("s"), QString(), QString()});
-        mockCall(
-            QStringLiteral("AddProperty"),
-            {watcherName, QStringLiteral("IsStatusNotifierHostRegistered"), QVariant::fromValue(QDBusVariant(true))});
-        ProgramRig w;
         w.mixer.level = 65535;
         Q_EMIT w.window.opening();
-        w.f.shutdownChoice->click();
-        QTest::keyClicks(w.f.minutesEdit, QStringLiteral("2"));
-        QTest::mouseClick(w.f.startCancelButton, Qt::LeftButton);
-        QTRY_VERIFY(watcher->mock().calls().value(0).startsWith(QStringLiteral("RegisterStatusNotifierItem ")));
-        const QString item = watcher->mock().calls().value(0).section(QLatin1Char(' '), 1);
-        QCOMPARE(toolTip(item), QStringLiteral("100 % - ends at 22:02, then shutdown"));
+        const HandOverAnswer answer = w.app.handOver(Invocation::parse(QString(words).split(' ')), {});
+        QCOMPARE(answer.outcome, HandOverAnswer::Applied);
+    }
+    static QString xdotool(const QString &arguments)
+    {
+        QProcess xdotool;
+        xdotool.start("xdotool", arguments.split(' '));
+        xdotool.waitForFinished();
+        return QString::fromLatin1(xdotool.readAllStandardOutput()).trimmed();
+    }
 
-        // Its tool tip follows the fade, at most every ten seconds.
-        QVERIFY(QDBusConnection::sessionBus().connect(item, QStringLiteral("/StatusNotifierItem"),
-                                                      QStringLiteral("org.kde.StatusNotifierItem"),
-                                                      QStringLiteral("NewToolTip"), this, SLOT(newToolTip())));
+    QString item_;
+    int newToolTips_ = 0;
+
+private slots:
+    void aPanelHoldsNothingUp_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("none") << "none" << false;
+        QTest::newRow("there") << "there" << true;
+        QTest::newRow("hung") << "hung" << false;
+        QTest::newRow("comes mid-night") << "later" << true;
+        QTest::newRow("restarted mid-night") << "restarted" << true;
+    }
+    // A start, and each second of the night, take no time, whatever the panel
+    // does; a panel that comes later gets the item within two seconds.
+    void aPanelHoldsNothingUp()
+    {
+        QFETCH(QString, panel);
+        QFETCH(bool, shown);
+        std::unique_ptr<DBusMock::SessionService> desktop = panel == "none" ? nullptr : watcher();
+        if (panel == "hung")
+            desktop->hang(true);
+        if (panel == "later")
+            desktop.reset();
+        ProgramRig w(QDBusConnection::sessionBus());
+        QElapsedTimer taken;
+        taken.start();
+        start(w, "30 sd");
+        qint64 longest = taken.restart();
+        for (int second = 0; second < 30; ++second, taken.restart()) {
+            w.clock.advance(1);
+            QCoreApplication::processEvents();
+            longest = qMax(longest, taken.elapsed());
+        }
+        QVERIFY2(longest < 200, qPrintable(QString::number(longest)));
+        if (panel == "restarted")
+            QVERIFY(registered(*desktop));
+        if (panel == "later" || panel == "restarted")
+            desktop = watcher();
+        QCOMPARE(desktop && panel != "hung" && registered(*desktop), shown);
+        QCOMPARE(w.clock.advance(1800), 1770);
+        QCOMPARE(w.power.calls.last(), "powerOff");
+    }
+
+    void theNightShows_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("expected");
+        const QString fade = "Add 15 minutes,Cancel the timer,Show Somnelle";
+        const QString running = "Cancel the timer,Show Somnelle";
+        QTest::newRow("fading") << "2 sd" << 0 << "night | 100 % - ends at 22:02, then shutdown | " + fade;
+        QTest::newRow("a shutdown ends") << "1 sd" << -1 << "night | The fade is over | " + running;
+        QTest::newRow("a suspend ends") << "1 sm" << -1 << "night | The fade is over | " + running;
+        QTest::newRow("waiting") << "1 am 07:30 tm 40 gone.mid" << 60 << "alarm clock | Wake-up at 07:30 | " + running;
+        QTest::newRow("sounding") << "1 am 22:01 td 40 gone.mid" << 60
+                                  << "alarm clock | The wake-up is sounding | Show Somnelle,Silence the alarm";
+    }
+    // Seconds -1: as the computer is left, once the fade is over.
+    void theNightShows()
+    {
+        QFETCH(QString, words);
+        QFETCH(int, seconds);
+        QFETCH(QString, expected);
+        const auto desktop = watcher();
+        ProgramRig w(QDBusConnection::sessionBus());
+        QString ending;
+        w.awake.onRelease = [&] { ending = showing(); };
+        start(w, qPrintable(words));
+        QVERIFY(registered(*desktop));
+        w.clock.advance(seconds < 0 ? 60 : seconds);
+        QCOMPARE(seconds < 0 ? ending : showing(), expected);
+    }
+
+    // Its tool tip follows the fade, at most every ten seconds; its menu acts.
+    void aNightsMenuActs()
+    {
+        const auto desktop = watcher();
+        ProgramRig w(QDBusConnection::sessionBus());
+        start(w, "2 sd");
+        QVERIFY(registered(*desktop));
+        QVERIFY(panel_.connect(item_, "/StatusNotifierItem", "org.kde.StatusNotifierItem", "NewToolTip", this,
+                               SLOT(newToolTip())));
         for (int second = 0; second < 60; ++second) {
             w.clock.advance(1);
             QCoreApplication::processEvents();
         }
         // From full over two minutes, a step of 547 a second: 32715 after a minute.
-        QTRY_COMPARE(toolTip(item), QStringLiteral("49 % - ends at 22:02, then shutdown"));
+        QTRY_COMPARE(itemProperty<PanelToolTip>("ToolTip").title, QString("49 % - ends at 22:02, then shutdown"));
         QVERIFY2(newToolTips_ >= 3 && newToolTips_ <= 60 / 10, qPrintable(QString::number(newToolTips_)));
+        click("Add 15 minutes");
+        QTRY_COMPARE(w.app.status(), QString("fading 49 %, ends at 22:17, then shutdown"));
+        click("Cancel the timer");
+        QTRY_COMPARE(w.app.status(), QString("idle"));
+        QTRY_VERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(item_));
+    }
 
-        // The menu: a quarter of an hour more, then Cancel; the item goes with the session.
-        QCOMPARE(menu(item).keys(), QStringList({"Add 15 minutes", "Cancel the timer", "Show Somnelle"}));
-        click(item, menu(item).value(QStringLiteral("Add 15 minutes")));
-        QTRY_COMPARE(w.app.status(), QStringLiteral("fading 49 %, ends at 22:17, then shutdown"));
-        click(item, menu(item).value(QStringLiteral("Cancel the timer")));
-        QTRY_COMPARE(w.app.status(), QStringLiteral("idle"));
-        QTRY_VERIFY(!QDBusConnection::sessionBus().interface()->isServiceRegistered(item));
-
-        // Without a watcher a whole fade still ends as it should.
-        watcher.reset();
-        QTest::mouseClick(w.f.startCancelButton, Qt::LeftButton);
-        QCOMPARE(w.clock.advance(3600), 120);
-        QCOMPARE(w.power.calls.last(), QStringLiteral("powerOff"));
+    void showBringsTheWindowBack_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("minimised");
+        for (const char *way : {"left click", "Show Somnelle", "second start"}) {
+            QTest::addRow("%s, minimised", way) << way << true;
+            QTest::addRow("%s, on another desktop", way) << way << false;
+        }
+    }
+    // Back on the desktop being shown, restored and active.
+    void showBringsTheWindowBack()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, minimised);
+        xdotool("set_desktop 0");
+        const auto desktop = watcher();
+        ProgramRig w(QDBusConnection::sessionBus());
+        const QString window = QString::number(w.window.winId());
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        start(w, "30 sd");
+        QVERIFY(registered(*desktop));
+        if (minimised)
+            w.window.showMinimized();
+        else
+            xdotool("set_desktop 1");
+        QTRY_VERIFY(w.window.isMinimized() == minimised && xdotool("getactivewindow") != window);
+        if (way == "left click")
+            call("/StatusNotifierItem", "org.kde.StatusNotifierItem", "Activate", {0, 0});
+        else if (way == "Show Somnelle")
+            click(way);
+        else
+            QCOMPARE(w.app.handOver(Invocation::parse({}), QString()).outcome, HandOverAnswer::Applied);
+        QTRY_COMPARE(xdotool("getactivewindow"), window);
+        QCOMPARE(xdotool("get_desktop_for_window " + window), xdotool("get_desktop"));
+        QVERIFY(!w.window.isMinimized());
     }
 
 public slots:
     void newToolTip() { ++newToolTips_; }
-
-private:
-    int newToolTips_ = 0;
 };
 
 QTEST_MAIN(IndicatorTest)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Runs one test program inside a private environment, with the services it asks for:
-#   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged|wakealarm] -- PROGRAM [ARGS...]
+#   with-services.sh [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb [openbox]|wayland] [unprivileged|wakealarm] -- PROGRAM [ARGS...]
 # Always: a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR, and Qt's offscreen platform.
 # pulse:   a private PulseAudio server with a null sink; ALSA's default device routed to it.
 # pipewire: the same with PipeWire, WirePlumber and pipewire-pulse (and a private session bus).
@@ -14,6 +14,7 @@
 #          and a stand-in wake clock, $SOMNELLE_TEST_WAKE_CLOCK_SHIM preloaded (on while SOMNELLE_TEST_WAKE_CLOCK=1).
 # xvfb:    a private virtual display and Qt's X11 platform instead of offscreen (for desktop services);
 #          its process is $SOMNELLE_TEST_DISPLAY_PID, as the compositor's is with wayland.
+# openbox: the Openbox window manager on that display (after xvfb), with its four desktops.
 # wayland: a private headless Weston and Qt's Wayland platform instead of offscreen, with no X
 #          display to fall back to; Weston's log, with every client's requests, is $SOMNELLE_TEST_WESTON_LOG.
 # Nothing here touches the machine's own sound server or settings.
@@ -21,7 +22,7 @@ set -euo pipefail
 
 services=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do services+=("$1"); shift; done
-[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb|wayland] [unprivileged|wakealarm] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ "${1:-}" = "--" ] || { echo "usage: $0 [pulse|pipewire] [dbus] [logind] [xdgopen] [xvfb [openbox]|wayland] [unprivileged|wakealarm] -- PROGRAM [ARGS...]" >&2; exit 2; }
 shift
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -129,6 +130,13 @@ start_xvfb() {
     echo "private virtual display did not start:" >&2; cat "$root/xvfb.log" >&2; exit 1
 }
 
+start_openbox() {
+    spawn openbox --sm-disable >"$root/openbox.log" 2>&1
+    # Ready once it names itself on the root window.
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return; sleep 0.05; done
+    echo "window manager did not start:" >&2; cat "$root/openbox.log" >&2; exit 1
+}
+
 start_wayland() {
     export SOMNELLE_TEST_WESTON_LOG="$root/weston.log" WAYLAND_DISPLAY=wayland-somnelle QT_QPA_PLATFORM=wayland
     unset DISPLAY
@@ -156,6 +164,7 @@ for service in "${services[@]}"; do
         logind) start_logind ;;
         xdgopen) start_xdgopen ;;
         xvfb) start_xvfb ;;
+        openbox) start_openbox ;;
         wayland) start_wayland ;;
         unprivileged|wakealarm)
             if [ "$(id -u)" -eq 0 ]; then

@@ -6,12 +6,14 @@
 
 class QWidget;
 
-// Shows, raises and activates a top-level window on behalf of a start from a
-// launcher, which gave that start a token: on Wayland an xdg-activation token
-// (XDG_ACTIVATION_TOKEN), on X11 a startup-notification id (DESKTOP_STARTUP_ID).
-// Desktops give the focus to a program in the background only with the token,
-// and on X11 the launcher's busy cursor ends only when the id is removed.
-// Without a token the window is only shown, raised and activated.
+// Brings a top-level window back from wherever it is (minimised, on another
+// desktop) and activates it, on behalf of a start from a launcher, which gave
+// that start a token, or of a click on the panel: on Wayland an xdg-activation
+// token (XDG_ACTIVATION_TOKEN), on X11 a startup-notification id
+// (DESKTOP_STARTUP_ID). Desktops give the focus to a program in the
+// background only with the token, or on X11 with the time of the person's
+// action; the launcher's busy cursor ends only when the id is removed. On
+// X11 the window comes to the desktop being shown.
 namespace WindowActivation {
 
 void raise(QWidget *window, const QString &token);

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <csignal>
+
 // The tests' private buses and the python3-dbusmock services on them.
 namespace DBusMock {
 
@@ -132,6 +134,8 @@ public:
         process_.waitForFinished();
     }
     const Mock &mock() const { return mock_; }
+    // Stopped, it plays a service that hangs: calls to it are never answered until it goes on.
+    void hang(bool hung) { ::kill(pid_t(process_.processId()), hung ? SIGSTOP : SIGCONT); }
 
 private:
     Mock mock_;

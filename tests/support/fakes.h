@@ -396,6 +396,12 @@ struct FakePlatform {
     Platform platform {&settings, &mixer, &shell,   &power,    &awake, &clock,
                        &players,  &chime, &warning, &progress, &wake,  &playing};
 
+    // sessionBus: where the panel item goes; by default nowhere.
+    explicit FakePlatform(const QDBusConnection &sessionBus = QDBusConnection(QString()))
+    {
+        platform.sessionBus = sessionBus;
+    }
+
     FakePlatform &use(SettingsStore &real) { return set(platform.settings, real); }
     FakePlatform &use(Mixer &real) { return set(platform.mixer, real); }
     FakePlatform &use(Shell &real) { return set(platform.shell, real); }

@@ -14,7 +14,9 @@ struct ProgramRig : FakePlatform {
     Form f {window};
     int ends = 0;
 
-    ProgramRig()
+    // sessionBus: where the panel item goes; none by default.
+    explicit ProgramRig(const QDBusConnection &sessionBus = QDBusConnection(QString()))
+        : FakePlatform(sessionBus)
     {
         QObject::connect(&app, &Somnelle::ended, [this] { ++ends; });
     }
