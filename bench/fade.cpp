@@ -20,6 +20,7 @@
 // and Qt's offscreen platform.
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -149,6 +150,11 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     mixer.setLevel(65535);
     Q_EMIT somnelle.form().opening();
     form.show();
+    // What opening the window asks of the mixer (its level, the watch) is
+    // done before Start, as when a person presses it.
+    QEventLoop opened;
+    QTimer::singleShot(500, &opened, &QEventLoop::quit);
+    opened.exec();
     Setup setup = form.setup();
     setup.endAction = EndAction::PowerOff;
     setup.minutes = QString::number(minutes);
