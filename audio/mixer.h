@@ -7,9 +7,10 @@
 // requests never wait: each is made in turn behind the caller's back, and the
 // answers come as signals carrying their values, from the event loop.
 //
-// Of the answers about the level, the one to the latest request always comes;
-// one that a later request overtook may be left out, so that an old level
-// never follows a newer one.
+// Of the answers about the level, the one to the latest request always comes
+// (a fade's write that succeeds excepted, see setLevel); one that a later
+// request overtook may be left out, so that an old level never follows a
+// newer one.
 class Mixer : public QObject {
     Q_OBJECT
 public:

@@ -20,6 +20,7 @@
 // and Qt's offscreen platform.
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -148,6 +149,11 @@ FadeRun RunFade(int minutes, int seconds, int checkpointSeconds, int pagesAfterS
     AlsaMixer &mixer = real.mixer;
     mixer.setLevel(65535);
     form.show();
+    // What opening the window asks of the mixer (its level, the watch) is
+    // done before Start, as when a person presses it.
+    QEventLoop opened;
+    QTimer::singleShot(500, &opened, &QEventLoop::quit);
+    opened.exec();
 
     FadeRun run;
     QElapsedTimer sinceStart;
