@@ -163,11 +163,13 @@ void SessionController::begin(quint8 minutes)
     platform_.clock->startSeconds();
 }
 
-void SessionController::showProgress()
+bool SessionController::showProgress()
 {
     // The share still to go, as the desktop is shown it.
-    if (progress_.show(ticks_, fade_.seconds()))
-        view_.left = 1.0 - double(ticks_) / fade_.seconds();
+    if (!progress_.show(ticks_, fade_.seconds()))
+        return false;
+    view_.left = 1.0 - double(ticks_) / fade_.seconds();
+    return true;
 }
 
 void SessionController::tick()
@@ -179,14 +181,15 @@ void SessionController::tick()
     if (ticks_ == 0 && volume_.level() != fadeStart_)
         fade_ = Fade(volume_.level(), fade_.seconds());
     volume_.setFadeLevel(fade_.levelAt(ticks_));
-    // In a long fade the percent stays for many seconds: the night changes when it does.
-    view_.percent = volume_.percent();
+    // In a long fade the percent stays for many seconds, and the progress
+    // shown for ten: most seconds the night does not change.
+    const std::optional<quint8> percentShown = std::exchange(view_.percent, volume_.percent());
     if (++ticks_ >= fade_.seconds()) {
         endFade();
         return;
     }
-    showProgress();
-    publish();
+    if (showProgress() || view_.percent != percentShown)
+        publish();
 }
 
 QDateTime SessionController::wakeUpAfter(const QDateTime &fadeEnd) const

@@ -76,7 +76,8 @@ private:
     void begin(quint8 minutes);
     void setPhase(Phase phase);
     void tick();
-    void showProgress();
+    // Whether the share still to go changed, as the desktop is shown it.
+    bool showProgress();
     // The seconds, the task bar and the mixer's connection let go, as the fade ends or is cancelled.
     void stopFade();
     void endFade();

@@ -70,6 +70,9 @@ void MainWindow::showView(const WindowView &view)
             enableSetupControls();
         form_->startCancelButton->setPicture(running ? cancelPicture_ : startPicture_);
         form_->startCancelButton->setAccessibleName(running ? tr("Cancel") : tr("Start"));
+        // The level where the night left it is the slider's, for the person's next move.
+        const QSignalBlocker quiet(form_->volumeSlider);
+        form_->volumeSlider->settle();
     }
     if (view.title != before.title)
         setWindowTitle(view.title.isEmpty() ? restCaption() : view.title);
@@ -96,9 +99,13 @@ void MainWindow::showPercent(quint8 percent)
 
 void MainWindow::showLevel(quint16 level)
 {
-    // The program's own move: not to be taken for the user's.
+    // The program's own move: not to be taken for the user's. During a night
+    // the handle moves a pixel every few seconds; the ticks between wait.
     const QSignalBlocker quiet(form_->volumeSlider);
-    form_->volumeSlider->setValue(level);
+    if (view_.state == WindowView::State::Running)
+        form_->volumeSlider->showValue(level);
+    else
+        form_->volumeSlider->setValue(level);
 }
 
 void MainWindow::showMixerError()

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <utility>
 
 bool TrackBar::Look::operator==(const Look &other) const
 {
@@ -128,9 +129,30 @@ QPoint TrackBar::shiftAt(int offset) const
 // its travel is measured once and each position computed from it, as styles do.
 int TrackBar::handleOffset() const
 {
+    return offsetOf(sliderPosition());
+}
+
+int TrackBar::offsetOf(int value) const
+{
     if (travel_ < 0)
         measure();
-    return QStyle::sliderPositionFromValue(minimum(), maximum(), sliderPosition(), travel_);
+    return QStyle::sliderPositionFromValue(minimum(), maximum(), value, travel_);
+}
+
+void TrackBar::showValue(int value)
+{
+    if (offsetOf(value) == handleOffset()) {
+        waiting_ = value;
+        return;
+    }
+    waiting_.reset();
+    setValue(value);
+}
+
+void TrackBar::settle()
+{
+    if (waiting_)
+        setValue(*std::exchange(waiting_, std::nullopt));
 }
 
 // The parts of the slider as the style draws them at a position, on a clear background.

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QSlider>
 #include <QStyleOptionSlider>
+#include <optional>
 
 // The volume slider. Its range is the mixer's 0..65535, far finer than its
 // width in pixels: during a long fade most new values leave the handle where
@@ -16,6 +17,12 @@ class TrackBar : public QSlider {
     Q_OBJECT
 public:
     using QSlider::QSlider;
+
+    // The program's value, set every second of a fade: one that leaves the
+    // handle where it is waits, untold (to accessibility tools too), until the
+    // handle moves or settle() makes it the slider's own.
+    void showValue(int value);
+    void settle();
 
 protected:
     void sliderChange(SliderChange change) override;
@@ -37,6 +44,7 @@ private:
 
     void measure() const;
     int handleOffset() const;
+    int offsetOf(int value) const;
     QPoint shiftAt(int offset) const;
     QPixmap drawn(QStyleOptionSlider option, QStyle::SubControls parts, int position) const;
 
@@ -45,6 +53,7 @@ private:
     mutable QRect handleAtMaximum_;
     mutable int travel_ = -1; // pixels between those two places
     int paintedOffset_ = -1;
+    std::optional<int> waiting_; // a value shown that is not the slider's own yet
 
     Look look_;
     QPixmap emptyGroove_; // the groove and tick marks as drawn at the minimum
