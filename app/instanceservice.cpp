@@ -6,10 +6,16 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusReply>
+#include <QEventLoop>
 #include <QLoggingCategory>
 #include <cstdio>
 
 #include "app/somnelle.h"
+#include "platform/mprisnowplaying.h"
+#include "platform/systemclock.h"
+#include "session/sessiontext.h"
+#include "session/sleepnote.h"
+#include "settings/inisettingsstore.h"
 #include "settings/filenamebytes.h"
 #include "settings/invocation.h"
 
@@ -20,15 +26,18 @@ const QString InstanceService::Path = QStringLiteral("/org/somnelle/Somnelle");
 
 namespace {
 
-// The running one answers at once; a hung one must not hold up a shortcut.
+// The running one answers at once, or once the players have (a night with
+// the track, a resume); a hung one must not hold up a shortcut.
 constexpr int CallTimeoutMs = 5000;
+constexpr int ResumeTimeoutMs = 15000;
 
-QDBusMessage callRunning(QDBusConnection bus, const QString &method, const QVariantList &arguments = {})
+QDBusMessage callRunning(QDBusConnection bus, const QString &method, const QVariantList &arguments = {},
+                         int timeoutMs = CallTimeoutMs)
 {
     QDBusMessage call
         = QDBusMessage::createMethodCall(InstanceService::Name, InstanceService::Path, InstanceService::Name, method);
     call.setArguments(arguments);
-    return bus.call(call, QDBus::Block, CallTimeoutMs);
+    return bus.call(call, QDBus::Block, timeoutMs);
 }
 
 void printLine(FILE *stream, const QString &line)
@@ -116,8 +125,37 @@ int InstanceService::HandOver(const QByteArrayList &arguments, const QByteArray 
     Invocation asked = Invocation::parse(words);
     asked.folder = FileNameBytes::decode(folder);
     const HandOverAnswer answer = somnelle_.handOver(asked, activationToken);
+    if (answer.outcome == HandOverAnswer::Pending)
+        replyWhen(&Somnelle::startAnswered, [](const HandOverAnswer &later) {
+            return QVariantList {int(later.outcome), later.message};
+        });
     message = answer.message;
     return int(answer.outcome);
+}
+
+template <typename Signal, typename Reply>
+void InstanceService::replyWhen(Signal answered, Reply reply)
+{
+    setDelayedReply(true);
+    const QDBusMessage call = message();
+    QDBusConnection bus = connection();
+    auto *once = new QObject(this);
+    connect(&somnelle_, answered, once, [call, bus, once, reply](const auto &...values) mutable {
+        QDBusMessage answer = call.createReply();
+        answer.setArguments(reply(values...));
+        bus.send(answer);
+        delete once;
+    });
+}
+
+bool InstanceService::Resume(QString &said)
+{
+    replyWhen(&Somnelle::resumeAnswered, [](bool resumed, const QString &words) {
+        return QVariantList {resumed, words};
+    });
+    somnelle_.resume();
+    said.clear();
+    return false;
 }
 
 QString InstanceService::Extend(int minutes)
@@ -177,6 +215,8 @@ int Instance::handOverWithoutWindow(QDBusConnection bus, const QStringList &argu
 int Instance::runControlCommand(QDBusConnection bus, const Invocation &asked)
 {
     const bool status = asked.kind == Invocation::Kind::Status;
+    if (asked.kind == Invocation::Kind::Resume)
+        return running(bus) ? resumeThere(bus) : resumeHere(bus);
     if (!running(bus)) {
         printLine(status ? stdout : stderr, QStringLiteral("not running"));
         return 3;
@@ -198,4 +238,36 @@ int Instance::runControlCommand(QDBusConnection bus, const Invocation &asked)
         return 1;
     }
     return 0;
+}
+
+int Instance::resumeThere(QDBusConnection bus)
+{
+    const QDBusMessage reply = callRunning(bus, QStringLiteral("Resume"), {}, ResumeTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        printLine(stderr, doesNotAnswer(bus));
+        return 1;
+    }
+    const bool resumed = reply.arguments().value(0).toBool();
+    printLine(resumed ? stdout : stderr, reply.arguments().value(1).toString());
+    return resumed ? 0 : 1;
+}
+
+int Instance::resumeHere(QDBusConnection bus)
+{
+    IniSettingsStore settings;
+    MprisNowPlaying playing(bus);
+    SystemClock clock;
+    SleepNote note(settings, playing, clock);
+    int status = 1;
+    QEventLoop answered;
+    QObject::connect(&note, &SleepNote::resumed, &answered, [&](ResumeOutcome outcome, const TrackNote &noted) {
+        const bool resumed = outcome == ResumeOutcome::Resumed;
+        printLine(resumed ? stdout : stderr, SessionText::resumeAnswer(outcome, noted));
+        status = resumed ? 0 : 1;
+        answered.quit();
+    });
+    // Answered in time whatever the player does; an answer already given ends the loop at once.
+    QMetaObject::invokeMethod(&note, &SleepNote::resume, Qt::QueuedConnection);
+    answered.exec();
+    return status;
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArrayList>
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QObject>
 #include <QStringList>
 #include <optional>
@@ -14,7 +15,7 @@ struct Invocation;
 // on the session bus and serves this interface at /org/somnelle/Somnelle. A
 // second start hands its command line over to it; --extend, --cancel and
 // --status ask it.
-class InstanceService : public QObject {
+class InstanceService : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.somnelle.Somnelle")
 public:
@@ -37,10 +38,18 @@ public Q_SLOTS:
     Q_SCRIPTABLE QString Extend(int minutes);
     // As the Cancel button; the wake-up's chime it silences.
     Q_SCRIPTABLE void Cancel();
+    // Plays again where the listener fell asleep; answers whether it did, and
+    // what the status line says of it.
+    Q_SCRIPTABLE bool Resume(QString &said);
     // One line for scripts: what the night is doing.
     Q_SCRIPTABLE QString Status();
 
 private:
+    // The reply to the call being answered goes out when answered is emitted,
+    // with the arguments reply makes of what it carries.
+    template <typename Signal, typename Reply>
+    void replyWhen(Signal answered, Reply reply);
+
     Somnelle &somnelle_;
 };
 
@@ -63,9 +72,14 @@ std::optional<int> takeNameOrHandOver(QDBusConnection bus, const QStringList &ar
 // bus, or says that no window can be opened. Answers the exit status.
 int handOverWithoutWindow(QDBusConnection bus, const QStringList &arguments, const QString &activationToken);
 
-// --extend MINUTES, --cancel and --status: asks the running Somnelle and
-// prints what it says. Answers the exit code: 0 done, 1 refused or no
-// answer, 3 no Somnelle runs.
+// --extend MINUTES, --cancel, --status and --resume: asks the running
+// Somnelle and prints what it says (with none running, --resume resumes
+// itself). Answers the exit code: 0 done, 1 refused or no answer, 3 no
+// Somnelle runs.
 int runControlCommand(QDBusConnection bus, const Invocation &asked);
+// --resume through the Somnelle that runs, which says it in its window too;
+// with none running, here.
+int resumeThere(QDBusConnection bus);
+int resumeHere(QDBusConnection bus);
 
 } // namespace Instance

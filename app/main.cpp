@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
         case Invocation::Kind::Status:
         case Invocation::Kind::Cancel:
         case Invocation::Kind::Extend:
+        case Invocation::Kind::Resume:
             break;
         }
         return Instance::runControlCommand(QDBusConnection::sessionBus(), asked);

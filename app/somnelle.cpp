@@ -23,6 +23,7 @@ Somnelle::Somnelle(const Platform &platform, MainWindow &window, Invocation aske
 {
     connect(window_, &MainWindow::opening, this, [this] {
         loadStoredSetup();
+        offerResume();
         volume_.readAtStart();
     });
     connect(window_, &MainWindow::firstActivated, this, [this] { applyCommandLine(asked_); });
@@ -49,13 +50,23 @@ Somnelle::~Somnelle() = default;
 void Somnelle::connectWindow()
 {
     MainWindow *window = window_;
-    connect(window, &MainWindow::setupEdited, this, [this](const Setup &fields) { setup_ = fields; });
+    connect(window, &MainWindow::setupEdited, this, &Somnelle::takeFields);
     connect(window, &MainWindow::startCancelClicked, this, [this](const Setup &fields) {
-        setup_ = fields;
+        takeFields(fields);
         Setup setup = setup_;
         setup.dryRun = dryRunWindow_;
         answer(session_.startOrCancel(setup));
     });
+    connect(window, &MainWindow::resumeRequested, this, &Somnelle::resume);
+    // A night that had to find its track first answers once it has; the window shows the track's minutes.
+    connect(&session_, &SessionController::startAnswered, this,
+            [this](const StartAnswer &started) { Q_EMIT startAnswered(answer(started)); });
+    connect(&session_, &SessionController::resumeAnswered, this, [this](ResumeOutcome outcome, const TrackNote &note) {
+        offerResume();
+        Q_EMIT resumeAnswered(outcome == ResumeOutcome::Resumed, SessionText::resumeAnswer(outcome, note));
+    });
+    minutesLeft_.setSingleShot(true);
+    connect(&minutesLeft_, &QTimer::timeout, this, [this] { showMinutesLeft(session_.view()); });
     connect(window, &MainWindow::volumeMoved, &volume_, &VolumeControl::setLevel);
     connect(window, &MainWindow::wheelTurned, &volume_, &VolumeControl::stepByWheel);
     connect(window, &MainWindow::wakeRouteWanted, &session_, &SessionController::findWakeRoute);
@@ -95,6 +106,10 @@ void Somnelle::show(const SessionView &view)
     shown.title = SessionText::title(view);
     shown.said = noticesShown_;
     window_->showView(shown);
+    showMinutesLeft(view);
+    // After a night, where the listener fell asleep is worth offering.
+    if (view.phase == SessionView::Phase::Idle && toldPanel_.phase != SessionView::Phase::Idle)
+        offerResume();
 
     // The panel hears of the percent with the fade's progress, at most every ten seconds.
     SessionView percentAside = view;
@@ -132,11 +147,50 @@ void Somnelle::cancelOrSilence()
         session_.cancel();
 }
 
+void Somnelle::takeFields(const Setup &fields)
+{
+    const bool withTrack = setup_.endWithTrack;
+    setup_.takeFieldsFrom(fields);
+    // With the track ticked, the minutes field follows the track playing now.
+    if (setup_.endWithTrack != withTrack)
+        session_.followTrack(setup_.endWithTrack);
+}
+
+void Somnelle::showMinutesLeft(const SessionView &view)
+{
+    // The track's end at rest, or the night's with the track: minutes left, rounded up, followed each minute.
+    const std::optional<QDateTime> end
+        = view.isRunning() ? (view.withTrack ? std::optional(view.fadeEnd) : std::nullopt) : view.trackEnd;
+    if (!end) {
+        minutesLeft_.stop();
+        return;
+    }
+    const qint64 ms = qMax<qint64>(0, session_.now().msecsTo(*end));
+    window_->showMinutes(QString::number((ms + 59999) / 60000));
+    if (ms > 0)
+        minutesLeft_.start(int(ms % 60000 + 1));
+}
+
+void Somnelle::offerResume()
+{
+    const std::optional<TrackNote> note = session_.noteOffered();
+    window_->showResumeOffer(note ? SessionText::resumeOffer(*note) : QString());
+}
+
+void Somnelle::resume()
+{
+    session_.resume();
+}
+
 HandOverAnswer Somnelle::answer(const StartAnswer &answer)
 {
     switch (answer.outcome) {
     case StartAnswer::Started:
         return {};
+    case StartAnswer::LookingForTrack:
+        return {HandOverAnswer::Pending, {}};
+    case StartAnswer::NoTrack:
+        return {HandOverAnswer::InvalidParameters, SessionText::startRefusal(answer)};
     case StartAnswer::FieldMissing:
         window_->markMissing(answer.missing);
         return {HandOverAnswer::InvalidParameters, SessionText::startRefusal(answer)};
@@ -153,6 +207,7 @@ void Somnelle::loadStoredSetup()
 {
     platform_.settings->load(setup_);
     window_->showSetup(setup_);
+    session_.followTrack(setup_.endWithTrack);
 }
 
 HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activationToken)
@@ -183,13 +238,15 @@ HandOverAnswer Somnelle::handOver(const Invocation &asked, const QString &activa
 HandOverAnswer Somnelle::applyCommandLine(const Invocation &asked)
 {
     Setup setup = setup_;
-    const CommandLine::Outcome outcome = CommandLine::apply(asked.words, setup);
+    const CommandLine::Outcome outcome = CommandLine::apply(asked.words, setup, asked.endWithTrack);
     // A relative start file means the folder of the command that typed it, also for a later "registry".
-    if (asked.words.value(1) == QLatin1String("am") && !asked.words.value(5).isEmpty())
+    if (asked.action() == QLatin1String("am") && !asked.startFileWord().isEmpty())
         setup.startFile = StartFile::inFolder(setup.startFile, asked.folder, platform_.dataFolder);
-    // A command line ticks the box or leaves it unticked; "registry" keeps the stored choice.
-    if (outcome == CommandLine::Outcome::Start && !asked.usesStoredSetup())
+    // A command line chooses its options or leaves them off; "registry" keeps the stored choices.
+    if (outcome == CommandLine::Outcome::Start && !asked.usesStoredSetup()) {
         setup.sleepUntilAlarm = asked.sleepUntilAlarm;
+        setup.decibelFade = asked.decibelFade;
+    }
     // The words that converted stay in their fields.
     setup_ = setup;
     window_->showSetup(setup_);

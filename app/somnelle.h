@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 #include "session/sessioncontroller.h"
 #include "session/volumecontrol.h"
@@ -15,7 +16,8 @@ struct Platform;
 // What became of a command line handed over by a second start; the outcome
 // is that start's exit status.
 struct HandOverAnswer {
-    enum Outcome { Applied = 0, Refused = 1, InvalidParameters = 2 };
+    // Pending: a night that ends with the track answers once it has found it (startAnswered).
+    enum Outcome { Applied = 0, Refused = 1, InvalidParameters = 2, Pending = -1 };
     Outcome outcome = Applied;
     QString message; // why, unless applied
 };
@@ -50,8 +52,14 @@ public:
     // A signal to end (a logout, a shutdown, Ctrl+C): the night ends as
     // Cancel ends it, then the program.
     void endBySignal();
+    // --resume, and the window's offer: plays again where the listener fell
+    // asleep; answered by resumeAnswered.
+    void resume();
 
 Q_SIGNALS:
+    // The answer to a start that was Pending.
+    void startAnswered(const HandOverAnswer &answer);
+    void resumeAnswered(bool resumed, const QString &said);
     // The program is to end now: Exit, a signal, or a night that was asked to end it is done.
     void ended();
 
@@ -66,6 +74,10 @@ private:
     HandOverAnswer answer(const StartAnswer &answer);
     // The stored setup into the window's fields.
     void loadStoredSetup();
+    // The window's fields into the setup, the options staying.
+    void takeFields(const Setup &fields);
+    void showMinutesLeft(const SessionView &view);
+    void offerResume();
     // Fills the fields from a start command line and starts; answers as to a second start.
     HandOverAnswer applyCommandLine(const Invocation &asked);
     // The Exit button: at once; while waiting for the wake-up, with the wave output given back first.
@@ -78,6 +90,7 @@ private:
     MainWindow *window_;
     TrayIndicator indicator_;
     SessionView toldPanel_;    // the night as the panel was last told it
+    QTimer minutesLeft_;       // the next minute of the track's end, for the window's minutes
     Setup setup_;              // as the window shows it
     bool dryRunWindow_;        // each Start of the window's own is a dry run
     quint64 noticesShown_ = 0; // the status line's sayings, the program's own among them

@@ -31,6 +31,7 @@ test_packages=(
     weston xkb-data                           # a private headless Wayland compositor
     dbus-daemon dbus-bin python3-dbusmock tzdata   # the tests' private buses, mock logind and time zones
     libglib2.0-bin                            # gdbus: the tests call the panel indicator as a panel does
+    at-spi2-core                              # the accessibility bus of a desktop, for the fade benchmark
     desktop-file-utils appstream lintian groff man-db dpkg-dev   # installing, packaging and their validators
 )
 $program_only || packages+=("${test_packages[@]}")

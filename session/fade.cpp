@@ -41,6 +41,13 @@ quint16 Fade::evenFrom(quint16 level, quint32 from, quint32 tick) const
 
 void Fade::extend(int minutes, quint32 ticksDone)
 {
+    moveEnd(seconds_ + quint32(minutes) * 60, ticksDone);
+}
+
+void Fade::moveEnd(quint32 seconds, quint32 ticksDone)
+{
+    if (seconds == seconds_)
+        return;
     even_ = Even {ticksDone == 0 ? start_ : levelAt(ticksDone - 1), ticksDone};
-    seconds_ += quint32(minutes) * 60;
+    seconds_ = qMax(seconds, ticksDone + 1);
 }

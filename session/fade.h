@@ -29,6 +29,8 @@ public:
     quint16 levelAt(quint32 tick) const;
     // Minutes more, once ticksDone seconds have passed.
     void extend(int minutes, quint32 ticksDone);
+    // Another end, after seconds in all (a track's end moved), once ticksDone seconds have passed.
+    void moveEnd(quint32 seconds, quint32 ticksDone);
 
 private:
     struct Even {

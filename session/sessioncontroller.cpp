@@ -18,6 +18,17 @@
 
 using Kind = SessionNotice::Kind;
 
+namespace {
+
+StartAnswer answerOf(StartAnswer::Outcome outcome)
+{
+    StartAnswer answer;
+    answer.outcome = outcome;
+    return answer;
+}
+
+} // namespace
+
 SessionController::SessionController(const Platform &platform, VolumeControl &volume, QObject *parent)
     : QObject(parent)
     , platform_(platform)
@@ -25,6 +36,8 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     , alarm_(*platform.clock)
     , progress_(*platform.warning, *platform.progress)
     , sleep_(platform, alarm_)
+    , trackEnd_(*platform.playing, *platform.clock)
+    , note_(*platform.settings, *platform.playing, *platform.clock)
 {
     // Each service's answers, taken once: an answer that comes after the step
     // that asked for it is over finds the session in another phase.
@@ -50,6 +63,18 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     connect(platform.wake, &WakeAlarm::routeFound, this, &SessionController::wakeRouteFound);
     connect(&sleep_, &SleepUntilWakeUp::noticed, this,
             [this](Kind kind, const QString &reason) { say(kind, view_.wakeUp, reason); });
+    connect(&trackEnd_, &TrackEnd::found, this, &SessionController::trackFound);
+    connect(&trackEnd_, &TrackEnd::missing, this, &SessionController::trackMissing);
+    connect(&trackEnd_, &TrackEnd::moved, this, &SessionController::trackMoved);
+    connect(&trackEnd_, &TrackEnd::paused, this, &SessionController::trackPaused);
+    connect(&trackEnd_, &TrackEnd::over, this, &SessionController::trackOver);
+    connect(&note_, &SleepNote::resumed, this, [this](ResumeOutcome outcome, const TrackNote &note) {
+        SessionNotice &notice = noticeAnew(Kind::ResumeAnswered);
+        notice.resumed = outcome;
+        notice.note = note;
+        publish();
+        Q_EMIT resumeAnswered(outcome, note);
+    });
 }
 
 void SessionController::findWakeRoute()
@@ -112,25 +137,24 @@ StartAnswer SessionController::startOrCancel(const Setup &setup)
 
 StartAnswer SessionController::start(const Setup &setup)
 {
-    if (isRunning())
-        return {StartAnswer::AlreadyRunning, {}, {}};
+    if (isRunning() || lookingForTrack_)
+        return answerOf(StartAnswer::AlreadyRunning);
     // A new night begins: the last one's wake-up has been heard.
     silenceChime();
     const std::optional<quint8> minutes = setup.minutesValue();
     const bool needsWakeUpPercent = setup.endAction == EndAction::Alarm;
-    if (minutes && (!needsWakeUpPercent || setup.wakeUpPercentValue())) {
-        setup_ = setup;
-        // A failed save ends here with its error shown, before anything has changed.
-        // A dry run saves nothing: the stored setup stays the last real night's.
-        QString error;
-        if (!setup_.dryRun && !platform_.settings->save(setup_, &error))
-            return {StartAnswer::NotSaved, {}, error};
-        begin(*minutes);
-        return {};
+    if ((minutes || setup.endWithTrack) && (!needsWakeUpPercent || setup.wakeUpPercentValue())) {
+        if (!setup.endWithTrack)
+            return begin(setup, *minutes * 60u);
+        // Its length is the track's, known once the player has answered.
+        pendingSetup_ = setup;
+        lookingForTrack_ = true;
+        trackEnd_.find();
+        return answerOf(StartAnswer::LookingForTrack);
     }
     // Both marked; the status line ends with the last.
-    StartAnswer missing {StartAnswer::FieldMissing, {}, {}};
-    if (!minutes) {
+    StartAnswer missing = answerOf(StartAnswer::FieldMissing);
+    if (!minutes && !setup.endWithTrack) {
         missing.missing << SetupField::Minutes;
         say(Kind::SetTimer);
     }
@@ -141,8 +165,22 @@ StartAnswer SessionController::start(const Setup &setup)
     return missing;
 }
 
-void SessionController::begin(quint8 minutes)
+StartAnswer SessionController::begin(const Setup &setup, quint32 seconds)
 {
+    // A failed save ends here with its error shown, before anything has changed.
+    // A dry run saves nothing: the stored setup stays the last real night's.
+    QString error;
+    if (!setup.dryRun && !platform_.settings->save(setup, &error)) {
+        StartAnswer answer = answerOf(StartAnswer::NotSaved);
+        answer.saveError = error;
+        return answer;
+    }
+    setup_ = setup;
+    trackForWindow_ = false;
+    noted_ = false;
+    view_.withTrack = setup_.endWithTrack;
+    view_.trackPaused = false;
+    view_.trackEnd.reset();
     view_.endAction = setup_.endAction;
     view_.dryRun = setup_.dryRun;
     view_.left = 1;
@@ -154,13 +192,19 @@ void SessionController::begin(quint8 minutes)
     volume_.beginFade();
     fadeStart_ = volume_.level();
     view_.percent = volume_.percent();
-    fade_ = Fade(fadeStart_, minutes * 60u);
+    fade_ = Fade(fadeStart_, seconds, curve());
     ticks_ = 0;
     view_.fadeEnd = now().addSecs(fade_.seconds());
     sayFading();
     progress_.restart(setup_, view_.fadeEnd);
     showProgress();
     platform_.clock->startSeconds();
+    return {};
+}
+
+Fade::Curve SessionController::curve() const
+{
+    return setup_.decibelFade ? Fade::Curve::EvenDecibels : Fade::Curve::EvenSteps;
 }
 
 bool SessionController::showProgress()
@@ -176,11 +220,24 @@ void SessionController::tick()
 {
     if (view_.phase != Phase::Fading)
         return;
+    // The fade waits with its paused track, whose end moves on meanwhile.
+    if (view_.trackPaused) {
+        view_.fadeEnd = view_.fadeEnd.addSecs(1);
+        publish();
+        return;
+    }
     // Begun before the mixer told its level (a command line at start-up), the
     // fade goes down from the level it told meanwhile.
-    if (ticks_ == 0 && volume_.level() != fadeStart_)
-        fade_ = Fade(volume_.level(), fade_.seconds());
+    if (ticks_ == 0 && volume_.level() != fadeStart_) {
+        fadeStart_ = volume_.level();
+        fade_ = Fade(fadeStart_, fade_.seconds(), curve());
+    }
     volume_.setFadeLevel(fade_.levelAt(ticks_));
+    // Half way, where the listener fell asleep is noted; a dry run changes nothing that lasts.
+    if (!noted_ && !setup_.dryRun && volume_.level() <= fadeStart_ / 2) {
+        noted_ = true;
+        note_.take();
+    }
     // In a long fade the percent stays for many seconds, and the progress
     // shown for ten: most seconds the night does not change.
     const std::optional<quint8> percentShown = std::exchange(view_.percent, volume_.percent());
@@ -209,6 +266,9 @@ ExtendAnswer SessionController::extend(int minutes)
         answer.outcome = ExtendAnswer::NoFade;
     else if (minutes < 1 || minutes > 99)
         answer.outcome = ExtendAnswer::OutOfRange;
+    // The track decides the night's end.
+    else if (view_.withTrack)
+        answer.outcome = ExtendAnswer::EndsWithTrack;
     // A later end must not move the wake-up to another day without a word.
     else if (setup_.endAction == EndAction::Alarm && wakeUpAfter(newEnd) != wakeUpAfter(view_.fadeEnd))
         answer = {ExtendAnswer::PassesWakeUp, wakeUpAfter(view_.fadeEnd)};
@@ -227,6 +287,7 @@ ExtendAnswer SessionController::extend(int minutes)
 
 void SessionController::stopFade()
 {
+    trackEnd_.stop();
     say(Kind::Nothing);
     progress_.clear();
     platform_.clock->stopSeconds();
@@ -241,157 +302,6 @@ void SessionController::endFade()
     // Muted is not paused: the night's podcast would play on silently.
     setPhase(Phase::PausingPlayers);
     platform_.players->pauseAll();
-}
-
-void SessionController::runEndAction()
-{
-    switch (setup_.endAction) {
-    case EndAction::PowerOff:
-    case EndAction::Suspend:
-        leaveTheComputer();
-        break;
-    case EndAction::Alarm:
-        // Known before the wait is told: what shows the wait names the wake-up.
-        view_.wakeUp = wakeUpAfter(now());
-        noticeAnew(Kind::SoonToGetUp);
-        setPhase(Phase::WaitingForWakeUp);
-        alarm_.start(view_.wakeUp);
-        if (setup_.sleepUntilAlarm && view_.phase == Phase::WaitingForWakeUp)
-            sleep_.begin(view_.wakeUp, setup_.dryRun);
-        break;
-    case EndAction::None:
-        endSession(Phase::Idle);
-        break;
-    }
-}
-
-void SessionController::leaveTheComputer()
-{
-    setPhase(Phase::LeavingTheComputer);
-    // The lock goes first, or it would hold off our own request.
-    leaving_ = true;
-    platform_.awake->release();
-}
-
-void SessionController::lockReleased()
-{
-    if (std::exchange(leaving_, false) && view_.phase == Phase::LeavingTheComputer)
-        carryOutEndAction();
-}
-
-void SessionController::carryOutEndAction()
-{
-    const bool suspend = setup_.endAction == EndAction::Suspend;
-    if (setup_.dryRun) {
-        say(suspend ? Kind::WouldSuspendNow : Kind::WouldPowerOffNow);
-        endSession(Phase::Idle);
-        return;
-    }
-    // A refusal is shown where the user looks on waking up to a computer that is still on.
-    powerAsked_ = suspend ? PowerRequest::Suspend : PowerRequest::PowerOff;
-    if (suspend)
-        platform_.power->suspend();
-    else
-        platform_.power->powerOff();
-    endSession(Phase::Idle);
-}
-
-void SessionController::powerRefused(const QString &reason)
-{
-    switch (std::exchange(powerAsked_, PowerRequest::None)) {
-    case PowerRequest::None:
-        return;
-    case PowerRequest::PowerOff:
-        say(Kind::PowerOffRefused, {}, reason);
-        return;
-    case PowerRequest::Suspend:
-        // After a refusal the program stays, idle.
-        say(Kind::SuspendRefused, {}, reason);
-        return;
-    }
-}
-
-void SessionController::resumed()
-{
-    // Back from a suspend that ended the session: the output on again, at the
-    // fade's 0, so that the sound is not off for good; the program ends. One
-    // that waits for the wake-up goes on waiting.
-    if (std::exchange(powerAsked_, PowerRequest::None) != PowerRequest::Suspend)
-        return;
-    volume_.turnOutputOn();
-    Q_EMIT finished();
-}
-
-void SessionController::wakeUp()
-{
-    if (view_.phase != Phase::WaitingForWakeUp)
-        return;
-    volume_.setWakeUpPercent(*setup_.wakeUpPercentValue());
-    volume_.turnOutputOn();
-    const QString name = setup_.startFile;
-    const QString file = StartFile::resolve(name, {QDir::currentPath(), platform_.dataFolder});
-    noticeAnew(Kind::Nothing);
-    letGo();
-    // A start file nobody can play must not make a silent alarm.
-    if (StartFile::isMissing(file)) {
-        ringChime(Kind::StartFileMissing, name);
-        return;
-    }
-    if (StartFile::isNotAFile(file)) {
-        ringChime(Kind::StartFileNotAFile, name);
-        return;
-    }
-    // The desktop's opener may report success for a file its program then cannot read.
-    if (StartFile::isUnreadable(file)) {
-        ringChime(Kind::StartFileUnreadable, name);
-        return;
-    }
-    setPhase(Phase::OpeningStartFile);
-    openingName_ = name;
-    platform_.shell->openFile(file);
-}
-
-void SessionController::startFileOpened(bool opened)
-{
-    if (view_.phase != Phase::OpeningStartFile)
-        return; // silenced, or a new night began meanwhile
-    if (opened) {
-        setPhase(Phase::Idle);
-        finishIfAsked();
-    } else {
-        ringChime(Kind::StartFileNotOpened, openingName_);
-    }
-}
-
-void SessionController::ringChime(Kind reason, const QString &name)
-{
-    noticeAnew(reason).detail = name;
-    // Until it has played out or is silenced, or no sound device is found for it.
-    setPhase(Phase::Chiming);
-    platform_.chime->start();
-}
-
-void SessionController::chimeOver()
-{
-    if (view_.phase == Phase::Chiming) {
-        setPhase(Phase::Idle);
-        finishIfAsked();
-    }
-}
-
-bool SessionController::silenceChime()
-{
-    // Its answer is not waited for: a start file that then fails to open rings nothing.
-    if (view_.phase == Phase::OpeningStartFile) {
-        setPhase(Phase::Idle);
-        finishIfAsked();
-        return true;
-    }
-    if (view_.phase != Phase::Chiming)
-        return false;
-    platform_.chime->stop();
-    chimeOver();
-    return true;
 }
 
 void SessionController::letGo()
@@ -441,4 +351,98 @@ void SessionController::finishIfAsked()
         return;
     finishWhenDone_ = false;
     Q_EMIT finished();
+}
+
+void SessionController::followTrack(bool follow)
+{
+    trackForWindow_ = follow;
+    if (isRunning() || lookingForTrack_)
+        return;
+    if (follow) {
+        trackEnd_.find();
+        return;
+    }
+    trackEnd_.stop();
+    view_.trackEnd.reset();
+    publish();
+}
+
+void SessionController::trackFound(const QDateTime &end)
+{
+    if (!std::exchange(lookingForTrack_, false)) {
+        view_.trackEnd = end; // at rest, for the window's minutes
+        publish();
+        return;
+    }
+    // A track in its last moment still has its second of fade.
+    const quint32 seconds = quint32(qMax<qint64>(1, qRound64(now().msecsTo(end) / 1000.0)));
+    const StartAnswer answer = begin(pendingSetup_, seconds);
+    if (answer.outcome == StartAnswer::Started) {
+        view_.fadeEnd = end;
+        sayFading();
+    } else {
+        trackEnd_.stop();
+    }
+    Q_EMIT startAnswered(answer);
+}
+
+void SessionController::trackMissing(NowPlaying::Missing why)
+{
+    const bool stream = why == NowPlaying::Missing::NoLength;
+    view_.trackEnd.reset();
+    say(stream ? Kind::TrackHasNoEnd : Kind::NothingPlaying);
+    if (!std::exchange(lookingForTrack_, false))
+        return;
+    StartAnswer answer = answerOf(StartAnswer::NoTrack);
+    answer.track = stream ? TrackMissing::NoLength : TrackMissing::NothingPlaying;
+    Q_EMIT startAnswered(answer);
+}
+
+void SessionController::trackMoved(const QDateTime &end)
+{
+    if (!isRunning()) {
+        view_.trackEnd = end;
+        publish();
+        return;
+    }
+    if (view_.phase != Phase::Fading)
+        return;
+    // The fade goes on from its level to 0 at the track's new end.
+    view_.trackPaused = false;
+    fade_.moveEnd(ticks_ + quint32(qMax<qint64>(1, qRound64(now().msecsTo(end) / 1000.0))), ticks_);
+    view_.fadeEnd = end;
+    progress_.restart(setup_, view_.fadeEnd);
+    showProgress();
+    sayFading();
+}
+
+void SessionController::trackPaused()
+{
+    if (view_.phase != Phase::Fading)
+        return;
+    view_.trackPaused = true;
+    say(Kind::TrackPaused);
+}
+
+void SessionController::trackOver()
+{
+    if (view_.phase != Phase::Fading) {
+        if (trackForWindow_ && !isRunning())
+            trackEnd_.find(); // the next track, for the window
+        return;
+    }
+    // The next track began, or the music stopped: the night is over now, silent before a note of it is heard.
+    volume_.setFadeLevel(0);
+    view_.percent = volume_.percent();
+    endFade();
+}
+
+std::optional<TrackNote> SessionController::noteOffered() const
+{
+    return note_.offer();
+}
+
+void SessionController::resume()
+{
+    note_.resume();
 }

@@ -10,7 +10,9 @@
 #include "session/fade.h"
 #include "session/fadeprogress.h"
 #include "session/sessionview.h"
+#include "session/sleepnote.h"
 #include "session/sleepuntilwakeup.h"
+#include "session/trackend.h"
 #include "settings/setup.h"
 
 struct Platform;
@@ -58,9 +60,18 @@ public Q_SLOTS:
     void endWhenDone();
     // How this computer could wake itself for the alarm now; answered by wakeRouteFound.
     void findWakeRoute();
+    // At rest, the end of the track playing now is followed for the window, or not.
+    void followTrack(bool follow);
+    // Where the listener fell asleep, when it is worth offering.
+    std::optional<TrackNote> noteOffered() const;
+    // Plays it again from there: answered by resumeAnswered, and on the status line.
+    void resume();
 
 Q_SIGNALS:
     void viewChanged(const SessionView &view);
+    // What came of a Start that had to look for the track first.
+    void startAnswered(const StartAnswer &answer);
+    void resumeAnswered(ResumeOutcome outcome, const TrackNote &note);
     // Asked to end the program when done (endWhenDone, or a suspend carried
     // out): it is done. The application decides to quit.
     void finished();
@@ -73,7 +84,15 @@ private:
     SessionNotice &noticeAnew(SessionNotice::Kind kind);
     void say(SessionNotice::Kind kind, const QDateTime &moment = {}, const QString &detail = {});
     void sayFading();
-    void begin(quint8 minutes);
+    // The setup taken and saved (a dry run's is not), and the night begun.
+    StartAnswer begin(const Setup &setup, quint32 seconds);
+    Fade::Curve curve() const;
+    // The track the night ends with: found, moved, paused, over.
+    void trackFound(const QDateTime &end);
+    void trackMissing(NowPlaying::Missing why);
+    void trackMoved(const QDateTime &end);
+    void trackPaused();
+    void trackOver();
     void setPhase(Phase phase);
     void tick();
     // Whether the share still to go changed, as the desktop is shown it.
@@ -107,17 +126,23 @@ private:
     AlarmWait alarm_;
     FadeProgress progress_;
     SleepUntilWakeUp sleep_;
+    TrackEnd trackEnd_;
+    SleepNote note_;
     SessionView view_;
-    SessionView told_; // as last told
-    quint64 said_ = 0; // the sayings so far
-    Setup setup_;      // the night's own, from Start on
+    SessionView told_;   // as last told
+    quint64 said_ = 0;   // the sayings so far
+    Setup setup_;        // the night's own, from Start on
+    Setup pendingSetup_; // a Start's, while it looks for the track
 
     Fade fade_;
     quint16 fadeStart_ = 0; // the level the fade was begun from
     quint32 ticks_ = 0;
     QDate startDay_;
     bool finishWhenDone_ = false;
-    bool leaving_ = false; // the end action waits for the sleep lock to be given back
+    bool lookingForTrack_ = false; // a Start waits for the track it is to end with
+    bool trackForWindow_ = false;  // at rest, the track's end is followed for the window
+    bool noted_ = false;           // this fade's note of where the listener fell asleep is taken
+    bool leaving_ = false;         // the end action waits for the sleep lock to be given back
     // The power request out, whose answer is awaited.
     enum class PowerRequest { None, PowerOff, Suspend } powerAsked_ = PowerRequest::None;
     QString openingName_; // the start file the desktop is opening, as the setup names it

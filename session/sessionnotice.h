@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "session/sessionanswers.h"
+#include "settings/tracknote.h"
 
 // What the status line is to say, as data; SessionText puts it into words.
 struct SessionNotice {
@@ -17,6 +18,10 @@ struct SessionNotice {
         SetVolume,           //
         InvalidParameters,   // a command line did not convert
         ExtendRefused,       // refusal: why
+        NothingPlaying,      // a night that ends with the track found none
+        TrackHasNoEnd,       // ... found a stream
+        TrackPaused,         // the track the night ends with is paused: so is the fade
+        ResumeAnswered,      // resumed: what came of it; note: the place
         SoonToGetUp,         // the wait for the wake-up begins
         SleepsUntil,         // moment: the wake-up; for a dry run, that it would
         AwakeForWakeUp,      // moment: the wake-up; the computer woke itself for it
@@ -36,15 +41,14 @@ struct SessionNotice {
     QDateTime moment;
     QString detail;
     ExtendAnswer refusal;
+    ResumeOutcome resumed = ResumeOutcome::Resumed;
+    TrackNote note;
     bool chimeSilent = false; // the start file cannot play, and no sound device for the chime either
     // Each saying has its own: the same words said again are news (a second Start without minutes).
     quint64 serial = 0;
 
-    bool operator==(const SessionNotice &other) const
-    {
-        return kind == other.kind && moment == other.moment && detail == other.detail && refusal == other.refusal
-            && chimeSilent == other.chimeSilent && serial == other.serial;
-    }
+    // A saying is changed only before it is told: its serial tells it apart.
+    bool operator==(const SessionNotice &other) const { return serial == other.serial; }
     bool operator!=(const SessionNotice &other) const { return !(*this == other); }
 };
 Q_DECLARE_METATYPE(SessionNotice)

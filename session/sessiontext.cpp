@@ -2,6 +2,8 @@
 #include "session/sessiontext.h"
 
 #include <QLocale>
+#include <QTime>
+#include <QUrl>
 
 #include "platform/clockformat.h"
 
@@ -46,7 +48,10 @@ QString SessionText::statusLine(const SessionView &view, const QDateTime &now)
     case Kind::Nothing:
         return {};
     case Kind::FadingUntil:
-        return dryRunMarked(tr("Fading until %1", "status line").arg(when), dry);
+        return dryRunMarked((view.withTrack ? tr("Fading with the track until %1", "status line")
+                                            : tr("Fading until %1", "status line"))
+                                .arg(when),
+                            dry);
     case Kind::FadingToNothing:
         return dryRunMarked(tr("Fading until %1; nothing follows the fade", "status line").arg(when), dry);
     case Kind::SetTimer:
@@ -57,6 +62,14 @@ QString SessionText::statusLine(const SessionView &view, const QDateTime &now)
         return invalidParameters();
     case Kind::ExtendRefused:
         return extendRefusal(notice.refusal, now);
+    case Kind::NothingPlaying:
+        return trackMissing(TrackMissing::NothingPlaying);
+    case Kind::TrackHasNoEnd:
+        return trackMissing(TrackMissing::NoLength);
+    case Kind::TrackPaused:
+        return dryRunMarked(tr("The track is paused, and the fade waits for it", "status line"), dry);
+    case Kind::ResumeAnswered:
+        return resumeAnswer(notice.resumed, notice.note);
     case Kind::SoonToGetUp:
         return dryRunMarked(tr("Soon to get up...", "status line"), dry);
     case Kind::AwakeForWakeUp:
@@ -107,6 +120,9 @@ QString SessionText::title(const SessionView &view)
     if (!view.isRunning() || !view.percent)
         return {};
     // A dry night must not look like a real one, from its first second to its end.
+    if (view.withTrack)
+        return view.dryRun ? tr("%1 % - Somnelle (dry run, with the track)").arg(*view.percent)
+                           : tr("%1 % - Somnelle (with the track)").arg(*view.percent);
     return view.dryRun ? tr("%1 % - Somnelle (dry run)").arg(*view.percent) : tr("%1 % - Somnelle ").arg(*view.percent);
 }
 
@@ -139,6 +155,8 @@ QString SessionText::extendRefusal(const ExtendAnswer &answer, const QDateTime &
         return tr("minutes must be 1 to 99");
     case ExtendAnswer::PassesWakeUp:
         return tr("the wake-up at %1 comes before the new end").arg(moment(answer.wakeUp, now));
+    case ExtendAnswer::EndsWithTrack:
+        return tr("the night ends with the track");
     }
     return {};
 }
@@ -147,6 +165,8 @@ QString SessionText::startRefusal(const StartAnswer &answer)
 {
     if (answer.outcome == StartAnswer::NotSaved)
         return answer.saveError;
+    if (answer.outcome == StartAnswer::NoTrack)
+        return trackMissing(answer.track);
     if (answer.missing.isEmpty())
         return {};
     return answer.missing.first() == SetupField::Minutes ? tr("Set timer", "status line")
@@ -179,7 +199,9 @@ QString SessionText::toolTip(const SessionView &view, const QDateTime &now)
         return {};
     case Phase::Fading: {
         const int percent = view.percent.value_or(0);
-        const QString end = moment(view.fadeEnd, now);
+        // With the track, the end is the track's.
+        const QString end
+            = view.withTrack ? tr("with the track at %1").arg(moment(view.fadeEnd, now)) : moment(view.fadeEnd, now);
         text = view.endAction == EndAction::PowerOff ? tr("%1 % - ends at %2, then shutdown").arg(percent).arg(end)
             : view.endAction == EndAction::Suspend   ? tr("%1 % - ends at %2, then suspend").arg(percent).arg(end)
             : view.endAction == EndAction::Alarm     ? tr("%1 % - ends at %2, then the alarm").arg(percent).arg(end)
@@ -214,9 +236,10 @@ QString SessionText::statusReport(const SessionView &view, const QDateTime &now)
             : view.endAction == EndAction::Suspend                 ? QStringLiteral(", then suspend")
             : view.endAction == EndAction::Alarm                   ? QStringLiteral(", then the alarm")
                                                                    : QString();
-        return QStringLiteral("fading %1 %, ends at %2%3%4")
+        return QStringLiteral("fading %1 %, ends %2at %3%4%5")
             .arg(view.percent.value_or(0))
-            .arg(scriptMoment(view.fadeEnd, now), then, view.dryRun ? QStringLiteral(" (dry run)") : QString());
+            .arg(view.withTrack ? QStringLiteral("with the track ") : QString(), scriptMoment(view.fadeEnd, now), then,
+                 view.dryRun ? QStringLiteral(" (dry run)") : QString());
     }
     case Phase::PausingPlayers:
     case Phase::LeavingTheComputer:
@@ -238,4 +261,49 @@ QString SessionText::anotherNight(const SessionView &view, const QDateTime &now)
     const QString night = statusReport(view, now);
     return view.phase == Phase::Fading ? tr("a session is already running: %1; use --cancel or --extend").arg(night)
                                        : tr("a session is already running: %1; use --cancel").arg(night);
+}
+
+QString SessionText::trackMissing(TrackMissing why)
+{
+    return why == TrackMissing::NoLength ? tr("The music playing has no end to wait for (a stream)", "status line")
+                                         : tr("Nothing is playing: start the music first", "status line");
+}
+
+QString SessionText::trackName(const TrackNote &note)
+{
+    if (!note.title.isEmpty())
+        return note.title;
+    const QString file = QUrl(note.url).fileName();
+    return file.isEmpty() ? note.url : file;
+}
+
+QString SessionText::place(qint64 microseconds)
+{
+    const QTime at = QTime(0, 0).addMSecs(int(microseconds / 1000));
+    return at.toString(at.hour() > 0 ? QStringLiteral("h:mm:ss") : QStringLiteral("m:ss"));
+}
+
+QString SessionText::resumeOffer(const TrackNote &note)
+{
+    return tr("Resume \"%1\" from %2").arg(trackName(note), place(note.positionUs));
+}
+
+QString SessionText::resumeAnswer(ResumeOutcome outcome, const TrackNote &note)
+{
+    const QString player = note.identity.isEmpty() ? tr("The player") : note.identity;
+    switch (outcome) {
+    case ResumeOutcome::Resumed:
+        return tr("Playing \"%1\" again from %2", "status line").arg(trackName(note), place(note.positionUs));
+    case ResumeOutcome::NothingOffered:
+        return tr("Nothing to resume", "status line");
+    case ResumeOutcome::PlayerGone:
+        return tr("%1 is gone: \"%2\" cannot be resumed", "status line").arg(player, trackName(note));
+    case ResumeOutcome::CannotSeek:
+        return tr("%1 cannot go back to a place in \"%2\"", "status line").arg(player, trackName(note));
+    case ResumeOutcome::NoUrl:
+        return tr("%1 has moved on and cannot open \"%2\" again", "status line").arg(player, trackName(note));
+    case ResumeOutcome::Failed:
+        break;
+    }
+    return tr("%1 did not resume \"%2\"", "status line").arg(player, trackName(note));
 }

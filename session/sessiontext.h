@@ -37,6 +37,12 @@ public:
     static QString extendRefusal(const ExtendAnswer &answer, const QDateTime &now);
     // The check box's hint: whether and how this computer can wake itself.
     static QString wakeRoute(WakeAlarm::Route route);
+    // Where the listener fell asleep, offered: 'Resume "Title" from 12:34'.
+    static QString resumeOffer(const TrackNote &note);
+    // What came of resuming it.
+    static QString resumeAnswer(ResumeOutcome outcome, const TrackNote &note);
+    // Why a night that ends with the track found none.
+    static QString trackMissing(TrackMissing why);
     // A moment for people: its time of day as the locale writes it, and its
     // day when it is more than a day after now.
     static QString moment(const QDateTime &moment, const QDateTime &now);
@@ -44,4 +50,8 @@ public:
 private:
     // "... (dry run)" for a dry run's text.
     static QString dryRunMarked(const QString &text, bool dryRun);
+    // A noted track for people: its title, else the name it came from.
+    static QString trackName(const TrackNote &note);
+    // A place in a track: 12:34, or 1:02:03.
+    static QString place(qint64 microseconds);
 };

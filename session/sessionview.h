@@ -29,8 +29,12 @@ struct SessionView {
     QDateTime wakeUp;              // while it waits for the wake-up
     bool asleep = false;           // the computer sleeps until the wake-up: its wake is armed
     std::optional<quint8> percent; // the fade's level, from its start on
-    double left = 1;               // the share of the fade still to go, as the desktop is shown it
-    SessionNotice notice;          // what the status line says
+    bool withTrack = false;        // the night ends with the track playing
+    bool trackPaused = false;      // ... which is paused: the fade waits for it
+    // At rest, the end of the track playing now, followed for the window's minutes.
+    std::optional<QDateTime> trackEnd;
+    double left = 1;      // the share of the fade still to go, as the desktop is shown it
+    SessionNotice notice; // what the status line says
 
     // From Start to the end action; the wake-up's sound is not a night any more.
     bool isRunning() const { return phase != Phase::Idle && !isSounding(); }
@@ -39,7 +43,8 @@ struct SessionView {
     {
         return phase == other.phase && endAction == other.endAction && dryRun == other.dryRun
             && fadeEnd == other.fadeEnd && wakeUp == other.wakeUp && asleep == other.asleep && percent == other.percent
-            && left == other.left && notice == other.notice;
+            && left == other.left && notice == other.notice && withTrack == other.withTrack
+            && trackPaused == other.trackPaused && trackEnd == other.trackEnd;
     }
     bool operator!=(const SessionView &other) const { return !(*this == other); }
 };

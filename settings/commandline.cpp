@@ -160,20 +160,24 @@ std::optional<QTime> CommandLine::timeOfDay(const QString &text)
     return QTime(parts[0], parts[1], parts[2], parts[3]);
 }
 
-CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup)
+CommandLine::Outcome CommandLine::apply(const QStringList &words, Setup &setup, bool withTrack)
 {
     if (words.isEmpty())
         return Outcome::Nothing;
-    const auto word = [&words](int position) { return words.value(position - 1); };
+    // With the track the minutes are left out: the action comes first.
+    const int shift = withTrack ? 1 : 0;
+    const auto word = [&words, shift](int position) { return words.value(position - 1 - shift); };
 
     bool invalid = false;
     // The words a form takes; one more is a word that would be dropped without a trace.
     qsizetype taken = 1;
-    if (word(1) != QLatin1String("registry")) {
-        invalid |= !putNumber(word(1), setup.minutes);
+    if (withTrack || word(1) != QLatin1String("registry")) {
+        if (!withTrack)
+            invalid |= !putNumber(word(1), setup.minutes);
+        setup.endWithTrack = withTrack;
 
         const QString action = word(2);
-        taken = action == QLatin1String("am") ? 6 : 2;
+        taken = (action == QLatin1String("am") ? 6 : 2) - shift;
         if (action == QLatin1String("sd")) {
             setup.endAction = EndAction::PowerOff;
         } else if (action == QLatin1String("sm")) {

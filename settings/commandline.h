@@ -32,7 +32,8 @@ enum class Outcome {
 // or "td", the wake-up volume and the start file. Every word is applied even
 // after one failed; the values that converted keep their new values. More
 // words than the form takes (an unquoted name with a blank) are invalid too.
-Outcome apply(const QStringList &words, Setup &setup);
+// withTrack: the night lasts as long as the track, and the minutes are left out.
+Outcome apply(const QStringList &words, Setup &setup, bool withTrack = false);
 
 // What the program prints for --help and --version.
 QString help(const QString &dataFolder);

@@ -19,6 +19,8 @@
 namespace {
 
 constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+// Where the listener fell asleep: a group of its own.
+const QString NoteGroup = QStringLiteral("Resume");
 // What a save's staging file adds to the settings file's name, so that no user's copy beside it looks like one.
 const QString StagingMark = QStringLiteral(".somnelle-save.");
 
@@ -80,6 +82,11 @@ QByteArray dateTimeBytes(double value)
     return bytes;
 }
 
+// The flags newer than the rest: a file without them has them off, as it always did.
+const std::pair<QString, bool Setup::*> NewerFlags[] = {{QStringLiteral("Sleep_until_alarm"), &Setup::sleepUntilAlarm},
+                                                        {QStringLiteral("End_with_track"), &Setup::endWithTrack},
+                                                        {QStringLiteral("Decibel_fade"), &Setup::decibelFade}};
+
 // The values a save writes; every other key and group of the file is kept as it was.
 void writeSetup(QSettings &settings, const Setup &setup)
 {
@@ -95,7 +102,8 @@ void writeSetup(QSettings &settings, const Setup &setup)
         QStringLiteral("Alarm_time"),
         dateTimeBytes(StoredDateTime::fromDateTime(QDateTime(
             StoredDateTime::FirstDay, setup.wakeUpTime.isValid() ? setup.wakeUpTime : QTime(0, 0), Qt::UTC))));
-    settings.setValue(QStringLiteral("Sleep_until_alarm"), uint(setup.sleepUntilAlarm));
+    for (const auto &[name, flag] : NewerFlags)
+        settings.setValue(name, uint(setup.*flag));
 }
 
 // What a newer version or the user wrote into the file: copied over as QSettings
@@ -204,14 +212,14 @@ void IniSettingsStore::load(Setup &setup)
         return;
     setup.wakeUpTime = wakeUp.time();
 
-    // Newer than the rest: a file without it stays awake, as it always did.
-    const QString sleep = QStringLiteral("Sleep_until_alarm");
-    const std::optional<bool> sleepUntilAlarm = settings.contains(sleep) ? readFlag(settings, sleep) : false;
-    if (sleepUntilAlarm)
-        setup.sleepUntilAlarm = *sleepUntilAlarm;
+    for (const auto &[name, flag] : NewerFlags) {
+        const std::optional<bool> on = settings.contains(name) ? readFlag(settings, name) : false;
+        if (on)
+            setup.*flag = *on;
+    }
 }
 
-bool IniSettingsStore::save(const Setup &setup, QString *error)
+bool IniSettingsStore::write(const std::function<void(QSettings &)> &change)
 {
     // The new file is written beside the old one and renamed over it, so a
     // crash, a full disk or a second instance saving at the same moment leaves
@@ -220,23 +228,67 @@ bool IniSettingsStore::save(const Setup &setup, QString *error)
     const QString target = writtenPath();
     QTemporaryFile staging(target + StagingMark + QStringLiteral("XXXXXX"));
     // A settings file made read-only keeps a setup on purpose: it is not replaced.
-    bool saved = (!QFileInfo::exists(target) || ::access(QFile::encodeName(target).constData(), W_OK) == 0)
-        && staging.open() && staging.setPermissions(OwnerOnly);
-    if (saved) {
-        staging.close();
-        QSettings settings(staging.fileName(), QSettings::IniFormat);
-        keepTheRest(target, settings);
-        writeSetup(settings, setup);
-        // QSettings writes through QSaveFile, which flushes the data to disk.
-        settings.sync();
-        saved = settings.status() == QSettings::NoError
-            && std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(target).constData())
-                == 0;
-    }
-    if (!saved) {
-        *error = QCoreApplication::translate("IniSettingsStore", "Failed to set data for 'Timer'");
+    if ((QFileInfo::exists(target) && ::access(QFile::encodeName(target).constData(), W_OK) != 0) || !staging.open()
+        || !staging.setPermissions(OwnerOnly))
         return false;
-    }
+    staging.close();
+    QSettings settings(staging.fileName(), QSettings::IniFormat);
+    keepTheRest(target, settings);
+    change(settings);
+    // QSettings writes through QSaveFile, which flushes the data to disk.
+    settings.sync();
+    if (settings.status() != QSettings::NoError
+        || std::rename(QFile::encodeName(staging.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return false;
     staging.setAutoRemove(false); // it has become the settings file
     return true;
+}
+
+bool IniSettingsStore::save(const Setup &setup, QString *error)
+{
+    if (write([&setup](QSettings &settings) { writeSetup(settings, setup); }))
+        return true;
+    *error = QCoreApplication::translate("IniSettingsStore", "Failed to set data for 'Timer'");
+    return false;
+}
+
+void IniSettingsStore::saveNote(const TrackNote &note)
+{
+    write([&note](QSettings &settings) {
+        settings.remove(NoteGroup);
+        settings.beginGroup(NoteGroup);
+        settings.setValue(QStringLiteral("Player"), note.player);
+        settings.setValue(QStringLiteral("Identity"), note.identity);
+        settings.setValue(QStringLiteral("Track_id"), note.trackId);
+        settings.setValue(QStringLiteral("Title"), note.title);
+        settings.setValue(QStringLiteral("Url"), note.url);
+        settings.setValue(QStringLiteral("Position_us"), note.positionUs);
+        settings.setValue(QStringLiteral("Length_us"), note.lengthUs);
+        settings.setValue(QStringLiteral("Noted_at"), note.notedAt.toString(Qt::ISODate));
+        settings.endGroup();
+    });
+}
+
+std::optional<TrackNote> IniSettingsStore::loadNote()
+{
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.beginGroup(NoteGroup);
+    TrackNote note;
+    note.player = settings.value(QStringLiteral("Player")).toString();
+    note.identity = settings.value(QStringLiteral("Identity")).toString();
+    note.trackId = settings.value(QStringLiteral("Track_id")).toString();
+    note.title = settings.value(QStringLiteral("Title")).toString();
+    note.url = settings.value(QStringLiteral("Url")).toString();
+    note.positionUs = settings.value(QStringLiteral("Position_us")).toLongLong();
+    note.lengthUs = settings.value(QStringLiteral("Length_us")).toLongLong();
+    note.notedAt = QDateTime::fromString(settings.value(QStringLiteral("Noted_at")).toString(), Qt::ISODate);
+    if (note.player.isEmpty() || !note.notedAt.isValid())
+        return std::nullopt;
+    return note;
+}
+
+void IniSettingsStore::forgetNote()
+{
+    if (loadNote())
+        write([](QSettings &settings) { settings.remove(NoteGroup); });
 }

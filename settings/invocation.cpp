@@ -15,7 +15,7 @@ const std::pair<QLatin1String, Kind> Alone[]
     = {{QLatin1String("--help"), Kind::Help},     {QLatin1String("-h"), Kind::Help},
        {QLatin1String("-help"), Kind::Help},      {QLatin1String("--version"), Kind::Version},
        {QLatin1String("--status"), Kind::Status}, {QLatin1String("--cancel"), Kind::Cancel},
-       {QLatin1String("--extend"), Kind::Extend}};
+       {QLatin1String("--extend"), Kind::Extend}, {QLatin1String("--resume"), Kind::Resume}};
 
 // A word that looks like an option: a dash, then no digit ("-5" is a signed
 // number, for the session to refuse as it refuses any minutes out of range).
@@ -65,6 +65,10 @@ Invocation Invocation::parse(const QStringList &arguments)
             asked.dryRun = true;
         } else if (word == QLatin1String("--sleep-until-alarm")) {
             asked.sleepUntilAlarm = true;
+        } else if (word == QLatin1String("--end-with-track")) {
+            asked.endWithTrack = true;
+        } else if (word == QLatin1String("--decibel-fade")) {
+            asked.decibelFade = true;
         } else if (isOptionLike(word)) {
             const bool known = std::any_of(std::begin(Alone), std::end(Alone),
                                            [&word](const auto &option) { return word == option.first; });
@@ -76,8 +80,13 @@ Invocation Invocation::parse(const QStringList &arguments)
             asked.words << word;
         }
     }
+    // The track is the night's length: an action follows, and no minutes; "registry" takes the stored choice.
+    if (asked.endWithTrack && (asked.words.isEmpty() || asked.usesStoredSetup()))
+        return misuse(QCoreApplication::translate("Invocation",
+                                                  "somnelle: --end-with-track goes with an action and no minutes, "
+                                                  "such as --end-with-track sd"));
     // Only an alarm has a wake-up to sleep until; "registry" takes the stored choice.
-    if (asked.sleepUntilAlarm && asked.words.value(1) != QLatin1String("am"))
+    if (asked.sleepUntilAlarm && asked.action() != QLatin1String("am"))
         return misuse(QCoreApplication::translate("Invocation",
                                                   "somnelle: --sleep-until-alarm goes with an alarm, such as "
                                                   "--sleep-until-alarm 45 am 07:30 tm 40 europe.mid"));

@@ -16,6 +16,7 @@ struct Invocation {
         Status,  // --status: ask the Somnelle that runs
         Cancel,  // --cancel
         Extend,  // --extend MINUTES
+        Resume,  // --resume: where the listener fell asleep
         Misuse,  // an unknown option, or words an option does not take: error says which
     };
 
@@ -25,6 +26,8 @@ struct Invocation {
     // the window this run opens makes every Start one.
     bool dryRun = false;
     bool sleepUntilAlarm = false; // Start: --sleep-until-alarm, with an alarm ("am") only
+    bool endWithTrack = false;    // Start: --end-with-track, an action without minutes
+    bool decibelFade = false;     // Start: --decibel-fade
     int minutes = 0;              // Extend
     QString error;                // Misuse: one line for standard error
     // Start: the folder of the command that typed the words, where a relative start file is.
@@ -33,4 +36,7 @@ struct Invocation {
     static Invocation parse(const QStringList &arguments);
     // "registry": the setup stored by the last session, whatever the window shows.
     bool usesStoredSetup() const { return words.value(0) == QLatin1String("registry"); }
+    // Of the start command line's words: the action, and the alarm's (the minutes are left out with the track).
+    QString action() const { return words.value(endWithTrack ? 0 : 1); }
+    QString startFileWord() const { return words.value(endWithTrack ? 4 : 5); }
 };

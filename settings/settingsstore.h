@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+
+#include "settings/tracknote.h"
 
 struct Setup;
 
@@ -21,4 +24,11 @@ public:
     // All values at once, or nothing. When they cannot be written it answers
     // false, with the message for the user in *error.
     virtual bool save(const Setup &setup, QString *error) = 0;
+
+    // Where the listener fell asleep, kept beside the setup; a new one replaces
+    // the last. Kept as the setup is, or not at all: nobody is told.
+    virtual void saveNote(const TrackNote &note) = 0;
+    virtual std::optional<TrackNote> loadNote() = 0;
+    // A note acted on, or refused, is not offered again.
+    virtual void forgetNote() = 0;
 };

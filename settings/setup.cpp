@@ -30,3 +30,10 @@ std::optional<quint8> Setup::wakeUpPercentValue() const
 {
     return fieldNumber(wakeUpPercent, 100);
 }
+
+void Setup::takeFieldsFrom(const Setup &window)
+{
+    const bool decibels = decibelFade;
+    *this = window;
+    decibelFade = decibels;
+}

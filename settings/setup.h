@@ -27,10 +27,17 @@ struct Setup {
     QString startFile = QStringLiteral("europe.mid");
     // In alarm mode, suspend the computer after the fade and let it wake itself for the alarm.
     bool sleepUntilAlarm = false;
+    // The night lasts as long as the track playing now: the minutes follow it.
+    bool endWithTrack = false;
+    // The fade even to the ear, in decibels, rather than in even steps of the level. No field of the
+    // window's: a command line and the stored setup choose it.
+    bool decibelFade = false;
     bool dryRun = false; // at the end only say what would happen; never stored
 
     // The minutes, 1 to 255, and the wake-up percent, 1 to 100. Empty when
     // unset (empty, "0", "00") or not a plain decimal number.
     std::optional<quint8> minutesValue() const;
     std::optional<quint8> wakeUpPercentValue() const;
+    // What the window's fields hold, from a setup the window made; the rest stays.
+    void takeFieldsFrom(const Setup &window);
 };

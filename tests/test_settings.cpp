@@ -122,7 +122,7 @@ private slots:
         saved.minutes = QStringLiteral("45");
         saved.startFile = QStringLiteral("/music/a \"quoted\", long name.ogg");
         saved.wakeUpTime = QTime(7, 30, 15, 250);
-        saved.sleepUntilAlarm = true;
+        saved.sleepUntilAlarm = saved.endWithTrack = saved.decibelFade = true;
         saved.dryRun = true; // a dry run is never stored
         QString error;
         QVERIFY(store.save(saved, &error));
@@ -132,13 +132,34 @@ private slots:
         store.load(back);
         saved.dryRun = false;
         QCOMPARE(std::tie(back.minutes, back.endAction, back.tomorrow, back.wakeUpPercent, back.startFile,
-                          back.wakeUpTime, back.sleepUntilAlarm, back.dryRun),
+                          back.wakeUpTime, back.sleepUntilAlarm, back.endWithTrack, back.decibelFade, back.dryRun),
                  std::tie(saved.minutes, saved.endAction, saved.tomorrow, saved.wakeUpPercent, saved.startFile,
-                          saved.wakeUpTime, saved.sleepUntilAlarm, saved.dryRun));
+                          saved.wakeUpTime, saved.sleepUntilAlarm, saved.endWithTrack, saved.decibelFade,
+                          saved.dryRun));
 
-        // The file holds the nine names with their kinds, and what it held besides.
+        // Where the listener fell asleep is kept beside the setup, and a new save keeps it.
+        TrackNote note {"org.mpris.MediaPlayer2.mpv",
+                        "mpv",
+                        "/0",
+                        "Nocturne",
+                        "file:///m/n.ogg",
+                        754000000,
+                        200000000,
+                        QDateTime(QDate(2026, 12, 7), QTime(23, 40), Qt::OffsetFromUTC, 3600)};
+        store.saveNote(note);
+        QVERIFY(store.save(saved, &error));
+        const std::optional<TrackNote> noted = store.loadNote();
+        QVERIFY(noted);
+        QCOMPARE(std::tie(noted->player, noted->identity, noted->trackId, noted->title, noted->url, noted->positionUs,
+                          noted->lengthUs, noted->notedAt),
+                 std::tie(note.player, note.identity, note.trackId, note.title, note.url, note.positionUs,
+                          note.lengthUs, note.notedAt));
+        store.forgetNote();
+        QVERIFY(!store.loadNote());
+
+        // The file holds the eleven names with their kinds, and what it held besides.
         const QSettings raw(path_, QSettings::IniFormat);
-        QCOMPARE(raw.allKeys().size(), 11);
+        QCOMPARE(raw.allKeys().size(), 13);
         QCOMPARE(raw.value(QStringLiteral("Future")).toString() + raw.value(QStringLiteral("Window/x")).toString(),
                  QStringLiteral("yes3"));
         QCOMPARE(raw.value(QStringLiteral("Sd")).toString(), QStringLiteral("0"));

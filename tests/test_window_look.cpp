@@ -310,14 +310,15 @@ private slots:
         // The first enabled control takes the focus on activation.
         QCOMPARE(QApplication::focusWidget(), f.minutesEdit);
         QList<QWidget *> visited;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 10; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget();
         }
         // Only the checked choice ("Alarm mode") is a tab stop; Start and Exit come last.
-        QCOMPARE(visited,
-                 QList<QWidget *>({f.volumeSlider, f.alarmChoice, f.alarmTimeEdit, f.startFileEdit, f.tomorrowCheck,
-                                   f.wakeVolumeEdit, f.sleepCheck, f.startCancelButton, f.exitButton}));
+        QCOMPARE(
+            visited,
+            QList<QWidget *>({f.trackCheck, f.volumeSlider, f.alarmChoice, f.alarmTimeEdit, f.startFileEdit,
+                              f.tomorrowCheck, f.wakeVolumeEdit, f.sleepCheck, f.startCancelButton, f.exitButton}));
         // Focused, Return and Space press them: Start, then Cancel.
         f.minutesEdit->setText(QStringLiteral("5"));
         f.wakeVolumeEdit->setText(QStringLiteral("40"));

@@ -119,6 +119,11 @@ void MainWindow::createLayout()
     // The form's controls inherit the window's font; what follows are the
     // fonts, colours, pictures and text-fitted sizes the form leaves open.
     form_->setupUi(this);
+    // Where the listener fell asleep, offered at rest: hidden by the status line's messages.
+    resumeLink_ = new LinkLabel(form_->statusBar);
+    resumeLink_->setObjectName(QStringLiteral("resumeLink"));
+    resumeLink_->hide();
+    form_->statusBar->addWidget(resumeLink_, 1);
     openDialog_ = new QFileDialog(this, tr("Open file to start"));
     // A typed name is taken as it stands: the file may only appear by morning.
     openDialog_->setFileMode(QFileDialog::AnyFile);
@@ -147,6 +152,8 @@ void MainWindow::createLayout()
     // a script with taller lines (Chinese, Japanese) still fits its height.
     QCheckBox *sleep = form_->sleepCheck;
     sleep->resize(qMax(sleep->width(), sleep->sizeHint().width()), sleep->height());
+    form_->trackCheck->resize(qMax(form_->trackCheck->width(), form_->trackCheck->sizeHint().width()),
+                              form_->trackCheck->height());
     sleep->setToolTip(tr("Suspend the computer after the fade and let it wake itself for the alarm"));
     nameControls();
 }
@@ -172,6 +179,11 @@ void MainWindow::setFontsAndColours()
     linkFont.setUnderline(true);
     form_->contactLink->setFont(linkFont);
     form_->contactLink->setColours(DesktopColour, LinkBlue);
+    resumeLink_->setFont(tahoma(13));
+    QFont underlined = resumeLink_->font();
+    underlined.setUnderline(true);
+    resumeLink_->setFont(underlined);
+    resumeLink_->setColours(palette().color(QPalette::ButtonText), LinkBlue);
     form_->titleLabel->setFont(tahoma(23, true));
     setColour(form_->titleLabel, QPalette::WindowText, SkyBlue);
     setColour(form_->statusBar, QPalette::Window, SkyBlue);
@@ -230,10 +242,11 @@ void MainWindow::setTabOrderOfFields()
 {
     // The timer panel comes before the alarm panel.
     // Start/Cancel and Exit come last.
-    const QList<QWidget *> order {form_->minutesEdit,   form_->volumeSlider,      form_->shutdownChoice,
-                                  form_->suspendChoice, form_->alarmChoice,       form_->alarmTimeEdit,
-                                  form_->startFileEdit, form_->tomorrowCheck,     form_->wakeVolumeEdit,
-                                  form_->sleepCheck,    form_->startCancelButton, form_->exitButton};
+    const QList<QWidget *> order {form_->minutesEdit,    form_->trackCheck,    form_->volumeSlider,
+                                  form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice,
+                                  form_->alarmTimeEdit,  form_->startFileEdit, form_->tomorrowCheck,
+                                  form_->wakeVolumeEdit, form_->sleepCheck,    form_->startCancelButton,
+                                  form_->exitButton};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -245,6 +258,11 @@ void MainWindow::connectHandlers()
     connect(form_->browseButton, &QAbstractButton::clicked, this, &MainWindow::browseForStartFile);
     connect(form_->contactLink, &LinkLabel::activated, this,
             [this] { Q_EMIT linkActivated(QUrl(QStringLiteral("mailto:") + SupportAddress)); });
+    connect(resumeLink_, &LinkLabel::activated, this, &MainWindow::resumeRequested);
+    // With the track, the minutes are the track's: the program tells them.
+    connect(form_->trackCheck, &QCheckBox::toggled, this, [this](bool withTrack) {
+        form_->minutesEdit->setEnabled(!withTrack && view_.state != WindowView::State::Running);
+    });
     // The user's moves of the slider; the end of a drag counts too, even when the position stays.
     connect(form_->volumeSlider, &QSlider::valueChanged, this,
             [this](int level) { Q_EMIT volumeMoved(quint16(level)); });
@@ -288,8 +306,9 @@ void MainWindow::connectEdits()
     for (QLineEdit *field :
          std::initializer_list<QLineEdit *> {form_->minutesEdit, form_->wakeVolumeEdit, form_->startFileEdit})
         connect(field, &QLineEdit::textEdited, this, edited);
-    for (QAbstractButton *box : std::initializer_list<QAbstractButton *> {
-             form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice, form_->tomorrowCheck, form_->sleepCheck})
+    for (QAbstractButton *box :
+         std::initializer_list<QAbstractButton *> {form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice,
+                                                   form_->tomorrowCheck, form_->sleepCheck, form_->trackCheck})
         connect(box, &QAbstractButton::clicked, this, edited);
     connect(form_->alarmTimeEdit, &QDateTimeEdit::timeChanged, this, edited);
 }
@@ -304,7 +323,8 @@ QList<QWidget *> MainWindow::alarmGroup() const
 // The setup controls outside the alarm group, less the contact link, which is switched last.
 QList<QWidget *> MainWindow::timerSetup() const
 {
-    return {form_->volumeSlider, form_->shutdownChoice, form_->suspendChoice, form_->alarmChoice, form_->minutesEdit};
+    return {form_->volumeSlider, form_->shutdownChoice, form_->suspendChoice,
+            form_->alarmChoice,  form_->minutesEdit,    form_->trackCheck};
 }
 
 void MainWindow::enableAlarmControls()
@@ -330,6 +350,7 @@ void MainWindow::enableSetupControls()
         control->setEnabled(true);
     if (form_->alarmChoice->isChecked())
         enableAlarmControls();
+    form_->minutesEdit->setEnabled(!form_->trackCheck->isChecked());
     form_->contactLink->setEnabled(true);
     form_->volumeReadout->keepPictures(false);
 }

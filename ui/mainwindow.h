@@ -11,6 +11,7 @@
 #include "settings/setup.h"
 #include "ui/windowview.h"
 
+class LinkLabel;
 class QFileDialog;
 class QLineEdit;
 namespace Ui {
@@ -51,6 +52,10 @@ public Q_SLOTS:
     void showMixerError();
     // The hint of "Sleep until then": whether this computer can wake itself.
     void showWakeRouteTip(const QString &tip);
+    // With the track: the minutes it has left, which the minutes field follows.
+    void showMinutes(const QString &minutes);
+    // Where the listener fell asleep, offered at rest as a link; empty: none.
+    void showResumeOffer(const QString &offer);
 
 Q_SIGNALS:
     // The first show: the stored setup goes in, then the master volume.
@@ -72,6 +77,8 @@ Q_SIGNALS:
     void linkActivated(const QUrl &url);
     // Closed while busy: the program is to end once the night is over.
     void closedWhileBusy();
+    // The offer to resume where the listener fell asleep was taken.
+    void resumeRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -112,6 +119,7 @@ private:
 
     const std::unique_ptr<Ui::MainWindowForm> form_;
     QFileDialog *openDialog_ = nullptr;
+    LinkLabel *resumeLink_ = nullptr;
     QPixmap startPicture_;
     QPixmap cancelPicture_;
     WindowView view_;

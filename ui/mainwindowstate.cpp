@@ -115,6 +115,18 @@ void MainWindow::showMixerError()
         this, [this] { QMessageBox::warning(this, title(), tr("Mixer initialization error")); }, Qt::QueuedConnection);
 }
 
+void MainWindow::showMinutes(const QString &minutes)
+{
+    form_->minutesEdit->setText(minutes);
+}
+
+void MainWindow::showResumeOffer(const QString &offer)
+{
+    resumeLink_->setText(offer);
+    resumeLink_->setAccessibleName(offer);
+    resumeLink_->setVisible(!offer.isEmpty());
+}
+
 void MainWindow::showWakeRouteTip(const QString &tip)
 {
     form_->sleepCheck->showTip(tip);
@@ -133,6 +145,7 @@ Setup MainWindow::fields() const
     setup.wakeUpPercent = form_->wakeVolumeEdit->text();
     setup.startFile = form_->startFileEdit->text();
     setup.sleepUntilAlarm = form_->sleepCheck->isChecked();
+    setup.endWithTrack = form_->trackCheck->isChecked();
     return setup;
 }
 
@@ -149,6 +162,7 @@ void MainWindow::showSetup(const Setup &setup)
     form_->wakeVolumeEdit->setText(setup.wakeUpPercent);
     form_->startFileEdit->setText(setup.startFile);
     form_->sleepCheck->setChecked(setup.sleepUntilAlarm);
+    form_->trackCheck->setChecked(setup.endWithTrack);
 }
 
 void MainWindow::chooseEndAction(EndAction action)

@@ -326,6 +326,10 @@ public:
         ++writes;
         return true;
     }
+    std::optional<TrackNote> note;
+    void saveNote(const TrackNote &noted) override { note = noted; }
+    std::optional<TrackNote> loadNote() override { return note; }
+    void forgetNote() override { note.reset(); }
 };
 
 // A wake that is armed at once by its route, or fails without one.

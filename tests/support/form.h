@@ -59,6 +59,8 @@ struct Form {
     QDateTimeEdit *alarmTimeEdit = control<QDateTimeEdit>("DateTimePicker1");
     QCheckBox *tomorrowCheck = control<QCheckBox>("CheckBox1");
     QCheckBox *sleepCheck = control<QCheckBox>("sleepCheck");
+    QCheckBox *trackCheck = control<QCheckBox>("trackCheck");
+    LinkLabel *resumeLink = control<LinkLabel>("resumeLink");
     QRadioButton *shutdownChoice = control<QRadioButton>("RadioButton1");
     QRadioButton *suspendChoice = control<QRadioButton>("RadioButton2");
     QRadioButton *alarmChoice = control<QRadioButton>("RadioButton3");
