@@ -146,11 +146,15 @@ StartAnswer SessionController::start(const Setup &setup)
     if ((minutes || setup.endWithTrack) && (!needsWakeUpPercent || setup.wakeUpPercentValue())) {
         if (!setup.endWithTrack)
             return begin(setup, *minutes * 60u);
-        // Its length is the track's, known once the player has answered.
+        // Its length is the track's, known once the player has answered (a player
+        // may answer at once: then so does this).
         pendingSetup_ = setup;
         lookingForTrack_ = true;
+        trackAnswer_.reset();
+        starting_ = true;
         trackEnd_.find();
-        return answerOf(StartAnswer::LookingForTrack);
+        starting_ = false;
+        return lookingForTrack_ ? answerOf(StartAnswer::LookingForTrack) : *std::exchange(trackAnswer_, std::nullopt);
     }
     // Both marked; the status line ends with the last.
     StartAnswer missing = answerOf(StartAnswer::FieldMissing);
@@ -383,7 +387,15 @@ void SessionController::trackFound(const QDateTime &end)
     } else {
         trackEnd_.stop();
     }
-    Q_EMIT startAnswered(answer);
+    answerLater(answer);
+}
+
+void SessionController::answerLater(const StartAnswer &answer)
+{
+    trackAnswer_ = answer;
+    // An answer within start() is its return value; a later one is told.
+    if (!starting_)
+        Q_EMIT startAnswered(*std::exchange(trackAnswer_, std::nullopt));
 }
 
 void SessionController::trackMissing(NowPlaying::Missing why)
@@ -395,7 +407,7 @@ void SessionController::trackMissing(NowPlaying::Missing why)
         return;
     StartAnswer answer = answerOf(StartAnswer::NoTrack);
     answer.track = stream ? TrackMissing::NoLength : TrackMissing::NothingPlaying;
-    Q_EMIT startAnswered(answer);
+    answerLater(answer);
 }
 
 void SessionController::trackMoved(const QDateTime &end)

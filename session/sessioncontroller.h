@@ -93,6 +93,7 @@ private:
     void trackMoved(const QDateTime &end);
     void trackPaused();
     void trackOver();
+    void answerLater(const StartAnswer &answer);
     void setPhase(Phase phase);
     void tick();
     // Whether the share still to go changed, as the desktop is shown it.
@@ -140,9 +141,11 @@ private:
     QDate startDay_;
     bool finishWhenDone_ = false;
     bool lookingForTrack_ = false; // a Start waits for the track it is to end with
-    bool trackForWindow_ = false;  // at rest, the track's end is followed for the window
-    bool noted_ = false;           // this fade's note of where the listener fell asleep is taken
-    bool leaving_ = false;         // the end action waits for the sleep lock to be given back
+    bool starting_ = false;        // ... within start(), which answers itself
+    std::optional<StartAnswer> trackAnswer_;
+    bool trackForWindow_ = false; // at rest, the track's end is followed for the window
+    bool noted_ = false;          // this fade's note of where the listener fell asleep is taken
+    bool leaving_ = false;        // the end action waits for the sleep lock to be given back
     // The power request out, whose answer is awaited.
     enum class PowerRequest { None, PowerOff, Suspend } powerAsked_ = PowerRequest::None;
     QString openingName_; // the start file the desktop is opening, as the setup names it

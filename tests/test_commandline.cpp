@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "settings/commandline.h"
+#include "settings/invocation.h"
 #include "settings/setup.h"
 
 class CommandLineTest : public QObject {
@@ -159,6 +160,15 @@ private slots:
         QTest::newRow("30 sd 07:30: a word too many")
             << QStringList {"30", "sd", "07:30"} << int(Outcome::InvalidParameters) << "30" << int(EndAction::PowerOff)
             << untouched;
+        QTest::newRow("with the track: an action, no minutes")
+            << QStringList {"--end-with-track", "sd"} << int(Outcome::Start) << "" << int(EndAction::PowerOff)
+            << untouched;
+        QTest::newRow("with the track: a whole alarm")
+            << QStringList {"--end-with-track", "am", "07:30", "tm", "40", "x.mid"} << int(Outcome::Start) << ""
+            << int(EndAction::Alarm) << QStringList {"07:30:00", "tm", "40", "x.mid"};
+        QTest::newRow("with the track: minutes are a word too many")
+            << QStringList {"--end-with-track", "30", "sd"} << int(Outcome::InvalidParameters) << ""
+            << int(EndAction::Alarm) << untouched;
         QTest::newRow("registry 45: a word too many")
             << QStringList {"registry", "45"} << int(Outcome::InvalidParameters) << "" << int(EndAction::Alarm)
             << untouched;
@@ -176,8 +186,9 @@ private slots:
         QFETCH(QStringList, alarm);
         Setup setup;
         setup.wakeUpTime = QTime(10, 21, 48);
-        setup.startFile = QStringLiteral("europe.mid");
-        QCOMPARE(int(CommandLine::apply(words, setup)), outcome);
+        const Invocation asked = Invocation::parse(words);
+        QCOMPARE(int(CommandLine::apply(asked.words, setup, asked.endWithTrack)), outcome);
+        QCOMPARE(setup.endWithTrack, asked.endWithTrack);
         QCOMPARE(setup.minutes, minutes);
         QCOMPARE(setup.endAction, EndAction(action));
         QCOMPARE(QStringList({setup.wakeUpTime.toString(QStringLiteral("HH:mm:ss")),

@@ -54,6 +54,22 @@ class InstanceTest : public QObject {
             shell.answersLater = state == QLatin1String("opening");
             if (state == QLatin1String("nothing stored"))
                 settings.stored = Setup();
+            // A three-minute track from its start, and where one fell asleep in it an hour ago.
+            PlayingTrack played;
+            played.player = QStringLiteral("org.mpris.MediaPlayer2.mpv");
+            played.title = QStringLiteral("Nocturne");
+            played.lengthUs = 180000000;
+            played.playing = true;
+            if (state.startsWith(QLatin1String("playing")))
+                playing.track = played;
+            // The player answers a moment after the hand-over asked, as a real one does.
+            playing.answersLater = state == QLatin1String("playing, late");
+            if (playing.answersLater)
+                connect(&boxCloser, &QTimer::timeout, [this] { playing.answer(); });
+            if (state == QLatin1String("noted"))
+                settings.note
+                    = TrackNote {played.player, QStringLiteral("mpv"), QStringLiteral("/1"),    played.title, QString(),
+                                 90000000,      played.lengthUs,       clock.now.addSecs(-3600)};
             // The error box, which comes after the answer, is closed.
             settings.failWrites = state == QLatin1String("save fails");
             connect(&boxCloser, &QTimer::timeout, [] {
@@ -67,7 +83,8 @@ class InstanceTest : public QObject {
             }
             f.fill(setup);
             Q_EMIT window.firstActivated();
-            const QStringList atRest {"idle", "edited", "dry-run window", "nothing stored", "save fails"};
+            const QStringList atRest {"idle",       "edited",  "dry-run window", "nothing stored",
+                                      "save fails", "playing", "playing, late",  "noted"};
             if (!atRest.contains(state) && app.status() == QLatin1String("idle"))
                 QTest::mouseClick(f.startCancelButton, Qt::LeftButton);
             clock.advance(state == QLatin1String("fading") ? 0 : 60);
@@ -175,6 +192,16 @@ private Q_SLOTS:
             {"a dash word", "idle", {"-x"}, 2, unknown.arg("-x"), "idle"},
             {"asleep until the alarm", "idle", {"--sleep-until-alarm", "1", "am", "07:30", "td", "40", "x.mid"}, 0, "",
              "fading 100 %, ends at 22:01, then the alarm"},
+            {"handed over with the track", "playing", {"--end-with-track", "sd"}, 0, "",
+             "fading 100 %, ends with the track at 22:03, then shutdown"},
+            {"handed over with the track, the player late", "playing, late", {"--end-with-track", "sd"}, 0, "",
+             "fading 100 %, ends with the track at 22:03, then shutdown"},
+            {"with the track, nothing plays", "idle", {"--end-with-track", "sd"}, 2,
+             "Nothing is playing: start the music first", "idle"},
+            {"with the track, and minutes", "idle", {"--end-with-track", "registry"}, 2,
+             "somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd", "idle"},
+            {"resume, nothing noted", "idle", {"--resume"}, 1, "Nothing to resume", "idle"},
+            {"resume where one fell asleep", "noted", {"--resume"}, 0, "Playing \"Nocturne\" again from 1:30", "idle"},
             {"asleep with an alarm only", "idle", {"1", "sd", "--sleep-until-alarm"}, 2,
              "somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid",
              "idle"}};

@@ -344,6 +344,16 @@ private slots:
         QCOMPARE(silence.size(), 1);
         QVERIFY(!f.tomorrowCheck->isChecked()); // the press did nothing else
 
+        // Where one fell asleep, offered at rest as a link, hidden by a message.
+        QSignalSpy resume(&window, &MainWindow::resumeRequested);
+        f.tell(WindowView::State::Idle);
+        window.showResumeOffer(QStringLiteral("Resume \"Nocturne\" from 1:30"));
+        QVERIFY(f.resumeLink->isVisible());
+        QTest::mouseClick(f.resumeLink, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(resume.size(), 1);
+        f.tell(WindowView::State::Idle, QStringLiteral("Set timer"));
+        QVERIFY(!f.resumeLink->isVisible());
+
         // At rest it says what the program says then: a window for trying says so, also once cleared.
         f.tell(WindowView::State::Idle, QString(), QStringLiteral("Dry run: the computer stays on"));
         QCOMPARE(f.statusText(), QStringLiteral("Dry run: the computer stays on"));
@@ -391,6 +401,11 @@ private slots:
         const Setup last = edited.last().value(0).value<Setup>();
         QCOMPARE(std::tie(last.minutes, last.endAction, last.wakeUpTime),
                  std::make_tuple(QStringLiteral("1205"), EndAction::Alarm, QTime(6, 0)));
+        // With the track, the minutes are the track's: the program tells them.
+        f.trackCheck->click();
+        QVERIFY(edited.last().value(0).value<Setup>().endWithTrack && !f.minutesEdit->isEnabled());
+        window.showMinutes(QStringLiteral("4"));
+        QCOMPARE(f.minutesEdit->text(), QStringLiteral("4"));
     }
 };
 

@@ -360,15 +360,22 @@ public:
 };
 
 // The track playing is the test's (none: nothing plays); requests are
-// recorded and answered at once. The test emits changed() and lost() itself.
+// recorded and answered at once, or a look when the test says so. The test
+// emits changed() and lost() itself.
 class FakeNowPlaying : public NowPlaying {
 public:
     std::optional<PlayingTrack> track;
     QString followed;
     QList<PlayingTrack> resumes;
     std::optional<ResumeFailure> resumeFailure;
+    bool answersLater = false;
 
     void lookUp() override
+    {
+        if (!answersLater)
+            answer();
+    }
+    void answer()
     {
         track && track->lengthUs ? Q_EMIT found(*track)
                                  : Q_EMIT notFound(track ? Missing::NoLength : Missing::NothingPlaying);
