@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -81,6 +89,15 @@ Beispiele:
              Rechner in Bereitschaft versetzen und ihn eine Minute vor dem
              Wecken selbst aufwachen lassen, wo er das kann (das Ankreuzfeld
              „Bis dahin Bereitschaft“ zeigt es an)
+  --end-with-track ACTION ...   die Nacht dauert so lange wie das Stück, das
+             gerade läuft (ohne Minuten): das Ausblenden endet mit ihm, und
+             der Player wird vor dem nächsten angehalten; --status sagt dann
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   gleichmäßig fürs Ohr ausblenden, in
+             Dezibel statt in gleichen Schritten der Lautstärke
+  --resume   dort weiterhören, wo man eingeschlafen ist: das Stück, das ein
+             Player zur Hälfte des letzten Ausblendens spielte, ab dieser
+             Stelle (einen Tag lang)
 
 An das laufende Somnelle (eines je Desktop-Sitzung; ein zweiter Start gibt
 seine Argumente an dieses weiter und wird abgelehnt, solange dort eine
@@ -163,6 +180,10 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm gehört zu einem Wecker, etwa --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track gehört zu einer Aktion ohne Minuten, etwa --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -289,6 +310,14 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>Alarm mode</source>
         <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>bis Stückende</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>So lange wie das Stück, das gerade läuft: das Ausblenden endet mit ihm</translation>
     </message>
 </context>
 <context>
@@ -517,6 +546,80 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>es läuft schon eine Sitzung: %1; --cancel verwenden</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Ausblenden mit dem Stück bis %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>Das Stück ist angehalten, das Ausblenden wartet</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1 % - Somnelle (Probelauf, mit dem Stück)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1 % - Somnelle (mit dem Stück)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>die Nacht endet mit dem Stück</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>mit dem Stück um %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>Die Musik hat kein Ende zum Abwarten (ein Stream)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Es läuft nichts: zuerst die Musik starten</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>„%1“ ab %2 fortsetzen</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>Der Player</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>„%1“ läuft wieder ab %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Nichts zum Fortsetzen</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 ist fort: „%2“ lässt sich nicht fortsetzen</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 kann nicht zu einer Stelle in „%2“ springen</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 spielt etwas anderes und kann „%2“ nicht wieder öffnen</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 hat „%2“ nicht fortgesetzt</translation>
     </message>
 </context>
 <context>

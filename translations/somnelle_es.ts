@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -80,6 +88,14 @@ Ejemplos:
              suspender el equipo y dejar que se reactive solo un minuto antes
              de la hora de despertar, si puede (lo indica la casilla
              «Suspender hasta entonces»)
+  --end-with-track ACTION ...   la noche dura lo que la pista que suena ahora
+             (sin los minutos): el fundido termina con ella, y el reproductor
+             se pausa antes de la siguiente; --status dice entonces
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   un fundido uniforme para el oído, en
+             decibelios, en vez de en pasos iguales del volumen
+  --resume   volver a escuchar donde se quedó dormido: la pista que sonaba a
+             mitad del último fundido, desde ese punto (durante un día)
 
 Para el Somnelle en ejecución (uno por sesión de escritorio; un segundo
 inicio le pasa sus argumentos, y se rechaza mientras haya una sesión en curso):
@@ -160,6 +176,10 @@ ningún Somnelle en ejecución.
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm se usa con una alarma, como --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track va con una acción y sin minutos, por ejemplo --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -286,6 +306,14 @@ ningún Somnelle en ejecución.
     <message>
         <source>Alarm mode</source>
         <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>con la pista</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Tanto como la pista que suena ahora: el fundido termina con ella</translation>
     </message>
 </context>
 <context>
@@ -514,6 +542,80 @@ ningún Somnelle en ejecución.
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>ya hay una sesión en curso: %1; use --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Fundido con la pista hasta las %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>La pista está en pausa y el fundido la espera</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1 % - Somnelle (simulación, con la pista)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1 % - Somnelle (con la pista)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>la noche termina con la pista</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>con la pista a las %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>La música que suena no tiene un final que esperar (una emisión)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>No suena nada: inicie primero la música</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>Reanudar «%1» desde %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>El reproductor</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>«%1» suena de nuevo desde %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Nada que reanudar</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 ya no está: «%2» no se puede reanudar</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 no puede volver a un punto de «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 ha pasado a otra cosa y no puede volver a abrir «%2»</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 no reanudó «%2»</translation>
     </message>
 </context>
 <context>

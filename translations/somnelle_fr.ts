@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -81,6 +89,14 @@ Exemples :
              l&apos;ordinateur en veille et le laisser en sortir seul une minute
              avant le réveil, s&apos;il le peut (la case « Veille jusque-là »
              l&apos;indique)
+  --end-with-track ACTION ...   la nuit dure autant que le morceau en cours
+             (sans les minutes) : le fondu finit avec lui, et le lecteur est
+             mis en pause avant le suivant ; --status dit alors
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   un fondu régulier pour l&apos;oreille, en
+             décibels, plutôt qu&apos;en pas réguliers du volume
+  --resume   reprendre là où vous vous êtes endormi : le morceau qu&apos;un lecteur
+             jouait à mi-fondu, à cet endroit (pendant un jour)
 
 Pour le Somnelle déjà lancé (un par session de bureau ; un second lancement
 lui passe ses arguments, et il est refusé tant qu&apos;une session y est en cours) :
@@ -160,6 +176,10 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle&#xa0;: --sleep-until-alarm s&apos;utilise avec un réveil, comme --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle&#xa0;: --end-with-track va avec une action, sans minutes, par exemple --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -286,6 +306,14 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Alarm mode</source>
         <translation>Réveil</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>avec le morceau</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Aussi longtemps que le morceau en cours&#xa0;: le fondu finit avec lui</translation>
     </message>
 </context>
 <context>
@@ -488,7 +516,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     <message>
         <source>Dry run: the computer stays on</source>
         <comment>status line</comment>
-        <translation>Simulation : l&apos;ordinateur reste allumé</translation>
+        <translation>Simulation&#xa0;: l&apos;ordinateur reste allumé</translation>
     </message>
     <message>
         <source>Invalid parameters</source>
@@ -497,7 +525,7 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>This computer can wake itself for the alarm: Somnelle may set its wake-up timer</source>
-        <translation>Cet ordinateur peut sortir de veille seul pour le réveil : Somnelle peut en régler l&apos;heure</translation>
+        <translation>Cet ordinateur peut sortir de veille seul pour le réveil&#xa0;: Somnelle peut en régler l&apos;heure</translation>
     </message>
     <message>
         <source>This computer can wake itself for the alarm, through the desktop&apos;s power manager</source>
@@ -505,15 +533,89 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
     </message>
     <message>
         <source>This computer cannot wake itself for the alarm: it stays on until then, as without this</source>
-        <translation>Cet ordinateur ne peut pas sortir de veille seul pour le réveil : il reste allumé jusque-là, comme sans cette case</translation>
+        <translation>Cet ordinateur ne peut pas sortir de veille seul pour le réveil&#xa0;: il reste allumé jusque-là, comme sans cette case</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel or --extend</source>
-        <translation>une session est déjà en cours : %1 ; utilisez --cancel ou --extend</translation>
+        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel ou --extend</translation>
     </message>
     <message>
         <source>a session is already running: %1; use --cancel</source>
-        <translation>une session est déjà en cours : %1 ; utilisez --cancel</translation>
+        <translation>une session est déjà en cours&#xa0;: %1&#xa0;; utilisez --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Fondu avec le morceau jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>Le morceau est en pause, le fondu l&apos;attend</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1 % - Somnelle (simulation, avec le morceau)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1 % - Somnelle (avec le morceau)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>la nuit finit avec le morceau</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>avec le morceau à %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>La musique en cours n&apos;a pas de fin à attendre (un flux)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Rien ne joue&#xa0;: lancez d&apos;abord la musique</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>Reprendre «&#xa0;%1&#xa0;» à %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>Le lecteur</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>«&#xa0;%1&#xa0;» rejoue à partir de %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Rien à reprendre</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 n&apos;est plus là&#xa0;: «&#xa0;%2&#xa0;» ne peut pas reprendre</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 ne peut pas revenir à un endroit de «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 est passé à autre chose et ne peut pas rouvrir «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 n&apos;a pas repris «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 <context>

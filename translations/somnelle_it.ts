@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -80,6 +88,14 @@ Esempi:
              sospende il computer e lascia che si riattivi da solo un minuto
              prima della sveglia, se può (lo indica la casella «Sospendi
              fino ad allora»)
+  --end-with-track ACTION ...   la notte dura quanto il brano in riproduzione
+             (senza i minuti): la dissolvenza finisce con esso, e il lettore
+             va in pausa prima del successivo; --status dice allora
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   una dissolvenza uniforme all&apos;orecchio, in
+             decibel, invece che a passi uguali del volume
+  --resume   riascoltare da dove ci si è addormentati: il brano che un lettore
+             suonava a metà dell&apos;ultima dissolvenza, da quel punto (per un giorno)
 
 Per il Somnelle in esecuzione (uno per sessione del desktop; un secondo
 avvio gli passa i suoi argomenti, ed è rifiutato se c&apos;è una sessione in corso):
@@ -160,6 +176,10 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm va usato con una sveglia, come --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track va con un&apos;azione e senza minuti, per esempio --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -286,6 +306,14 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>Alarm mode</source>
         <translation>Sveglia</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>con il brano</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Quanto il brano in riproduzione: la dissolvenza finisce con esso</translation>
     </message>
 </context>
 <context>
@@ -514,6 +542,80 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>una sessione è già in corso: %1; usare --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Dissolvenza con il brano fino alle %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>Il brano è in pausa e la dissolvenza lo aspetta</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1% - Somnelle (simulazione, con il brano)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1% - Somnelle (con il brano)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>la notte finisce con il brano</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>con il brano alle %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>La musica in riproduzione non ha una fine da attendere (uno stream)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Non suona nulla: avvia prima la musica</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>Riprendi «%1» da %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>Il lettore</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>«%1» riprende da %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Niente da riprendere</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 non c&apos;è più: «%2» non si può riprendere</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 non può tornare a un punto di «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 è passato ad altro e non può riaprire «%2»</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 non ha ripreso «%2»</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -79,6 +87,14 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
   --sleep-until-alarm MINUTES am ...   アラームと併用: フェードアウト後に
              コンピューターをサスペンドし、可能なら起床の 1 分前に
              自動で復帰させます (可否は「起床までサスペンド」に表示)
+  --end-with-track ACTION ...   再生中の曲の長さだけ続けます (分は指定しない):
+             フェードアウトは曲と一緒に終わり、次の曲の前にプレーヤーを
+             一時停止します。このとき --status は &quot;ends with the track at&quot;
+             と表示します
+  --decibel-fade MINUTES ACTION ...   音量の等間隔ではなく、デシベルで
+             耳に均等なフェードアウトにします
+  --resume   眠った場所から再生を再開します: 前回のフェードアウトの半ばで
+             プレーヤーが再生していた曲を、その位置から (1 日以内)
 
 実行中の Somnelle へ (デスクトップセッションごとに 1 つ。2 回目の起動は
 引数をそちらへ渡し、そこでセッションが実行中なら拒否されます):
@@ -158,6 +174,10 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm はアラームと一緒に使います (例: --sleep-until-alarm 45 am 07:30 tm 40 europe.mid)</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track は分を指定せず動作と一緒に使います (例: --end-with-track sd)</translation>
     </message>
 </context>
 <context>
@@ -284,6 +304,14 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>Alarm mode</source>
         <translation>アラーム</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>曲の終わりまで</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>再生中の曲の長さだけ: フェードアウトは曲と一緒に終わります</translation>
     </message>
 </context>
 <context>
@@ -512,6 +540,80 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>すでにセッションが実行中です: %1。--cancel を使ってください</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>曲と一緒にフェードアウト中 (%1 まで)</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>曲が一時停止中のため、フェードアウトは待機中です</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1% - Somnelle (テスト実行、曲の終わりまで)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1% - Somnelle (曲の終わりまで)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>夜は曲と一緒に終わります</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>曲と一緒に %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>再生中の音楽には終わりがありません (ストリーム)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>何も再生されていません: 先に音楽を再生してください</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>「%1」を %2 から再開</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>プレーヤー</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>「%1」を %2 から再び再生中</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>再開するものはありません</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 は終了しています: 「%2」を再開できません</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 は「%2」の途中に戻れません</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 は別の再生に移っていて「%2」を開き直せません</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 は「%2」を再開しませんでした</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -81,6 +89,14 @@ Voorbeelden:
              computer in slaapstand zetten en hem een minuut voor het wekken
              vanzelf laten ontwaken, waar hij dat kan (het keuzevakje
              &quot;Tot dan in slaapstand&quot; laat het zien)
+  --end-with-track ACTION ...   de nacht duurt zo lang als het nummer dat nu
+             speelt (zonder minuten): het uitfaden eindigt ermee, en de speler
+             wordt voor het volgende gepauzeerd; --status zegt dan
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   uitfaden dat voor het oor gelijkmatig is,
+             in decibel, in plaats van in gelijke stappen van het volume
+  --resume   verder luisteren waar u in slaap viel: het nummer dat een speler
+             halverwege het laatste uitfaden speelde, vanaf die plek (een dag)
 
 Aan de Somnelle die draait (één per bureaubladsessie; een tweede start geeft
 zijn argumenten daaraan door, en wordt geweigerd zolang daar een sessie
@@ -163,6 +179,10 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm hoort bij een wekker, zoals --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track hoort bij een actie zonder minuten, zoals --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -289,6 +309,14 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>Alarm mode</source>
         <translation>Wekker</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>met het nummer</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Zo lang als het nummer dat nu speelt: het uitfaden eindigt ermee</translation>
     </message>
 </context>
 <context>
@@ -517,6 +545,80 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>er loopt al een sessie: %1; gebruik --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Uitfaden met het nummer tot %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>Het nummer is gepauzeerd en het uitfaden wacht</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1% - Somnelle (testrun, met het nummer)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1% - Somnelle (met het nummer)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>de nacht eindigt met het nummer</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>met het nummer om %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>Deze muziek heeft geen einde om op te wachten (stream)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Er speelt niets: start eerst de muziek</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>&quot;%1&quot; hervatten vanaf %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>De speler</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>&quot;%1&quot; speelt weer vanaf %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Niets om te hervatten</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 is weg: &quot;%2&quot; kan niet worden hervat</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 kan niet terug naar een plek in &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 is verder gegaan en kan &quot;%2&quot; niet opnieuw openen</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 heeft &quot;%2&quot; niet hervat</translation>
     </message>
 </context>
 <context>

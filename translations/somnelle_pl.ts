@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -80,6 +88,14 @@ Przykłady:
   --sleep-until-alarm MINUTES am ...   z budzikiem: po wyciszeniu uśpij
              komputer i pozwól mu wybudzić się minutę przed pobudką, o ile
              to potrafi (mówi o tym pole wyboru „Uśpij do pobudki”)
+  --end-with-track ACTION ...   noc trwa tyle, ile obecnie grany utwór (bez
+             minut): wyciszanie kończy się razem z nim, a odtwarzacz zostaje
+             wstrzymany przed następnym; --status mówi wtedy
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   wyciszanie równe dla ucha, w decybelach,
+             zamiast równymi krokami głośności
+  --resume   słuchaj dalej tam, gdzie zasnąłeś: utwór, który odtwarzacz grał w
+             połowie ostatniego wyciszania, od tego miejsca (przez dobę)
 
 Do działającego Somnelle (jednego na sesję pulpitu; drugie uruchomienie
 przekazuje mu swoje argumenty i jest odrzucane, gdy trwa tam sesja):
@@ -159,6 +175,10 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm wymaga budzika, np. --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track wymaga akcji bez minut, np. --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -285,6 +305,14 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>Alarm mode</source>
         <translation>Budzik</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>z utworem</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Tak długo jak obecnie grany utwór: wyciszanie kończy się razem z nim</translation>
     </message>
 </context>
 <context>
@@ -513,6 +541,80 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>sesja już trwa: %1; użyj --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Wyciszanie z utworem do %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>Utwór wstrzymany, wyciszanie czeka</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1% - Somnelle (próba, z utworem)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1% - Somnelle (z utworem)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>noc kończy się wraz z utworem</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>z utworem o %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>Grana muzyka nie ma końca, na który można czekać (strumień)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Nic nie gra: najpierw włącz muzykę</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>Wznów „%1” od %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>Odtwarzacz</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>„%1” gra znowu od %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Nie ma czego wznowić</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 już nie działa: nie można wznowić „%2”</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 nie może wrócić do miejsca w „%2”</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 gra już co innego i nie może ponownie otworzyć „%2”</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 nie wznowił „%2”</translation>
     </message>
 </context>
 <context>

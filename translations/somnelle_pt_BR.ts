@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -80,6 +88,14 @@ Exemplos:
              volume, suspende o computador e o deixa despertar sozinho um
              minuto antes do alarme, se ele puder (a dica da caixa
              &quot;Suspender até o despertar&quot; diz se pode)
+  --end-with-track ACTION ...   a noite dura o tempo da faixa que toca agora
+             (sem os minutos): a diminuição termina com ela, e o player é
+             pausado antes da próxima; --status diz então
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   uma diminuição uniforme para o ouvido, em
+             decibéis, em vez de passos iguais do volume
+  --resume   voltar a ouvir de onde você adormeceu: a faixa que um player
+             tocava na metade da última diminuição, desse ponto (por um dia)
 
 Ao Somnelle em execução (um por sessão gráfica; uma segunda execução lhe
 passa os argumentos e é recusada enquanto lá houver uma sessão ativa):
@@ -160,6 +176,10 @@ Somnelle em execução.
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm acompanha um alarme, como --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track vai com uma ação e sem minutos, por exemplo --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -286,6 +306,14 @@ Somnelle em execução.
     <message>
         <source>Alarm mode</source>
         <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>com a faixa</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Pelo tempo da faixa que toca agora: a diminuição termina com ela</translation>
     </message>
 </context>
 <context>
@@ -514,6 +542,80 @@ Somnelle em execução.
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>uma sessão já está em andamento: %1; use --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Diminuindo com a faixa até %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>A faixa está pausada e a diminuição espera</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1% - Somnelle (simulação, com a faixa)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1% - Somnelle (com a faixa)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>a noite termina com a faixa</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>com a faixa às %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>A música tocando não tem fim para esperar (uma transmissão)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Nada está tocando: inicie a música primeiro</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>Retomar &quot;%1&quot; a partir de %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>O player</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>&quot;%1&quot; tocando de novo a partir de %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Nada para retomar</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 não está mais aberto: &quot;%2&quot; não pode ser retomada</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 não consegue voltar a um ponto de &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 passou para outra coisa e não consegue abrir &quot;%2&quot; de novo</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 não retomou &quot;%2&quot;</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -80,6 +88,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
              перевести компьютер в режим сна, чтобы он проснулся за минуту до
              пробуждения, если это возможно (это видно по подсказке флажка
              «Спать до пробуждения»)
+  --end-with-track ACTION ...   ночь длится столько, сколько играющий сейчас
+             трек (без минут): затухание кончается вместе с ним, а
+             проигрыватель ставится на паузу перед следующим; --status тогда
+             говорит &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   затухание, равномерное на слух, в
+             децибелах, а не равными шагами громкости
+  --resume   слушать дальше с того места, где вы уснули: трек, который играл
+             проигрыватель в середине последнего затухания (в течение суток)
 
 Работающему Somnelle (он один на сеанс рабочего стола; повторный запуск
 передаёт ему свои аргументы и отклоняется, пока там идёт сеанс):
@@ -160,6 +176,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm указывается с будильником, например --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track указывается с действием и без минут, например --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -286,6 +306,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Alarm mode</source>
         <translation>Будильник</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>до конца трека</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Столько, сколько длится играющий трек: затухание кончается вместе с ним</translation>
     </message>
 </context>
 <context>
@@ -514,6 +542,80 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>сеанс уже идёт: %1; используйте --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Затухание вместе с треком до %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>Трек на паузе, затухание ждёт его</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1 % - Somnelle (пробный запуск, до конца трека)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1 % - Somnelle (до конца трека)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>ночь закончится вместе с треком</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>вместе с треком в %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>У играющей музыки нет конца, которого можно ждать (поток)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Ничего не играет: сначала включите музыку</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>Продолжить «%1» с %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>Проигрыватель</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>«%1» снова играет с %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Нечего продолжать</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 закрыт: «%2» нельзя продолжить</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 не может вернуться к месту в «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 уже играет другое и не может снова открыть «%2»</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 не продолжил «%2»</translation>
     </message>
 </context>
 <context>

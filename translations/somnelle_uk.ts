@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -80,6 +88,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
              призупинити комп&apos;ютер і дати йому прокинутися за хвилину до
              пробудження, де це можливо (це показує підказка прапорця
              «Призупинити до пробудження»)
+  --end-with-track ACTION ...   ніч триває стільки, скільки трек, що грає
+             зараз (без хвилин): згасання закінчується разом із ним, а
+             програвач ставиться на паузу перед наступним; --status тоді
+             каже &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   згасання, рівномірне на слух, у
+             децибелах, а не рівними кроками гучності
+  --resume   слухати далі з місця, де ви заснули: трек, який грав програвач
+             посередині останнього згасання (протягом доби)
 
 Для запущеного Somnelle (він один на сеанс стільниці; повторний запуск
 передає йому свої аргументи і відхиляється, поки там триває сеанс):
@@ -160,6 +176,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm вказують разом із будильником, наприклад --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle: --end-with-track вказується з дією і без хвилин, наприклад --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -286,6 +306,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Alarm mode</source>
         <translation>Будильник</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>до кінця треку</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>Стільки, скільки триває трек, що грає: згасання закінчується разом із ним</translation>
     </message>
 </context>
 <context>
@@ -514,6 +542,80 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>сеанс уже триває: %1; скористайтеся --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>Згасання разом із треком до %1</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>Трек на паузі, згасання чекає на нього</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1 % - Somnelle (пробний запуск, до кінця треку)</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1 % - Somnelle (до кінця треку)</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>ніч закінчиться разом із треком</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>разом із треком о %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>Музика, що грає, не має кінця, на який можна чекати (потік)</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>Нічого не грає: спершу увімкніть музику</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>Продовжити «%1» з %2</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>Програвач</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>«%1» знову грає з %2</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>Нічого продовжувати</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 закрито: «%2» не можна продовжити</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 не може повернутися до місця в «%2»</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 уже грає інше і не може знову відкрити «%2»</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 не продовжив «%2»</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,14 @@ Examples:
   --sleep-until-alarm MINUTES am ...   with an alarm: after the fade, suspend
              the computer and let it wake itself a minute before the wake-up,
              where it can (the check box &quot;Sleep until then&quot; tells)
+  --end-with-track ACTION ...   the night lasts as long as the track playing
+             now (the minutes left out): the fade ends with it, and the
+             player is paused before the next one; --status then says
+             &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   a fade even to the ear, in decibels,
+             rather than in even steps of the volume
+  --resume   play again where you fell asleep: the track a player played
+             half way through the last fade, from that place (for a day)
 
 To the Somnelle that runs (one per desktop session; a second start hands
 its arguments over to it, and is refused while a session runs there):
@@ -79,6 +87,13 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
   --sleep-until-alarm MINUTES am ...   用于闹钟：渐弱结束后挂起计算机，
              并在能做到时让它在唤醒前一分钟自动唤醒
              （复选框“挂起直到唤醒”会显示能否做到）
+  --end-with-track ACTION ...   夜间计时与正在播放的曲目一样长（不写分钟）：
+             渐弱随曲目结束，并在下一首开始前暂停播放器；此时 --status
+             显示 &quot;ends with the track at&quot;
+  --decibel-fade MINUTES ACTION ...   按分贝均匀渐弱，听感更均匀，
+             而不是按音量等步长渐弱
+  --resume   从您入睡的地方继续播放：上次渐弱进行到一半时播放器正在
+             播放的曲目，从该位置开始（一天内有效）
 
 发给正在运行的 Somnelle（每个桌面会话一个；再次启动会把参数转交给它，
 但它已有会话在运行时会被拒绝）：
@@ -157,6 +172,10 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>somnelle: --sleep-until-alarm goes with an alarm, such as --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</source>
         <translation>somnelle: --sleep-until-alarm 需与闹钟一起使用，例如 --sleep-until-alarm 45 am 07:30 tm 40 europe.mid</translation>
+    </message>
+    <message>
+        <source>somnelle: --end-with-track goes with an action and no minutes, such as --end-with-track sd</source>
+        <translation>somnelle：--end-with-track 需与操作一起使用且不带分钟，例如 --end-with-track sd</translation>
     </message>
 </context>
 <context>
@@ -283,6 +302,14 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>Alarm mode</source>
         <translation>闹钟</translation>
+    </message>
+    <message>
+        <source>with the track</source>
+        <translation>随曲目结束</translation>
+    </message>
+    <message>
+        <source>As long as the track playing now: the fade ends with it</source>
+        <translation>与正在播放的曲目一样长：渐弱随曲目一同结束</translation>
     </message>
 </context>
 <context>
@@ -511,6 +538,80 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
     <message>
         <source>a session is already running: %1; use --cancel</source>
         <translation>已有会话正在运行：%1；请使用 --cancel</translation>
+    </message>
+    <message>
+        <source>Fading with the track until %1</source>
+        <comment>status line</comment>
+        <translation>随曲目渐弱中，%1 结束</translation>
+    </message>
+    <message>
+        <source>The track is paused, and the fade waits for it</source>
+        <comment>status line</comment>
+        <translation>曲目已暂停，渐弱等待中</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (dry run, with the track)</source>
+        <translation>%1% - Somnelle（试运行，随曲目）</translation>
+    </message>
+    <message>
+        <source>%1 % - Somnelle (with the track)</source>
+        <translation>%1% - Somnelle（随曲目）</translation>
+    </message>
+    <message>
+        <source>the night ends with the track</source>
+        <translation>夜间计时随曲目结束</translation>
+    </message>
+    <message>
+        <source>with the track at %1</source>
+        <translation>随曲目于 %1</translation>
+    </message>
+    <message>
+        <source>The music playing has no end to wait for (a stream)</source>
+        <comment>status line</comment>
+        <translation>正在播放的音乐没有可等待的结尾（流媒体）</translation>
+    </message>
+    <message>
+        <source>Nothing is playing: start the music first</source>
+        <comment>status line</comment>
+        <translation>没有正在播放的内容：请先播放音乐</translation>
+    </message>
+    <message>
+        <source>Resume &quot;%1&quot; from %2</source>
+        <translation>从 %2 继续播放“%1”</translation>
+    </message>
+    <message>
+        <source>The player</source>
+        <translation>播放器</translation>
+    </message>
+    <message>
+        <source>Playing &quot;%1&quot; again from %2</source>
+        <comment>status line</comment>
+        <translation>“%1”已从 %2 继续播放</translation>
+    </message>
+    <message>
+        <source>Nothing to resume</source>
+        <comment>status line</comment>
+        <translation>没有可继续播放的内容</translation>
+    </message>
+    <message>
+        <source>%1 is gone: &quot;%2&quot; cannot be resumed</source>
+        <comment>status line</comment>
+        <translation>%1 已关闭：无法继续播放“%2”</translation>
+    </message>
+    <message>
+        <source>%1 cannot go back to a place in &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 无法回到“%2”中的位置</translation>
+    </message>
+    <message>
+        <source>%1 has moved on and cannot open &quot;%2&quot; again</source>
+        <comment>status line</comment>
+        <translation>%1 已切换到其他内容，无法再次打开“%2”</translation>
+    </message>
+    <message>
+        <source>%1 did not resume &quot;%2&quot;</source>
+        <comment>status line</comment>
+        <translation>%1 未继续播放“%2”</translation>
     </message>
 </context>
 <context>
