@@ -40,34 +40,11 @@
 #include "app/realplatform.h"
 #include "app/somnelle.h"
 #include "audio/alsamixer.h"
-#include "platform/awakelock.h"
-#include "platform/power.h"
 #include "ui/mainwindow.h"
 #include "procstatus.h"
+#include "standins.h"
 
 namespace {
-
-// Notes when the fade handed over, and stops the program there.
-class StopAtTheEnd : public Power {
-public:
-    QElapsedTimer *sinceStart = nullptr;
-    qint64 endedAtNs = -1;
-
-    void probePowerActions(EndAction) override {}
-    void powerOff() override
-    {
-        endedAtNs = sinceStart->nsecsElapsed();
-        QCoreApplication::exit(0);
-    }
-    void suspend() override { powerOff(); }
-};
-
-// The computer is not kept awake for a benchmark.
-class NoLock : public AwakeLock {
-public:
-    void hold() override {}
-    void release() override { Q_EMIT released(); }
-};
 
 double ChildrenCpuSeconds()
 {

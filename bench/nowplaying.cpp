@@ -7,67 +7,13 @@
 // private session bus.
 
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
-#include <QDBusObjectPath>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
+#include "mockplayer.h"
 #include "platform/mprisnowplaying.h"
-
-namespace {
-
-const QString Name = QStringLiteral("org.mpris.MediaPlayer2.bench");
-const QString Path = QStringLiteral("/org/mpris/MediaPlayer2");
-const QString Player = QStringLiteral("org.mpris.MediaPlayer2.Player");
-const QString MockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
-
-// The bench drives the player on a connection of its own, so that the adapter's messages are counted alone.
-QVariant ask(const QString &interface, const QString &method, const QVariantList &arguments = {})
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(Name, Path, interface, method);
-    call.setArguments(arguments);
-    const QDBusMessage reply
-        = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("driver")).call(call);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        std::printf("the mock player refused %s: %s\n", qPrintable(method), qPrintable(reply.errorMessage()));
-    return reply.arguments().value(0);
-}
-
-void seek(int seconds)
-{
-    ask(Player, QStringLiteral("SetPosition"),
-        {QVariant::fromValue(QDBusObjectPath(QStringLiteral("/track/1"))), qlonglong(seconds) * 1000000});
-}
-
-// Starts the mock player, playing; false when it does not come up.
-bool startPlayer(QProcess &mock, const QString &playerTemplate)
-{
-    mock.start(QStringLiteral("/usr/bin/python3"),
-               {QStringLiteral("-m"), QStringLiteral("dbusmock"), Name, Path, Player});
-    for (int tries = 0; !QDBusConnection::sessionBus().interface()->isServiceRegistered(Name); ++tries) {
-        if (tries == 200)
-            return false;
-        QThread::msleep(50);
-    }
-    ask(MockInterface, QStringLiteral("AddTemplate"), {playerTemplate, QVariantMap()});
-    ask(Player, QStringLiteral("Play"));
-    return true;
-}
-
-// The messages from sender that dbus-monitor has shown since the last count:
-// its own NameAcquired and NameLost come from the bus, and are not counted.
-int sentSince(QProcess &monitor, const QString &sender)
-{
-    int messages = 0;
-    for (const QByteArray &line : monitor.readAllStandardOutput().split('\n'))
-        messages += line.split('\t').value(3) == sender.toUtf8();
-    return messages;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -76,8 +22,8 @@ int main(int argc, char *argv[])
         std::printf("usage: bench_nowplaying MOCK-PLAYER-TEMPLATE.py\n");
         return 2;
     }
-    QProcess mock;
-    if (!startPlayer(mock, QString::fromLocal8Bit(argv[1]))) {
+    MockPlayer mock;
+    if (!mock.start(QString::fromLocal8Bit(argv[1]))) {
         std::printf("the mock player did not start\n");
         return 1;
     }
@@ -88,35 +34,26 @@ int main(int argc, char *argv[])
         last = track;
         since.start();
     });
-    playing.follow(Name);
+    playing.follow(MockPlayer::Name);
     // Once the first read is answered, everything the adapter's connection sends is counted.
-    QProcess monitor;
-    const QString sender = QDBusConnection::sessionBus().baseService();
-    QTimer::singleShot(500, [&] {
-        monitor.start(
-            QStringLiteral("dbus-monitor"),
-            {QStringLiteral("--session"), QStringLiteral("--profile"), QStringLiteral("sender='%1'").arg(sender)});
-    });
+    std::unique_ptr<SentCount> sent;
+    QTimer::singleShot(500, [&] { sent = std::make_unique<SentCount>(QDBusConnection::sessionBus().baseService()); });
     int quiet = 0;
     QTimer::singleShot(10500, [&] {
-        quiet = sentSince(monitor, sender);
-        seek(30);
+        quiet = sent->since().all;
+        mock.seek(30);
     });
-    QTimer::singleShot(12500, [] { seek(100); });
-    QTimer::singleShot(14500, [] { ask(Player, QStringLiteral("Pause")); });
-    QTimer::singleShot(16500, [] { ask(Player, QStringLiteral("Play")); });
+    QTimer::singleShot(12500, [&] { mock.seek(100); });
+    QTimer::singleShot(14500, [&] { mock.pause(); });
+    QTimer::singleShot(16500, [&] { mock.play(); });
     QTimer::singleShot(20500, [&] {
-        const int busy = sentSince(monitor, sender);
+        const int busy = sent->since().all;
         const double estimatedLeftMs = double(last.msLeft().value_or(0) - since.elapsed());
-        const double ownLeftMs = ask(MockInterface, QStringLiteral("Left")).toDouble();
+        const double ownLeftMs = mock.msLeft();
         std::printf("messages sent by the adapter while following a playing track:\n");
         std::printf("  untouched: %d in 10 s (%.1f per second)\n", quiet, quiet / 10.0);
         std::printf("  seeked twice, paused and played again: %d in 10 s (%.1f per second)\n", busy, busy / 10.0);
         std::printf("the end its signals give is %+.0f ms from the player's own\n", estimatedLeftMs - ownLeftMs);
-        mock.kill();
-        mock.waitForFinished();
-        monitor.kill();
-        monitor.waitForFinished();
         QCoreApplication::exit(0);
     });
     return app.exec();

@@ -58,6 +58,10 @@ def rebase(self, at=None):
 
 
 def change(self, props):
+    # As a player does, it tells only what changed.
+    props = {name: value for name, value in props.items() if self.props[PLAYER].get(name) != value}
+    if not props:
+        return
     self.props[PLAYER].update(props)
     self.EmitSignal(dbus.PROPERTIES_IFACE, 'PropertiesChanged', 'sa{sv}as',
                     [PLAYER, dbus.Dictionary(props, signature='sv'), dbus.Array([], signature='s')])
