@@ -43,6 +43,10 @@ SessionController::SessionController(const Platform &platform, VolumeControl &vo
     // that asked for it is over finds the session in another phase.
     connect(platform.clock, &Clock::second, this, &SessionController::tick);
     connect(&alarm_, &AlarmWait::due, this, &SessionController::wakeUp);
+    connect(platform.clock, &Clock::wakeDue, this, [this] {
+        if (holdingForTrack_)
+            trackEndReached();
+    });
     connect(platform.players, &MediaPlayers::paused, this, [this] {
         if (view_.phase == Phase::PausingPlayers)
             runEndAction();
@@ -198,6 +202,7 @@ StartAnswer SessionController::begin(const Setup &setup, quint32 seconds)
     view_.percent = volume_.percent();
     fade_ = Fade(fadeStart_, seconds, curve());
     ticks_ = 0;
+    lastTickAt_ = now();
     view_.fadeEnd = now().addSecs(fade_.seconds());
     sayFading();
     progress_.restart(setup_, view_.fadeEnd);
@@ -224,6 +229,7 @@ void SessionController::tick()
 {
     if (view_.phase != Phase::Fading)
         return;
+    lastTickAt_ = now();
     // The fade waits with its paused track, whose end moves on meanwhile.
     if (view_.trackPaused) {
         view_.fadeEnd = view_.fadeEnd.addSecs(1);
@@ -246,8 +252,16 @@ void SessionController::tick()
     // shown for ten: most seconds the night does not change.
     const std::optional<quint8> percentShown = std::exchange(view_.percent, volume_.percent());
     if (++ticks_ >= fade_.seconds()) {
-        endFade();
-        return;
+        // The last tick comes up to a second before the track's end: the
+        // player is paused at the end itself, not a moment of it earlier.
+        const qint64 toTrackEnd = now().msecsTo(view_.fadeEnd);
+        if (!view_.withTrack || toTrackEnd <= 0) {
+            endFade();
+            return;
+        }
+        holdingForTrack_ = true;
+        platform_.clock->stopSeconds();
+        platform_.clock->wakeAfter(toTrackEnd);
     }
     if (showProgress() || view_.percent != percentShown)
         publish();
@@ -291,6 +305,8 @@ ExtendAnswer SessionController::extend(int minutes)
 
 void SessionController::stopFade()
 {
+    if (std::exchange(holdingForTrack_, false))
+        platform_.clock->stopWake();
     trackEnd_.stop();
     say(Kind::Nothing);
     progress_.clear();
@@ -378,9 +394,8 @@ void SessionController::trackFound(const QDateTime &end)
         publish();
         return;
     }
-    // A track in its last moment still has its second of fade.
-    const quint32 seconds = quint32(qMax<qint64>(1, qRound64(now().msecsTo(end) / 1000.0)));
-    const StartAnswer answer = begin(pendingSetup_, seconds);
+    // A track in its last moment still has its second of fade; the first tick is a second from now.
+    const StartAnswer answer = begin(pendingSetup_, quint32(qMax<qint64>(1, now().msecsTo(end) / 1000)));
     if (answer.outcome == StartAnswer::Started) {
         view_.fadeEnd = end;
         sayFading();
@@ -419,19 +434,35 @@ void SessionController::trackMoved(const QDateTime &end)
     }
     if (view_.phase != Phase::Fading)
         return;
-    // The fade goes on from its level to 0 at the track's new end.
     view_.trackPaused = false;
-    fade_.moveEnd(ticks_ + quint32(qMax<qint64>(1, qRound64(now().msecsTo(end) / 1000.0))), ticks_);
     view_.fadeEnd = end;
+    // Silent already, the night waits for the moved end.
+    if (holdingForTrack_) {
+        platform_.clock->wakeAfter(qMax<qint64>(0, now().msecsTo(end)));
+        return;
+    }
+    // The fade goes on from its level to 0 at the track's new end.
+    fade_.moveEnd(ticks_ + ticksBefore(end), ticks_);
     progress_.restart(setup_, view_.fadeEnd);
     showProgress();
     sayFading();
+}
+
+quint32 SessionController::ticksBefore(const QDateTime &end) const
+{
+    const QDateTime nextTick = lastTickAt_.addSecs(1);
+    return 1 + quint32(qMax<qint64>(0, nextTick.msecsTo(end) / 1000));
 }
 
 void SessionController::trackPaused()
 {
     if (view_.phase != Phase::Fading)
         return;
+    // Paused in its silent last moment: the night has what it waited for.
+    if (holdingForTrack_) {
+        trackEndReached();
+        return;
+    }
     view_.trackPaused = true;
     say(Kind::TrackPaused);
 }
@@ -444,6 +475,11 @@ void SessionController::trackOver()
         return;
     }
     // The next track began, or the music stopped: the night is over now, silent before a note of it is heard.
+    trackEndReached();
+}
+
+void SessionController::trackEndReached()
+{
     volume_.setFadeLevel(0);
     view_.percent = volume_.percent();
     endFade();

@@ -93,6 +93,9 @@ private:
     void trackMoved(const QDateTime &end);
     void trackPaused();
     void trackOver();
+    // The ticks from the next one on that come before the track's end, at least one.
+    quint32 ticksBefore(const QDateTime &end) const;
+    void trackEndReached();
     void answerLater(const StartAnswer &answer);
     void setPhase(Phase phase);
     void tick();
@@ -138,6 +141,7 @@ private:
     Fade fade_;
     quint16 fadeStart_ = 0; // the level the fade was begun from
     quint32 ticks_ = 0;
+    QDateTime lastTickAt_; // or the fade's start, before its first tick
     QDate startDay_;
     bool finishWhenDone_ = false;
     bool lookingForTrack_ = false; // a Start waits for the track it is to end with
@@ -145,6 +149,7 @@ private:
     std::optional<StartAnswer> trackAnswer_;
     bool trackForWindow_ = false; // at rest, the track's end is followed for the window
     bool noted_ = false;          // this fade's note of where the listener fell asleep is taken
+    bool holdingForTrack_ = false; // silent, the fade waits for the last moment of its track
     bool leaving_ = false;        // the end action waits for the sleep lock to be given back
     // The power request out, whose answer is awaited.
     enum class PowerRequest { None, PowerOff, Suspend } powerAsked_ = PowerRequest::None;

@@ -11,7 +11,7 @@ class TrackTest : public QObject {
     Q_OBJECT
 
     // A three-minute track, from its start; the player changes it as a row says.
-    static PlayingTrack track(qint64 atSeconds = 0, bool playing = true, const QString &id = QStringLiteral("/1"))
+    static PlayingTrack track(double atSeconds = 0, bool playing = true, const QString &id = QStringLiteral("/1"))
     {
         PlayingTrack played;
         played.player = QStringLiteral("org.mpris.MediaPlayer2.mpv");
@@ -20,7 +20,7 @@ class TrackTest : public QObject {
         played.title = QStringLiteral("Nocturne");
         played.url = QStringLiteral("file:///music/nocturne.ogg");
         played.lengthUs = 180 * 1000000LL;
-        played.positionUs = atSeconds * 1000000;
+        played.positionUs = qRound64(atSeconds * 1000000);
         played.playing = playing;
         played.canSeek = true;
         return played;
@@ -31,25 +31,29 @@ private slots:
     // track move it; the end action follows at once.
     void endsWithTheTrack_data()
     {
-        QTest::addColumn<QStringList>("steps"); // "wait S", "seek S", "pause", "play S", "next", "lost", "extend"
-        QTest::addColumn<int>("endsAfter");     // seconds from Start; -1: never started
+        // "wait S" (the wall clock and the ticks), "ms N" (the wall clock alone), "seek S", "pause", "play S",
+        // "next", "lost", "extend"
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<double>("endsAfter"); // seconds from Start; -1: never started
         QTest::addColumn<QString>("status");
-        QTest::newRow("plays out") << QStringList {"wait 200"} << 180 << "";
+        QTest::newRow("plays out") << QStringList {"wait 200"} << 180.0 << "";
+        QTest::newRow("its end between two ticks")
+            << QStringList {"ms 300", "seek 89.9", "wait 200"} << 90.4 << "";
         QTest::newRow("seeked twice and paused once")
             << QStringList {"wait 30", "seek 90", "wait 10", "seek 150", "pause", "wait 20", "play 150", "wait 60"}
-            << 90 << "";
-        QTest::newRow("the next track begins early") << QStringList {"wait 10", "next", "wait 200"} << 10 << "";
-        QTest::newRow("the player leaves") << QStringList {"wait 5", "lost", "wait 200"} << 5 << "";
+            << 90.0 << "";
+        QTest::newRow("the next track begins early") << QStringList {"wait 10", "next", "wait 200"} << 10.0 << "";
+        QTest::newRow("the player leaves") << QStringList {"wait 5", "lost", "wait 200"} << 5.0 << "";
         QTest::newRow("no more minutes than the track's")
-            << QStringList {"extend", "wait 200"} << 180 << "the night ends with the track";
+            << QStringList {"extend", "wait 200"} << 180.0 << "the night ends with the track";
         QTest::newRow("paused: the fade waits")
-            << QStringList {"pause", "wait 30"} << -2 << "The track is paused, and the fade waits for it";
+            << QStringList {"pause", "wait 30"} << -1.0 << "The track is paused, and the fade waits for it";
     }
 
     void endsWithTheTrack()
     {
         QFETCH(QStringList, steps);
-        QFETCH(int, endsAfter);
+        QFETCH(double, endsAfter);
         QFETCH(QString, status);
         NightRig r(65535);
         r.playing.track = track();
@@ -64,9 +68,14 @@ private slots:
                  QStringLiteral("fading 100 %, ends with the track at 22:03, then shutdown"));
         for (const QString &step : steps) {
             const QString what = step.section(' ', 0, 0);
-            const qint64 at = step.section(' ', 1).toLongLong();
-            if (what == QLatin1String("wait"))
+            const double at = step.section(' ', 1).toDouble();
+            // The last tick may come before the track's end, which the night then waits for.
+            if (what == QLatin1String("wait")) {
+                const QDateTime until = r.clock.now.addSecs(qint64(at));
                 r.clock.advance(int(at));
+                r.clock.runUntil(until);
+            } else if (what == QLatin1String("ms"))
+                r.clock.runUntil(r.clock.now.addMSecs(qint64(at)));
             else if (what == QLatin1String("seek") || what == QLatin1String("play"))
                 Q_EMIT r.playing.changed(track(at));
             else if (what == QLatin1String("pause"))
@@ -86,7 +95,7 @@ private slots:
             return;
         }
         // At the track's end, the fade's last second silent.
-        QCOMPARE(started.secsTo(leftAt.value_or(QDateTime())), endsAfter);
+        QCOMPARE(started.msecsTo(leftAt.value_or(QDateTime())), qRound64(endsAfter * 1000));
         QCOMPARE(r.mixer.level, quint16(0));
         QCOMPARE(r.players.pauses, 1);
     }
