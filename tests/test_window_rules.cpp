@@ -353,6 +353,12 @@ private slots:
         QCOMPARE(resume.size(), 1);
         f.tell(WindowView::State::Idle, QStringLiteral("Set timer"));
         QVERIFY(!f.resumeLink->isVisible());
+        // Offered again under a message (a resume's answer), it waits for the message to go.
+        f.tell(WindowView::State::Idle, QStringLiteral("mpv is gone: \"Nocturne\" cannot be resumed"));
+        window.showResumeOffer(QStringLiteral("Resume \"Nocturne\" from 1:30"));
+        QVERIFY(!f.resumeLink->isVisible());
+        f.tell(WindowView::State::Idle);
+        QVERIFY(f.resumeLink->isVisible());
 
         // At rest it says what the program says then: a window for trying says so, also once cleared.
         f.tell(WindowView::State::Idle, QString(), QStringLiteral("Dry run: the computer stays on"));

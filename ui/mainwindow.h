@@ -98,6 +98,7 @@ private:
     // The fields as they stand.
     Setup fields() const;
     void setStatusText(const QString &text);
+    void showResumeLink();
     // The program's title: "Somnelle" at rest, the percentage during a night;
     // the caption of its message boxes.
     QString title() const;

@@ -27,6 +27,13 @@ void MainWindow::setStatusText(const QString &text)
         form_->statusBar->clearMessage();
     else
         form_->statusBar->showMessage(shown);
+    showResumeLink();
+}
+
+void MainWindow::showResumeLink()
+{
+    // The offer shares the status bar with the messages, which cover it.
+    resumeLink_->setVisible(!resumeLink_->text().isEmpty() && form_->statusBar->currentMessage().isEmpty());
 }
 
 void MainWindow::setFieldColour(QLineEdit *field, const QColor &colour)
@@ -124,7 +131,7 @@ void MainWindow::showResumeOffer(const QString &offer)
 {
     resumeLink_->setText(offer);
     resumeLink_->setAccessibleName(offer);
-    resumeLink_->setVisible(!offer.isEmpty());
+    showResumeLink();
 }
 
 void MainWindow::showWakeRouteTip(const QString &tip)
