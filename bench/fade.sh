@@ -37,7 +37,7 @@ exec tests/with-services.sh "${1:-pulse}" dbus xvfb -- bash -c '
     if [ "$1" = desktop ] || [ "$1" = watcher ]; then exec "$0"; fi
     player=org.mpris.MediaPlayer2.bench
     call() { gdbus call --session -d $player -o /org/mpris/MediaPlayer2 -m "$@" >/dev/null; }
-    /usr/bin/python3 -m dbusmock $player /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player &
+    /usr/bin/python3 -m dbusmock $player /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player >/dev/null &
     until call org.freedesktop.DBus.Mock.AddTemplate "$2" "{}" 2>/dev/null; do sleep 0.1; done
     call org.mpris.MediaPlayer2.Player.Play
     if [ "$1" = paused ]; then

@@ -201,7 +201,7 @@ QString SessionText::toolTip(const SessionView &view, const QDateTime &now)
         const int percent = view.percent.value_or(0);
         // With the track, the end is the track's.
         const QString end
-            = view.withTrack ? tr("with the track at %1").arg(moment(view.fadeEnd, now)) : moment(view.fadeEnd, now);
+            = view.withTrack ? tr("%1 (with the track)").arg(moment(view.fadeEnd, now)) : moment(view.fadeEnd, now);
         text = view.endAction == EndAction::PowerOff ? tr("%1 % - ends at %2, then shutdown").arg(percent).arg(end)
             : view.endAction == EndAction::Suspend   ? tr("%1 % - ends at %2, then suspend").arg(percent).arg(end)
             : view.endAction == EndAction::Alarm     ? tr("%1 % - ends at %2, then the alarm").arg(percent).arg(end)

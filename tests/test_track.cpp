@@ -66,6 +66,8 @@ private slots:
         QCOMPARE(r.s.status, QStringLiteral("Fading with the track until 22:03"));
         QCOMPARE(SessionText::statusReport(r.session.view(), r.clock.now),
                  QStringLiteral("fading 100 %, ends with the track at 22:03, then shutdown"));
+        QCOMPARE(SessionText::toolTip(r.session.view(), r.clock.now),
+                 QStringLiteral("100 % - ends at 22:03 (with the track), then shutdown"));
         for (const QString &step : steps) {
             const QString what = step.section(' ', 0, 0);
             const double at = step.section(' ', 1).toDouble();

@@ -570,8 +570,8 @@ nicht, 2 falsch aufgerufen (unbekannte Option oder ungültige Parameter),
         <translation>die Nacht endet mit dem Stück</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>mit dem Stück um %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (mit dem Stück)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

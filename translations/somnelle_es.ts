@@ -566,8 +566,8 @@ ningún Somnelle en ejecución.
         <translation>la noche termina con la pista</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>con la pista a las %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (con la pista)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

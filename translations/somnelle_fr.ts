@@ -566,8 +566,8 @@ utilisé (option inconnue ou paramètres non valides), 3 aucun Somnelle lancé.
         <translation>la nuit finit avec le morceau</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>avec le morceau à %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (avec le morceau)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

@@ -566,8 +566,8 @@ risponde, 2 uso errato (opzione sconosciuta o parametri non validi),
         <translation>la notte finisce con il brano</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>con il brano alle %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (con il brano)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

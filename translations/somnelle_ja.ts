@@ -564,8 +564,8 @@ MINUTES 分かけてマスター音量を 0% まで下げ、ACTION のとおり�
         <translation>夜は曲と一緒に終わります</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>曲と一緒に %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (曲の終わりまで)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

@@ -569,8 +569,8 @@ niet, 2 verkeerd gebruikt (een onbekende optie of ongeldige parameters),
         <translation>de nacht eindigt met het nummer</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>met het nummer om %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (met het nummer)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

@@ -565,8 +565,8 @@ Kod wyjścia: 0 wykonano, 1 odmowa lub działające Somnelle nie odpowiada,
         <translation>noc kończy się wraz z utworem</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>z utworem o %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (z utworem)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

@@ -566,8 +566,8 @@ Somnelle em execução.
         <translation>a noite termina com a faixa</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>com a faixa às %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (com a faixa)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

@@ -566,8 +566,8 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <translation>ніч закінчиться разом із треком</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>разом із треком о %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1 (до кінця треку)</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>

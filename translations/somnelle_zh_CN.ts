@@ -562,8 +562,8 @@ Exit status: 0 done, 1 refused or the running Somnelle does not answer,
         <translation>夜间计时随曲目结束</translation>
     </message>
     <message>
-        <source>with the track at %1</source>
-        <translation>随曲目于 %1</translation>
+        <source>%1 (with the track)</source>
+        <translation>%1（随曲目）</translation>
     </message>
     <message>
         <source>The music playing has no end to wait for (a stream)</source>
