@@ -80,9 +80,9 @@ public:
     {
         for (const QString &name : names)
             names_.append(name.toUtf8());
-        monitor_.start(QStringLiteral("dbus-monitor"),
-                       {QStringLiteral("--session"), QStringLiteral("--profile"),
-                        QStringLiteral("sender='%1'").arg(sender)});
+        monitor_.start(
+            QStringLiteral("dbus-monitor"),
+            {QStringLiteral("--session"), QStringLiteral("--profile"), QStringLiteral("sender='%1'").arg(sender)});
     }
     ~SentCount()
     {

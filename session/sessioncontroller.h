@@ -147,10 +147,10 @@ private:
     bool lookingForTrack_ = false; // a Start waits for the track it is to end with
     bool starting_ = false;        // ... within start(), which answers itself
     std::optional<StartAnswer> trackAnswer_;
-    bool trackForWindow_ = false; // at rest, the track's end is followed for the window
-    bool noted_ = false;          // this fade's note of where the listener fell asleep is taken
+    bool trackForWindow_ = false;  // at rest, the track's end is followed for the window
+    bool noted_ = false;           // this fade's note of where the listener fell asleep is taken
     bool holdingForTrack_ = false; // silent, the fade waits for the last moment of its track
-    bool leaving_ = false;        // the end action waits for the sleep lock to be given back
+    bool leaving_ = false;         // the end action waits for the sleep lock to be given back
     // The power request out, whose answer is awaited.
     enum class PowerRequest { None, PowerOff, Suspend } powerAsked_ = PowerRequest::None;
     QString openingName_; // the start file the desktop is opening, as the setup names it

@@ -37,8 +37,7 @@ private slots:
         QTest::addColumn<double>("endsAfter"); // seconds from Start; -1: never started
         QTest::addColumn<QString>("status");
         QTest::newRow("plays out") << QStringList {"wait 200"} << 180.0 << "";
-        QTest::newRow("its end between two ticks")
-            << QStringList {"ms 300", "seek 89.9", "wait 200"} << 90.4 << "";
+        QTest::newRow("its end between two ticks") << QStringList {"ms 300", "seek 89.9", "wait 200"} << 90.4 << "";
         QTest::newRow("seeked twice and paused once")
             << QStringList {"wait 30", "seek 90", "wait 10", "seek 150", "pause", "wait 20", "play 150", "wait 60"}
             << 90.0 << "";
