@@ -148,13 +148,11 @@ void MainWindow::createLayout()
     for (QLabel *label : {form_->turnDownLabel, form_->forLabel, form_->minLabel, form_->thenLabel,
                           form_->wakeUpAtLabel, form_->startFileLabel, form_->setVolumeLabel, form_->percentLabel})
         fitToText(label);
-    // Between the panel's edge and the wake-up time it may only grow wider:
-    // a script with taller lines (Chinese, Japanese) still fits its height.
-    QCheckBox *sleep = form_->sleepCheck;
-    sleep->resize(qMax(sleep->width(), sleep->sizeHint().width()), sleep->height());
-    form_->trackCheck->resize(qMax(form_->trackCheck->width(), form_->trackCheck->sizeHint().width()),
-                              form_->trackCheck->height());
-    sleep->setToolTip(tr("Suspend the computer after the fade and let it wake itself for the alarm"));
+    // A check box beside a field may only grow wider: a script with taller
+    // lines (Chinese, Japanese) still fits its height.
+    for (QCheckBox *box : std::initializer_list<QCheckBox *> {form_->sleepCheck, form_->trackCheck})
+        box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
+    form_->sleepCheck->setToolTip(tr("Suspend the computer after the fade and let it wake itself for the alarm"));
     nameControls();
 }
 
