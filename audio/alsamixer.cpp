@@ -277,4 +277,9 @@ void AlsaMixer::finish()
 {
     AudioWorker::Lock lock = worker_.lock();
     worker_.finish(lock);
+    // What went to the sound server directly is sent by the event loop.
+    if (server_) {
+        lock.unlock();
+        server_->flush(EndWait);
+    }
 }

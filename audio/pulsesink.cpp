@@ -3,6 +3,9 @@
 #include "audio/levels.h"
 
 #include <QAbstractEventDispatcher>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <glib.h>
 #include <pulse/context.h>
 #include <pulse/glib-mainloop.h>
 #include <pulse/introspect.h>
@@ -81,6 +84,14 @@ void PulseSink::sent(pa_operation *operation)
     }
     ++unanswered_;
     pa_operation_unref(operation);
+}
+
+void PulseSink::flush(std::chrono::milliseconds most)
+{
+    const QDeadlineTimer deadline(most);
+    while (isBusy() && !deadline.hasExpired())
+        if (!g_main_context_iteration(nullptr, false))
+            QThread::msleep(1);
 }
 
 void PulseSink::close()

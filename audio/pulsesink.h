@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
+
 #include <QtGlobal>
 #include <vector>
 
@@ -42,6 +44,9 @@ public:
     void close();
     // Requests sent are not all answered yet.
     bool isBusy() const { return unanswered_ > 0; }
+    // At the program's end, which comes without another turn of the event
+    // loop: runs the loop until the requests are answered, for `most` at most.
+    void flush(std::chrono::milliseconds most);
 
 private:
     static void onStateChanged(pa_context *context, void *self);

@@ -143,6 +143,10 @@ private slots:
         QTRY_VERIFY(!Pactl::sinkMuted());
         QCOMPARE(Pactl::ourClients(), direct);
         QCOMPARE(Pactl::sinkVolume(), qRound(1000 * 65536.0 / 65535.0));
+        // At the program's end the event loop turns no more: the end sends what was asked.
+        mixer.setOutputMuted(true);
+        mixer.finish();
+        QVERIFY(Pactl::sinkMuted());
     }
 
     void failsQuicklyWithoutAServer()
