@@ -185,6 +185,8 @@ void AlsaMixer::setOutputMuted(bool muted)
         return;
     }
     if (muted) {
+        // An unmute still queued comes before this mute: the next one must be queued anew.
+        shared_->unmuting = false;
         postOutput(lock, [](AlsaControl &control) {
             const std::optional<quint32> before = MixerElements::readWave(control);
             MixerElements::writeWave(control, 0);
