@@ -131,7 +131,9 @@ private slots:
             QCoreApplication::processEvents();
             longest = qMax(longest, taken.elapsed());
         }
-        QVERIFY2(longest < 200, qPrintable(QString::number(longest)));
+        // A call held by the panel would take the bus's time-out, seconds; a
+        // loaded machine alone may take a few hundred milliseconds.
+        QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));
         if (panel == "restarted")
             QVERIFY(registered(*desktop));
         if (panel == "later" || panel == "restarted")
