@@ -107,8 +107,12 @@ private slots:
         QCOMPARE(mutedFrom(mixer), QVariant(0u));
         mixer.setOutput(Mixer::OutputOn);
         QTRY_VERIFY(!Pactl::sinkMuted());
-        // Unmuting turns a muted output on, and leaves one that sounds.
+        // Unmuting turns a muted output on, and leaves one that sounds. The
+        // requests run in turn: a mute after them finds the output on (the
+        // sink itself reads unmuted before the first of them lands, too).
         mixer.setOutput(0);
+        mixer.setOutputMuted(false);
+        QCOMPARE(mutedFrom(mixer), QVariant(Mixer::OutputOn));
         mixer.setOutputMuted(false);
         QTRY_VERIFY(!Pactl::sinkMuted());
         mixer.setOutputMuted(false);
