@@ -99,7 +99,7 @@ private slots:
         // mixer has done both, the output is on (before the mute lands it is
         // on as well).
         QTRY_VERIFY_WITH_TIMEOUT((mixer.finish(), !Pactl::sinkMuted()), 15000);
-        QTest::qWait(300);                                    // the server's word on our own write comes back
+        QTest::qWait(300); // the server's word on our own write comes back
         QCOMPARE(r.volume.percent(), quint8(percent));
         if (!chime) {
             QTest::qWait(500);
