@@ -8,9 +8,11 @@
 
 namespace {
 
-// At the mixer's end, how long it waits for the worker to close its
-// connections: a server that answers needs a few milliseconds.
-constexpr std::chrono::milliseconds EndWait {100};
+// At the mixer's end, how long it waits for the worker to give the sound back
+// and close its connections. A server that answers needs a few milliseconds,
+// but a machine busy ending a session may need hundreds: only a server that
+// does not answer holds the end up for as long.
+constexpr std::chrono::milliseconds EndWait {2000};
 
 } // namespace
 

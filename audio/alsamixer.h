@@ -40,8 +40,8 @@ public:
     bool isWatching() const override;
 
     // The program ends without its destructors (its display went first): the
-    // requests made are done first, as at the mixer's end. Waits a tenth of a
-    // second at most, so only at the very end.
+    // requests made are done first, as at the mixer's end. Waits two seconds
+    // at most for a server that does not answer, so only at the very end.
     void finish();
 
 private:

@@ -153,6 +153,23 @@ private slots:
         QVERIFY(Pactl::sinkMuted());
     }
 
+    // At a logout the end meets a server slow to answer: it still gives the sound back.
+    void theEndWaitsForASlowServer()
+    {
+        Pactl::setSinkMuted(true);
+        AlsaMixer mixer;
+        QElapsedTimer elapsed;
+        {
+            const Pactl::StoppedServer slow(500);
+            QVERIFY(slow.stopped());
+            elapsed.start();
+            mixer.setOutput(Mixer::OutputOn);
+            mixer.finish();
+        }
+        QVERIFY2(elapsed.elapsed() >= 400, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY(!Pactl::sinkMuted());
+    }
+
     void failsQuicklyWithoutAServer()
     {
         AlsaMixer mixer;

@@ -80,11 +80,11 @@ inline QStringList ourClients()
 
 // The private sound server stopped (SIGSTOP, as a hung server) while this
 // lives. A call that blocks would never reach the destructor, so the server
-// is also resumed from outside after three seconds: the test fails in
-// seconds rather than hanging.
+// is also resumed from outside after three seconds (or as asked, as a server
+// slow to answer): the test fails in seconds rather than hanging.
 class StoppedServer {
 public:
-    StoppedServer()
+    explicit StoppedServer(int resumedAfterMs = 3000)
     {
         QFile pgid(QFileInfo(qEnvironmentVariable("SOMNELLE_TEST_SOUND_CONTROL")).dir().filePath("pgid"));
         if (pgid.open(QIODevice::ReadOnly))
@@ -92,7 +92,8 @@ public:
         if (group_ <= 1 || ::kill(-group_, SIGSTOP) != 0)
             group_ = 0;
         else
-            QProcess::startDetached("sh", {"-c", QStringLiteral("sleep 3; kill -CONT -%1").arg(group_)});
+            QProcess::startDetached(
+                "sh", {"-c", QStringLiteral("sleep %1; kill -CONT -%2").arg(resumedAfterMs / 1000.0).arg(group_)});
     }
     ~StoppedServer()
     {
