@@ -159,6 +159,7 @@ private slots:
             r.clock.advance(60);
             QVERIFY(r.app.status().startsWith(QLatin1String("waiting for the wake-up")));
             QTRY_COMPARE(DBusMock::inhibitors(), QStringList({"sleep Somnelle block"}));
+            QTRY_VERIFY(Pactl::sinkMuted()); // the fade's end, before it is given back
             if (cancel)
                 r.app.cancelOrSilence();
             else
