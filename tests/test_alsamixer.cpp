@@ -119,6 +119,16 @@ private slots:
         QCOMPARE(mutedFrom(mixer), QVariant(Mixer::OutputOn));
         // Muting leaves the volume alone.
         QCOMPARE(Pactl::sinkVolume(), 65536);
+        // At a logout the end meets a server slow to answer: it waits, and gives the sound back.
+        QElapsedTimer elapsed;
+        {
+            const Pactl::StoppedServer slow(500);
+            elapsed.start();
+            mixer.setOutput(Mixer::OutputOn);
+            mixer.finish();
+        }
+        QVERIFY2(elapsed.elapsed() >= 400, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY(!Pactl::sinkMuted());
     }
 
     // A fade's own connection to the server carries the wave output too: the
@@ -151,23 +161,6 @@ private slots:
         mixer.setOutputMuted(true);
         mixer.finish();
         QVERIFY(Pactl::sinkMuted());
-    }
-
-    // At a logout the end meets a server slow to answer: it still gives the sound back.
-    void theEndWaitsForASlowServer()
-    {
-        Pactl::setSinkMuted(true);
-        AlsaMixer mixer;
-        QElapsedTimer elapsed;
-        {
-            const Pactl::StoppedServer slow(500);
-            QVERIFY(slow.stopped());
-            elapsed.start();
-            mixer.setOutput(Mixer::OutputOn);
-            mixer.finish();
-        }
-        QVERIFY2(elapsed.elapsed() >= 400, qPrintable(QString::number(elapsed.elapsed())));
-        QVERIFY(!Pactl::sinkMuted());
     }
 
     void failsQuicklyWithoutAServer()
